@@ -1,0 +1,20 @@
+// The core fit check: does the coil thickness H fit the window width c?
+#ifndef SPULIX_DESIGN_CORE_FIT_CHECK_H_
+#define SPULIX_DESIGN_CORE_FIT_CHECK_H_
+
+#include "design/field_store.h"
+
+namespace spulix {
+
+inline constexpr const char* kFitIncomplete = "请填全数据";
+inline constexpr const char* kFitOk = "OK！这只窗口能容得下所有绕组，铁心能用";
+inline constexpr const char* kFitTooThick = "不能用！";
+inline constexpr const char* kFitExact = "请慎用";
+
+// Shows exactly one verdict. Texts that do not read as numbers, or products
+// beyond the double range, are answered like missing data. Never throws.
+void Command5_Click(FieldStore& store);
+
+}  // namespace spulix
+
+#endif  // SPULIX_DESIGN_CORE_FIT_CHECK_H_

@@ -1,0 +1,44 @@
+// A FieldStore held in memory, for the command-line tool and the tests.
+#ifndef SPULIX_DESIGN_MEMORY_STORE_H_
+#define SPULIX_DESIGN_MEMORY_STORE_H_
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "design/field_store.h"
+
+namespace spulix {
+
+class MemoryStore : public FieldStore {
+ public:
+  // Every message is recorded; the optional hook sees it as well (at the
+  // moment it is shown, with the fields as they stand then).
+  using MessageHook = std::function<void(std::string_view)>;
+
+  MemoryStore() = default;
+  explicit MemoryStore(MessageHook hook) : hook_(std::move(hook)) {}
+
+  std::string Text(Field field) const override;
+  bool SetText(Field field, std::string_view text) override;
+  std::string CaptionText(Caption caption) const override;
+  void SetCaption(Caption caption, std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+
+  const std::vector<std::string>& messages() const { return messages_; }
+  void ClearMessages() { messages_.clear(); }
+  // How many change reactions have run, per field (index = control number).
+  int changes(Field field) const { return changes_[ControlNumber(field)]; }
+
+ private:
+  std::array<std::string, kFieldCount + 1> texts_;
+  std::array<int, kFieldCount + 1> changes_{};
+  std::string status_, width_figure_, tongue_figure_, height_figure_;
+  std::vector<std::string> messages_;
+  MessageHook hook_;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_DESIGN_MEMORY_STORE_H_

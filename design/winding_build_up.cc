@@ -1,0 +1,1 @@
+#include "design/transformer_design.h"
