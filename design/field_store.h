@@ -52,10 +52,10 @@ inline constexpr Field FieldFromNumber(int number) {
 
 // Labels whose captions the engine writes.
 enum class Caption : int {
-  kStatus = 33,         // Label33, the status line
-  kWidthFigure = 66,    // Label66, c on the core diagram
-  kTongueFigure = 67,   // Label67, a on the core diagram
-  kHeightFigure = 68,   // Label68, h on the core diagram
+  kStatus = 33,        // Label33, the status line
+  kWidthFigure = 66,   // Label66, c on the core diagram
+  kTongueFigure = 67,  // Label67, a on the core diagram
+  kHeightFigure = 68,  // Label68, h on the core diagram
 };
 
 // 29 named texts with change reactions, diagram captions and modal messages.

@@ -28,12 +28,12 @@ enum class FieldRole {
 
 // The kind of text a calculation writes into a field.
 enum class OutputFormat {
-  kInput,         // typed by the user, written only by the test button
-  kWhole,         // WriteWhole
-  kGeneral,       // WriteGeneral
-  kOneDecimal,    // "#,##0.0"
-  kTwoDecimals,   // "#,##0.00"
-  kStackThickness // "#,##0.0" by the calculation, whole by a change of a
+  kInput,          // typed by the user, written only by the test button
+  kWhole,          // WriteWhole
+  kGeneral,        // WriteGeneral
+  kOneDecimal,     // "#,##0.0"
+  kTwoDecimals,    // "#,##0.00"
+  kStackThickness  // "#,##0.0" by the calculation, whole by a change of a
 };
 
 struct FieldInfo {
