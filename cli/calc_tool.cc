@@ -1,0 +1,314 @@
+#include "cli/calc_tool.h"
+
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+#include "cli/script_parser.h"
+#include "cli/utf8.h"
+#include "design/core_fit_check.h"
+#include "design/design_calculation.h"
+#include "design/field_reactions.h"
+#include "design/memory_store.h"
+#include "design/transformer_design.h"
+
+namespace spulix {
+namespace {
+
+constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
+                               Caption::kTongueFigure, Caption::kHeightFigure};
+
+// Inputs first, then the results in the order the calculation writes them.
+constexpr Field kReadingOrder[] = {Field::kP2,
+                                   Field::kU1,
+                                   Field::kU2,
+                                   Field::kWindowHeight,
+                                   Field::kWindowWidth,
+                                   Field::kTongueWidth,
+                                   Field::kR1,
+                                   Field::kF1,
+                                   Field::kR2,
+                                   Field::kF2,
+                                   Field::kP1,
+                                   Field::kP,
+                                   Field::kS,
+                                   Field::kStackThickness,
+                                   Field::kN0,
+                                   Field::kN1,
+                                   Field::kN2,
+                                   Field::kI1,
+                                   Field::kI2,
+                                   Field::kD1,
+                                   Field::kD2,
+                                   Field::kEffectiveHeight,
+                                   Field::kTurnsPerLayer1,
+                                   Field::kM1,
+                                   Field::kTurnsPerLayer2,
+                                   Field::kM2,
+                                   Field::kH1,
+                                   Field::kH2,
+                                   Field::kCoilThickness};
+
+struct Options {
+  bool json = false;
+  bool help = false;
+  std::optional<std::string> script;
+  std::vector<std::pair<Field, std::string>> assignments;
+};
+
+ToolOutput UsageError(const std::string& message) {
+  return {2, "", "spulix-calc: " + message + "\n(see spulix-calc --help)\n"};
+}
+
+std::string LabelName(Caption caption) {
+  return "Label" + std::to_string(static_cast<int>(caption));
+}
+
+std::string PadRight(const std::string& text, int width) {
+  const int missing = width - DisplayWidth(text);
+  return missing > 0
+             ? text + std::string(static_cast<std::size_t>(missing), ' ')
+             : text;
+}
+
+std::string CaptionFor(const FieldInfo& info) {
+  std::string caption = info.caption;
+  for (std::string_view colon : {"：", ":"}) {
+    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
+  }
+  switch (info.field) {
+    case Field::kD1:
+    case Field::kD2:
+      return "导线线径（" + caption + "）";
+    case Field::kR1:
+    case Field::kF1:
+      return "初级" + caption;
+    case Field::kR2:
+    case Field::kF2:
+      return "次级" + caption;
+    default:
+      break;
+  }
+  return caption;
+}
+
+std::string Table(const MemoryStore& store) {
+  std::vector<std::vector<std::string>> rows;
+  rows.push_back({"控件", "符号", "名称", "文本", "单位"});
+  for (Field field : kReadingOrder) {
+    const FieldInfo& info = InfoOf(field);
+    rows.push_back({info.control, info.symbol, CaptionFor(info),
+                    store.Text(field), info.unit});
+  }
+  std::vector<int> widths(rows[0].size(), 0);
+  for (const auto& row : rows) {
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+    }
+  }
+  std::string out;
+  for (const auto& row : rows) {
+    std::string line;
+    for (std::size_t c = 0; c < row.size(); ++c) {
+      line += c + 1 < row.size() ? PadRight(row[c], widths[c] + 2) : row[c];
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
+  }
+  out += "\n";
+  out += "状态栏 " + LabelName(Caption::kStatus) + ": " +
+         store.CaptionText(Caption::kStatus) + "\n";
+  out += "铁心图 c " + LabelName(Caption::kWidthFigure) + ": " +
+         store.CaptionText(Caption::kWidthFigure) + "   a " +
+         LabelName(Caption::kTongueFigure) + ": " +
+         store.CaptionText(Caption::kTongueFigure) + "   h " +
+         LabelName(Caption::kHeightFigure) + ": " +
+         store.CaptionText(Caption::kHeightFigure) + "\n";
+  return out;
+}
+
+std::string Render(const MemoryStore& store, bool json) {
+  if (json) {
+    nlohmann::ordered_json document;
+    document["messages"] = store.messages();
+    nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+    for (const FieldInfo& info : Catalogue()) {
+      fields[info.control] = store.Text(info.field);
+    }
+    document["fields"] = std::move(fields);
+    nlohmann::ordered_json labels = nlohmann::ordered_json::object();
+    for (Caption caption : kLabels) {
+      labels[LabelName(caption)] = store.CaptionText(caption);
+    }
+    document["labels"] = std::move(labels);
+    return document.dump() + "\n";
+  }
+  std::string out;
+  for (const std::string& message : store.messages()) {
+    out += "消息: " + message + "\n";
+  }
+  if (!store.messages().empty()) out += "\n";
+  return out + Table(store);
+}
+
+void RunAction(MemoryStore& store, const Action& action) {
+  switch (action.kind) {
+    case Action::Kind::kSet:
+      store.SetText(action.field, action.text);
+      break;
+    case Action::Kind::kType:
+      for (const std::string& code_point : SplitCodePoints(action.text)) {
+        store.SetText(action.field, store.Text(action.field) + code_point);
+      }
+      break;
+    case Action::Kind::kErase:
+      for (std::uint64_t i = 0; i < action.count; ++i) {
+        std::string text = store.Text(action.field);
+        if (!EraseLastCodePoint(text)) break;
+        store.SetText(action.field, text);
+      }
+      break;
+    case Action::Kind::kDoubleClick:
+      OnFieldDoubleClicked(store, action.field);
+      break;
+    case Action::Kind::kClick:
+      switch (action.button) {
+        case Button::kFitCheck:
+          Command5_Click(store);
+          break;
+        case Button::kTest:
+          Command9_Click(store);
+          break;
+        case Button::kRefresh:
+          CalculateDesign(store);
+          break;
+        case Button::kClear:
+          ClearDesign(store);
+          break;
+      }
+      break;
+  }
+}
+
+std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
+                                       Options& options) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (!IsValidUtf8(arg)) {
+      return UsageError("argument " + std::to_string(i + 1) +
+                        " is not valid UTF-8");
+    }
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--script") {
+      if (options.script) return UsageError("--script given twice");
+      if (i + 1 >= args.size()) return UsageError("--script needs a FILE");
+      options.script = args[++i];
+    } else if (arg.starts_with("-")) {
+      return UsageError("unknown option '" + arg + "'");
+    } else {
+      const std::size_t equals = arg.find('=');
+      if (equals == std::string::npos) {
+        return UsageError("expected NAME=TEXT, got '" + arg + "'");
+      }
+      const std::string name = arg.substr(0, equals);
+      const std::optional<Field> field = FieldByToolName(name, false);
+      if (!field) {
+        return UsageError(
+            "unknown name '" + name + "' in '" + arg +
+            "' (use P2 U1 U2 h c a r1 f1 r2 f2 or Text1..Text29)");
+      }
+      options.assignments.emplace_back(*field, arg.substr(equals + 1));
+    }
+  }
+  if (options.script && !options.assignments.empty()) {
+    return UsageError("NAME=TEXT cannot be combined with --script");
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadScript(const std::string& path,
+                                      std::istream& input) {
+  std::ostringstream content;
+  if (path == "-") {
+    content << input.rdbuf();
+    if (input.bad()) return std::nullopt;
+    return content.str();
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  content << file.rdbuf();
+  if (file.bad()) return std::nullopt;
+  return content.str();
+}
+
+}  // namespace
+
+std::string CalcToolUsage() {
+  return R"(Usage:
+  spulix-calc [--json] [NAME=TEXT ...]
+  spulix-calc [--json] --script FILE      (FILE may be - for standard input)
+
+Computes a Spulix transformer design without a window and prints every
+message the program would show, then every field.
+
+NAME=TEXT sets a field to TEXT verbatim, in the order given, each change
+running its reaction; P2 is set last and runs the calculation (without P2
+the calculation runs once, as the Refresh button does). NAME is an input
+symbol P2 U1 U2 h c a r1 f1 r2 f2, or a control name Text1..Text29.
+
+A script holds one action per line (# starts a comment line):
+  set NAME TEXT     replace the field's text at once
+  type NAME TEXT    type TEXT one character at a time
+  erase NAME N      delete the last character N times
+  dblclick NAME     double-click a field (d1 and d2 recompute the build-up)
+  click NAME        Command5 (core fit), Command9 (test), Command2 or SX
+                    (refresh), Command3 or QK (clear)
+In scripts NAME also accepts d1 and d2.
+
+Options:
+  --json            print one JSON object: messages, fields, labels
+  --help            show this text
+
+Exit status: 0 when the run completed, 2 on a usage error.
+)";
+}
+
+ToolOutput RunCalcTool(const std::vector<std::string>& args,
+                       std::istream& input) {
+  Options options;
+  if (auto error = ParseOptions(args, options)) return *error;
+  if (options.help) return {0, CalcToolUsage(), ""};
+
+  MemoryStore store;
+  if (options.script) {
+    const std::optional<std::string> content =
+        ReadScript(*options.script, input);
+    if (!content) {
+      return UsageError("cannot read script '" + *options.script + "'");
+    }
+    const ScriptParse parse = ParseScript(*content);
+    if (parse.error) {
+      return UsageError("script '" + *options.script + "' " + *parse.error);
+    }
+    for (const Action& action : parse.actions) RunAction(store, action);
+  } else {
+    std::optional<std::string> p2;
+    for (const auto& [field, text] : options.assignments) {
+      if (field == Field::kP2) {
+        p2 = text;
+      } else {
+        store.SetText(field, text);
+      }
+    }
+    if (!p2 || !store.SetText(Field::kP2, *p2)) CalculateDesign(store);
+  }
+  return {0, Render(store, options.json), ""};
+}
+
+}  // namespace spulix

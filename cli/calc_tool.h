@@ -1,0 +1,26 @@
+// spulix-calc: runs a design without a window and prints every message and
+// every field text the program would show.
+#ifndef SPULIX_CLI_CALC_TOOL_H_
+#define SPULIX_CLI_CALC_TOOL_H_
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace spulix {
+
+struct ToolOutput {
+  int exit_code = 0;  // 0 done, 2 usage error
+  std::string out;
+  std::string err;
+};
+
+// `args` excludes the program name; `input` serves "--script -".
+ToolOutput RunCalcTool(const std::vector<std::string>& args,
+                       std::istream& input);
+
+std::string CalcToolUsage();
+
+}  // namespace spulix
+
+#endif  // SPULIX_CLI_CALC_TOOL_H_

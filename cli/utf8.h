@@ -1,0 +1,22 @@
+// Small UTF-8 helpers for the tool: validation, code point splitting and
+// terminal column widths of CJK text.
+#ifndef SPULIX_CLI_UTF8_H_
+#define SPULIX_CLI_UTF8_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spulix {
+
+bool IsValidUtf8(std::string_view text);
+// Splits valid UTF-8 into its code points, each as its byte sequence.
+std::vector<std::string> SplitCodePoints(std::string_view text);
+// Removes the last code point; returns false when the text was empty.
+bool EraseLastCodePoint(std::string& text);
+// Terminal columns: East Asian wide and full-width characters count two.
+int DisplayWidth(std::string_view text);
+
+}  // namespace spulix
+
+#endif  // SPULIX_CLI_UTF8_H_
