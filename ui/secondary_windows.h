@@ -1,0 +1,49 @@
+// Keeps each secondary window (About, the four tables, help) at most once:
+// opening creates it on first use and otherwise shows the existing one and
+// brings it to the front.
+#ifndef SPULIX_UI_SECONDARY_WINDOWS_H_
+#define SPULIX_UI_SECONDARY_WINDOWS_H_
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+namespace spulix {
+
+enum class SecondaryWindow {
+  kAbout,        // Form2
+  kEfficiency,   // Dialog
+  kCoefficient,  // Dialog1
+  kFluxDensity,  // Dialog2
+  kStacking,     // Dialog3
+  kHelp,         // HELP
+};
+inline constexpr int kSecondaryWindowCount = 6;
+
+class SecondaryWindows : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SecondaryWindows(QObject* parent = nullptr);
+  // Deletes the windows that are still open: they belong to the program
+  // this registry serves.
+  ~SecondaryWindows() override;
+
+  // Creates the window if it does not exist, shows it modeless without an
+  // owner, raises and activates it. Returns the window.
+  QWidget* Open(SecondaryWindow which);
+  // The window if it exists (open or hidden), otherwise nullptr; a window
+  // closed by its title bar no longer exists.
+  QWidget* Find(SecondaryWindow which) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::array<QPointer<QWidget>, kSecondaryWindowCount> windows_;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_SECONDARY_WINDOWS_H_

@@ -1,0 +1,56 @@
+// The four reference-table windows: a fixed-size tool window whose client
+// area shows a table picture, unscaled, from its top-left corner.
+#ifndef SPULIX_UI_TABLE_WINDOW_H_
+#define SPULIX_UI_TABLE_WINDOW_H_
+
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+namespace spulix {
+
+// Where a table window opens.
+enum class TablePlacement {
+  kCentred,      // centred on the screen whenever its size changes
+  kFixedClient,  // client area at kTableClientOrigin
+};
+
+// Client-area origin of the tables that open at a fixed place (2760, 3750
+// twips at 15 twips per pixel).
+inline constexpr QPoint kTableClientOrigin(184, 250);
+
+struct TableWindowSpec {
+  const char* object_name;  // "Dialog" .. "Dialog3"
+  const char* caption;
+  QSize client_size;    // pixels; a few pixels smaller than the picture
+  const char* picture;  // resource path of the table picture
+  TablePlacement placement;
+};
+
+// The table windows, in link order: efficiency, coefficient, flux density,
+// stacking.
+inline constexpr int kTableCount = 4;
+const TableWindowSpec& TableSpec(int index);
+
+class TableWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // A top-level window without owner that deletes itself when closed.
+  explicit TableWindow(const TableWindowSpec& spec);
+
+  const TableWindowSpec& spec() const { return spec_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  const TableWindowSpec& spec_;
+  QPixmap picture_;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_TABLE_WINDOW_H_
