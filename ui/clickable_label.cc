@@ -1,0 +1,26 @@
+#include "ui/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace spulix {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+  setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool was_pressed = pressed_;
+  pressed_ = false;
+  event->accept();
+  if (was_pressed && event->button() == Qt::LeftButton &&
+      rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+}  // namespace spulix

@@ -1,0 +1,29 @@
+// A label that reports a click, for the table links of the main window.
+#ifndef SPULIX_UI_CLICKABLE_LABEL_H_
+#define SPULIX_UI_CLICKABLE_LABEL_H_
+
+#include <QLabel>
+
+namespace spulix {
+
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit ClickableLabel(QWidget* parent = nullptr);
+
+ signals:
+  // A left button pressed and released over the label.
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_CLICKABLE_LABEL_H_

@@ -1,0 +1,72 @@
+// The main window Form1: the 29 design fields with their captions and units,
+// the toolbar, menus, insulation frames, core diagram, table-link panel,
+// clock and status line. Built from the tables of window_layout.h.
+#ifndef SPULIX_UI_MAIN_WINDOW_H_
+#define SPULIX_UI_MAIN_WINDOW_H_
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "design/field_store.h"
+#include "ui/qt_field_store.h"
+#include "ui/window_layout.h"
+
+class QDateTime;
+class QLabel;
+class QLineEdit;
+class QWindow;
+
+namespace spulix {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The store the engine and the commands work on.
+  QtFieldStore& store() { return *store_; }
+  QLineEdit* field(Field field) const;
+  // The client area below the menu bar.
+  QWidget* client() const { return client_; }
+
+  // One tick of Timer1: writes the clock for `now`.
+  void Timer1_Timer(const QDateTime& now);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // What kind of window held the focus before this one.
+  enum class WindowKind { kNone, kTransient, kProgramWindow };
+
+  void BuildMenus();
+  void BuildControls();
+  void BuildFields();
+  void ArrangeStacking();
+  void ArrangeTabOrder();
+  void Form_Load();
+  void Form_Activate();
+  void OnFocusWindowChanged(QWindow* now);
+  WindowKind KindOf(QWindow* window) const;
+  QWidget* ContainerWidget(Container container) const;
+
+  QWidget* client_ = nullptr;
+  std::array<QWidget*, 6> containers_{};
+  std::array<QLineEdit*, kFieldCount> fields_{};
+  QLabel* clock_ = nullptr;
+  QLabel* status_ = nullptr;
+  std::unique_ptr<QtFieldStore> store_;
+  WindowKind focus_kind_ = WindowKind::kNone;
+  bool activated_ = false;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_MAIN_WINDOW_H_

@@ -1,0 +1,106 @@
+#include "ui/qt_field_store.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "design/field_reactions.h"
+
+namespace spulix {
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
+    : controls_(controls), message_parent_(message_parent) {
+  for (int number = 1; number <= kFieldCount; ++number) {
+    const Field field = FieldFromNumber(number);
+    QLineEdit* edit = Edit(field);
+    // textChanged comes for typing and for setText alike, and not at all
+    // when the text stays the same.
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, field] { OnFieldChanged(*this, field); });
+  }
+  Edit(Field::kD1)->installEventFilter(this);
+  Edit(Field::kD2)->installEventFilter(this);
+}
+
+QLineEdit* QtFieldStore::Edit(Field field) const {
+  return controls_.fields[ControlNumber(field) - 1];
+}
+
+QLabel* QtFieldStore::Label(Caption caption) const {
+  switch (caption) {
+    case Caption::kStatus:
+      return controls_.status;
+    case Caption::kWidthFigure:
+      return controls_.width_figure;
+    case Caption::kTongueFigure:
+      return controls_.tongue_figure;
+    case Caption::kHeightFigure:
+      return controls_.height_figure;
+  }
+  return controls_.status;
+}
+
+std::string QtFieldStore::Text(Field field) const {
+  return Edit(field)->text().toStdString();
+}
+
+bool QtFieldStore::SetText(Field field, std::string_view text) {
+  QLineEdit* edit = Edit(field);
+  const QString new_text = ToQString(text);
+  if (edit->text() == new_text) return false;
+  edit->setText(new_text);  // runs the reaction through textChanged
+  return true;
+}
+
+std::string QtFieldStore::CaptionText(Caption caption) const {
+  return Label(caption)->text().toStdString();
+}
+
+void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
+  QLabel* label = Label(caption);
+  const QString new_text = ToQString(text);
+  if (label->text() == new_text) return;
+  label->setText(new_text);
+  // The diagram figures grow with their text; the status line keeps its box.
+  if (caption != Caption::kStatus) label->adjustSize();
+}
+
+void QtFieldStore::ShowMessage(std::string_view text) {
+  if (sink_) {
+    sink_(text);
+    return;
+  }
+  ShowMessageBox(message_parent_, text);
+}
+
+void QtFieldStore::ShowMessageBox(QWidget* parent, std::string_view text) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QStringLiteral("Spulix"));
+  box.setIcon(QMessageBox::NoIcon);
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToQString(text));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+}
+
+bool QtFieldStore::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == Edit(Field::kD1)) {
+      OnFieldDoubleClicked(*this, Field::kD1);
+    } else if (watched == Edit(Field::kD2)) {
+      OnFieldDoubleClicked(*this, Field::kD2);
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace spulix
