@@ -90,6 +90,15 @@ Decimal ToDecimal15(double value) {
     d.point = 1;
     return d;
   }
+  // Near the top of the double range the 15-digit rounding would step past
+  // it and the text would no longer read back; those values are truncated.
+  constexpr double kLargest15Digits = 1.79769313486231e308;
+  if (std::fabs(value) > kLargest15Digits) {
+    d.digits = "179769313486231";
+    d.point = 309;
+    d.zero = false;
+    return d;
+  }
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
   // buffer: "d.dddddddddddddde[+-]xx"

@@ -193,3 +193,20 @@ TEST(WrittenTexts, ReadBackStrictly) {
 
 }  // namespace
 }  // namespace spulix
+
+namespace spulix {
+namespace {
+
+TEST(WrittenTexts, TopOfTheDoubleRangeStillReadsBack) {
+  const double largest = std::numeric_limits<double>::max();
+  for (double value : {largest, -largest, 1.7976931348623155e308}) {
+    EXPECT_EQ(FormatGeneral(value).substr(value < 0 ? 1 : 0),
+              "1.79769313486231E+308");
+    EXPECT_NO_THROW(ReadStrict(FormatGeneral(value)));
+    EXPECT_NO_THROW(ReadStrict(FormatPattern(value, Pattern::kOneDecimal)));
+  }
+  EXPECT_EQ(FormatGeneral(1.5e308), "1.5E+308");
+}
+
+}  // namespace
+}  // namespace spulix
