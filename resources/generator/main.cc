@@ -1,0 +1,89 @@
+// Draws every picture of Spulix into the resources folder given as the only
+// argument. Run through the `spulix-redraw-resources` build target.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "about_picture.h"
+#include "app_icon.h"
+#include "core_diagram.h"
+#include "reference_tables.h"
+#include "small_icons.h"
+#include "vector_icon.h"
+
+namespace spulix {
+namespace {
+
+struct Picture {
+  QString path;  // below the resources folder
+  std::function<QImage()> draw;
+};
+
+std::vector<Picture> Pictures() {
+  std::vector<Picture> pictures = {
+      {"icons/spulix.png", [] { return RenderVectorIcon(AppIcon(), 32); }},
+      {"icons/print.png", DrawPrinterIcon},
+      {"icons/refresh.png", DrawRefreshIcon},
+      {"icons/clear.png", DrawWasteBinIcon},
+      {"icons/query.png", DrawMagnifierIcon},
+      {"icons/calculator.png", DrawCalculatorIcon},
+      {"icons/about.png", DrawPortraitIcon},
+      {"icons/exit.png", DrawExitFace},
+      {"icons/help.png", DrawQuestionMarkIcon},
+      {"pictures/core_diagram.png", DrawCoreDiagram},
+      {"pictures/about.png", DrawAboutPicture},
+  };
+  // Sizes for the desktop's icon theme.
+  for (int size : {16, 48, 64, 128, 256}) {
+    pictures.push_back(
+        {QStringLiteral("icons/hicolor/%1x%1/spulix.png").arg(size),
+         [size] { return RenderVectorIcon(AppIcon(), size); }});
+  }
+  for (const ReferenceTable& table : ReferenceTables()) {
+    pictures.push_back(
+        {table.file_name, [&table] { return DrawReferenceTable(table); }});
+  }
+  return pictures;
+}
+
+bool WriteText(const QString& file_name, const QString& text) {
+  QFile file(file_name);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  QTextStream(&file) << text;
+  return file.error() == QFile::NoError;
+}
+
+}  // namespace
+}  // namespace spulix
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QGuiApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s RESOURCES_FOLDER\n", argv[0]);
+    return 2;
+  }
+  const QDir root(QString::fromLocal8Bit(argv[1]));
+  int failures = 0;
+  for (const spulix::Picture& picture : spulix::Pictures()) {
+    const QString file_name = root.filePath(picture.path);
+    const bool saved = root.mkpath(QFileInfo(file_name).path()) &&
+                       picture.draw().save(file_name, "PNG");
+    std::printf("%s %s\n", saved ? "wrote " : "FAILED", qPrintable(file_name));
+    failures += saved ? 0 : 1;
+  }
+  const QString svg = root.filePath("icons/spulix.svg");
+  const bool saved =
+      spulix::WriteText(svg, spulix::VectorIconToSvg(spulix::AppIcon()));
+  std::printf("%s %s\n", saved ? "wrote " : "FAILED", qPrintable(svg));
+  failures += saved ? 0 : 1;
+  return failures == 0 ? 0 : 1;
+}
