@@ -10,6 +10,7 @@
 #include <array>
 
 #include "ui/center_on_screen.h"
+#include "ui/fonts.h"
 
 namespace spulix {
 namespace {
@@ -18,6 +19,7 @@ constexpr QSize kClientSize(311, 193);
 constexpr QRect kPictureBox(8, 8, 297, 73);
 constexpr int kPictureBorder = 2;
 const QColor kPictureBackground(0xC0, 0xC0, 0xFF);
+constexpr int kLineHeight = 12;  // one line of the window's font
 
 struct LabelSpec {
   const char* name;
@@ -47,12 +49,6 @@ const std::array<SeparatorSpec, 2> kSeparators = {{
     {QPoint(-8, 112), QPoint(312, 112), QColor(0x80, 0x80, 0x80)},
 }};
 
-QFont WindowFont() {
-  QFont font(QStringLiteral("Noto Serif CJK SC"));
-  font.setPixelSize(12);
-  return font;
-}
-
 }  // namespace
 
 AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
@@ -79,7 +75,9 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   auto* picture = new QLabel(picture_box);
   picture->setObjectName(QStringLiteral("AboutPicture"));
   picture->setPixmap(QPixmap(QStringLiteral(":/pictures/about.png")));
-  picture->setGeometry(kPictureBorder, kPictureBorder, 72, 72);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  picture->setGeometry(QRect(kPictureBorder, kPictureBorder, 72, 72)
+                           .intersected(picture_box->contentsRect()));
 
   for (const LabelSpec& spec : kLabels) {
     QWidget* parent =
@@ -88,8 +86,11 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
         spec.in_picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
     auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
     label->setObjectName(QString::fromUtf8(spec.name));
-    label->move(spec.position + offset);
     label->adjustSize();
+    // The position is where the 12-pixel line starts; the font's line box
+    // is taller, so it is centred on that line.
+    const int overhang = (label->height() - kLineHeight) / 2;
+    label->move(spec.position + offset - QPoint(0, overhang));
   }
 
   auto* ok = new QPushButton(QStringLiteral("确定"), this);
@@ -101,6 +102,9 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setTabOrder(ok, picture_box);
   ok->setFocus();
 
+  // The native window exists from here on, so that the frame is known (as
+  // far as the platform tells it before mapping) when the window centres.
+  create();
   CenterOnScreen(this);
 }
 

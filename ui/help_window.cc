@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "ui/about_window.h"
+#include "ui/fonts.h"
 
 namespace spulix {
 
@@ -14,17 +15,12 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   setWindowTitle(QStringLiteral("帮助文件"));
   setWindowIcon(QIcon(QStringLiteral(":/icons/help.png")));
   setAttribute(Qt::WA_DeleteOnClose);
-  QFont window_font(QStringLiteral("Noto Serif CJK SC"));
-  window_font.setPixelSize(12);
-  setFont(window_font);
+  setFont(WindowFont());
   resize(721, 373);
 
   auto* title = new QLabel(QStringLiteral("关于Spulix"), this);
   title->setObjectName(QStringLiteral("Label1"));
-  QFont title_font(QStringLiteral("Noto Sans CJK SC"));
-  title_font.setPixelSize(19);  // 14.25 pt
-  title_font.setBold(true);
-  title->setFont(title_font);
+  title->setFont(MakeFont(Face::kHei, kPixels14_25Pt, /*bold=*/true));
   title->move(237, 28);
   title->adjustSize();
 
