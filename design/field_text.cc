@@ -99,13 +99,23 @@ Decimal ToDecimal15(double value) {
     d.zero = false;
     return d;
   }
+  // "d.dddddddddddddde[+-]xx", correctly rounded, without the locale.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-  // buffer: "d.dddddddddddddde[+-]xx"
-  std::string text(buffer);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                    std::chars_format::scientific, 14);
+  (void)error;  // 64 characters always suffice
+  const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
   const std::size_t e = text.find('e');
-  d.digits = text.substr(0, 1) + text.substr(2, e - 2);
-  d.point = std::stoi(text.substr(e + 1)) + 1;
+  d.digits.reserve(15);
+  d.digits.push_back(text[0]);
+  d.digits.append(text.substr(2, e - 2));
+  int exponent = 0;
+  std::string_view exponent_text = text.substr(e + 1);
+  if (exponent_text[0] == '+') exponent_text.remove_prefix(1);
+  std::from_chars(exponent_text.data(),
+                  exponent_text.data() + exponent_text.size(), exponent);
+  d.point = exponent + 1;
   d.zero = false;
   return d;
 }
