@@ -10,16 +10,19 @@ namespace {
 constexpr int kWidth = 191;
 constexpr int kHeight = 128;
 
-// The plate fills the picture: the I bar on top (rows 0-26) lies on the E,
+// The plate fills the picture: the I bar on top (rows 0-30) lies on the E,
 // whose legs and back fill the rest. Both windows open below the I bar.
-constexpr int kSeamY = 27;
-const QRect kLeftWindow(QPoint(32, 28), QPoint(67, 95));
-const QRect kRightWindow(QPoint(123, 28), QPoint(158, 95));
+constexpr int kSeamY = 31;
+const QRect kLeftWindow(QPoint(32, 32), QPoint(67, 95));
+const QRect kRightWindow(QPoint(123, 32), QPoint(158, 95));
 constexpr int kHoleRadius = 4;
-const QPoint kHoles[] = {{15, 13}, {175, 13}, {15, 112}, {175, 112}};
+const QPoint kHoles[] = {{15, 14}, {175, 14}, {15, 112}, {175, 112}};
 
-// Dimension lines.
-constexpr int kWidthArrowY = 23;    // c, across the top of the left window
+// Dimension lines. A figure label is 12 pixels high in the classic 9-point
+// face and up to 18 with the CJK faces' line spacing; the arrows keep clear
+// of the taller size.
+constexpr int kLabelHeight = 18;
+constexpr int kWidthArrowY = kWidthLabelAt.y() + kLabelHeight + 2;  // c
 constexpr int kHeightArrowX = 154;  // h, inside the right window's right side
 constexpr int kTongueArrowY = 101;  // a, below the tongue
 constexpr int kExtensionGap = 1;    // between a label and an extension line
@@ -96,7 +99,7 @@ QImage DrawCoreDiagram() {
 
   // c: across the top of the left window, with extension lines up from the
   // window's sides that stop just short of the figure above.
-  const int label_bottom = kWidthLabelAt.y() + 11;
+  const int label_bottom = kWidthLabelAt.y() + kLabelHeight - 1;
   for (int x : {kLeftWindow.left() - 1, kLeftWindow.right() + 1}) {
     const int top = label_bottom + 1 + kExtensionGap;
     p.fillRect(QRect(x, top, 1, kLeftWindow.top() - top), Qt::black);

@@ -13,9 +13,10 @@ namespace spulix {
 // The plate's grey; the figure labels use it as their background.
 inline const QColor kCorePlateGrey(0xD6, 0xD2, 0xD7);
 
-// Top-left corners of the figure labels on the picture. Each label is about
-// 12 pixels high and grows to the right; the arrows are laid out so that a
-// label of up to five characters leaves its arrow in sight.
+// Top-left corners of the figure labels on the picture. Each label is 12 to
+// 18 pixels high, depending on the face, and grows to the right; the arrows
+// are laid out so that a label of up to five characters (30 pixels) leaves
+// its arrow in sight.
 inline constexpr QPoint kWidthLabelAt(48, 8);     // c
 inline constexpr QPoint kTongueLabelAt(96, 104);  // a
 inline constexpr QPoint kHeightLabelAt(160, 56);  // h

@@ -122,10 +122,11 @@ QColor MeanOpaqueColour(const QImage& image) {
 }
 
 constexpr QRgb kPlateGrey = 0xFFD6D2D7;
-// Label rectangles for figures of five characters, 6 x 12 pixels each.
-const QRect kWidthLabel(48, 8, 30, 12);
-const QRect kTongueLabel(96, 104, 30, 12);
-const QRect kHeightLabel(160, 56, 30, 12);
+// Label rectangles for figures of five characters, 6 pixels each, as tall as
+// a 9-point line of the CJK faces.
+const QRect kWidthLabel(48, 8, 30, 18);
+const QRect kTongueLabel(96, 104, 30, 18);
+const QRect kHeightLabel(160, 56, 30, 18);
 
 }  // namespace
 
@@ -358,8 +359,8 @@ class ResourcesTest : public QObject {
   void DiagramArrowsStayInSightBesideTheirLabels_data() {
     QTest::addColumn<QRect>("strip");
     QTest::addColumn<int>("min_dark");
-    QTest::newRow("c below its figure") << QRect(30, 20, 40, 8) << 36;
-    QTest::newRow("h left of its figure") << QRect(148, 28, 11, 68) << 68;
+    QTest::newRow("c below its figure") << QRect(30, 26, 40, 6) << 36;
+    QTest::newRow("h left of its figure") << QRect(148, 32, 11, 64) << 64;
     QTest::newRow("a above its figure") << QRect(66, 96, 60, 8) << 54;
   }
   void DiagramArrowsStayInSightBesideTheirLabels() {
