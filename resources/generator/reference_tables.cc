@@ -51,6 +51,7 @@ void DrawCentred(QPainter& painter, const QRect& cell,
 QImage ToBlackAndWhite(const QImage& image) {
   QImage result(image.size(), QImage::Format_Mono);
   result.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  result.fill(1);  // also clears the row padding, so files are reproducible
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
       result.setPixel(x, y, qGray(image.pixel(x, y)) < kInkThreshold ? 0 : 1);
