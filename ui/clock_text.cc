@@ -9,46 +9,61 @@ bool IsSimplifiedChinese(const QLocale& locale) {
          locale.script() != QLocale::TraditionalChineseScript;
 }
 
-// Removes every run of the pattern letter `letter` of at least `min_count`
-// letters from a date or time format, with the blanks and punctuation that
-// tie it to its neighbours. Quoted literals are kept as they are.
-QString DropField(const QString& format, QChar letter, int min_count) {
+// Rewrites the runs of unquoted pattern letters of a date or time format:
+// `rewrite` gets the letter and the run's length and returns the text that
+// replaces the run (the run itself to keep it). Quoted literals are kept.
+template <typename Rewrite>
+QString RewriteRuns(const QString& format, Rewrite rewrite) {
   QString out;
   bool quoted = false;
-  bool dropped = false;
   for (qsizetype i = 0; i < format.size();) {
     const QChar c = format[i];
-    if (c == u'\'') {
-      quoted = !quoted;
+    if (c == u'\'') quoted = !quoted;
+    if (quoted || !c.isLetter() || c == u'\'') {
       out += c;
       ++i;
       continue;
     }
-    if (!quoted && c == letter) {
-      qsizetype end = i;
-      while (end < format.size() && format[end] == letter) ++end;
-      if (end - i >= min_count) {
-        i = end;
-        dropped = true;
-        continue;
-      }
-      out += format.mid(i, end - i);
-      i = end;
-      continue;
-    }
-    out += c;
-    ++i;
+    qsizetype end = i;
+    while (end < format.size() && format[end] == c) ++end;
+    out += rewrite(c, static_cast<int>(end - i));
+    i = end;
   }
-  if (!dropped) return format;
-  // Trims the separators left behind at either end and doubled inside.
-  const auto is_separator = [](QChar c) {
-    return c.isSpace() || c == u',' || c == u'،' || c == u'，';
-  };
-  while (!out.isEmpty() && is_separator(out.front())) out.remove(0, 1);
-  while (!out.isEmpty() && is_separator(out.back())) out.chop(1);
-  out.replace(QStringLiteral(", ,"), QStringLiteral(","));
-  out.replace(QStringLiteral("  "), QStringLiteral(" "));
   return out;
+}
+
+// Tidies what a dropped field leaves behind: empty brackets, doubled or
+// trailing blanks and commas.
+QString Tidy(QString format) {
+  format.remove(QStringLiteral("[]"));
+  format.remove(QStringLiteral("()"));
+  const auto is_separator = [](QChar c) {
+    return c.isSpace() || c == u',' || c == u'\u060C' || c == u'\uFF0C';
+  };
+  while (!format.isEmpty() && is_separator(format.front())) format.remove(0, 1);
+  while (!format.isEmpty() && is_separator(format.back())) format.chop(1);
+  format.replace(QStringLiteral(", ,"), QStringLiteral(","));
+  format.replace(QStringLiteral("  "), QStringLiteral(" "));
+  return format;
+}
+
+// The long date without its weekday: the day name comes last.
+QString DateFormat(const QLocale& locale) {
+  return Tidy(
+      RewriteRuns(locale.dateFormat(QLocale::LongFormat), [](QChar c, int n) {
+        return c == u'd' && n >= 3 ? QString() : QString(n, c);
+      }));
+}
+
+// The long time without a time zone; day periods that Qt does not know
+// ("B") are written as AM/PM.
+QString TimeFormat(const QLocale& locale) {
+  return Tidy(
+      RewriteRuns(locale.timeFormat(QLocale::LongFormat), [](QChar c, int n) {
+        if (c == u't') return QString();
+        if (c == u'B') return QStringLiteral("AP");
+        return QString(n, c);
+      }));
 }
 
 }  // namespace
@@ -63,13 +78,8 @@ QString ClockText(const QDateTime& now, const QLocale& locale) {
            chinese.toString(time, QStringLiteral("H:mm:ss")) +
            chinese.dayName(date.dayOfWeek(), QLocale::LongFormat);
   }
-  // The day name comes last, so a weekday inside the long date goes.
-  const QString date_format =
-      DropField(locale.dateFormat(QLocale::LongFormat), u'd', 3);
-  const QString time_format =
-      DropField(locale.timeFormat(QLocale::LongFormat), u't', 1);
-  return locale.toString(date, date_format) +
-         locale.toString(time, time_format) +
+  return locale.toString(date, DateFormat(locale)) +
+         locale.toString(time, TimeFormat(locale)) +
          locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
 }
 
