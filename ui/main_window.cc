@@ -116,10 +116,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   Form_Load();
 }
 
-MainWindow::~MainWindow() {
-  // The store's reactions must not run while the fields are destroyed.
-  for (QLineEdit* edit : fields_) edit->disconnect(store_.get());
-}
+// The store goes first, and its connections with it, before the fields.
+MainWindow::~MainWindow() = default;
 
 QLineEdit* MainWindow::field(Field field) const {
   return fields_[ControlNumber(field) - 1];
