@@ -359,10 +359,10 @@ void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-  const Qt::WindowStates special =
+  const Qt::WindowStates off_normal =
       Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
   // Restored from minimised or maximised: back to the centre.
-  if ((change->oldState() & special) && !(windowState() & special)) {
+  if ((change->oldState() & off_normal) && !(windowState() & off_normal)) {
     CenterOnScreen(this);
   }
 }
