@@ -19,5 +19,8 @@ int main(int argc, char* argv[]) {
   spulix::ConnectCommands(&window, window.store());
 #endif
   window.show();
+  // Its first activation puts the focus into U1, also where no window
+  // manager hands out the activation by itself.
+  window.activateWindow();
   return QApplication::exec();
 }
