@@ -21,7 +21,7 @@ constexpr int kPictureBorder = 2;
 const QColor kPictureBackground(0xC0, 0xC0, 0xFF);
 constexpr int kLineHeight = 12;  // one line of the window's font
 
-struct LabelSpec {
+struct LabelRow {
   const char* name;
   const char* text;
   QPoint position;  // in the parent's client area
@@ -30,7 +30,7 @@ struct LabelSpec {
 
 // Three lines inside the picture box, one below the separators, and the
 // scope sentence above them.
-const std::array<LabelSpec, 5> kLabels = {{
+const std::array<LabelRow, 5> kLabels = {{
     {"Label1", "Spulix 变压器计算器", QPoint(112, 8), true},
     {"Label4", "版本 1.0.0", QPoint(112, 32), true},
     {"Label3", "小型电源变压器设计计算", QPoint(112, 56), true},
@@ -38,13 +38,13 @@ const std::array<LabelSpec, 5> kLabels = {{
     {"Label2", "版权所有 © Spulix 开发者", QPoint(80, 120), false},
 }};
 
-struct SeparatorSpec {
+struct SeparatorRow {
   QPoint from;
   QPoint to;
   QColor colour;
 };
 
-const std::array<SeparatorSpec, 2> kSeparators = {{
+const std::array<SeparatorRow, 2> kSeparators = {{
     {QPoint(0, 104), QPoint(320, 104), QColor(0xE0, 0xE0, 0xE0)},
     {QPoint(-8, 112), QPoint(312, 112), QColor(0x80, 0x80, 0x80)},
 }};
@@ -79,18 +79,18 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   picture->setGeometry(QRect(kPictureBorder, kPictureBorder, 72, 72)
                            .intersected(picture_box->contentsRect()));
 
-  for (const LabelSpec& spec : kLabels) {
+  for (const LabelRow& row : kLabels) {
     QWidget* parent =
-        spec.in_picture ? static_cast<QWidget*>(picture_box) : this;
+        row.in_picture ? static_cast<QWidget*>(picture_box) : this;
     const QPoint offset =
-        spec.in_picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
-    auto* label = new QLabel(QString::fromUtf8(spec.text), parent);
-    label->setObjectName(QString::fromUtf8(spec.name));
+        row.in_picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
+    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    label->setObjectName(QString::fromUtf8(row.name));
     label->adjustSize();
     // The position is where the 12-pixel line starts; the font's line box
     // is taller, so it is centred on that line.
     const int overhang = (label->height() - kLineHeight) / 2;
-    label->move(spec.position + offset - QPoint(0, overhang));
+    label->move(row.position + offset - QPoint(0, overhang));
   }
 
   auto* ok = new QPushButton(QStringLiteral("确定"), this);
@@ -110,7 +110,7 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
 
 void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  for (const SeparatorSpec& line : kSeparators) {
+  for (const SeparatorRow& line : kSeparators) {
     painter.setPen(QPen(line.colour, 1));
     painter.drawLine(line.from, line.to);
   }

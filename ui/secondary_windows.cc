@@ -14,13 +14,13 @@ QWidget* Create(SecondaryWindow which) {
     case SecondaryWindow::kAbout:
       return new AboutWindow();
     case SecondaryWindow::kEfficiency:
-      return new TableWindow(TableSpec(0));
+      return new TableWindow(TableInfo(0));
     case SecondaryWindow::kCoefficient:
-      return new TableWindow(TableSpec(1));
+      return new TableWindow(TableInfo(1));
     case SecondaryWindow::kFluxDensity:
-      return new TableWindow(TableSpec(2));
+      return new TableWindow(TableInfo(2));
     case SecondaryWindow::kStacking:
-      return new TableWindow(TableSpec(3));
+      return new TableWindow(TableInfo(3));
     case SecondaryWindow::kHelp:
       return new HelpWindow();
   }

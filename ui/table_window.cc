@@ -11,7 +11,7 @@
 namespace spulix {
 namespace {
 
-const std::array<TableWindowSpec, kTableCount> kTables = {{
+const std::array<TableWindowInfo, kTableCount> kTables = {{
     {"Dialog", "变压器效率表", QSize(611, 87), ":/tables/efficiency.png",
      TablePlacement::kCentred},
     {"Dialog1", "变压器功率系数表", QSize(392, 169), ":/tables/coefficient.png",
@@ -24,27 +24,27 @@ const std::array<TableWindowSpec, kTableCount> kTables = {{
 
 }  // namespace
 
-const TableWindowSpec& TableSpec(int index) { return kTables.at(index); }
+const TableWindowInfo& TableInfo(int index) { return kTables.at(index); }
 
-TableWindow::TableWindow(const TableWindowSpec& spec)
+TableWindow::TableWindow(const TableWindowInfo& info)
     : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
-      spec_(spec),
-      picture_(QString::fromUtf8(spec.picture)) {
-  setObjectName(QString::fromUtf8(spec.object_name));
-  setWindowTitle(QString::fromUtf8(spec.caption));
+      info_(info),
+      picture_(QString::fromUtf8(info.picture)) {
+  setObjectName(QString::fromUtf8(info.object_name));
+  setWindowTitle(QString::fromUtf8(info.caption));
   setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   // The picture covers the whole client area, so nothing needs erasing.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFixedSize(spec.client_size);
-  if (spec.placement == TablePlacement::kFixedClient) {
+  setFixedSize(info.client_size);
+  if (info.placement == TablePlacement::kFixedClient) {
     QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint origin =
         screen != nullptr ? screen->geometry().topLeft() : QPoint(0, 0);
     // setGeometry places the client area, not the frame.
-    setGeometry(QRect(origin + kTableClientOrigin, spec.client_size));
+    setGeometry(QRect(origin + kTableClientOrigin, info.client_size));
   }
 }
 
@@ -58,7 +58,7 @@ void TableWindow::paintEvent(QPaintEvent* /*event*/) {
 
 void TableWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (spec_.placement == TablePlacement::kCentred) CenterOnScreen(this);
+  if (info_.placement == TablePlacement::kCentred) CenterOnScreen(this);
 }
 
 }  // namespace spulix

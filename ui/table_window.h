@@ -20,7 +20,7 @@ enum class TablePlacement {
 // twips at 15 twips per pixel).
 inline constexpr QPoint kTableClientOrigin(184, 250);
 
-struct TableWindowSpec {
+struct TableWindowInfo {
   const char* object_name;  // "Dialog" .. "Dialog3"
   const char* caption;
   QSize client_size;    // pixels; a few pixels smaller than the picture
@@ -31,23 +31,23 @@ struct TableWindowSpec {
 // The table windows, in link order: efficiency, coefficient, flux density,
 // stacking.
 inline constexpr int kTableCount = 4;
-const TableWindowSpec& TableSpec(int index);
+const TableWindowInfo& TableInfo(int index);
 
 class TableWindow : public QWidget {
   Q_OBJECT
 
  public:
   // A top-level window without owner that deletes itself when closed.
-  explicit TableWindow(const TableWindowSpec& spec);
+  explicit TableWindow(const TableWindowInfo& info);
 
-  const TableWindowSpec& spec() const { return spec_; }
+  const TableWindowInfo& info() const { return info_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  const TableWindowSpec& spec_;
+  const TableWindowInfo& info_;
   QPixmap picture_;
 };
 

@@ -47,14 +47,14 @@ constexpr const char* kLinks[] = {"Label69", "Label71", "Label72", "Label73"};
 constexpr const char* kDiagram[] = {"Picture1", "Label63", "Label64",
                                     "Label65"};
 
-struct MenuSpec {
+struct FakeMenu {
   const char* name;
   const char* title;
   std::vector<const char*> items;
 };
 
-const std::vector<MenuSpec>& Menus() {
-  static const std::vector<MenuSpec> menus = {
+const std::vector<FakeMenu>& Menus() {
+  static const std::vector<FakeMenu> menus = {
       {"WJ", "文件", {"DY", "tc"}},
       {"CX", "查询", {"QK", "SX"}},
       {"BJ", "编辑", {"XLB", "XSB", "MDB", "JXXS"}},
@@ -72,11 +72,11 @@ class FakeForm1 {
     form_->setObjectName(QStringLiteral("Form1"));
     form_->resize(400, 300);
     auto* bar = new QMenuBar(form_.get());
-    for (const MenuSpec& spec : Menus()) {
-      QMenu* menu = bar->addMenu(QString::fromUtf8(spec.title));
-      menu->setObjectName(QString::fromUtf8(spec.name));
-      menu->menuAction()->setObjectName(QString::fromUtf8(spec.name));
-      for (const char* item : spec.items) {
+    for (const FakeMenu& row : Menus()) {
+      QMenu* menu = bar->addMenu(QString::fromUtf8(row.title));
+      menu->setObjectName(QString::fromUtf8(row.name));
+      menu->menuAction()->setObjectName(QString::fromUtf8(row.name));
+      for (const char* item : row.items) {
         menu->addAction(QString::fromUtf8(item))
             ->setObjectName(QString::fromUtf8(item));
       }

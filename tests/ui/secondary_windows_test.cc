@@ -69,8 +69,8 @@ class SecondaryWindowsTest : public QObject {
   void ClosingDestroysAndNextOpeningCreatesAnew();
   void DeletingRegistryDeletesItsWindows();
 
-  void TableWindowsLookAsSpecified_data();
-  void TableWindowsLookAsSpecified();
+  void TableWindowsLookRight_data();
+  void TableWindowsLookRight();
   void TablePictureDrawnUnscaledAndCut_data();
   void TablePictureDrawnUnscaledAndCut();
   void EfficiencyTableCentred();
@@ -163,7 +163,7 @@ void SecondaryWindowsTest::DeletingRegistryDeletesItsWindows() {
   QVERIFY(table.isNull());
 }
 
-void SecondaryWindowsTest::TableWindowsLookAsSpecified_data() {
+void SecondaryWindowsTest::TableWindowsLookRight_data() {
   QTest::addColumn<int>("index");
   QTest::addColumn<int>("which");
   QTest::addColumn<QString>("name");
@@ -181,7 +181,7 @@ void SecondaryWindowsTest::TableWindowsLookAsSpecified_data() {
                            << "对话框标题" << QSize(456, 175);
 }
 
-void SecondaryWindowsTest::TableWindowsLookAsSpecified() {
+void SecondaryWindowsTest::TableWindowsLookRight() {
   QFETCH(int, index);
   QFETCH(int, which);
   QFETCH(QString, name);
@@ -190,7 +190,7 @@ void SecondaryWindowsTest::TableWindowsLookAsSpecified() {
   SecondaryWindows windows;
   QWidget* window = windows.Open(static_cast<SecondaryWindow>(which));
   QCOMPARE(window->objectName(), name);
-  QCOMPARE(QString::fromUtf8(TableSpec(index).object_name), name);
+  QCOMPARE(QString::fromUtf8(TableInfo(index).object_name), name);
   QCOMPARE(window->windowTitle(), title);
   QCOMPARE(window->size(), client);
   // The user cannot resize it.
