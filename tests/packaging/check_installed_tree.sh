@@ -9,6 +9,8 @@
 # scalable, and the metainfo (validated, its launchable and binaries present,
 # its release VERSION if given). Prints every problem; exits 1 if there was
 # one, 77 if a validator is not installed.
+# "[ a ] && [ b ] || problem" is meant as "unless both hold".
+# shellcheck disable=SC2015
 set -uo pipefail
 
 root=${1:?usage: check_installed_tree.sh ROOT [VERSION]}
