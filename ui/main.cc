@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #if __has_include("ui/main_window_commands.h")
 #include "ui/main_window_commands.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
 #ifdef SPULIX_HAS_COMMANDS
   spulix::ConnectCommands(&window, window.store());
 #endif
+  // Start-up benchmarks quit after the first frame.
+  spulix::ExitAfterFirstFrameIfAsked(&window);
   window.show();
   // Its first activation puts the focus into U1, also where no window
   // manager hands out the activation by itself.

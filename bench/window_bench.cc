@@ -1,0 +1,200 @@
+// The real main window, timed on a display (xvfb-run or offscreen):
+//
+//   window_bench keystroke [COUNT]  key events into P2 (Text1), each timed
+//                                   until every changed result field has
+//                                   been repainted: median and p99
+//   window_bench idle [SECONDS]     CPU time of the open window with its
+//                                   clock ticking, and how often the clock
+//                                   label repaints for how many new texts
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "ui/main_window.h"
+#include "ui/main_window_commands.h"
+
+static void InitResources() { Q_INIT_RESOURCE(spulix); }
+
+namespace spulix {
+namespace {
+
+// Counts the paint events of a set of widgets.
+class PaintCounter : public QObject {
+ public:
+  void Watch(QWidget* widget) {
+    counts_[widget] = 0;
+    widget->installEventFilter(this);
+  }
+  int Count(QWidget* widget) const { return counts_.value(widget); }
+  QStringList& texts() { return texts_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      auto* widget = static_cast<QWidget*>(watched);
+      ++counts_[widget];
+      if (auto* label = qobject_cast<QLabel*>(widget)) {
+        texts_ << label->text();
+      }
+    }
+    return false;
+  }
+
+ private:
+  QHash<QWidget*, int> counts_;
+  QStringList texts_;
+};
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) /
+             1e6;
+}
+
+double Percentile(std::vector<double> values, double p) {
+  std::sort(values.begin(), values.end());
+  const auto index = static_cast<std::size_t>(
+      std::min<double>(static_cast<double>(values.size()) - 1,
+                       p * static_cast<double>(values.size())));
+  return values[index];
+}
+
+int Keystrokes(MainWindow& window, int count) {
+  int messages = 0;
+  window.store().SetMessageSink([&messages](std::string_view) { ++messages; });
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command9")),
+                    Qt::LeftButton);
+  QLineEdit* p2 = window.field(Field::kP2);
+  // 25 W, then alternately 25x W and 25 W: every keystroke is a valid
+  // design and changes most result fields.
+  p2->setText(QStringLiteral("25"));
+  p2->setFocus();
+  p2->end(false);
+  QCoreApplication::processEvents();
+
+  PaintCounter paints;
+  std::array<QLineEdit*, kFieldCount> fields{};
+  for (int n = 1; n <= kFieldCount; ++n) {
+    fields[n - 1] = window.field(FieldFromNumber(n));
+    paints.Watch(fields[n - 1]);
+  }
+
+  const int warm_up = 50;
+  std::vector<double> total_ms, key_ms;
+  int unpainted = 0;
+  std::array<QString, kFieldCount> before{};
+  std::array<int, kFieldCount> painted{};
+  for (int i = 0; i < warm_up + count; ++i) {
+    for (int n = 0; n < kFieldCount; ++n) {
+      before[n] = fields[n]->text();
+      painted[n] = paints.Count(fields[n]);
+    }
+    const Qt::Key key = i % 2 == 0 ? static_cast<Qt::Key>(Qt::Key_0 + i % 10)
+                                   : Qt::Key_Backspace;
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(p2, key);
+    const qint64 key_done = timer.nsecsElapsed();
+    // The update requests the changes posted: paint and flush.
+    QCoreApplication::processEvents();
+    const qint64 all_done = timer.nsecsElapsed();
+    int changed = 0;
+    for (int n = 0; n < kFieldCount; ++n) {
+      if (fields[n]->text() == before[n]) continue;
+      ++changed;
+      if (paints.Count(fields[n]) == painted[n]) ++unpainted;
+    }
+    if (changed < 10) {
+      std::fprintf(stderr, "keystroke %d changed only %d fields\n", i, changed);
+      return 1;
+    }
+    if (i >= warm_up) {
+      key_ms.push_back(static_cast<double>(key_done) / 1e6);
+      total_ms.push_back(static_cast<double>(all_done) / 1e6);
+    }
+  }
+  const double median = Percentile(total_ms, 0.5);
+  const double p99 = Percentile(total_ms, 0.99);
+  std::printf(
+      "%d keystrokes in P2: key handled median %.3f ms; "
+      "repainted median %.3f ms, p99 %.3f ms, max %.3f ms; "
+      "%d changed fields not repainted; %d messages\n",
+      count, Percentile(key_ms, 0.5), median, p99, Percentile(total_ms, 1.0),
+      unpainted, messages);
+  std::printf("summary|Keystroke to repainted, median|%.3f ms|\n", median);
+  std::printf("summary|Keystroke to repainted, p99|%.3f ms|< 2 ms|%s\n", p99,
+              p99 < 2.0 ? "met" : "MISSED");
+  return unpainted == 0 && messages == 0 ? 0 : 1;
+}
+
+int Idle(MainWindow& window, int seconds) {
+  auto* clock = window.findChild<QLabel*>(QStringLiteral("Label5"));
+  PaintCounter paints;
+  QTest::qWait(1500);  // settle: first frames, first clock texts
+  paints.Watch(clock);
+  QEventLoop loop;
+  QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+  QElapsedTimer wall;
+  const double cpu_start = CpuSeconds();
+  wall.start();
+  loop.exec();
+  const double cpu = CpuSeconds() - cpu_start;
+  const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+  const double percent = 100.0 * cpu / elapsed;
+  QStringList texts = paints.texts();
+  const auto distinct = QSet<QString>(texts.begin(), texts.end()).size();
+  std::printf(
+      "idle %.1f s with the clock ticking every 50 ms: CPU %.3f s "
+      "(%.2f%% of one core); clock label painted %d times for %lld "
+      "different texts\n",
+      elapsed, cpu, percent, paints.Count(clock),
+      static_cast<long long>(distinct));
+  std::printf("summary|Idle CPU, clock ticking (%d s)|%.2f %%|<= 0.5 %%|%s\n",
+              seconds, percent, percent <= 0.5 ? "met" : "MISSED");
+  const bool repaints_only_on_change = paints.Count(clock) == distinct;
+  std::printf("summary|Clock repaints / clock texts|%d / %lld|equal|%s\n",
+              paints.Count(clock), static_cast<long long>(distinct),
+              repaints_only_on_change ? "met" : "MISSED");
+  return 0;
+}
+
+}  // namespace
+}  // namespace spulix
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  InitResources();
+  const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+  const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
+  spulix::MainWindow window;
+  spulix::ConnectCommands(&window, window.store());
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    std::fprintf(stderr, "the window was not exposed\n");
+    return 1;
+  }
+  if (mode == QLatin1String("keystroke")) {
+    return spulix::Keystrokes(window, amount > 0 ? amount : 1000);
+  }
+  if (mode == QLatin1String("idle")) {
+    return spulix::Idle(window, amount > 0 ? amount : 10);
+  }
+  std::fprintf(stderr, "usage: %s keystroke [COUNT] | idle [SECONDS]\n",
+               argv[0]);
+  return 2;
+}

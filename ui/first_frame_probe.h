@@ -1,0 +1,25 @@
+// Notices the first frame a top-level window draws, so that start-up can be
+// measured from outside: with SPULIX_EXIT_AFTER_FIRST_FRAME set, the program
+// prints the moment of its first frame and quits at once.
+#ifndef SPULIX_UI_FIRST_FRAME_PROBE_H_
+#define SPULIX_UI_FIRST_FRAME_PROBE_H_
+
+#include <functional>
+
+class QWidget;
+
+namespace spulix {
+
+// Calls `done` once, after the first paint of `window` has been drawn and
+// handed to the window system (the call is queued behind that paint).
+void OnFirstFrame(QWidget* window, std::function<void()> done);
+
+// When the environment variable SPULIX_EXIT_AFTER_FIRST_FRAME is set and not
+// empty, prints "first-frame-ns N" (N: CLOCK_MONOTONIC in nanoseconds) on
+// standard output after the first frame of `window` and exits the event loop
+// with status 0. Returns whether it did arm itself.
+bool ExitAfterFirstFrameIfAsked(QWidget* window);
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_FIRST_FRAME_PROBE_H_
