@@ -17,6 +17,7 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -237,6 +238,8 @@ void MainWindow::BuildFields() {
     edit->setObjectName(QStringLiteral("Text%1").arg(ControlNumber(row.field)));
     edit->setGeometry(TwipsRect(column.field_left, row.field_top,
                                 column.field_width, column.field_height));
+    // Fields have no length limit: a long pasted text is kept whole.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setFont(MakeFont(style.hei ? Face::kHei : Face::kSong,
                            style.pixel_size, style.bold));
     QPalette palette = edit->palette();

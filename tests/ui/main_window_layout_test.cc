@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <limits>
 #include <memory>
 
 #include "design/transformer_design.h"
@@ -394,7 +395,14 @@ class MainWindowLayoutTest : public QObject {
       QCOMPARE(font.pixelSize(), pixels);
       QCOMPARE(font.bold(), bold);
       QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-      QCOMPARE(edit->maxLength(), plain.maxLength());
+      // No length limit: a text far beyond QLineEdit's default stays whole.
+      QCOMPARE(edit->maxLength(), std::numeric_limits<int>::max());
+      if (info.field == Field::kP1) {  // a field without a reaction
+        const QString long_text(40000, QLatin1Char('7'));
+        edit->setText(long_text);
+        QCOMPARE(edit->text(), long_text);
+        edit->clear();
+      }
     }
     QVERIFY(count > 0);
   }
