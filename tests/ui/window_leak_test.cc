@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QtTest>
@@ -112,6 +113,9 @@ class WindowLeakTest : public QObject {
     ConnectCommands(&form1, form1.store());
     form1.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form1));
+    // The first tick of the clock loads its face; let that happen first.
+    auto* clock = form1.findChild<QLabel*>(QStringLiteral("Label5"));
+    QTRY_VERIFY(!clock->text().isEmpty());
     auto* open = form1.findChild<QAction*>(opener);
     QVERIFY(open != nullptr);
 
