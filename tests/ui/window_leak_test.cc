@@ -11,6 +11,7 @@
 #include <QPixmapCache>
 #include <QPointer>
 #include <QtTest>
+#include <cstddef>
 #include <cstdio>
 
 #include "ui/main_window.h"
@@ -24,7 +25,8 @@
 #endif
 #endif
 #ifdef SPULIX_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (its header does not come with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 static void InitResources() { Q_INIT_RESOURCE(spulix); }
