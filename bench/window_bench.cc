@@ -148,7 +148,8 @@ int Idle(MainWindow& window, int seconds) {
   QTest::qWait(1500);  // settle: first frames, first clock texts
   paints.Watch(clock);
   QEventLoop loop;
-  QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+  QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &loop,
+                     &QEventLoop::quit);
   QElapsedTimer wall;
   const double cpu_start = CpuSeconds();
   wall.start();
