@@ -7,6 +7,7 @@ set -euo pipefail
 build=${1:?build directory}
 bench=$build/bench
 runs=${SPULIX_STARTUP_RUNS:-10}
+# shellcheck disable=SC2016  # expanded by the inner shell
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
   echo "== Window: keystrokes"
