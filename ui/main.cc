@@ -4,21 +4,19 @@
 
 #include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
-#if __has_include("ui/main_window_commands.h")
 #include "ui/main_window_commands.h"
-#define SPULIX_HAS_COMMANDS 1
-#endif
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
+  // Lets task bars match the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(
+      QStringLiteral("io.github.spulix.Spulix"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
 
   spulix::MainWindow window;
-#ifdef SPULIX_HAS_COMMANDS
   spulix::ConnectCommands(&window, window.store());
-#endif
   // Start-up benchmarks quit after the first frame.
   spulix::ExitAfterFirstFrameIfAsked(&window);
   window.show();
