@@ -138,55 +138,78 @@ double Checked(double result) {
 bool IsEmptyText(std::string_view text) { return text.empty(); }
 
 double ReadStrict(std::string_view text) {
-  std::size_t i = 0;
-  const std::size_t n = text.size();
-  while (i < n && IsStrictBlank(text[i])) ++i;
-  std::size_t end = n;
-  while (end > i && IsStrictBlank(text[end - 1])) --end;
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsStrictBlank(text[begin])) ++begin;
+  while (end > begin && IsStrictBlank(text[end - 1])) --end;
 
-  std::string clean;
+  // Check the grammar first; most texts can then go to the parser as they
+  // stand, and only those with "+" or group separators need a clean copy.
+  bool needs_cleaning = false;
+  std::size_t i = begin;
   if (i < end && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') clean.push_back('-');
+    needs_cleaning = text[i] == '+';
     ++i;
   }
   bool integer_digits = false;
   while (i < end && (IsDigit(text[i]) || (text[i] == ',' && integer_digits))) {
-    if (text[i] != ',') {
-      clean.push_back(text[i]);
+    if (text[i] == ',') {
+      needs_cleaning = true;
+    } else {
       integer_digits = true;
     }
     ++i;
   }
   bool fraction_digits = false;
   if (i < end && text[i] == '.') {
-    clean.push_back('.');
     ++i;
     while (i < end && IsDigit(text[i])) {
-      clean.push_back(text[i]);
       fraction_digits = true;
       ++i;
     }
   }
   if (!integer_digits && !fraction_digits) throw TypeMismatch();
   if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-    clean.push_back('e');
     ++i;
-    if (i < end && (text[i] == '+' || text[i] == '-'))
-      clean.push_back(text[i++]);
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
     bool exponent_digits = false;
     while (i < end && IsDigit(text[i])) {
-      clean.push_back(text[i]);
       exponent_digits = true;
       ++i;
     }
     if (!exponent_digits) throw TypeMismatch();
   }
   if (i != end) throw TypeMismatch();
-  if (clean.back() == '.') clean.pop_back();  // "5." reads as 5
-  if (clean.empty() || clean == "-") clean += "0";
-  if (clean[0] == '.' || (clean[0] == '-' && clean[1] == '.')) {
-    clean.insert(clean[0] == '-' ? 1 : 0, "0");
+
+  const std::string_view number = text.substr(begin, end - begin);
+  if (!needs_cleaning) {
+    double value = 0;
+    const auto [stop, error] =
+        std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc() && stop == number.data() + number.size()) {
+      return value;
+    }
   }
+  std::string clean;
+  clean.reserve(number.size() + 1);
+  for (char c : number) {
+    if (c != ',' && c != '+') clean.push_back(c);
+    if (c == 'e' || c == 'E') break;
+  }
+  const std::size_t exponent = number.find_first_of("eE");
+  if (exponent != std::string_view::npos) {
+    clean.append(number.substr(exponent + 1));
+  }
+  // "5." reads as 5 and ".5" as 0.5.
+  const std::size_t mantissa_end =
+      clean.find('e') != std::string::npos ? clean.find('e') : clean.find('E');
+  const std::size_t point_check =
+      mantissa_end == std::string::npos ? clean.size() : mantissa_end;
+  if (point_check > 0 && clean[point_check - 1] == '.') {
+    clean.erase(point_check - 1, 1);
+  }
+  const std::size_t first = clean[0] == '-' ? 1 : 0;
+  if (first >= clean.size() || clean[first] == '.') clean.insert(first, "0");
   const double value = ParseCleanNumber(clean);
   if (std::isinf(value)) Fault();
   return value;

@@ -33,7 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
                     StrictCase{"1E3", 1000}, StrictCase{"2.5e-2", 0.025},
                     StrictCase{"1e+2", 100}, StrictCase{"1,022.0", 1022},
                     StrictCase{"0.00", 0}, StrictCase{"1e-400", 0},
-                    StrictCase{"1.5E-05", 1.5e-5}));
+                    StrictCase{"1.5E-05", 1.5e-5}, StrictCase{"+.5", 0.5},
+                    StrictCase{"1,2e+3", 12000}, StrictCase{"5.e3", 5000},
+                    StrictCase{"+1,000.5", 1000.5},
+                    StrictCase{"-1,5.E-1", -1.5}, StrictCase{"007", 7}));
 
 class ReadStrictRejects : public testing::TestWithParam<const char*> {};
 
