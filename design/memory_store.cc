@@ -17,35 +17,26 @@ bool MemoryStore::SetText(Field field, std::string_view text) {
   return true;
 }
 
-std::string MemoryStore::CaptionText(Caption caption) const {
+std::size_t MemoryStore::CaptionIndex(Caption caption) {
   switch (caption) {
     case Caption::kStatus:
-      return status_;
+      return 0;
     case Caption::kWidthFigure:
-      return width_figure_;
+      return 1;
     case Caption::kTongueFigure:
-      return tongue_figure_;
+      return 2;
     case Caption::kHeightFigure:
-      return height_figure_;
+      return 3;
   }
-  return {};
+  return 0;
+}
+
+std::string MemoryStore::CaptionText(Caption caption) const {
+  return captions_[CaptionIndex(caption)];
 }
 
 void MemoryStore::SetCaption(Caption caption, std::string_view text) {
-  switch (caption) {
-    case Caption::kStatus:
-      status_.assign(text);
-      break;
-    case Caption::kWidthFigure:
-      width_figure_.assign(text);
-      break;
-    case Caption::kTongueFigure:
-      tongue_figure_.assign(text);
-      break;
-    case Caption::kHeightFigure:
-      height_figure_.assign(text);
-      break;
-  }
+  captions_[CaptionIndex(caption)].assign(text);
 }
 
 void MemoryStore::ShowMessage(std::string_view text) {

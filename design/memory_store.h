@@ -34,7 +34,9 @@ class MemoryStore : public FieldStore {
  private:
   std::array<std::string, kFieldCount + 1> texts_;
   std::array<int, kFieldCount + 1> changes_{};
-  std::string status_, width_figure_, tongue_figure_, height_figure_;
+  static std::size_t CaptionIndex(Caption caption);
+
+  std::array<std::string, 4> captions_;  // status line and diagram figures
   std::vector<std::string> messages_;
   MessageHook hook_;
 };
