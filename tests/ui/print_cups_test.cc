@@ -67,6 +67,18 @@ double MeanDifference(const QImage& a, const QImage& b) {
 
 }  // namespace
 
+// The real window with its commands, shown, collecting its messages.
+struct SampleWindow {
+  SampleWindow() {
+    ConnectCommands(&window, window.store());
+    window.store().SetMessageSink(
+        [this](std::string_view text) { messages.emplace_back(text); });
+    window.show();
+  }
+  MainWindow window;
+  std::vector<std::string> messages;
+};
+
 class PrintCupsTest : public QObject {
   Q_OBJECT
 
@@ -96,12 +108,9 @@ void PrintCupsTest::initTestCase() {
 void PrintCupsTest::PrintReachesQueueAsOnePageWithWindowImage() {
   qputenv("PRINTER", printer_);
   qputenv("LPDEST", printer_);
-  MainWindow window;
-  ConnectCommands(&window, window.store());
-  std::vector<std::string> messages;
-  window.store().SetMessageSink(
-      [&](std::string_view text) { messages.emplace_back(text); });
-  window.show();
+  SampleWindow sample;
+  MainWindow& window = sample.window;
+  std::vector<std::string>& messages = sample.messages;
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   Command9_Click(window.store());
   const QImage expected =
@@ -163,12 +172,9 @@ void PrintCupsTest::NoDefaultPrinterShowsMessageOnce() {
     qputenv("PRINTER", printer_);
     QSKIP("this machine has a default printer of its own");
   }
-  MainWindow window;
-  ConnectCommands(&window, window.store());
-  std::vector<std::string> messages;
-  window.store().SetMessageSink(
-      [&](std::string_view text) { messages.emplace_back(text); });
-  window.show();
+  SampleWindow sample;
+  MainWindow& window = sample.window;
+  std::vector<std::string>& messages = sample.messages;
   QVERIFY(QTest::qWaitForWindowExposed(&window));
   Command9_Click(window.store());
   messages.clear();
