@@ -10,35 +10,13 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
-
-namespace {
-
-class CheckingStore : public spulix::MemoryStore {
- public:
-  bool SetText(spulix::Field field, std::string_view text) override {
-    if ((depth_ > 0 || engine_) && !text.empty()) {
-      try {
-        spulix::ReadStrict(text);
-      } catch (const spulix::FieldFailure&) {
-        std::abort();  // the engine wrote something unreadable
-      }
-    }
-    ++depth_;
-    const bool changed = MemoryStore::SetText(field, text);
-    --depth_;
-    return changed;
-  }
-  bool engine_ = false;
-
- private:
-  int depth_ = 0;
-};
-
-}  // namespace
+#include "tests/design/checking_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  CheckingStore store;
+  // The engine wrote something unreadable.
+  spulix::CheckingStore store(
+      [](spulix::Field, std::string_view) { std::abort(); });
   std::size_t i = 0;
   auto next = [&]() -> std::uint8_t { return i < size ? data[i++] : 0; };
   while (i < size) {
@@ -65,30 +43,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
           break;
         }
         case 3:
-          store.engine_ = true;
+          store.set_engine(true);
           spulix::OnFieldDoubleClicked(store, field);
           break;
         case 4:
-          store.engine_ = true;
+          store.set_engine(true);
           spulix::Command5_Click(store);
           break;
         case 5:
-          store.engine_ = true;
+          store.set_engine(true);
           spulix::CalculateDesign(store);
           break;
         case 6:
-          store.engine_ = true;
+          store.set_engine(true);
           spulix::Command9_Click(store);
           break;
         case 7:
-          store.engine_ = true;
+          store.set_engine(true);
           spulix::ClearDesign(store);
           break;
       }
     } catch (...) {
       std::abort();  // reactions must handle their own failures
     }
-    store.engine_ = false;
+    store.set_engine(false);
   }
   return 0;
 }

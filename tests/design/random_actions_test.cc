@@ -2,8 +2,6 @@
 // every text the engine writes is empty or a number that reads back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,47 +12,10 @@
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
+#include "tests/design/checking_store.h"
 
 namespace spulix {
 namespace {
-
-// Checks every text written from inside the engine as it is written.
-class CheckingStore : public MemoryStore {
- public:
-  bool SetText(Field field, std::string_view text) override {
-    if (depth_ > 0 || engine_) Check(field, text);
-    ++depth_;
-    const bool changed = MemoryStore::SetText(field, text);
-    --depth_;
-    return changed;
-  }
-  void set_engine(bool engine) { engine_ = engine; }
-  int bad_writes() const { return bad_writes_; }
-
- private:
-  void Check(Field field, std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
-    bool ok = lower.find("inf") == std::string::npos &&
-              lower.find("nan") == std::string::npos;
-    if (ok && !text.empty()) {
-      try {
-        ReadStrict(text);
-      } catch (const FieldFailure&) {
-        ok = false;
-      }
-    }
-    if (!ok) {
-      ++bad_writes_;
-      ADD_FAILURE() << "engine wrote '" << text << "' into "
-                    << InfoOf(field).control;
-    }
-  }
-  int depth_ = 0;
-  bool engine_ = false;
-  int bad_writes_ = 0;
-};
 
 const std::vector<std::string> kPool = {
     "",      "0",      "1",      "250",     "220",    "36",    "61.5",  "22",
@@ -69,7 +30,10 @@ TEST(RandomActions, NeverThrowAndNeverWriteUnreadableNumbers) {
     return std::uniform_int_distribution<int>(0, n - 1)(random);
   };
   for (int round = 0; round < 300; ++round) {
-    CheckingStore store;
+    CheckingStore store([](Field field, std::string_view text) {
+      ADD_FAILURE() << "engine wrote '" << text << "' into "
+                    << InfoOf(field).control;
+    });
     for (int step = 0; step < 60; ++step) {
       const Field field = FieldFromNumber(1 + pick(kFieldCount));
       const std::string& text =
