@@ -14,6 +14,7 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
+#include "spulix/version.h"
 
 namespace spulix {
 namespace {
@@ -55,6 +56,7 @@ constexpr Field kReadingOrder[] = {Field::kP2,
 struct Options {
   bool json = false;
   bool help = false;
+  bool version = false;
   std::optional<std::string> script;
   std::vector<std::pair<Field, std::string>> assignments;
 };
@@ -205,6 +207,8 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.json = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--script") {
       if (options.script) return UsageError("--script given twice");
       if (i + 1 >= args.size()) return UsageError("--script needs a FILE");
@@ -249,10 +253,19 @@ std::optional<std::string> ReadScript(const std::string& path,
 
 }  // namespace
 
+std::string CalcToolVersion() {
+  return "spulix-calc " SPULIX_VERSION "\n"
+         "Copyright (C) 2026 The Spulix developers\n"
+         "License GPLv3+: GNU GPL version 3 or later "
+         "<https://gnu.org/licenses/gpl.html>.\n"
+         "This is free software: you are free to change and redistribute it.\n"
+         "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
 std::string CalcToolUsage() {
-  return R"(Usage:
-  spulix-calc [--json] [NAME=TEXT ...]
-  spulix-calc [--json] --script FILE      (FILE may be - for standard input)
+  return R"(Usage: spulix-calc [--json] [NAME=TEXT ...]
+  or:  spulix-calc [--json] --script FILE   (FILE may be - for standard input)
+  or:  spulix-calc --help | --version
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
@@ -274,8 +287,10 @@ In scripts NAME also accepts d1 and d2.
 Options:
   --json            print one JSON object: messages, fields, labels
   --help            show this text
+  --version         show the version and licence
 
-Exit status: 0 when the run completed, 2 on a usage error.
+Exit status:
+  0 when the run completed, 2 on a usage error.
 )";
 }
 
@@ -284,6 +299,7 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   Options options;
   if (auto error = ParseOptions(args, options)) return *error;
   if (options.help) return {0, CalcToolUsage(), ""};
+  if (options.version) return {0, CalcToolVersion(), ""};
 
   MemoryStore store;
   if (options.script) {

@@ -21,6 +21,9 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
 
 std::string CalcToolUsage();
 
+// The --version text: name, version, copyright and licence.
+std::string CalcToolVersion();
+
 }  // namespace spulix
 
 #endif  // SPULIX_CLI_CALC_TOOL_H_

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "ui/center_on_screen.h"
+#include "spulix/version.h"
 #include "ui/fonts.h"
 
 namespace spulix {
@@ -32,7 +33,7 @@ struct LabelRow {
 // scope sentence above them.
 const std::array<LabelRow, 5> kLabels = {{
     {"Label1", "Spulix 变压器计算器", QPoint(112, 8), true},
-    {"Label4", "版本 1.0.0", QPoint(112, 32), true},
+    {"Label4", "版本 " SPULIX_VERSION, QPoint(112, 32), true},
     {"Label3", "小型电源变压器设计计算", QPoint(112, 56), true},
     {"Label5", kScopeText, QPoint(16, 88), false},
     {"Label2", "版权所有 © Spulix 开发者", QPoint(80, 120), false},

@@ -19,12 +19,15 @@ DESTDIR=$tree cmake --install "$build" --prefix /usr >"$scratch/install.log" 2>&
   { cat "$scratch/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
 
 if [ "$mode" = clean ]; then
-  exec "$check" "$tree" "$version"
+  "$check" "$tree" "$version"
+  exit  # with the check's status, after the trap removes the scratch folder
 fi
 
 apps=usr/share/applications/io.github.spulix.Spulix.desktop
 meta=usr/share/metainfo/io.github.spulix.Spulix.metainfo.xml
 icons=usr/share/icons/hicolor
+man=usr/share/man/man1
+doc=usr/share/doc/spulix
 
 # Each case: name | change made to a copy of the tree | text the check reports.
 cases=(
@@ -44,7 +47,13 @@ cases=(
   "invalid metainfo|sed -i 's:>CC0-1.0<:>GPL-3.0+<:' $meta|appstreamcli validate"
   "metainfo launches another entry|sed -i 's:Spulix.desktop</launchable>:Calc.desktop</launchable>:' $meta|metainfo launches"
   "metainfo without spulix-calc|sed -i '/<binary>spulix-calc/d' $meta|does not provide spulix-calc"
-  "metainfo without screenshot|sed -i '/<image>/d' $meta|no screenshot"
+  "no spulix man page|rm $man/spulix.1.gz|man1/spulix.1.gz is missing"
+  "uncompressed man page|gzip -d $man/spulix-calc.1.gz && mv $man/spulix-calc.1 $man/spulix-calc.1.gz|spulix-calc is not a gzip"
+  "man page behind --help|gzip -d $man/spulix-calc.1.gz && sed -i '/version/d' $man/spulix-calc.1 && gzip -9n $man/spulix-calc.1|does not mention --version"
+  "no copyright file|rm $doc/copyright|copyright is missing"
+  "copyright under another licence|sed -i 's/^License: GPL-3+$/License: MIT/' $doc/copyright|does not state GPL-3+"
+  "no changelog|rm $doc/changelog.gz|changelog.gz is missing"
+  "changelog of another release|gzip -d $doc/changelog.gz && sed -i '1s/(.*)/(0.9)/' $doc/changelog && gzip -9n $doc/changelog|not release $version"
   "metainfo of another release|sed -i 's/<release version=\"[^\"]*\"/<release version=\"0.9\"/' $meta|no release $version"
 )
 
