@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt window with one label, quitting after its
 // first frame like the program does under the start-up benchmark. Built a
 // second time with SPULIX_BASELINE_CJK, the label shows Chinese in a Noto CJK

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and memory of the program beside a bare Qt window: each is
 // started with SPULIX_EXIT_AFTER_FIRST_FRAME=1, timed from just before the
 // spawn to the first frame it reports, and its peak resident memory taken

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window benchmarks on a virtual X server: keystroke latency, start-up
 # and memory beside a bare Qt window, idle cost. Prints the details, then
 # "summary|" lines that scripts/bench gathers into its table.

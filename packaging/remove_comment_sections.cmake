@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack on the staged tree just before it is packed. A plain strip
 # keeps the compiler's .comment section (its name and version), which Debian
 # packages leave out of their programs.

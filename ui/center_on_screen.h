@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placement rule shared by the main window, the About box and the efficiency
 // table window.
 #ifndef SPULIX_UI_CENTER_ON_SCREEN_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that reports a click, for the table links of the main window.
 #ifndef SPULIX_UI_CLICKABLE_LABEL_H_
 #define SPULIX_UI_CLICKABLE_LABEL_H_

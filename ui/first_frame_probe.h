@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notices the first frame a top-level window draws, so that start-up can be
 // measured from outside: with SPULIX_EXIT_AFTER_FIRST_FRAME set, the program
 // prints the moment of its first frame and quits at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spulix: a calculator for small E-I core mains transformers.
 #include <QApplication>
 #include <QIcon>

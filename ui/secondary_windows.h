@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps each secondary window (About, the four tables, help) at most once:
 // opening creates it on first use and otherwise shows the existing one and
 // brings it to the front.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed Spulix tree: ROOT/usr as `cmake --install` with
 # DESTDIR=ROOT and prefix /usr leaves it, or an unpacked .deb.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built Spulix into a scratch folder the way a package would
 # (prefix /usr) and checks the result with check_installed_tree.sh.
 #

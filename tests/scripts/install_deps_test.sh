@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs scripts/install-deps against fake dpkg-query, id, apt-get and sudo
 # commands: what it reports as missing, what it installs and how, per group.
 #

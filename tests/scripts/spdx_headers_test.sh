@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-spdx-headers on a scratch repository (which files get the
 # licence line, in which comment syntax, and that a second run changes
 # nothing), or, with "tree", --check on the project itself.

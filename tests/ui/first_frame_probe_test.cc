@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first-frame probe that start-up measurements rely on: it fires once,
 // only after the window has painted, and with the environment switch the
 // program reports the moment and leaves its event loop.

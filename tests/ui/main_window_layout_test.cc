@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: places, captions, tool tips, styles, fonts,
 // menus, tab chain, stacking, and what Load hides.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The secondary windows: at most one of each, where they open, what they
 // show and how they go away.
 #include "ui/secondary_windows.h"
