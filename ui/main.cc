@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#ifdef SPULIX_FIRST_FRAME_PROBE
+#include "ui/first_frame_probe.h"
+#endif
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -17,8 +19,10 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
-  // Start-up benchmarks quit after the first frame.
-  spulix::ExitAfterFirstFrameIfAsked(&window);
+#ifdef SPULIX_FIRST_FRAME_PROBE
+  // The start-up benchmark's build quits after the first frame.
+  spulix::ExitAfterFirstFrame(&window);
+#endif
   window.show();
   // Its first activation puts the focus into U1, also where no window
   // manager hands out the activation by itself.
