@@ -4,11 +4,13 @@
 
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#include "ui/platform_choice.h"
 #ifdef SPULIX_FIRST_FRAME_PROBE
 #include "ui/first_frame_probe.h"
 #endif
 
 int main(int argc, char* argv[]) {
+  spulix::ChoosePlatform();
   QApplication app(argc, argv);
   Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
