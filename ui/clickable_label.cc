@@ -4,7 +4,7 @@
 
 namespace spulix {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+ClickableLabel::ClickableLabel(QWidget* parent) : InkLabel(parent) {
   setCursor(Qt::PointingHandCursor);
 }
 
