@@ -5,7 +5,7 @@
 
 namespace spulix {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+ClickableLabel::ClickableLabel(QWidget* parent) : InkLabel(parent) {
   setCursor(Qt::PointingHandCursor);
 }
 

@@ -3,11 +3,11 @@
 #ifndef SPULIX_UI_CLICKABLE_LABEL_H_
 #define SPULIX_UI_CLICKABLE_LABEL_H_
 
-#include <QLabel>
+#include "ui/ink_label.h"
 
 namespace spulix {
 
-class ClickableLabel : public QLabel {
+class ClickableLabel : public InkLabel {
   Q_OBJECT
 
  public:

@@ -45,10 +45,7 @@ void OnFirstFrame(QWidget* window, std::function<void()> done) {
   window->installEventFilter(new FirstFrameFilter(window, std::move(done)));
 }
 
-bool ExitAfterFirstFrameIfAsked(QWidget* window) {
-  if (qEnvironmentVariableIsEmpty("SPULIX_EXIT_AFTER_FIRST_FRAME")) {
-    return false;
-  }
+void ExitAfterFirstFrame(QWidget* window) {
   OnFirstFrame(window, [] {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -58,7 +55,6 @@ bool ExitAfterFirstFrameIfAsked(QWidget* window) {
     std::fflush(stdout);
     QCoreApplication::exit(0);
   });
-  return true;
 }
 
 }  // namespace spulix

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#include "ui/platform_choice.h"
+#ifdef SPULIX_FIRST_FRAME_PROBE
+#include "ui/first_frame_probe.h"
+#endif
 
 int main(int argc, char* argv[]) {
+  spulix::ChoosePlatform();
   QApplication app(argc, argv);
   Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
@@ -18,8 +22,10 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
-  // Start-up benchmarks quit after the first frame.
-  spulix::ExitAfterFirstFrameIfAsked(&window);
+#ifdef SPULIX_FIRST_FRAME_PROBE
+  // The start-up benchmark's build quits after the first frame.
+  spulix::ExitAfterFirstFrame(&window);
+#endif
   window.show();
   // Its first activation puts the focus into U1, also where no window
   // manager hands out the activation by itself.

@@ -32,7 +32,7 @@ class SecondaryWindows : public QObject {
   ~SecondaryWindows() override;
 
   // Creates the window if it does not exist, shows it modeless without an
-  // owner, raises and activates it. Returns the window.
+  // owner, un-minimises, raises and activates it. Returns the window.
   QWidget* Open(SecondaryWindow which);
   // The window if it exists (open or hidden), otherwise nullptr; a window
   // closed by its title bar no longer exists.

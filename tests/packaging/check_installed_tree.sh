@@ -58,6 +58,10 @@ for bin in spulix spulix-calc; do
   [ -f "$usr/bin/$bin" ] && [ -x "$usr/bin/$bin" ] ||
     problem "usr/bin/$bin is missing or not executable"
 done
+# The first-frame probe belongs to the start-up benchmark's build only.
+if [ -f "$usr/bin/spulix" ] && grep -aq 'first-frame-ns' "$usr/bin/spulix"; then
+  problem "usr/bin/spulix is the benchmark build (it has the first-frame probe)"
+fi
 
 # Menu entry ---------------------------------------------------------------
 if [ ! -f "$desktop" ]; then

@@ -34,6 +34,7 @@ doc=usr/share/doc/spulix
 cases=(
   "no spulix-calc|rm usr/bin/spulix-calc|usr/bin/spulix-calc is missing"
   "window not executable|chmod -x usr/bin/spulix|usr/bin/spulix is missing or not executable"
+  "window with the first-frame probe|echo first-frame-ns >>usr/bin/spulix|benchmark build"
   "no menu entry|rm $apps|menu entry usr/share/applications"
   "invalid menu entry|sed -i 's/^Type=.*/Type=Program/' $apps|desktop-file-validate"
   "entry runs a missing command|sed -i 's/^Exec=.*/Exec=spulix-gui/' $apps|runs 'spulix-gui'"

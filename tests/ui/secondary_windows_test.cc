@@ -130,6 +130,14 @@ void SecondaryWindowsTest::OpensAtMostOnce() {
     if (widget->objectName() == name) ++count;
   }
   QCOMPARE(count, 1);
+
+  // Minimised, it comes back in front when opened again.
+  first->showMinimized();
+  QVERIFY(first->isMinimized());
+  QCOMPARE(windows.Open(kind), first);
+  QVERIFY(!first->isMinimized());
+  QVERIFY(first->isVisible());
+  QTRY_VERIFY(first->isActiveWindow());
 }
 
 void SecondaryWindowsTest::ClosingDestroysAndNextOpeningCreatesAnew_data() {
