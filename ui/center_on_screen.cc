@@ -74,10 +74,10 @@ void PlaceByFrame(QWidget* window, const QMargins& frame) {
   const qreal scale = window->devicePixelRatioF();
   const auto device = [scale](int logical) { return qRound(logical * scale); };
   const QRect area = screen->geometry();
-  const QPoint corner = CenteredTopLeft(
-      QRect(0, 0, device(area.width()), device(area.height())),
-      device(window->width()) + frame.left() + frame.right(),
-      device(window->height()) + frame.top() + frame.bottom());
+  const QPoint corner =
+      CenteredTopLeft(QRect(0, 0, device(area.width()), device(area.height())),
+                      device(window->width()) + frame.left() + frame.right(),
+                      device(window->height()) + frame.top() + frame.bottom());
   const QPoint client =
       area.topLeft() + QPoint(qRound((corner.x() + frame.left()) / scale),
                               qRound((corner.y() + frame.top()) / scale));
@@ -190,8 +190,8 @@ QPoint CenteredTopLeft(const QRect& screen, int frame_width, int frame_height) {
 
 void CenterOnScreen(QWidget* window) {
   if (window == nullptr || (window->windowState() & kOffNormal)) return;
-  auto* centring = static_cast<FramedCentring*>(window->findChild<QObject*>(
-      kCentringName, Qt::FindDirectChildrenOnly));
+  auto* centring = static_cast<FramedCentring*>(
+      window->findChild<QObject*>(kCentringName, Qt::FindDirectChildrenOnly));
   if (centring == nullptr) centring = new FramedCentring(window);
   centring->Request();
 }
