@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the frames and auto-sized labels of the main window look: a frame's
 // caption on its top edge with the border line through its middle, exact
 // fills, and labels as high as their ink, the ink starting at their top.

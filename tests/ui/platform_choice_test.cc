@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform the program asks Qt for: X11 through XWayland on a Wayland
 // desktop unless the user chose one; otherwise Qt's own choice.
 #include "ui/platform_choice.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the real program's windows land under a real window manager: Openbox
 # on an X server of this test's own. Over repeated starts at scale factors 1,
 # 1.5 and 2, the outer rectangles (frame included) of the main window, the
