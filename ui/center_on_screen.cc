@@ -42,13 +42,16 @@ QMargins& LastSeenFrame() {
 
 KnownFrame CurrentFrame(const QWidget* window, bool grace_over) {
   const QWindow* handle = window->windowHandle();
-  const QMargins qt_frame =
-      handle != nullptr ? handle->frameMargins() * window->devicePixelRatioF()
-                        : QMargins();
+  // What Qt knows: exact where the platform tells the frame at once.
+  const auto qt_frame = [&] {
+    return handle != nullptr
+               ? handle->frameMargins() * window->devicePixelRatioF()
+               : QMargins();
+  };
   if (window->windowFlags() & Qt::FramelessWindowHint) {
     return {QMargins(), Certainty::kFinal};
   }
-  if (!OnX11()) return {qt_frame, Certainty::kFinal};
+  if (!OnX11()) return {qt_frame(), Certainty::kFinal};
   if (const auto extents = X11FrameExtents(handle)) {
     LastSeenFrame() = *extents;
     return {*extents, Certainty::kFinal};
@@ -58,7 +61,7 @@ KnownFrame CurrentFrame(const QWidget* window, bool grace_over) {
   }
   if (!X11WindowManagerRunning()) return {QMargins(), Certainty::kFinal};
   if (grace_over || !X11WindowManagerPublishesFrameExtents()) {
-    return {qt_frame, Certainty::kFinal};
+    return {qt_frame(), Certainty::kFinal};
   }
   return {LastSeenFrame(), Certainty::kAwaited};
 }
