@@ -59,8 +59,10 @@ KnownFrame CurrentFrame(const QWidget* window, bool grace_over) {
   if (handle == nullptr || !handle->isExposed()) {
     return {LastSeenFrame(), Certainty::kGuess};
   }
-  if (!X11WindowManagerRunning()) return {QMargins(), Certainty::kFinal};
-  if (grace_over || !X11WindowManagerPublishesFrameExtents()) {
+  // Without a window manager that publishes frames, the window tree shows
+  // what frame there is, if any.
+  if (grace_over || !X11WindowManagerRunning() ||
+      !X11WindowManagerPublishesFrameExtents()) {
     return {qt_frame(), Certainty::kFinal};
   }
   return {LastSeenFrame(), Certainty::kAwaited};
