@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and memory of the program beside a bare Qt window: each (the
 // program in its first-frame build) quits after its first frame and is
-// timed from just before the spawn to the first frame it reports, and its peak resident memory taken
-// from wait4. Runs alternate between the two programs.
+// timed from just before the spawn to the first frame it reports, and its
+// peak resident memory taken from wait4. Runs alternate between the two
+// programs.
 //
 //   startup_bench RUNS PROGRAM BASELINE
 #include <spawn.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/caption_frame.h"
 
 #include <QFontMetrics>
@@ -56,8 +57,7 @@ void CaptionFrame::paintEvent(QPaintEvent* /*event*/) {
   if (!caption.isEmpty()) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption.left(), -InkBandOf(font(), title()).top,
-                     title());
+    painter.drawText(caption.left(), -InkBandOf(font(), title()).top, title());
   }
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame as the main window draws it: an etched border whose top line runs
 // through the middle of the caption, interrupted by it, with the caption on
 // the frame's top edge. Without a caption the top line stays where a caption

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Auto-sized labels whose box hugs the ink of their caption. A font's line
 // box is several pixels taller than its characters, so a label sized to the
 // line box would show its text below the place it was put at; this one is

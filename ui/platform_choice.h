@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which Qt platform plugin the program asks for. On a Wayland desktop a
 // window cannot place itself, so centring and the table windows' fixed
 // places would silently stop working; there the program runs on the X

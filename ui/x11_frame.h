@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the X window manager says about a window's frame. Qt learns the frame
 // thickness only lazily and tells nobody when it arrives; placing a window
 // by its outer rectangle needs to know exactly when the frame is there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where the real program's windows land under a real window manager: Openbox
 # on an X server of this test's own. Over repeated starts at scale factors 1,
 # 1.5 and 2, the outer rectangles (frame included) of the main window, the
@@ -85,7 +86,7 @@ outer_rect() {
   echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
-# The outer rectangle once it has stayed the same for 0.4 s (at most 10 s).
+# The outer rectangle once it has stayed the same for 0.3 s (at most 10 s).
 settled_rect() {
   local last="" now="" since=${EPOCHREALTIME/./} end=$((${EPOCHREALTIME/./} + 10000000))
   while ((${EPOCHREALTIME/./} < end)); do
@@ -93,7 +94,7 @@ settled_rect() {
     if [ -z "$now" ] || [ "$now" != "$last" ]; then
       last=$now
       since=${EPOCHREALTIME/./}
-    elif ((${EPOCHREALTIME/./} - since >= 400000)); then
+    elif ((${EPOCHREALTIME/./} - since >= 300000)); then
       break
     fi
     sleep 0.05
