@@ -282,7 +282,9 @@ bool IdleRun(MapWatcher& x, Subject& s, int seconds) {
     SleepUntil(t0 + seconds * 1000000000LL);
     ThreadTotals(pid, &switches1, &cpu1);
     const double elapsed = static_cast<double>(NowNs() - t0) / 1e9;
-    s.wakeups_per_s = static_cast<double>(switches1 - switches0) / elapsed;
+    // A thread that ended meanwhile takes its count along.
+    s.wakeups_per_s =
+        std::max(0.0, static_cast<double>(switches1 - switches0) / elapsed);
     s.cpu_percent = 100.0 * static_cast<double>(cpu1 - cpu0) / 1e9 / elapsed;
   }
   Stop(pid);
