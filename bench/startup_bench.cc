@@ -7,7 +7,9 @@
 //                 --cjk-baseline PATH [--baseline PATH]... [--peer PATH]...
 //
 // The program and the baselines quit after their first frame when asked
-// (SPULIX_EXIT_AFTER_FIRST_FRAME); peers are ended after measuring. For each:
+// (SPULIX_EXIT_AFTER_FIRST_FRAME); `--frame-build PATH` after a subject names
+// a build of it that does so, where the subject itself does not. Every
+// subject is ended after measuring. For each:
 // - start-up: from just before the spawn until X reports the first
 //   top-level window mapped (an X event, no polling);
 // - first frame: the frame the program reports, against that mapping;
@@ -45,6 +47,7 @@ struct Subject {
   Subject(std::string p, Kind k) : path(std::move(p)), kind(k) {}
   std::string path;
   Kind kind;
+  std::string frame_path;  // the build that reports its first frame
   std::vector<double> map_ms, frame_ms, frame_after_map_ms, rss_mib, uss_mib;
   double wakeups_per_s = -1, cpu_percent = -1;
   bool Probed() const { return kind != Kind::kPeer; }
@@ -152,7 +155,8 @@ bool FrameRun(MapWatcher& x, Subject& s) {
   if (pipe(out) != 0) return false;
   x.Drain();
   const long long start = NowNs();
-  const pid_t pid = Spawn(s.path, true, out[1]);
+  const pid_t pid =
+      Spawn(s.frame_path.empty() ? s.path : s.frame_path, true, out[1]);
   close(out[1]);
   if (pid < 0) {
     close(out[0]);
@@ -299,6 +303,8 @@ int main(int argc, char* argv[]) {
   int runs = 15;
   int idle_seconds = 20;
   std::vector<Subject> subjects;
+  subjects.reserve(static_cast<std::size_t>(argc));  // keeps flag_target valid
+  Subject* flag_target = nullptr;  // the program, just after --program
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string flag = argv[i];
     const char* value = argv[i + 1];
@@ -314,7 +320,11 @@ int main(int argc, char* argv[]) {
       subjects.emplace_back(value, Kind::kBaseline);
     } else if (flag == "--peer") {
       subjects.emplace_back(value, Kind::kPeer);
+    } else if (flag == "--frame-build" && !subjects.empty()) {
+      (flag_target == nullptr ? subjects.back() : *flag_target).frame_path =
+          value;
     }
+    flag_target = flag == "--program" ? &subjects.front() : nullptr;
   }
   const auto cjk = std::find_if(subjects.begin(), subjects.end(), [](auto& s) {
     return s.kind == Kind::kCjkBaseline;
@@ -323,7 +333,8 @@ int main(int argc, char* argv[]) {
       cjk == subjects.end()) {
     std::fprintf(stderr,
                  "usage: %s [--runs N] [--idle SECONDS] --program PATH "
-                 "--cjk-baseline PATH [--baseline PATH]... [--peer PATH]...\n",
+                 "[--frame-build PATH] --cjk-baseline PATH [--baseline "
+                 "PATH]... [--peer PATH]...\n",
                  argv[0]);
     return 2;
   }
@@ -362,8 +373,12 @@ int main(int argc, char* argv[]) {
     } else {
       std::printf(" %9s %9s", "-", "-");
     }
-    std::printf(" %6.1fMiB %6.1fMiB %9.2f %7.3f%%\n", Median(s.rss_mib),
-                Median(s.uss_mib), s.wakeups_per_s, s.cpu_percent);
+    std::printf(" %6.1fMiB %6.1fMiB", Median(s.rss_mib), Median(s.uss_mib));
+    if (s.wakeups_per_s >= 0) {
+      std::printf(" %9.2f %7.3f%%\n", s.wakeups_per_s, s.cpu_percent);
+    } else {
+      std::printf(" %9s %8s\n", "-", "-");
+    }
   }
 
   // Lines for the summary table: name, value, target, verdict.
