@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A timer that wakes just after each change of the wall clock's second, so
 // that a clock showing seconds is always current but the program is not
 // woken between two changes.

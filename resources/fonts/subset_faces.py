@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Cuts the interface's three Noto CJK faces down to the characters Spulix's
 own texts use, under new family names, for embedding in the program.
 

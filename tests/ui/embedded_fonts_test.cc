@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded faces: they hold every character of the program's texts,
 // draw exactly like the installed faces they come from, and leave any other
 // character to the installed faces.
