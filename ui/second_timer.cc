@@ -21,7 +21,7 @@ SecondTimer::SecondTimer(const QString& name, QObject* parent, Clock clock)
 }
 
 void SecondTimer::Start(int first_ms) {
-  timer_->start(std::clamp(MsToNextSecond(clock_()), 0, first_ms));
+  timer_->start(std::min(MsToNextSecond(clock_()), std::max(first_ms, 0)));
 }
 
 bool SecondTimer::IsActive() const { return timer_->isActive(); }
