@@ -12,6 +12,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -euo pipefail
   echo "== Window: keystrokes"
   "$1/window_bench" keystroke 1000
+  echo "== Window: keystrokes with the core window open"
+  XDG_DATA_HOME=$(mktemp -d) "$1/window_bench" keystroke-cores 1000
   echo "== Window: start-up and memory ($3 runs each)"
   "$1/startup_bench" "$3" "$2/ui/spulix" "$1/baseline_window" \
     "$1/baseline_cjk_window"

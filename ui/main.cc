@@ -5,6 +5,7 @@
 #include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#include "ui/selection_menu.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
+  spulix::AddSelectionMenu(window);
   // Start-up benchmarks quit after the first frame.
   spulix::ExitAfterFirstFrameIfAsked(&window);
   window.show();
