@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/core_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
 #include "ui/selection_menu.h"

@@ -52,6 +52,10 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CoreSummary"));
   summary_->setWordWrap(true);
+  summary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // Room for three lines, fixed, so that a new summary at each keystroke
+  // does not lay out the whole window again.
+  summary_->setFixedHeight(3 * summary_->fontMetrics().lineSpacing() + 2);
 
   model_ = new CoreTableModel(catalogue_, this);
   table_ = new QTableView(this);
@@ -61,6 +65,10 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setTabKeyNavigation(false);
+  // The columns are sized to their text: no wrapping or eliding to work out
+  // at each repaint while the user types.
+  table_->setWordWrap(false);
+  table_->setTextElideMode(Qt::ElideNone);
   table_->verticalHeader()->setVisible(false);
   table_->verticalHeader()->setDefaultSectionSize(22);
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -190,7 +198,7 @@ void CoreWindow::Refresh() {
   } else {
     text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
   }
-  summary_->setText(text);
+  if (summary_->text() != text) summary_->setText(text);
 }
 
 std::optional<std::size_t> CoreWindow::CurrentRow() const {
