@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include "design/transformer_design.h"
+#include "ui/selection_view.h"
 
 namespace spulix {
 namespace {
@@ -109,7 +110,7 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
       }
       return QVariant();
     case Qt::BackgroundRole:
-      return smallest ? QVariant(QBrush(QColor(0xD8, 0xF0, 0xD0))) : QVariant();
+      return smallest ? QVariant(MarkedRowBrush()) : QVariant();
     case Qt::ForegroundRole:
       if (index.column() != kVerdict) return QVariant();
       switch (selection_.results[row].verdict) {
@@ -130,10 +131,7 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CoreTableModel::headerData(int section, Qt::Orientation orientation,
                                     int role) const {
-  if (role != Qt::DisplayRole) return QVariant();
-  if (orientation == Qt::Vertical) return section + 1;
-  if (section < 0 || section >= kCount) return QVariant();
-  return QString::fromUtf8(kHeaders[section]);
+  return ColumnHeader(kHeaders, section, orientation, role);
 }
 
 }  // namespace spulix

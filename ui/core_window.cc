@@ -1,8 +1,6 @@
 #include "ui/core_window.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +13,6 @@
 #include "design/core_selection.h"
 #include "ui/core_edit_dialog.h"
 #include "ui/core_table_model.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/qt_field_store.h"
 
@@ -42,13 +39,9 @@ CoreInput InputOf(const CoreEntry& core) {
 }  // namespace
 
 CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
-    : QWidget(nullptr, Qt::Window), main_(&main), file_(user_file) {
-  setObjectName(QStringLiteral("CoreWindow"));
-  setWindowTitle(QStringLiteral("标准铁心"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFont(WindowFont());
-
+    : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
+      main_(&main),
+      file_(user_file) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CoreSummary"));
   summary_->setWordWrap(true);
@@ -58,20 +51,7 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
   summary_->setFixedHeight(3 * summary_->fontMetrics().lineSpacing() + 2);
 
   model_ = new CoreTableModel(catalogue_, this);
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("CoreTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  // The columns are sized to their text: no wrapping or eliding to work out
-  // at each repaint while the user types.
-  table_->setWordWrap(false);
-  table_->setTextElideMode(Qt::ElideNone);
-  table_->verticalHeader()->setVisible(false);
-  table_->verticalHeader()->setDefaultSectionSize(22);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = MakeSelectionTable(model_, "CoreTable", this);
 
   notice_ = new QLabel(this);
   notice_->setObjectName(QStringLiteral("CoreFileNotice"));
@@ -144,20 +124,11 @@ bool CoreWindow::eventFilter(QObject* watched, QEvent* event) {
     RemoveSelected();
     return true;
   }
-  return QWidget::eventFilter(watched, event);
-}
-
-void CoreWindow::keyPressEvent(QKeyEvent* event) {
-  // Escape closes, as it does a dialog.
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
+  return SelectionWindowBase::eventFilter(watched, event);
 }
 
 void CoreWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  SelectionWindowBase::showEvent(event);
   // Once the table has its size.
   QTimer::singleShot(0, this, [this] {
     table_->scrollTo(table_->currentIndex(), QAbstractItemView::EnsureVisible);

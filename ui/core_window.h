@@ -7,11 +7,11 @@
 
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <optional>
 
 #include "design/core_catalogue.h"
+#include "ui/selection_view.h"
 #include "ui/user_core_file.h"
 
 class QLabel;
@@ -23,7 +23,7 @@ namespace spulix {
 class CoreTableModel;
 class MainWindow;
 
-class CoreWindow : public QWidget {
+class CoreWindow : public SelectionWindowBase {
   Q_OBJECT
 
  public:
@@ -55,7 +55,6 @@ class CoreWindow : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include "design/wire_table.h"
+#include "ui/selection_view.h"
 
 namespace spulix {
 namespace {
@@ -72,7 +73,7 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
       }
       return QVariant();
     case Qt::BackgroundRole:
-      return marked ? QVariant(QBrush(QColor(0xD8, 0xF0, 0xD0))) : QVariant();
+      return marked ? QVariant(MarkedRowBrush()) : QVariant();
     case Qt::ForegroundRole:
       if ((index.column() == kGrade1 && wire.grade1_text.empty()) ||
           (index.column() == kGrade2 && wire.grade2_text.empty())) {
@@ -86,10 +87,7 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant WireTableModel::headerData(int section, Qt::Orientation orientation,
                                     int role) const {
-  if (role != Qt::DisplayRole) return QVariant();
-  if (orientation == Qt::Vertical) return section + 1;
-  if (section < 0 || section >= kCount) return QVariant();
-  return QString::fromUtf8(kHeaders[section]);
+  return ColumnHeader(kHeaders, section, orientation, role);
 }
 
 }  // namespace spulix

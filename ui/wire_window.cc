@@ -1,9 +1,6 @@
 #include "ui/wire_window.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +10,6 @@
 #include "design/core_catalogue.h"
 #include "design/field_reactions.h"
 #include "design/wire_table.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 #include "ui/wire_table_model.h"
 
@@ -38,27 +34,13 @@ QString Line(const char* symbol, const std::string& text) {
 }  // namespace
 
 WireWindow::WireWindow(MainWindow& main)
-    : QWidget(nullptr, Qt::Window), main_(&main) {
-  setObjectName(QStringLiteral("WireWindow"));
-  setWindowTitle(QStringLiteral("标准漆包线"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
-  setAttribute(Qt::WA_DeleteOnClose);
-  setFont(WindowFont());
-
+    : SelectionWindowBase("WireWindow", QStringLiteral("标准漆包线")),
+      main_(&main) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("WireSummary"));
 
   model_ = new WireTableModel(this);
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("WireTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  table_->verticalHeader()->setVisible(false);
-  table_->verticalHeader()->setDefaultSectionSize(22);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = MakeSelectionTable(model_, "WireTable", this);
 
   auto* source = new QLabel(
       QStringLiteral(
@@ -118,17 +100,8 @@ void WireWindow::Refresh() {
   if (!placed_ && isVisible()) PlaceMarks();
 }
 
-void WireWindow::keyPressEvent(QKeyEvent* event) {
-  // Escape closes, as it does a dialog.
-  if (event->key() == Qt::Key_Escape) {
-    close();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
 void WireWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
+  SelectionWindowBase::showEvent(event);
   // Once the table has its size.
   QTimer::singleShot(0, this, [this] {
     if (!placed_) PlaceMarks();

@@ -7,9 +7,9 @@
 
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 
 #include "design/field_store.h"
+#include "ui/selection_view.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ namespace spulix {
 class MainWindow;
 class WireTableModel;
 
-class WireWindow : public QWidget {
+class WireWindow : public SelectionWindowBase {
   Q_OBJECT
 
  public:
@@ -38,7 +38,6 @@ class WireWindow : public QWidget {
   QLabel* summary() const { return summary_; }
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
