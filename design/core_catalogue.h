@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of E-I cores: the laminations the program ships and the
 // user's own entries, each with its tongue width a, window width c and
 // window height h in millimetres. Read from and written to CSV text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which cores of the catalogue take the coil of the current design: each
 // core is tried on a copy of the design exactly as the 使用 button would put
 // it into the window, and judged by the rule of the core fit check.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated text as the data files use it: one record per line,
 // cells optionally in double quotes ("" stands for one quote), blank lines
 // and lines starting with '#' ignored, a leading UTF-8 byte order mark and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data files shipped with the program (resources/data), compiled in so
 // that neither the window nor the tool needs a file at run time.
 #ifndef SPULIX_DESIGN_SHIPPED_DATA_H_

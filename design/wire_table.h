@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round enamelled copper wire in its standard nominal sizes, with the
 // largest overall diameter each enamel grade may have.
 #ifndef SPULIX_DESIGN_WIRE_TABLE_H_

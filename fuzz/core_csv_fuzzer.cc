@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text as a core file: the reader never crashes, keeps only sound
 // cores, reports bad rows on lines that exist, and what it writes reads
 // back as the same cores without a single complaint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks for one core of the user's own: name, a, c and h. 确定 hands the
 // texts to a check that may refuse them; the reason then shows in the
 // dialog, which stays open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cores of the catalogue as table rows, with what each does for the
 // current design: coil thickness H, the room left c - H and the verdict;
 // the smallest fitting core stands out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 标准铁心: every core of the catalogue judged for the main window's design
 // as it stands, following it while the user types. 使用 puts a core into
 // the main window; the user's own cores are added, changed and removed here

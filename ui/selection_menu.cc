@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection_menu.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@ namespace {
 
 template <typename Window>
 Window* Raise(Window* window) {
+  // A minimised window comes back as it was, like the other windows.
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu 选型 of the main window, between 编辑 and 帮助: 标准铁心… and
 // 标准漆包线…, each opening its window at most once.
 #ifndef SPULIX_UI_SELECTION_MENU_H_

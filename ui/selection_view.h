@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the core and wire windows share: a top-level window in the program's
 // look that Escape closes, a read-only table of whole rows, column headers
 // and the colour of a marked row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's own cores on disk: a CSV file in the user's data folder,
 // written atomically. A file with bad rows is never overwritten unseen: the
 // first save after loading it keeps a copy of it beside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard enamelled wires as table rows; the rows of the next standard
 // size for the main window's d1 and d2 are marked.
 #ifndef SPULIX_UI_WIRE_TABLE_MODEL_H_

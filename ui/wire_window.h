@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 标准漆包线: the standard enamelled wire sizes, with the next standard size
 // for the main window's d1 and d2 marked while the user works. 用于 d1 and
 // 用于 d2 put the chosen size into the field and recompute the build-up, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spulix-calc's core catalogue and wire table options.
 #include <gtest/gtest.h>
 

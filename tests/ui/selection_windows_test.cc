@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu 选型 and its windows on the real main window: the cores judged
 // for the design as it stands, 使用, the user's own cores and their file,
 // the wire table and 用于 d1 / d2.
@@ -146,8 +147,10 @@ class SelectionWindowsTest : public QObject {
     main_->findChild<QAction*>(QStringLiteral("BZQBX"))->trigger();
     WireWindow* wires = windows_->wires();
     QVERIFY(wires && wires->isVisible());
+    wires->showMinimized();
     main_->findChild<QAction*>(QStringLiteral("BZQBX"))->trigger();
     QCOMPARE(windows_->wires(), wires);
+    QVERIFY(!wires->isMinimized());
     // Escape closes; the next opening makes a new window.
     QTest::keyClick(cores->table(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core and wire windows on a real X server: the rows that matter are in
 // view when they open, and the text fits its columns. With
 // SPULIX_SCREENSHOT_DIR set, screenshots of both windows are written there
