@@ -11,7 +11,9 @@ double Thousandfold(const FieldStore& store, Field field) {
   return Mul(1000, ReadField(store, field));
 }
 
-const char* Verdict(const FieldStore& store) {
+}  // namespace
+
+const char* FitVerdict(const FieldStore& store) {
   if (IsEmptyField(store, Field::kWindowWidth) ||
       IsEmptyField(store, Field::kCoilThickness)) {
     return kFitIncomplete;
@@ -34,8 +36,6 @@ const char* Verdict(const FieldStore& store) {
   }
 }
 
-}  // namespace
-
-void Command5_Click(FieldStore& store) { store.ShowMessage(Verdict(store)); }
+void Command5_Click(FieldStore& store) { store.ShowMessage(FitVerdict(store)); }
 
 }  // namespace spulix

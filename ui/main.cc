@@ -9,6 +9,7 @@
 #ifdef SPULIX_FIRST_FRAME_PROBE
 #include "ui/first_frame_probe.h"
 #endif
+#include "ui/selection_menu.h"
 
 int main(int argc, char* argv[]) {
   spulix::ChoosePlatform();
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
+  spulix::AddSelectionMenu(window);
 #ifdef SPULIX_FIRST_FRAME_PROBE
   // The start-up benchmark's build quits after the first frame.
   spulix::ExitAfterFirstFrame(&window);
