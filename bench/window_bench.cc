@@ -24,7 +24,6 @@
 #include <vector>
 
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 
 static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
@@ -183,7 +182,6 @@ int main(int argc, char* argv[]) {
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
   spulix::MainWindow window;
-  spulix::ConnectCommands(&window, window.store());
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {
     std::fprintf(stderr, "the window was not exposed\n");

@@ -1,11 +1,18 @@
 #include "ui/clickable_label.h"
 
+#include <QAction>
 #include <QMouseEvent>
 
 namespace spulix {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
   setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::SetDefaultAction(QAction* action) {
+  addAction(action);
+  setText(action->text());
+  connect(this, &ClickableLabel::clicked, action, &QAction::trigger);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

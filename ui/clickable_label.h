@@ -12,6 +12,9 @@ class ClickableLabel : public QLabel {
  public:
   explicit ClickableLabel(QWidget* parent = nullptr);
 
+  // Shows the action's caption and triggers the action on each click.
+  void SetDefaultAction(QAction* action);
+
  signals:
   // A left button pressed and released over the label.
   void clicked();

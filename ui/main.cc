@@ -4,7 +4,6 @@
 
 #include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -16,7 +15,6 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
 
   spulix::MainWindow window;
-  spulix::ConnectCommands(&window, window.store());
   // Start-up benchmarks quit after the first frame.
   spulix::ExitAfterFirstFrameIfAsked(&window);
   window.show();

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -21,8 +22,6 @@
 #include <utility>
 #include <vector>
 
-#include "design/core_fit_check.h"
-#include "design/field_reactions.h"
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/clock_text.h"
@@ -85,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(client_);
   containers_[static_cast<int>(Container::kWindow)] = client_;
 
+  commands_ = CreateCommands(this);
   BuildMenus();
   BuildControls();
   BuildFields();
@@ -98,11 +98,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label67")),
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
-
-  connect(findChild<QPushButton*>(QStringLiteral("Command5")),
-          &QPushButton::clicked, this, [this] { Command5_Click(*store_); });
-  connect(findChild<QPushButton*>(QStringLiteral("Command9")),
-          &QPushButton::clicked, this, [this] { Command9_Click(*store_); });
+  ConnectCommands(commands_, CommandTargets{this,
+                                            store_.get(),
+                                            ContainerWidget(Container::kFrame4),
+                                            Child("Command10"),
+                                            Child("Command11"),
+                                            {Child("Picture1"), Child("Label63"),
+                                             Child("Label64"), Child("Label65")}});
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindow::OnFocusWindowChanged);
@@ -124,33 +126,43 @@ QLineEdit* MainWindow::field(Field field) const {
   return fields_[ControlNumber(field) - 1];
 }
 
+QWidget* MainWindow::Child(const char* name) const {
+  return findChild<QWidget*>(QString::fromLatin1(name));
+}
+
 QWidget* MainWindow::ContainerWidget(Container container) const {
   return containers_[static_cast<int>(container)];
 }
 
 void MainWindow::BuildMenus() {
-  for (const MenuRow& menu_row : MenuRows()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menu_row.caption));
-    menu->setObjectName(QString::fromLatin1(menu_row.name));
-    for (const MenuItemRow& item : menu_row.items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(QString::fromLatin1(item.name));
-    }
-  }
+  const auto add_menu = [this](const char* name, const char* caption,
+                               std::initializer_list<QAction*> items) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->addActions(QList<QAction*>(items));
+  };
+  const MainWindowCommands& c = commands_;
+  add_menu("WJ", "文件", {c.print, c.exit});
+  add_menu("CX", "查询", {c.clear, c.refresh});
+  add_menu("BJ", "编辑",
+           {c.efficiency_table, c.coefficient_table, c.flux_density_table,
+            c.stacking_table});
+  add_menu("BZ", "帮助", {c.help, c.about});
 }
 
 void MainWindow::BuildControls() {
   for (const ControlRow& row : ControlRows()) {
     QWidget* parent = ContainerWidget(row.container);
     const QString name = QString::fromLatin1(row.name);
-    const QString caption =
-        row.caption ? QString::fromUtf8(row.caption) : QString();
+    QAction* command = row.command ? commands_.*row.command : nullptr;
+    QString caption = row.caption ? QString::fromUtf8(row.caption) : QString();
+    if (command != nullptr) caption = command->text();
     const QRect rect = TwipsRect(row.left, row.top, row.width, row.height);
     QWidget* widget = nullptr;
     switch (row.kind) {
       case ControlKind::kPictureButton: {
         auto* button = new QToolButton(parent);
-        button->setIcon(QIcon(QString::fromLatin1(row.picture)));
+        button->setDefaultAction(command);
         button->setIconSize(QSize(row.icon_pixels, row.icon_pixels));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         widget = button;
@@ -159,6 +171,8 @@ void MainWindow::BuildControls() {
       case ControlKind::kTextButton: {
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
+        button->addAction(command);
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
         widget = button;
         break;
       }
@@ -175,10 +189,12 @@ void MainWindow::BuildControls() {
         widget = label;
         break;
       }
-      case ControlKind::kLinkLabel:
-        widget = new ClickableLabel(parent);
-        static_cast<QLabel*>(widget)->setText(caption);
+      case ControlKind::kLinkLabel: {
+        auto* link = new ClickableLabel(parent);
+        link->SetDefaultAction(command);
+        widget = link;
         break;
+      }
       case ControlKind::kFrame: {
         auto* frame = new QGroupBox(caption, parent);
         widget = frame;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "design/field_store.h"
+#include "ui/main_window_commands.h"
 #include "ui/qt_field_store.h"
 #include "ui/window_layout.h"
 
@@ -31,6 +32,8 @@ class MainWindow : public QMainWindow {
   QLineEdit* field(Field field) const;
   // The client area below the menu bar.
   QWidget* client() const { return client_; }
+  // The window's commands, each shared by its menu item, button or link.
+  const MainWindowCommands& commands() const { return commands_; }
 
   // One tick of Timer1: writes the clock for `now`.
   void Timer1_Timer(const QDateTime& now);
@@ -56,7 +59,9 @@ class MainWindow : public QMainWindow {
   void OnFocusWindowChanged(QWindow* now);
   WindowKind KindOf(QWindow* window) const;
   QWidget* ContainerWidget(Container container) const;
+  QWidget* Child(const char* name) const;
 
+  MainWindowCommands commands_;
   QWidget* client_ = nullptr;
   std::array<QWidget*, 6> containers_{};
   std::array<QLineEdit*, kFieldCount> fields_{};

@@ -106,24 +106,25 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
   // picture, icon pixels, text colour, background, font, tab
   {"Label32", K::kStrip, C::kWindow, 0, 0, 11535, 495, nullptr, nullptr,
    nullptr, 0, kDef, kToolTipTextColour, kWin, 67},
-  {"Command4", K::kPictureButton, C::kWindow, 0, 0, 735, 495, nullptr, "打印",
-   ":/icons/print.png", 32, kDef, kDef, kWin, 59},
+  {"Command4", K::kPictureButton, C::kWindow, 0, 0, 735, 495, nullptr, nullptr,
+   nullptr, 32, kDef, kDef, kWin, 59, &MainWindowCommands::print},
   {"Command2", K::kPictureButton, C::kWindow, 720, 0, 735, 495, nullptr,
-   "刷新", ":/icons/refresh.png", 32, kDef, kDef, kWin, 58},
+   nullptr, nullptr, 32, kDef, kDef, kWin, 58, &MainWindowCommands::refresh},
   {"Command3", K::kPictureButton, C::kWindow, 1440, 0, 735, 495, nullptr,
-   "清空", ":/icons/clear.png", 32, kDef, kDef, kWin, 65},
+   nullptr, nullptr, 32, kDef, kDef, kWin, 65, &MainWindowCommands::clear},
   {"Command6", K::kPictureButton, C::kWindow, 2160, 0, 735, 495, nullptr,
-   "查询", ":/icons/query.png", 32, kDef, kDef, kWin, 57},
+   nullptr, nullptr, 32, kDef, kDef, kWin, 57, &MainWindowCommands::query},
   {"Command12", K::kPictureButton, C::kWindow, 2880, 0, 735, 495, nullptr,
-   "计算器", ":/icons/calculator.png", 32, kDef, kDef, kWin, 111},
+   nullptr, nullptr, 32, kDef, kDef, kWin, 111,
+   &MainWindowCommands::calculator},
   {"Command7", K::kPictureButton, C::kWindow, 3600, 0, 735, 495, nullptr,
-   "关于", ":/icons/about.png", 32, kDef, kDef, kWin, 68},
-  {"Command9", K::kTextButton, C::kWindow, 4335, 30, 645, 435, "测试", "测试",
-   nullptr, 0, kDef, kDef, kWin, 84},
+   nullptr, nullptr, 32, kDef, kDef, kWin, 68, &MainWindowCommands::about},
+  {"Command9", K::kTextButton, C::kWindow, 4335, 30, 645, 435, nullptr, "测试",
+   nullptr, 0, kDef, kDef, kWin, 84, &MainWindowCommands::sample_design},
   {"Label5", K::kAutoLabel, C::kWindow, 7560, 120, 0, 240, nullptr, nullptr,
    nullptr, 0, 0x00C000, kDef, ControlFont::kClock, 4},
   {"Command1", K::kPictureButton, C::kWindow, 11040, 0, 615, 495, nullptr,
-   "退出", ":/icons/exit.png", 20, kDef, kDef, kWin, 56},
+   nullptr, nullptr, 20, kDef, kDef, kWin, 56, &MainWindowCommands::exit},
 
   {"Frame1", K::kFrame, C::kWindow, 5760, 960, 2535, 1095, "初级绕组绝缘:",
    nullptr, nullptr, 0, kDef, kDef, kWin, 51},
@@ -133,13 +134,16 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
   {"Label15", K::kAutoLabel, C::kWindow, 3960, 4080, 0, 180, "导线线径",
    "d1=0.715∫I1", nullptr, 0, kDef, kDef, kWin, 0},
 
-  {"Command5", K::kTextButton, C::kWindow, 8400, 4320, 2895, 375,
-   "？铁心是否可用", nullptr, nullptr, 0, kDef, kDef, kWin, 66},
+  {"Command5", K::kTextButton, C::kWindow, 8400, 4320, 2895, 375, nullptr,
+   nullptr, nullptr, 0, kDef, kDef, kWin, 66,
+   &MainWindowCommands::core_fit_check},
   // Command10 covers Command11 in the same rectangle.
   {"Command11", K::kTextButton, C::kWindow, 10920, 4800, 375, 180, nullptr,
-   nullptr, nullptr, 0, kDef, kDef, kWin, 110},
+   nullptr, nullptr, 0, kDef, kDef, kWin, 110,
+   &MainWindowCommands::hide_diagram},
   {"Command10", K::kTextButton, C::kWindow, 10920, 4800, 375, 180, nullptr,
-   nullptr, nullptr, 0, kDef, kDef, kWin, 109},
+   nullptr, nullptr, 0, kDef, kDef, kWin, 109,
+   &MainWindowCommands::show_diagram},
   {"Label63", K::kAutoLabel, C::kWindow, 8760, 4920, 0, 180, "窗口宽度",
    nullptr, nullptr, 0, kDef, kDef, kWin, 103},
   {"Picture1", K::kPicture, C::kWindow, 8280, 5160, 2925, 1980, nullptr,
@@ -162,42 +166,20 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
 
   {"Frame4", K::kFrame, C::kWindow, 2160, 480, 2175, 2055, nullptr, nullptr,
    nullptr, 0, kDef, 0x8080FF, kWin, 112},
-  {"Label69", K::kLinkLabel, C::kFrame4, 240, 360, 0, 180, "变压器效率表...η",
-   nullptr, nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 113},
-  {"Label71", K::kLinkLabel, C::kFrame4, 240, 720, 0, 180,
-   "额定功率系数表...K", nullptr, nullptr, 0, 0xFFFFFF, kDef,
-   ControlFont::kLink, 115},
-  {"Label72", K::kLinkLabel, C::kFrame4, 240, 1080, 0, 180, "磁通密度表...Bm",
-   nullptr, nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 116},
-  {"Label73", K::kLinkLabel, C::kFrame4, 240, 1440, 0, 180, "间隙系数...Kc",
-   nullptr, nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 117},
+  {"Label69", K::kLinkLabel, C::kFrame4, 240, 360, 0, 180, nullptr, nullptr,
+   nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 113,
+   &MainWindowCommands::efficiency_table},
+  {"Label71", K::kLinkLabel, C::kFrame4, 240, 720, 0, 180, nullptr, nullptr,
+   nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 115,
+   &MainWindowCommands::coefficient_table},
+  {"Label72", K::kLinkLabel, C::kFrame4, 240, 1080, 0, 180, nullptr, nullptr,
+   nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 116,
+   &MainWindowCommands::flux_density_table},
+  {"Label73", K::kLinkLabel, C::kFrame4, 240, 1440, 0, 180, nullptr, nullptr,
+   nullptr, 0, 0xFFFFFF, kDef, ControlFont::kLink, 117,
+   &MainWindowCommands::stacking_table},
 });
 // clang-format on
-
-constexpr std::array<MenuItemRow, 2> kFileItems = {{
-    {"DY", "打印"},
-    {"tc", "退出"},
-}};
-constexpr std::array<MenuItemRow, 2> kQueryItems = {{
-    {"QK", "清空"},
-    {"SX", "刷新"},
-}};
-constexpr std::array<MenuItemRow, 4> kEditItems = {{
-    {"XLB", "变压器效率表...η"},
-    {"XSB", "额定功率系数表...K"},
-    {"MDB", "磁通密度表...Bm"},
-    {"JXXS", "间隙系数...Kc"},
-}};
-constexpr std::array<MenuItemRow, 2> kHelpItems = {{
-    {"HELP", "帮助"},
-    {"ABORT", "关于"},
-}};
-constexpr std::array<MenuRow, 4> kMenus = {{
-    {"WJ", "文件", kFileItems},
-    {"CX", "查询", kQueryItems},
-    {"BJ", "编辑", kEditItems},
-    {"BZ", "帮助", kHelpItems},
-}};
 
 }  // namespace
 
@@ -207,7 +189,6 @@ const FieldStyleInfo& StyleInfo(FieldStyle style) {
 
 std::span<const FieldRow> FieldRows() { return kFieldRows; }
 std::span<const ControlRow> ControlRows() { return kControlRows; }
-std::span<const MenuRow> MenuRows() { return kMenus; }
 
 const char* ContainerName(Container container) {
   switch (container) {

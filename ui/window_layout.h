@@ -1,5 +1,5 @@
 // The main window as data: every control's name, container, rectangle in
-// twips, caption, colours, font, tool tip and tab position, and the menus.
+// twips, caption, colours, font, tool tip, tab position and command.
 // The window is built from these tables only, so each rectangle is written
 // once.
 #ifndef SPULIX_UI_WINDOW_LAYOUT_H_
@@ -9,6 +9,7 @@
 #include <span>
 
 #include "design/field_store.h"
+#include "ui/main_window_commands.h"
 
 namespace spulix {
 
@@ -102,30 +103,22 @@ struct ControlRow {
   int top;
   int width;  // for auto-sized labels: 0 (taken from the caption)
   int height;
-  const char* caption;  // nullptr: none
+  const char* caption;  // nullptr: none, or the command's caption
   const char* tool_tip;
-  const char* picture;  // resource path of the icon or picture
+  const char* picture;  // resource path of the picture box's picture
   int icon_pixels;      // icon size of picture buttons
   std::uint32_t text_colour;
   std::uint32_t background;
   ControlFont font;
   int tab;
+  // The command a button or link runs; it gives the control its caption
+  // (picture buttons: icon and tool tip).
+  QAction* MainWindowCommands::*command = nullptr;
 };
 
 // Every control that is not a field or a field's caption or unit label, in
 // creation order (containers before what they hold).
 std::span<const ControlRow> ControlRows();
-
-struct MenuItemRow {
-  const char* name;
-  const char* caption;
-};
-struct MenuRow {
-  const char* name;
-  const char* caption;
-  std::span<const MenuItemRow> items;
-};
-std::span<const MenuRow> MenuRows();
 
 // Containers by name, for building and for tests.
 const char* ContainerName(Container container);

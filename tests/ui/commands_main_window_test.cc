@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "design/core_fit_check.h"
 #include "design/field_reactions.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
 
 // Resources must be initialised from outside any namespace.
@@ -27,7 +27,6 @@ namespace {
 class Form1 {
  public:
   Form1() {
-    ConnectCommands(&window_, window_.store());
     window_.store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
     window_.show();
@@ -80,6 +79,8 @@ class CommandsMainWindowTest : public QObject {
  private slots:
   void initTestCase();
   void cleanup();
+  void everyControlRunsItsCommand();
+  void coreFitButtonShowsVerdict();
   void ClearEmptiesWindowAndShowsStatus();
   void QueryButtonTogglesPanelMenuDoesNot();
   void LinksAndMenuItemsOpenOneTableWindow_data();
@@ -101,6 +102,66 @@ void CommandsMainWindowTest::cleanup() {
     if (widget->objectName() != QStringLiteral("Form1")) widget->close();
   }
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Each button, link and menu item shows its command's one action, so the
+// controls of a command cannot run different code.
+void CommandsMainWindowTest::everyControlRunsItsCommand() {
+  using C = MainWindowCommands;
+  const struct {
+    const char* control;
+    QAction* C::*command;
+  } bindings[] = {
+      {"Command4", &C::print},
+      {"DY", &C::print},
+      {"Command1", &C::exit},
+      {"tc", &C::exit},
+      {"Command3", &C::clear},
+      {"QK", &C::clear},
+      {"Command2", &C::refresh},
+      {"SX", &C::refresh},
+      {"Command6", &C::query},
+      {"Command12", &C::calculator},
+      {"Command7", &C::about},
+      {"ABORT", &C::about},
+      {"Label69", &C::efficiency_table},
+      {"XLB", &C::efficiency_table},
+      {"Label71", &C::coefficient_table},
+      {"XSB", &C::coefficient_table},
+      {"Label72", &C::flux_density_table},
+      {"MDB", &C::flux_density_table},
+      {"Label73", &C::stacking_table},
+      {"JXXS", &C::stacking_table},
+      {"HELP", &C::help},
+      {"Command10", &C::show_diagram},
+      {"Command11", &C::hide_diagram},
+      {"Command5", &C::core_fit_check},
+      {"Command9", &C::sample_design},
+  };
+  Form1 form;
+  for (const auto& binding : bindings) {
+    QAction* command = form.window().commands().*binding.command;
+    QVERIFY(command != nullptr);
+    const QString name = QString::fromLatin1(binding.control);
+    if (auto* widget = form.window().findChild<QWidget*>(name)) {
+      QVERIFY2(widget->actions() == QList<QAction*>{command}, binding.control);
+    } else {
+      // A menu item is the action itself, on one of the window's menus.
+      QCOMPARE(form.window().findChild<QAction*>(name), command);
+      QVERIFY2(!command->associatedObjects().isEmpty(), binding.control);
+    }
+  }
+}
+
+void CommandsMainWindowTest::coreFitButtonShowsVerdict() {
+  Form1 form;
+  form.Click("Command5");
+  QCOMPARE(form.messages(), std::vector<std::string>{kFitIncomplete});
+  form.Click("Command9");
+  form.Click("Command2");
+  form.messages().clear();
+  form.Click("Command5");
+  QCOMPARE(form.messages(), std::vector<std::string>{kFitOk});
 }
 
 void CommandsMainWindowTest::ClearEmptiesWindowAndShowsStatus() {

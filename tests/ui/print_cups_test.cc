@@ -12,7 +12,6 @@
 
 #include "design/field_reactions.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
 
 // Resources must be initialised from outside any namespace.
@@ -70,7 +69,6 @@ double MeanDifference(const QImage& a, const QImage& b) {
 // The real window with its commands, shown, collecting its messages.
 struct SampleWindow {
   SampleWindow() {
-    ConnectCommands(&window, window.store());
     window.store().SetMessageSink(
         [this](std::string_view text) { messages.emplace_back(text); });
     window.show();

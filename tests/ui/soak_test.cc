@@ -23,7 +23,6 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 
 static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
@@ -75,7 +74,6 @@ long ResidentBytes() {
 class Soak {
  public:
   explicit Soak(unsigned seed) : random_(seed) {
-    ConnectCommands(&window_, window_.store());
     window_.store().SetMessageSink([this](std::string_view) { ++messages_; });
     window_.show();
     // A message box that does not go through the store would block the run:

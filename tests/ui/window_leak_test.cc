@@ -15,7 +15,6 @@
 #include <cstdio>
 
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SPULIX_ASAN 1
@@ -112,7 +111,6 @@ class WindowLeakTest : public QObject {
     QFETCH(int, survivors);
 
     MainWindow form1;
-    ConnectCommands(&form1, form1.store());
     form1.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form1));
     // The first tick of the clock loads its face; let that happen first.
