@@ -78,7 +78,7 @@ int Keystrokes(MainWindow& window, int count) {
   window.store().SetMessageSink([&messages](std::string_view) { ++messages; });
   QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command9")),
                     Qt::LeftButton);
-  QLineEdit* p2 = window.field(Field::kP2);
+  QLineEdit* p2 = window.field(Field::kOutputPower);
   // 25 W, then alternately 25x W and 25 W: every keystroke is a valid
   // design and changes most result fields.
   p2->setText(QStringLiteral("25"));

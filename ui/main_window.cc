@@ -17,10 +17,8 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
-#include <algorithm>
 #include <limits>
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
@@ -31,28 +29,38 @@
 namespace spulix {
 namespace {
 
-constexpr std::uint32_t kUnitTextColour = 0xC00000;
+constexpr Colour kUnitTextColour = Rgb(0xC00000);
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
 }
 
-QColor ToColour(std::uint32_t rgb) { return QColor(QRgb(0xFF000000u | rgb)); }
+// The colour to set, or none where the platform's own stays.
+std::optional<QColor> ToColour(Colour colour, const QPalette& palette) {
+  switch (colour.source) {
+    case Colour::Source::kPlatform:
+      return std::nullopt;
+    case Colour::Source::kToolTipText:
+      return palette.color(QPalette::ToolTipText);
+    case Colour::Source::kRgb:
+      return QColor(QRgb(0xFF000000u | colour.rgb));
+  }
+  return std::nullopt;
+}
 
 // Text colour, and an opaque background where one is given.
-void ApplyColours(QWidget* widget, std::uint32_t text,
-                  std::uint32_t background) {
+void ApplyColours(QWidget* widget, Colour text, Colour background,
+                  QPalette::ColorRole text_role = QPalette::WindowText,
+                  QPalette::ColorRole background_role = QPalette::Window) {
   QPalette palette = widget->palette();
-  if (text != kDefaultColour) {
-    palette.setColor(QPalette::WindowText, ToColour(text));
-  }
-  if (background == kToolTipTextColour) {
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipText));
-  } else if (background != kDefaultColour) {
-    palette.setColor(QPalette::Window, ToColour(background));
-  }
+  const std::optional<QColor> text_colour = ToColour(text, palette);
+  const std::optional<QColor> background_colour = ToColour(background, palette);
+  if (text_colour) palette.setColor(text_role, *text_colour);
+  if (background_colour) palette.setColor(background_role, *background_colour);
   widget->setPalette(palette);
-  if (background != kDefaultColour) widget->setAutoFillBackground(true);
+  if (background_colour && background_role == QPalette::Window) {
+    widget->setAutoFillBackground(true);
+  }
 }
 
 QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
@@ -177,8 +185,6 @@ void MainWindow::BuildControls() {
         break;
       }
       case ControlKind::kAutoLabel:
-        widget = new QLabel(caption, parent);
-        break;
       case ControlKind::kFixedLabel:
       case ControlKind::kStrip:
         widget = new QLabel(caption, parent);
@@ -195,20 +201,9 @@ void MainWindow::BuildControls() {
         widget = link;
         break;
       }
-      case ControlKind::kFrame: {
-        auto* frame = new QGroupBox(caption, parent);
-        widget = frame;
-        if (name == QLatin1String("Frame1")) {
-          containers_[static_cast<int>(Container::kFrame1)] = frame;
-        } else if (name == QLatin1String("Frame2")) {
-          containers_[static_cast<int>(Container::kFrame2)] = frame;
-        } else if (name == QLatin1String("Frame3")) {
-          containers_[static_cast<int>(Container::kFrame3)] = frame;
-        } else if (name == QLatin1String("Frame4")) {
-          containers_[static_cast<int>(Container::kFrame4)] = frame;
-        }
+      case ControlKind::kFrame:
+        widget = new QGroupBox(caption, parent);
         break;
-      }
       case ControlKind::kPicture: {
         // A sunken 2-pixel border around the picture, which it is sized to.
         auto* picture = new QLabel(parent);
@@ -217,19 +212,19 @@ void MainWindow::BuildControls() {
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setPixmap(QPixmap(QString::fromLatin1(row.picture)));
         picture->setFocusPolicy(Qt::TabFocus);
-        containers_[static_cast<int>(Container::kPicture1)] = picture;
         widget = picture;
         break;
       }
     }
     widget->setObjectName(name);
+    if (row.holds) containers_[static_cast<int>(*row.holds)] = widget;
     if (row.tool_tip) widget->setToolTip(QString::fromUtf8(row.tool_tip));
     if (row.font == ControlFont::kClock) {
       widget->setFont(MakeFont(Face::kHei, kPixels12Pt));
     } else if (row.font == ControlFont::kLink) {
       widget->setFont(MakeFont(Face::kSong, kPixels9Pt, false, true));
     }
-    ApplyColours(widget, row.text_colour, row.background);
+    ApplyColours(widget, row.text, row.background);
     if (row.kind == ControlKind::kAutoLabel ||
         row.kind == ControlKind::kLinkLabel) {
       // Figures on the picture are placed inside its border.
@@ -246,45 +241,42 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildFields() {
   for (const FieldRow& row : FieldRows()) {
+    const FieldInfo& info = InfoOf(row.field);
     const FieldColumn& column = *row.column;
     QWidget* parent = ContainerWidget(column.container);
-    const FieldStyleInfo& style = StyleInfo(row.style);
+    const FieldStyle& style = StyleOf(info.role);
 
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("Text%1").arg(ControlNumber(row.field)));
+    edit->setObjectName(QString::fromLatin1(info.control));
     edit->setGeometry(TwipsRect(column.field_left, row.field_top,
                                 column.field_width, column.field_height));
     // Fields have no length limit: a long pasted text is kept whole.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setFont(MakeFont(style.hei ? Face::kHei : Face::kSong,
                            style.pixel_size, style.bold));
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, ToColour(style.background));
-    if (style.text != kDefaultColour) {
-      palette.setColor(QPalette::Text, ToColour(style.text));
-    }
-    edit->setPalette(palette);
+    ApplyColours(edit, style.text, style.background, QPalette::Text,
+                 QPalette::Base);
     fields_[ControlNumber(row.field) - 1] = edit;
 
     QLabel* caption =
-        MakeAutoLabel(parent, row.caption_label, row.caption_left,
-                      row.caption_top, QString::fromUtf8(row.caption));
-    if (row.tool_tip) caption->setToolTip(QString::fromUtf8(row.tool_tip));
+        MakeAutoLabel(parent, info.caption_label, row.caption_left,
+                      row.caption_top, QString::fromUtf8(info.caption));
+    if (info.tool_tip) caption->setToolTip(QString::fromUtf8(info.tool_tip));
 
     const int unit_top = row.field_top + kUnitDropTwips;
     QLabel* unit = nullptr;
     if (row.unit_box_width > 0) {
       auto* wrapped = new WrappedLabel(parent);
-      wrapped->setObjectName(QString::fromLatin1(row.unit_label));
-      wrapped->setText(QString::fromUtf8(row.unit));
+      wrapped->setObjectName(QString::fromLatin1(info.unit_label));
+      wrapped->setText(QString::fromUtf8(info.unit));
       wrapped->setGeometry(TwipsRect(column.unit_left, unit_top,
                                      row.unit_box_width, row.unit_box_height));
       unit = wrapped;
     } else {
-      unit = MakeAutoLabel(parent, row.unit_label, column.unit_left, unit_top,
-                           QString::fromUtf8(row.unit));
+      unit = MakeAutoLabel(parent, info.unit_label, column.unit_left, unit_top,
+                           QString::fromUtf8(info.unit));
     }
-    ApplyColours(unit, kUnitTextColour, kDefaultColour);
+    ApplyColours(unit, kUnitTextColour, kPlatformColour);
   }
 }
 
@@ -303,22 +295,12 @@ void MainWindow::ArrangeStacking() {
 }
 
 void MainWindow::ArrangeTabOrder() {
-  std::vector<std::pair<int, QWidget*>> order;
-  for (const FieldRow& row : FieldRows()) {
-    order.emplace_back(row.tab, field(row.field));
-  }
-  for (const ControlRow& row : ControlRows()) {
-    const bool focusable = row.kind == ControlKind::kPictureButton ||
-                           row.kind == ControlKind::kTextButton ||
-                           row.kind == ControlKind::kPicture;
-    if (!focusable) continue;
-    order.emplace_back(row.tab,
-                       findChild<QWidget*>(QString::fromLatin1(row.name)));
-  }
-  std::sort(order.begin(), order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  QWidget* previous = nullptr;
+  for (const char* name : TabOrder()) {
+    QWidget* next = Child(name);
+    Q_ASSERT_X(next != nullptr, "ArrangeTabOrder", name);
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
   }
 }
 
@@ -330,7 +312,7 @@ void MainWindow::Form_Load() {
   ContainerWidget(Container::kFrame4)->hide();
 }
 
-void MainWindow::Form_Activate() { field(Field::kU1)->setFocus(); }
+void MainWindow::Form_Activate() { field(Field::kInputVoltage)->setFocus(); }
 
 void MainWindow::Timer1_Timer(const QDateTime& now) {
   const QString text = ClockText(now, QLocale());

@@ -47,8 +47,8 @@ TEST(CoreFitCheck, SampleDesignFitsBeforeAndAfterRecalculation) {
   Command9_Click(store);
   EXPECT_EQ(store.Text(Field::kCoilThickness), "14.8");
   Command5_Click(store);
-  store.SetText(Field::kP2, "");
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "");
+  store.SetText(Field::kOutputPower, "250");
   EXPECT_EQ(store.Text(Field::kCoilThickness), "15.8");
   Command5_Click(store);
   EXPECT_EQ(store.messages(), (Messages{kFitOk, kFitOk}));

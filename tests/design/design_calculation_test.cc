@@ -19,7 +19,7 @@ MemoryStore SampleDesign(const std::string& p2 = "250") {
   SetAll(
       store,
       {{"U1", "220"}, {"U2", "36"}, {"h", "61.5"}, {"c", "22"}, {"a", "35"}});
-  store.SetText(Field::kP2, p2);
+  store.SetText(Field::kOutputPower, p2);
   return store;
 }
 
@@ -112,7 +112,7 @@ TEST(CalculateDesign, ReadsBackTheRoundedNumberOfTurnsPerVolt) {
   // S written as 20.0 gives N0 2.25; with U1 110: 247.5 rounds to 248, + 2.
   MemoryStore store;
   SetAll(store, {{"U1", "110"}, {"U2", "36"}, {"Text4", "20.0"}});
-  store.SetText(Field::kP2, "1200");  // P beyond 1000 leaves S alone
+  store.SetText(Field::kOutputPower, "1200");  // P beyond 1000 leaves S alone
   EXPECT_EQ(Get(store, "S"), "20.0");
   EXPECT_EQ(Get(store, "N0"), "2.25");
   EXPECT_EQ(Get(store, "N1"), "250");
@@ -136,8 +136,8 @@ TEST(CalculateDesign, EmptyOutputPowerWritesZerosAndGoesOn) {
 
 TEST(CalculateDesign, MissingVoltagesShowBothMessagesAndStop) {
   MemoryStore store;
-  store.SetText(Field::kD1, "keep");
-  store.SetText(Field::kP2, "100");
+  store.SetText(Field::kPrimaryWireDiameter, "keep");
+  store.SetText(Field::kOutputPower, "100");
   EXPECT_EQ(store.messages(),
             (Messages{"请输入输入电压！", "请输入输出电压！"}));
   EXPECT_EQ(Get(store, "N1"), "0");
@@ -151,22 +151,22 @@ TEST(CalculateDesign, ZeroPowerOnFreshFieldsEmptiesP2ThenAsksForNumber) {
   MemoryStore store;
   std::vector<std::string> p2_at_message;
   store = MemoryStore([&](std::string_view) {
-    p2_at_message.push_back(store.Text(Field::kP2));
+    p2_at_message.push_back(store.Text(Field::kOutputPower));
   });
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "0");
+  store.SetText(Field::kOutputPower, "0");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(p2_at_message, std::vector<std::string>{""});
   // The nested run with an empty P2 wrote its zeros before the message.
   EXPECT_EQ(Get(store, "P1"), "0");
   EXPECT_EQ(Get(store, "N1"), "2");
-  EXPECT_EQ(store.changes(Field::kP2), 2);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 2);
 }
 
 TEST(CalculateDesign, TextInOutputPowerEmptiesItAndRunsNested) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "abc");
+  store.SetText(Field::kOutputPower, "abc");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(Get(store, "P2"), "");
   EXPECT_EQ(Get(store, "P1"), "0");
@@ -175,7 +175,7 @@ TEST(CalculateDesign, TextInOutputPowerEmptiesItAndRunsNested) {
 TEST(CalculateDesign, BadInputVoltageShowsTheMessageTwice) {
   MemoryStore store;
   SetAll(store, {{"U1", "abc"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "100");
+  store.SetText(Field::kOutputPower, "100");
   EXPECT_EQ(store.messages(), (Messages{"请输入数字", "请输入数字"}));
   EXPECT_EQ(Get(store, "P2"), "");
 }
@@ -187,7 +187,7 @@ TEST(CalculateDesign, ZeroInputVoltageEndsSilentlyAfterStackThickness) {
                  {"a", "35"},
                  {"Text14", "x"},
                  {"Text15", "y"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "b"), "64.4");
   EXPECT_EQ(Get(store, "I1"), "x");
@@ -199,7 +199,7 @@ TEST(CalculateDesign, ZeroInputVoltageEndsSilentlyAfterStackThickness) {
 TEST(CalculateDesign, TooManyTurnsEndSilently) {
   MemoryStore store;
   SetAll(store, {{"U1", "20000"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "5");  // N0 about 3.95: N1 beyond 32767
+  store.SetText(Field::kOutputPower, "5");  // N0 about 3.95: N1 beyond 32767
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "N1"), "");
   EXPECT_NE(Get(store, "N0"), "");
@@ -208,7 +208,7 @@ TEST(CalculateDesign, TooManyTurnsEndSilently) {
 TEST(CalculateDesign, BadInsulationIsTypeMismatchFromTheBuildUp) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}, {"h", "61.5"}, {"r1", "x"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   // The nested run meets the same text and asks once itself.
   EXPECT_EQ(store.messages(), (Messages{"请输入数字", "请输入数字"}));
   EXPECT_EQ(Get(store, "P2"), "");
@@ -216,7 +216,7 @@ TEST(CalculateDesign, BadInsulationIsTypeMismatchFromTheBuildUp) {
 
 TEST(CalculateDesign, RatedPowerBeyondTableLeavesCrossSectionAlone) {
   MemoryStore store = SampleDesign("250");
-  store.SetText(Field::kP2, "1000");
+  store.SetText(Field::kOutputPower, "1000");
   EXPECT_EQ(Get(store, "P1"), "1053");
   EXPECT_EQ(Get(store, "P"), "1026.5");
   EXPECT_EQ(Get(store, "S"), "20.3");
@@ -225,7 +225,7 @@ TEST(CalculateDesign, RatedPowerBeyondTableLeavesCrossSectionAlone) {
 TEST(CalculateDesign, RatedPowerBeyondTableOnFreshFieldsIsTypeMismatch) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}, {"a", "35"}});
-  store.SetText(Field::kP2, "1000");
+  store.SetText(Field::kOutputPower, "1000");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(Get(store, "P2"), "");
 }
@@ -233,7 +233,7 @@ TEST(CalculateDesign, RatedPowerBeyondTableOnFreshFieldsIsTypeMismatch) {
 TEST(CalculateDesign, HugeOutputPowerIsSilent) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "1E400");
+  store.SetText(Field::kOutputPower, "1E400");
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "P2"), "1E400");
   EXPECT_EQ(Get(store, "P1"), "");

@@ -21,7 +21,7 @@ void Type(MemoryStore& store, Field field, const std::string& text) {
 
 TEST(Typing, OutputPowerRunsOneCalculationPerKeystroke) {
   MemoryStore store;
-  Type(store, Field::kP2, "100");
+  Type(store, Field::kOutputPower, "100");
   Messages expected;
   for (int run = 0; run < 3; ++run) {
     expected.push_back("请输入输入电压！");
@@ -62,7 +62,7 @@ class StackThicknessOnTongueChange : public testing::TestWithParam<StackCase> {
 
 TEST_P(StackThicknessOnTongueChange, WritesWholeMillimetres) {
   MemoryStore store;
-  store.SetText(Field::kS, GetParam().s);
+  store.SetText(Field::kCoreSection, GetParam().s);
   store.SetText(Field::kStackThickness, "before");
   store.SetText(Field::kTongueWidth, GetParam().a);
   EXPECT_EQ(Get(store, "b"), GetParam().b)
@@ -97,7 +97,7 @@ TEST(TestButton, FillsTheSampleAndCalculatesOnce) {
   EXPECT_EQ(Get(store, "f2"), "0.12");
   EXPECT_EQ(Get(store, "b"), "64.4");  // the calculation overwrote "0"
   EXPECT_EQ(Get(store, "H"), "14.8");  // insulation came after P2
-  EXPECT_EQ(store.changes(Field::kP2), 1);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 1);
   EXPECT_EQ(store.CaptionText(Caption::kHeightFigure), "61.5");
   EXPECT_EQ(store.CaptionText(Caption::kTongueFigure), "35");
   EXPECT_TRUE(store.messages().empty());
@@ -107,7 +107,7 @@ TEST(TestButton, SecondPressStartsNoCalculation) {
   MemoryStore store;
   Command9_Click(store);
   Command9_Click(store);
-  EXPECT_EQ(store.changes(Field::kP2), 1);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 1);
   EXPECT_EQ(Get(store, "H"), "14.8");
 }
 
@@ -140,10 +140,10 @@ TEST(Clear, EmptyInputVoltageShowsItsMessageWhileClearing) {
   std::vector<std::string> u2_at_message;
   MemoryStore store;
   store = MemoryStore([&](std::string_view) {
-    u2_at_message.push_back(store.Text(Field::kU2));
+    u2_at_message.push_back(store.Text(Field::kOutputVoltage));
   });
   SetAll(store, {{"U2", "36"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   store.ClearMessages();
   u2_at_message.clear();
   ClearDesign(store);

@@ -275,13 +275,13 @@ void CommandsMainWindowTest::PrintWithoutPrinterShowsMessageOnce() {
   Form1 form;
   form.Click("Command9");
   form.messages().clear();
-  const QString p1 = form.window().field(Field::kP1)->text();
+  const QString p1 = form.window().field(Field::kInputPower)->text();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
   form.Choose("DY");
   QCOMPARE(form.messages().size(), size_t(2));
-  QCOMPARE(form.window().field(Field::kP1)->text(), p1);
+  QCOMPARE(form.window().field(Field::kInputPower)->text(), p1);
   QVERIFY(form.Status().isEmpty());
 }
 

@@ -221,12 +221,13 @@ void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
   FakeForm1* current = nullptr;
   FakeForm1 window([&](std::string_view text) {
     if (current == nullptr) return;
-    seen.push_back({std::string(text), current->store().Text(Field::kP2),
-                    current->store().Text(Field::kU2)});
+    seen.push_back({std::string(text),
+                    current->store().Text(Field::kOutputPower),
+                    current->store().Text(Field::kOutputVoltage)});
   });
   Command9_Click(window.store());
-  window.store().SetText(Field::kU1, "");
-  QVERIFY(!window.store().Text(Field::kP2).empty());
+  window.store().SetText(Field::kInputVoltage, "");
+  QVERIFY(!window.store().Text(Field::kOutputPower).empty());
   window.store().ClearMessages();
   current = &window;
 
@@ -280,9 +281,10 @@ void CommandsTest::RefreshRunsOneCalculation() {
   for (FieldStore* store : {static_cast<FieldStore*>(&window.store()),
                             static_cast<FieldStore*>(&expected)}) {
     Command9_Click(*store);
-    store->SetText(Field::kU1, u1.toStdString());
-    store->SetText(Field::kP2, p2.toStdString());
-    store->SetText(Field::kP1, "");  // a result the calculation rewrites
+    store->SetText(Field::kInputVoltage, u1.toStdString());
+    store->SetText(Field::kOutputPower, p2.toStdString());
+    store->SetText(Field::kInputPower,
+                   "");  // a result the calculation rewrites
   }
   window.store().ClearMessages();
   expected.ClearMessages();

@@ -28,7 +28,7 @@ QRect Twips(int left, int top, int width, int height) {
   return QRect(left / 15, top / 15, width / 15, height / 15);
 }
 
-QColor Rgb(QRgb rgb) { return QColor(rgb); }
+QColor ColourOf(QRgb rgb) { return QColor(rgb); }
 
 }  // namespace
 
@@ -205,7 +205,7 @@ class MainWindowLayoutTest : public QObject {
     QCOMPARE(figure->parentWidget(), picture);
     QCOMPARE(picture->contentsRect(), QRect(2, 2, 191, 128));
     QCOMPARE(figure->pos(), picture->contentsRect().topLeft() + topLeft / 15);
-    QCOMPARE(figure->palette().color(QPalette::Window), Rgb(0xD6D2D7));
+    QCOMPARE(figure->palette().color(QPalette::Window), ColourOf(0xD6D2D7));
     QVERIFY(figure->autoFillBackground());
     QVERIFY(figure->text().isEmpty());
     // Grows to the right with its text, on one line.
@@ -221,25 +221,24 @@ class MainWindowLayoutTest : public QObject {
     QVERIFY(width_figure->width() > one_digit.width());
   }
 
-  // Every caption, unit and tool tip of the catalogue is on the window, on
-  // the caption label and not on the field.
-  void captionsFromCatalogue() {
+  // Each field has its caption at the left, carrying the tool tip, and its
+  // dark red unit at the right; the field itself has no tool tip.
+  void captionsAndUnits() {
     for (const FieldInfo& info : Catalogue()) {
-      const QString control = QString::fromLatin1(info.control);
-      auto* edit = Find<QLineEdit>(control);
+      auto* edit = Find<QLineEdit>(QString::fromLatin1(info.control));
       QVERIFY2(edit, info.control);
       QVERIFY(edit->toolTip().isEmpty());
       QVERIFY(edit->text().isEmpty());
       auto* caption = Find<QLabel>(QString::fromLatin1(info.caption_label));
       QVERIFY2(caption, info.caption_label);
-      QCOMPARE(caption->text(), QString::fromUtf8(info.caption));
-      QCOMPARE(caption->toolTip(),
-               info.tool_tip ? QString::fromUtf8(info.tool_tip) : QString());
+      QCOMPARE(caption->parentWidget(), edit->parentWidget());
+      QVERIFY(caption->geometry().right() < edit->geometry().left());
+      QCOMPARE(caption->toolTip().isEmpty(), info.tool_tip == nullptr);
       auto* unit = Find<QLabel>(QString::fromLatin1(info.unit_label));
       QVERIFY2(unit, info.unit_label);
-      QCOMPARE(unit->text(), QString::fromUtf8(info.unit));
-      QCOMPARE(unit->palette().color(QPalette::WindowText), Rgb(0xC00000));
-      QCOMPARE(caption->parentWidget(), edit->parentWidget());
+      QCOMPARE(unit->parentWidget(), edit->parentWidget());
+      QVERIFY(unit->geometry().left() > edit->geometry().right());
+      QCOMPARE(unit->palette().color(QPalette::WindowText), ColourOf(0xC00000));
     }
     auto* n0 = Find<QLabel>(QStringLiteral("Label10"));
     QCOMPARE(n0->text(), QStringLiteral("每伏电压应绕匝数"));
@@ -337,7 +336,7 @@ class MainWindowLayoutTest : public QObject {
     auto* panel = Find<QGroupBox>(QStringLiteral("Frame4"));
     QVERIFY(panel->title().isEmpty());
     QVERIFY(panel->autoFillBackground());
-    QCOMPARE(panel->palette().color(QPalette::Window), Rgb(0x8080FF));
+    QCOMPARE(panel->palette().color(QPalette::Window), ColourOf(0x8080FF));
   }
 
   void pictureButtons() {
@@ -365,16 +364,16 @@ class MainWindowLayoutTest : public QObject {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
     QTest::newRow("typed input")
-        << int(FieldRole::kTypedInput) << Rgb(0x00C000) << Rgb(0xFFFFFF)
-        << "Noto Sans CJK SC" << 19 << true;
+        << int(FieldRole::kTypedInput) << ColourOf(0x00C000)
+        << ColourOf(0xFFFFFF) << "Noto Sans CJK SC" << 19 << true;
     QTest::newRow("insulation input")
-        << int(FieldRole::kInsulationInput) << Rgb(0x8080FF) << QColor()
+        << int(FieldRole::kInsulationInput) << ColourOf(0x8080FF) << QColor()
         << "Noto Sans CJK SC" << 16 << true;
     QTest::newRow("wire diameter")
-        << int(FieldRole::kWireDiameter) << Rgb(0xC0C0C0) << QColor()
+        << int(FieldRole::kWireDiameter) << ColourOf(0xC0C0C0) << QColor()
         << "Noto Sans CJK SC" << 19 << true;
     QTest::newRow("result")
-        << int(FieldRole::kResult) << Rgb(0x000000) << Rgb(0xFFFFFF)
+        << int(FieldRole::kResult) << ColourOf(0x000000) << ColourOf(0xFFFFFF)
         << "Noto Serif CJK SC" << 19 << false;
   }
   void fieldStyles() {
@@ -401,7 +400,7 @@ class MainWindowLayoutTest : public QObject {
       QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
       // No length limit: a text far beyond QLineEdit's default stays whole.
       QCOMPARE(edit->maxLength(), std::numeric_limits<int>::max());
-      if (info.field == Field::kP1) {  // a field without a reaction
+      if (info.field == Field::kInputPower) {  // a field without a reaction
         const QString long_text(40000, QLatin1Char('7'));
         edit->setText(long_text);
         QCOMPARE(edit->text(), long_text);
@@ -417,7 +416,7 @@ class MainWindowLayoutTest : public QObject {
     QCOMPARE(window_font.family(), QStringLiteral("Noto Serif CJK SC"));
     QCOMPARE(window_font.pixelSize(), 12);
     auto* clock = Find<QLabel>(QStringLiteral("Label5"));
-    QCOMPARE(clock->palette().color(QPalette::WindowText), Rgb(0x00C000));
+    QCOMPARE(clock->palette().color(QPalette::WindowText), ColourOf(0x00C000));
     QCOMPARE(QFontInfo(clock->font()).family(),
              QStringLiteral("Noto Sans CJK SC"));
     QCOMPARE(clock->font().pixelSize(), 16);
@@ -427,11 +426,11 @@ class MainWindowLayoutTest : public QObject {
     QCOMPARE(strip->palette().color(QPalette::Window),
              window_->palette().color(QPalette::ToolTipText));
     auto* tongue = Find<QLabel>(QStringLiteral("Label64"));
-    QCOMPARE(tongue->palette().color(QPalette::Window), Rgb(0xC0C0C0));
+    QCOMPARE(tongue->palette().color(QPalette::Window), ColourOf(0xC0C0C0));
     QVERIFY(tongue->autoFillBackground());
     for (const char* name : {"Label69", "Label71", "Label72", "Label73"}) {
       auto* link = Find<QLabel>(QString::fromLatin1(name));
-      QCOMPARE(link->palette().color(QPalette::WindowText), Rgb(0xFFFFFF));
+      QCOMPARE(link->palette().color(QPalette::WindowText), ColourOf(0xFFFFFF));
       QVERIFY(link->font().underline());
       QVERIFY(!link->autoFillBackground());
       QCOMPARE(link->font().pixelSize(), 12);
@@ -598,7 +597,7 @@ class MainWindowLayoutTest : public QObject {
         "Text26", "Text27",    "Command1",  "Command6",  "Command2", "Command4",
         "Text28", "Text29",    "Command3",  "Command5",  "Command7", "Command9",
         "Text2",  "Command10", "Command11", "Command12", "Text1"};
-    window_->field(Field::kP2)->setFocus();
+    window_->field(Field::kOutputPower)->setFocus();
     QCOMPARE(QApplication::focusWidget()->objectName(), expected.front());
     for (qsizetype i = 1; i < expected.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -80,7 +80,7 @@ class MainWindowXvfbTest : public QObject {
     // Dragged to a corner, it stays there while the user works.
     window_->move(0, 0);
     QTRY_COMPARE(window_->frameGeometry().topLeft(), QPoint(0, 0));
-    window_->field(Field::kU1)->setText(QStringLiteral("220"));
+    window_->field(Field::kInputVoltage)->setText(QStringLiteral("220"));
     QCOMPARE(window_->frameGeometry().topLeft(), QPoint(0, 0));
     // Minimised it does not move; restored it is back in the centre.
     window_->setWindowState(Qt::WindowMinimized);
@@ -94,7 +94,7 @@ class MainWindowXvfbTest : public QObject {
     ShowAndActivate(window_.get());
     QTRY_COMPARE(FocusName(), QStringLiteral("Text10"));
     // Back from another window of the program: into U1 again.
-    window_->field(Field::kP2)->setFocus();
+    window_->field(Field::kOutputPower)->setFocus();
     QCOMPARE(FocusName(), QStringLiteral("Text1"));
     QWidget table;
     table.setWindowTitle(QStringLiteral("table"));
@@ -109,7 +109,7 @@ class MainWindowXvfbTest : public QObject {
     ShowAndActivate(window_.get());
     QTRY_COMPARE(FocusName(), QStringLiteral("Text10"));
     window_->store().SetMessageSink(nullptr);
-    QLineEdit* p2 = window_->field(Field::kP2);
+    QLineEdit* p2 = window_->field(Field::kOutputPower);
     p2->setFocus();
     bool dismissed = false;
     std::function<void()> dismiss = [&] {
@@ -149,10 +149,12 @@ class MainWindowXvfbTest : public QObject {
       const QPoint inside(edit->width() - 6, edit->height() / 2);
       return QColor(image.pixel(edit->mapTo(window_.get(), inside)));
     };
-    QCOMPARE(background_of(Field::kU1), QColor(QRgb(0x00C000)));
-    QCOMPARE(background_of(Field::kR1), QColor(QRgb(0x8080FF)));
-    QCOMPARE(background_of(Field::kD1), QColor(QRgb(0xC0C0C0)));
-    QCOMPARE(background_of(Field::kN0), QColor(QRgb(0x000000)));
+    QCOMPARE(background_of(Field::kInputVoltage), QColor(QRgb(0x00C000)));
+    QCOMPARE(background_of(Field::kPrimaryOuterInsulation),
+             QColor(QRgb(0x8080FF)));
+    QCOMPARE(background_of(Field::kPrimaryWireDiameter),
+             QColor(QRgb(0xC0C0C0)));
+    QCOMPARE(background_of(Field::kTurnsPerVolt), QColor(QRgb(0x000000)));
     // The clock is written in green on the black strip.
     auto* clock = window_->findChild<QLabel*>("Label5");
     QVERIFY(!clock->text().isEmpty());

@@ -177,12 +177,12 @@ void PrintCupsTest::NoDefaultPrinterShowsMessageOnce() {
   Command9_Click(window.store());
   messages.clear();
   const QSet<QString> before = PdfFiles(pdf_dir_);
-  const std::string p1 = window.store().Text(Field::kP1);
+  const std::string p1 = window.store().Text(Field::kInputPower);
 
   window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
 
   QCOMPARE(messages, std::vector<std::string>{std::string(kPrinterMessage)});
-  QCOMPARE(window.store().Text(Field::kP1), p1);
+  QCOMPARE(window.store().Text(Field::kInputPower), p1);
   QTest::qWait(2000);
   QCOMPARE(PdfFiles(pdf_dir_), before);
   qputenv("PRINTER", printer_);

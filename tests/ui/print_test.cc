@@ -156,12 +156,12 @@ void PrintTest::NoDefaultPrinterShowsMessageOnce() {
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   MemoryStore store;
-  store.SetText(Field::kU1, "220");
+  store.SetText(Field::kInputVoltage, "220");
   const QSize size = window->size();
   QCOMPARE(PrintWindow(window.get(), store), PrintResult::kPrinterError);
   QCOMPARE(store.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
-  QCOMPARE(store.Text(Field::kU1), std::string("220"));
+  QCOMPARE(store.Text(Field::kInputVoltage), std::string("220"));
   QCOMPARE(window->size(), size);
   QVERIFY(window->isVisible());
 }

@@ -174,8 +174,8 @@ class Soak {
     // The wire diameters recompute the build-up; any other field only
     // selects a word.
     QLineEdit* edit = Pick(3) == 0 ? RandomField()
-                      : Pick(2)    ? window_.field(Field::kD1)
-                                   : window_.field(Field::kD2);
+                      : Pick(2)    ? window_.field(Field::kPrimaryWireDiameter)
+                                : window_.field(Field::kSecondaryWireDiameter);
     Remember("double-click " + edit->objectName().toStdString());
     QTest::mouseDClick(edit, Qt::LeftButton, {}, edit->rect().center());
   }
