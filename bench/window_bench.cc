@@ -25,8 +25,6 @@
 
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -178,7 +176,6 @@ int Idle(MainWindow& window, int seconds) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  InitResources();
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
   spulix::MainWindow window;

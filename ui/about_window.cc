@@ -11,6 +11,7 @@
 
 #include "ui/center_on_screen.h"
 #include "ui/fonts.h"
+#include "ui/sharp_pictures.h"
 
 namespace spulix {
 namespace {
@@ -54,7 +55,7 @@ const std::array<SeparatorRow, 2> kSeparators = {{
 AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Spulix"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
+  setWindowIcon(SharpIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(WindowFont());
   resize(kClientSize);

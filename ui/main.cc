@@ -4,15 +4,16 @@
 
 #include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
+#include "ui/sharp_pictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
   // Lets task bars match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(
       QStringLiteral("io.github.spulix.Spulix"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
+  QApplication::setWindowIcon(
+      spulix::SharpIcon(QStringLiteral(":/icons/spulix.png")));
 
   spulix::MainWindow window;
   // Start-up benchmarks quit after the first frame.

@@ -24,6 +24,7 @@
 #include "ui/clickable_label.h"
 #include "ui/clock_text.h"
 #include "ui/fonts.h"
+#include "ui/sharp_pictures.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
@@ -77,7 +78,7 @@ QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QString::fromLatin1(kWindowName));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
-  setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+  setWindowIcon(SharpIcon(QString::fromLatin1(kWindowIcon)));
   // A title bar with minimise and close; the size is fixed.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -106,13 +107,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label67")),
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
-  ConnectCommands(commands_, CommandTargets{this,
-                                            store_.get(),
-                                            ContainerWidget(Container::kFrame4),
-                                            Child("Command10"),
-                                            Child("Command11"),
-                                            {Child("Picture1"), Child("Label63"),
-                                             Child("Label64"), Child("Label65")}});
+  ConnectCommands(commands_,
+                  CommandTargets{this,
+                                 store_.get(),
+                                 ContainerWidget(Container::kFrame4),
+                                 Child("Command10"),
+                                 Child("Command11"),
+                                 {Child("Picture1"), Child("Label63"),
+                                  Child("Label64"), Child("Label65")}});
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindow::OnFocusWindowChanged);
@@ -210,7 +212,8 @@ void MainWindow::BuildControls() {
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(QString::fromLatin1(row.picture)));
+        picture->setPixmap(SharpPixmap(QString::fromLatin1(row.picture),
+                                       picture->devicePixelRatioF()));
         picture->setFocusPolicy(Qt::TabFocus);
         widget = picture;
         break;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
 #include <QWidget>
 
 #include "design/core_fit_check.h"
@@ -10,6 +9,7 @@
 #include "design/field_reactions.h"
 #include "ui/calculator_launcher.h"
 #include "ui/secondary_windows.h"
+#include "ui/sharp_pictures.h"
 #include "ui/window_printer.h"
 
 namespace spulix {
@@ -20,7 +20,7 @@ QAction* MakeAction(QObject* owner, const char* name, const char* caption,
   auto* action = new QAction(QString::fromUtf8(caption), owner);
   action->setObjectName(QString::fromLatin1(name));
   if (icon != nullptr) {
-    action->setIcon(QIcon(QString::fromLatin1(icon)));
+    action->setIcon(SharpIcon(QString::fromLatin1(icon)));
     // The icon is the toolbar button's face; menu items show text only.
     action->setIconVisibleInMenu(false);
   }
@@ -81,9 +81,8 @@ void ConnectCommands(const MainWindowCommands& commands,
   on(commands.exit, ExitProgram);
   on(commands.clear, [&store] { ClearDesign(store); });
   on(commands.refresh, [&store] { CalculateDesign(store); });
-  on(commands.query, [panel = targets.link_panel] {
-    panel->setVisible(panel->isHidden());
-  });
+  on(commands.query,
+     [panel = targets.link_panel] { panel->setVisible(panel->isHidden()); });
   on(commands.calculator, [] { StartCalculator(); });
   open(commands.about, SecondaryWindow::kAbout);
   open(commands.efficiency_table, SecondaryWindow::kEfficiency);

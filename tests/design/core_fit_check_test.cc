@@ -5,9 +5,12 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Messages;
 
@@ -16,6 +19,10 @@ struct FitCase {
   const char* h;
   const char* verdict;
 };
+
+void PrintTo(const FitCase& c, std::ostream* os) {
+  *os << "c " << c.c << " H " << c.h;
+}
 
 class CoreFitCheck : public testing::TestWithParam<FitCase> {};
 
@@ -40,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"wide", "21.9", kFitIncomplete},
         FitCase{"1E400", "21.9", kFitIncomplete},
         FitCase{"22", "1E306", kFitIncomplete},  // 1000 x H overflows
-        FitCase{"-5", "-6", kFitOk}));
+        FitCase{"-5", "-6", kFitOk}),
+    ReadableName());
 
 TEST(CoreFitCheck, SampleDesignFitsBeforeAndAfterRecalculation) {
   MemoryStore store;

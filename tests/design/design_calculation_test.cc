@@ -4,9 +4,12 @@
 
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Get;
 using testing_support::Messages;
@@ -42,6 +45,10 @@ struct EfficiencyCase {
   double efficiency;
 };
 
+void PrintTo(const EfficiencyCase& c, std::ostream* os) {
+  *os << "P2 " << c.p2;
+}
+
 class EfficiencyBoundaries : public testing::TestWithParam<EfficiencyCase> {};
 
 TEST_P(EfficiencyBoundaries, ChoosesTheRow) {
@@ -56,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EfficiencyCase{10, 0.7}, EfficiencyCase{30, 0.7},
                     EfficiencyCase{30.1, 0.8}, EfficiencyCase{80, 0.8},
                     EfficiencyCase{200, 0.85}, EfficiencyCase{400, 0.9},
-                    EfficiencyCase{400.1, 0.95}, EfficiencyCase{1e6, 0.95}));
+                    EfficiencyCase{400.1, 0.95}, EfficiencyCase{1e6, 0.95}),
+    ReadableName());
 
 TEST(EfficiencyBoundaries, NoRowForZeroOrNegative) {
   EXPECT_FALSE(EfficiencyFor(0).has_value());
@@ -67,6 +75,8 @@ struct CoefficientCase {
   double p;
   std::optional<double> k;
 };
+
+void PrintTo(const CoefficientCase& c, std::ostream* os) { *os << "P " << c.p; }
 
 class CoefficientBoundaries : public testing::TestWithParam<CoefficientCase> {};
 
@@ -82,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CoefficientCase{1000, 1.2},
                     CoefficientCase{1000.5, std::nullopt},
                     CoefficientCase{0, std::nullopt},
-                    CoefficientCase{-1, std::nullopt}));
+                    CoefficientCase{-1, std::nullopt}),
+    ReadableName());
 
 // Output power alone, voltages given: the texts of the power chain.
 struct PowerCase {
@@ -91,6 +102,8 @@ struct PowerCase {
   const char* p;
   const char* s;
 };
+
+void PrintTo(const PowerCase& c, std::ostream* os) { *os << "P2 " << c.p2; }
 
 class PowerChain : public testing::TestWithParam<PowerCase> {};
 
@@ -106,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PowerCase{"50", "62", "56", "9.4"},  // 62.5 to even
                     PowerCase{"10", "14", "12", "6.1"},
                     PowerCase{"5", "8", "6.5", "5.1"},
-                    PowerCase{"1,200", "1", "600.5", "29.4"}));
+                    PowerCase{"1,200", "1", "600.5", "29.4"}),
+    ReadableName());
 
 TEST(CalculateDesign, ReadsBackTheRoundedNumberOfTurnsPerVolt) {
   // S written as 20.0 gives N0 2.25; with U1 110: 247.5 rounds to 248, + 2.

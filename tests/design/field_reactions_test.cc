@@ -7,9 +7,12 @@
 
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Get;
 using testing_support::Messages;
@@ -57,6 +60,10 @@ struct StackCase {
   const char* b;
 };
 
+void PrintTo(const StackCase& c, std::ostream* os) {
+  *os << "S '" << c.s << "' a '" << c.a << "'";
+}
+
 class StackThicknessOnTongueChange : public testing::TestWithParam<StackCase> {
 };
 
@@ -79,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StackCase{"20.3", "abc", "0"},
                     StackCase{"1e300", "0.001", "0"},  // beyond 32 bits
                     StackCase{"1e400", "35", "0"},
-                    StackCase{"20.3", "0.5", "4511"}));
+                    StackCase{"20.3", "0.5", "4511"}),
+    ReadableName());
 
 TEST(StackThicknessOnTongueChange, EmptyTongueWritesZero) {
   MemoryStore store;

@@ -9,6 +9,7 @@
 namespace spulix {
 namespace {
 
+
 using testing_support::Get;
 using testing_support::Messages;
 using testing_support::SetAll;
@@ -43,6 +44,8 @@ struct BuildUpCase {
   Texts inputs;
   Texts expected;
 };
+
+void PrintTo(const BuildUpCase& c, std::ostream* os) { *os << c.name; }
 
 class FullBuildUp : public testing::TestWithParam<BuildUpCase> {};
 

@@ -17,9 +17,6 @@
 #include "ui/main_window.h"
 #include "ui/window_printer.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -81,17 +78,16 @@ class CommandsMainWindowTest : public QObject {
   void cleanup();
   void everyControlRunsItsCommand();
   void coreFitButtonShowsVerdict();
-  void ClearEmptiesWindowAndShowsStatus();
-  void QueryButtonTogglesPanelMenuDoesNot();
-  void LinksAndMenuItemsOpenOneTableWindow_data();
-  void LinksAndMenuItemsOpenOneTableWindow();
-  void DiagramButtonsTakeTurns();
-  void PrintWithoutPrinterShowsMessageOnce();
-  void ExitEndsProgramWithItsWindows();
+  void clearEmptiesWindowAndShowsStatus();
+  void queryButtonTogglesPanelMenuDoesNot();
+  void linksAndMenuItemsOpenOneTableWindow_data();
+  void linksAndMenuItemsOpenOneTableWindow();
+  void diagramButtonsTakeTurns();
+  void printWithoutPrinterShowsMessageOnce();
+  void exitEndsProgramWithItsWindows();
 };
 
 void CommandsMainWindowTest::initTestCase() {
-  InitResources();
   qputenv("CUPS_SERVER", "/nonexistent/spulix-test/cups.sock");
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
@@ -164,7 +160,7 @@ void CommandsMainWindowTest::coreFitButtonShowsVerdict() {
   QCOMPARE(form.messages(), std::vector<std::string>{kFitOk});
 }
 
-void CommandsMainWindowTest::ClearEmptiesWindowAndShowsStatus() {
+void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   Form1 form;
   form.Click("Command9");  // the sample design
   form.Click("Command2");  // refresh: every result filled in
@@ -192,7 +188,7 @@ void CommandsMainWindowTest::ClearEmptiesWindowAndShowsStatus() {
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
 }
 
-void CommandsMainWindowTest::QueryButtonTogglesPanelMenuDoesNot() {
+void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
   Form1 form;
   QWidget* panel = form.Control("Frame4");
   QVERIFY(panel->isHidden());
@@ -207,7 +203,7 @@ void CommandsMainWindowTest::QueryButtonTogglesPanelMenuDoesNot() {
   QVERIFY(panel->isHidden());
 }
 
-void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow_data() {
+void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow_data() {
   QTest::addColumn<QString>("link");
   QTest::addColumn<QString>("item");
   QTest::addColumn<QString>("window");
@@ -225,7 +221,7 @@ void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow_data() {
                             << "Dialog3";
 }
 
-void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow() {
+void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow() {
   QFETCH(QString, link);
   QFETCH(QString, item);
   QFETCH(QString, window);
@@ -251,7 +247,7 @@ void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow() {
   QVERIFY(form.Control("Frame4")->isVisible());
 }
 
-void CommandsMainWindowTest::DiagramButtonsTakeTurns() {
+void CommandsMainWindowTest::diagramButtonsTakeTurns() {
   Form1 form;
   QWidget* picture = form.Control("Picture1");
   QVERIFY(picture->isHidden());
@@ -271,7 +267,7 @@ void CommandsMainWindowTest::DiagramButtonsTakeTurns() {
   }
 }
 
-void CommandsMainWindowTest::PrintWithoutPrinterShowsMessageOnce() {
+void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   Form1 form;
   form.Click("Command9");
   form.messages().clear();
@@ -285,7 +281,7 @@ void CommandsMainWindowTest::PrintWithoutPrinterShowsMessageOnce() {
   QVERIFY(form.Status().isEmpty());
 }
 
-void CommandsMainWindowTest::ExitEndsProgramWithItsWindows() {
+void CommandsMainWindowTest::exitEndsProgramWithItsWindows() {
   Form1 form;
   form.Click("Command7");
   for (const char* item : {"XLB", "XSB", "MDB", "JXXS", "HELP"}) {

@@ -21,9 +21,6 @@
 #include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -32,9 +29,10 @@ constexpr const char* kDiagram[] = {"Picture1", "Label63", "Label64",
 
 using Command = QAction* MainWindowCommands::*;
 
-constexpr Command kTableCommands[] = {
-    &MainWindowCommands::efficiency_table, &MainWindowCommands::coefficient_table,
-    &MainWindowCommands::flux_density_table, &MainWindowCommands::stacking_table};
+constexpr Command kTableCommands[] = {&MainWindowCommands::efficiency_table,
+                                      &MainWindowCommands::coefficient_table,
+                                      &MainWindowCommands::flux_density_table,
+                                      &MainWindowCommands::stacking_table};
 
 // Stand-in for Form1: the panel and the diagram hidden as after start-up,
 // the window's commands on a memory store.
@@ -134,38 +132,37 @@ class CommandsTest : public QObject {
   void initTestCase();
   void cleanup();
 
-  void ClearOnEmptyWindowOnlyWritesStatus();
-  void ClearEmptiesFullDesign();
-  void ClearWithEmptyU1ShowsMessageWhileClearing();
-  void ClearTwiceChangesNothingMoreAndRewritesStatus();
-  void RefreshRunsOneCalculation_data();
-  void RefreshRunsOneCalculation();
+  void clearOnEmptyWindowOnlyWritesStatus();
+  void clearEmptiesFullDesign();
+  void clearWithEmptyU1ShowsMessageWhileClearing();
+  void clearTwiceChangesNothingMoreAndRewritesStatus();
+  void refreshRunsOneCalculation_data();
+  void refreshRunsOneCalculation();
 
-  void QueryTogglesPanel();
-  void QueryMenuNeverTogglesPanel();
-  void DiagramButtonsShowAndHide();
+  void queryTogglesPanel();
+  void queryMenuNeverTogglesPanel();
+  void diagramButtonsShowAndHide();
 
-  void TableCommandOpensOneWindow_data();
-  void TableCommandOpensOneWindow();
-  void AboutOpensOneWindow();
-  void HelpMenuItemOpensHelpWindow();
-  void SecondaryWindowsOpenTogetherAndCloseAlone();
+  void tableCommandOpensOneWindow_data();
+  void tableCommandOpensOneWindow();
+  void aboutOpensOneWindow();
+  void helpMenuItemOpensHelpWindow();
+  void secondaryWindowsOpenTogetherAndCloseAlone();
 
-  void CalculatorFindsFirstInstalled_data();
-  void CalculatorFindsFirstInstalled();
-  void CalculatorButtonStartsProgram();
-  void CalculatorButtonSilentWithoutProgram();
+  void calculatorFindsFirstInstalled_data();
+  void calculatorFindsFirstInstalled();
+  void calculatorButtonStartsProgram();
+  void calculatorButtonSilentWithoutProgram();
 
-  void PrintWithoutPrinterShowsMessageOnce();
+  void printWithoutPrinterShowsMessageOnce();
 
-  void ExitClosesEveryWindowAndEndsLoop();
+  void exitClosesEveryWindowAndEndsLoop();
 
  private:
   QByteArray saved_path_;
 };
 
 void CommandsTest::initTestCase() {
-  InitResources();
   saved_path_ = qgetenv("PATH");
   // No print system is reachable from this test: printing must find no
   // default printer.
@@ -182,7 +179,7 @@ void CommandsTest::cleanup() {
   FlushDeletes();
 }
 
-void CommandsTest::ClearOnEmptyWindowOnlyWritesStatus() {
+void CommandsTest::clearOnEmptyWindowOnlyWritesStatus() {
   FakeForm1 window;
   QCOMPARE(window.store().CaptionText(Caption::kStatus), std::string());
   window.Run(&MainWindowCommands::clear);
@@ -192,7 +189,7 @@ void CommandsTest::ClearOnEmptyWindowOnlyWritesStatus() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearEmptiesFullDesign() {
+void CommandsTest::clearEmptiesFullDesign() {
   FakeForm1 window;
   FillFullDesign(window);
   for (const std::string& text : window.Texts()) QVERIFY(!text.empty());
@@ -212,7 +209,7 @@ void CommandsTest::ClearEmptiesFullDesign() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
+void CommandsTest::clearWithEmptyU1ShowsMessageWhileClearing() {
   // Records the fields as they stand when each message is shown.
   struct Seen {
     std::string message, p2, u2;
@@ -243,7 +240,7 @@ void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearTwiceChangesNothingMoreAndRewritesStatus() {
+void CommandsTest::clearTwiceChangesNothingMoreAndRewritesStatus() {
   FakeForm1 window;
   FillFullDesign(window);
   window.Run(&MainWindowCommands::clear);
@@ -258,7 +255,7 @@ void CommandsTest::ClearTwiceChangesNothingMoreAndRewritesStatus() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::RefreshRunsOneCalculation_data() {
+void CommandsTest::refreshRunsOneCalculation_data() {
   QTest::addColumn<QString>("u1");
   QTest::addColumn<QString>("p2");
   QTest::newRow("full design") << "220"
@@ -271,7 +268,7 @@ void CommandsTest::RefreshRunsOneCalculation_data() {
                                    << "12a";
 }
 
-void CommandsTest::RefreshRunsOneCalculation() {
+void CommandsTest::refreshRunsOneCalculation() {
   QFETCH(QString, u1);
   QFETCH(QString, p2);
   // The same design in the window and in a second store; the window runs the
@@ -300,30 +297,32 @@ void CommandsTest::RefreshRunsOneCalculation() {
   if (u1.isEmpty()) QVERIFY(!window.store().messages().empty());
 }
 
-void CommandsTest::QueryTogglesPanel() {
+void CommandsTest::queryTogglesPanel() {
   FakeForm1 window;
   QVERIFY(window.Hidden("Frame4"));
   window.Run(&MainWindowCommands::query);
   QVERIFY(!window.Hidden("Frame4"));
-  window.Run(&MainWindowCommands::efficiency_table);  // opening a table leaves the panel shown
+  window.Run(&MainWindowCommands::efficiency_table);  // opening a table leaves
+                                                      // the panel shown
   QVERIFY(!window.Hidden("Frame4"));
   window.Run(&MainWindowCommands::query);
   QVERIFY(window.Hidden("Frame4"));
 }
 
-void CommandsTest::QueryMenuNeverTogglesPanel() {
+void CommandsTest::queryMenuNeverTogglesPanel() {
   FakeForm1 window;
   for (bool shown : {false, true}) {
     if (shown) window.Run(&MainWindowCommands::query);
     // The menu "查询" holds Clear and Refresh, which leave the panel alone.
-    for (Command item : {&MainWindowCommands::clear, &MainWindowCommands::refresh}) {
+    for (Command item :
+         {&MainWindowCommands::clear, &MainWindowCommands::refresh}) {
       window.Run(item);
       QCOMPARE(window.Hidden("Frame4"), !shown);
     }
   }
 }
 
-void CommandsTest::DiagramButtonsShowAndHide() {
+void CommandsTest::diagramButtonsShowAndHide() {
   FakeForm1 window;
   // Both buttons start visible, the show button on top.
   QVERIFY(!window.Hidden("Command10"));
@@ -333,10 +332,11 @@ void CommandsTest::DiagramButtonsShowAndHide() {
     Command click;
     bool diagram_shown;
   };
-  const Step steps[] = {{"Command10", &MainWindowCommands::show_diagram, true},
-                        {"Command11", &MainWindowCommands::hide_diagram, false},
-                        {"Command10", &MainWindowCommands::show_diagram, true},
-                        {"Command11", &MainWindowCommands::hide_diagram, false}};
+  const Step steps[] = {
+      {"Command10", &MainWindowCommands::show_diagram, true},
+      {"Command11", &MainWindowCommands::hide_diagram, false},
+      {"Command10", &MainWindowCommands::show_diagram, true},
+      {"Command11", &MainWindowCommands::hide_diagram, false}};
   for (const Step& step : steps) {
     // The user can only click the button that is visible.
     QVERIFY(!window.Hidden(step.button));
@@ -349,7 +349,7 @@ void CommandsTest::DiagramButtonsShowAndHide() {
   }
 }
 
-void CommandsTest::TableCommandOpensOneWindow_data() {
+void CommandsTest::tableCommandOpensOneWindow_data() {
   QTest::addColumn<int>("table");  // index into kTableCommands
   QTest::addColumn<QString>("window");
   QTest::addColumn<QString>("title");
@@ -363,7 +363,7 @@ void CommandsTest::TableCommandOpensOneWindow_data() {
                             << "对话框标题";
 }
 
-void CommandsTest::TableCommandOpensOneWindow() {
+void CommandsTest::tableCommandOpensOneWindow() {
   QFETCH(int, table);
   QFETCH(QString, window);
   QFETCH(QString, title);
@@ -395,7 +395,7 @@ void CommandsTest::TableCommandOpensOneWindow() {
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void CommandsTest::AboutOpensOneWindow() {
+void CommandsTest::aboutOpensOneWindow() {
   FakeForm1 form;
   form.Run(&MainWindowCommands::about);
   QPointer<QWidget> about = TopLevel(QStringLiteral("Form2"));
@@ -406,7 +406,7 @@ void CommandsTest::AboutOpensOneWindow() {
   QCOMPARE(TopLevel(QStringLiteral("Form2")), about.data());
 }
 
-void CommandsTest::HelpMenuItemOpensHelpWindow() {
+void CommandsTest::helpMenuItemOpensHelpWindow() {
   FakeForm1 form;
   QCOMPARE(CountTopLevels(QStringLiteral("HELP")), 0);
   form.Run(&MainWindowCommands::help);
@@ -418,7 +418,7 @@ void CommandsTest::HelpMenuItemOpensHelpWindow() {
   QCOMPARE(CountTopLevels(QStringLiteral("HELP")), 1);
 }
 
-void CommandsTest::SecondaryWindowsOpenTogetherAndCloseAlone() {
+void CommandsTest::secondaryWindowsOpenTogetherAndCloseAlone() {
   FakeForm1 form;
   const QStringList names = {"Form2", "Dialog", "Dialog1", "Dialog2",
                              "Dialog3"};
@@ -466,7 +466,7 @@ class FakePrograms {
   QTemporaryDir dir_;
 };
 
-void CommandsTest::CalculatorFindsFirstInstalled_data() {
+void CommandsTest::calculatorFindsFirstInstalled_data() {
   QTest::addColumn<QStringList>("installed");
   QTest::addColumn<QString>("expected");
   QTest::newRow("none") << QStringList() << "";
@@ -483,7 +483,7 @@ void CommandsTest::CalculatorFindsFirstInstalled_data() {
   QTest::newRow("unknown program ignored") << QStringList{"bc"} << "";
 }
 
-void CommandsTest::CalculatorFindsFirstInstalled() {
+void CommandsTest::calculatorFindsFirstInstalled() {
   QFETCH(QStringList, installed);
   QFETCH(QString, expected);
   FakePrograms programs;
@@ -492,7 +492,7 @@ void CommandsTest::CalculatorFindsFirstInstalled() {
            expected.isEmpty() ? QString() : programs.Path(expected));
 }
 
-void CommandsTest::CalculatorButtonStartsProgram() {
+void CommandsTest::calculatorButtonStartsProgram() {
   FakePrograms programs;
   programs.Add("galculator");
   programs.Add("xcalc");
@@ -506,7 +506,7 @@ void CommandsTest::CalculatorButtonStartsProgram() {
   QVERIFY(form.store().messages().empty());
 }
 
-void CommandsTest::CalculatorButtonSilentWithoutProgram() {
+void CommandsTest::calculatorButtonSilentWithoutProgram() {
   FakePrograms programs;
   FakeForm1 form;
   QVERIFY(!StartCalculator());
@@ -515,7 +515,7 @@ void CommandsTest::CalculatorButtonSilentWithoutProgram() {
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void CommandsTest::PrintWithoutPrinterShowsMessageOnce() {
+void CommandsTest::printWithoutPrinterShowsMessageOnce() {
   FakeForm1 form;
   FillFullDesign(form);
   form.Run(&MainWindowCommands::query);
@@ -532,7 +532,7 @@ void CommandsTest::PrintWithoutPrinterShowsMessageOnce() {
   QCOMPARE(form.store().CaptionText(Caption::kStatus), std::string());
 }
 
-void CommandsTest::ExitClosesEveryWindowAndEndsLoop() {
+void CommandsTest::exitClosesEveryWindowAndEndsLoop() {
   // The loop must end because of Exit, not because the last window closed.
   QApplication::setQuitOnLastWindowClosed(false);
   FakeForm1 form;

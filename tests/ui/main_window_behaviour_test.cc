@@ -17,8 +17,6 @@
 #include "design/memory_store.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowBehaviourTest : public QObject {
@@ -37,7 +35,6 @@ class MainWindowBehaviourTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
   void init() {
     window_ = std::make_unique<MainWindow>();
     messages_.clear();

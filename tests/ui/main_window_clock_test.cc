@@ -7,8 +7,6 @@
 #include "ui/clock_text.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowClockTest : public QObject {
@@ -21,7 +19,6 @@ class MainWindowClockTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
 
   void chinese_data() {
     QTest::addColumn<QLocale>("locale");

@@ -14,8 +14,6 @@
 #include "ui/center_on_screen.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowXvfbTest : public QObject {
@@ -36,7 +34,6 @@ class MainWindowXvfbTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
   void init() {
     window_ = std::make_unique<MainWindow>();
     window_->store().SetMessageSink([](std::string_view) {});

@@ -14,9 +14,6 @@
 #include "ui/main_window.h"
 #include "ui/window_printer.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -82,8 +79,8 @@ class PrintCupsTest : public QObject {
 
  private slots:
   void initTestCase();
-  void PrintReachesQueueAsOnePageWithWindowImage();
-  void NoDefaultPrinterShowsMessageOnce();
+  void printReachesQueueAsOnePageWithWindowImage();
+  void noDefaultPrinterShowsMessageOnce();
 
  private:
   QString pdf_dir_;
@@ -91,7 +88,6 @@ class PrintCupsTest : public QObject {
 };
 
 void PrintCupsTest::initTestCase() {
-  InitResources();
   if (qgetenv("SPULIX_PRINT_TEST") != "1") {
     QSKIP(
         "needs a real print queue: run with the variables printed by "
@@ -103,7 +99,7 @@ void PrintCupsTest::initTestCase() {
   QVERIFY2(!printer_.isEmpty(), "PRINTER is not set");
 }
 
-void PrintCupsTest::PrintReachesQueueAsOnePageWithWindowImage() {
+void PrintCupsTest::printReachesQueueAsOnePageWithWindowImage() {
   qputenv("PRINTER", printer_);
   qputenv("LPDEST", printer_);
   SampleWindow sample;
@@ -160,7 +156,7 @@ void PrintCupsTest::PrintReachesQueueAsOnePageWithWindowImage() {
   if (qgetenv("SPULIX_PRINT_KEEP") != "1") QFile::remove(arrived);
 }
 
-void PrintCupsTest::NoDefaultPrinterShowsMessageOnce() {
+void PrintCupsTest::noDefaultPrinterShowsMessageOnce() {
   // The queue exists, but nothing makes it the default.
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");

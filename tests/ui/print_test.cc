@@ -49,13 +49,13 @@ class PrintTest : public QObject {
  private slots:
   void initTestCase();
 
-  void FitRectKeepsAspectRatio_data();
-  void FitRectKeepsAspectRatio();
-  void ClientAreaLeavesMenuBarOut();
-  void PrintsOnePage();
-  void UnopenablePrinterIsPrinterError();
-  void EmptyImageFailsSilently();
-  void NoDefaultPrinterShowsMessageOnce();
+  void fitRectKeepsAspectRatio_data();
+  void fitRectKeepsAspectRatio();
+  void clientAreaLeavesMenuBarOut();
+  void printsOnePage();
+  void unopenablePrinterIsPrinterError();
+  void emptyImageFailsSilently();
+  void noDefaultPrinterShowsMessageOnce();
 };
 
 void PrintTest::initTestCase() {
@@ -65,7 +65,7 @@ void PrintTest::initTestCase() {
   qunsetenv("LPDEST");
 }
 
-void PrintTest::FitRectKeepsAspectRatio_data() {
+void PrintTest::fitRectKeepsAspectRatio_data() {
   QTest::addColumn<QSize>("image");
   QTest::addColumn<QRect>("area");
   QTest::addColumn<QRect>("expected");
@@ -84,7 +84,7 @@ void PrintTest::FitRectKeepsAspectRatio_data() {
   QTest::newRow("empty area") << QSize(10, 10) << QRect() << QRect();
 }
 
-void PrintTest::FitRectKeepsAspectRatio() {
+void PrintTest::fitRectKeepsAspectRatio() {
   QFETCH(QSize, image);
   QFETCH(QRect, area);
   QFETCH(QRect, expected);
@@ -93,7 +93,7 @@ void PrintTest::FitRectKeepsAspectRatio() {
   if (!fitted.isEmpty()) QVERIFY(area.contains(fitted));
 }
 
-void PrintTest::ClientAreaLeavesMenuBarOut() {
+void PrintTest::clientAreaLeavesMenuBarOut() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -115,7 +115,7 @@ void PrintTest::ClientAreaLeavesMenuBarOut() {
   QVERIFY(ClientAreaImage(nullptr).isNull());
 }
 
-void PrintTest::PrintsOnePage() {
+void PrintTest::printsOnePage() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -133,7 +133,7 @@ void PrintTest::PrintsOnePage() {
   QCOMPARE(PdfPageCount(bytes), 1);
 }
 
-void PrintTest::UnopenablePrinterIsPrinterError() {
+void PrintTest::unopenablePrinterIsPrinterError() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName("/nonexistent/spulix-test/page.pdf");
@@ -142,7 +142,7 @@ void PrintTest::UnopenablePrinterIsPrinterError() {
   QCOMPARE(PrintImage(image, printer), PrintResult::kPrinterError);
 }
 
-void PrintTest::EmptyImageFailsSilently() {
+void PrintTest::emptyImageFailsSilently() {
   QTemporaryDir dir;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -151,7 +151,7 @@ void PrintTest::EmptyImageFailsSilently() {
   QVERIFY(!QFile::exists(dir.filePath("page.pdf")));
 }
 
-void PrintTest::NoDefaultPrinterShowsMessageOnce() {
+void PrintTest::noDefaultPrinterShowsMessageOnce() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -24,8 +24,6 @@
 #include "design/memory_store.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -264,7 +262,6 @@ class SoakTest : public QObject {
 
  private slots:
   void initTestCase() {
-    InitResources();
     previous_handler = qInstallMessageHandler(DropRaiseWarnings);
     // Print finds no printer and says so; nothing reaches a real queue.
     qputenv("CUPS_SERVER", "/nonexistent/spulix-soak/cups.sock");

@@ -28,8 +28,6 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -79,7 +77,6 @@ class WindowLeakTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InitResources(); }
 
   void openAndCloseLeavesNothing_data() {
     QTest::addColumn<QString>("opener");  // menu item of the main window
