@@ -18,8 +18,8 @@ namespace {
 MemoryStore SampleStore() {
   MemoryStore store;
   Command9_Click(store);
-  store.SetText(Field::kP2, "");
-  store.SetText(Field::kP2, "250");  // now with the insulation
+  store.SetText(Field::kOutputPower, "");
+  store.SetText(Field::kOutputPower, "250");  // now with the insulation
   return store;
 }
 
@@ -39,7 +39,7 @@ void BM_KeystrokeInP2(benchmark::State& state) {
   MemoryStore store = SampleStore();
   bool toggle = false;
   for (auto _ : state) {
-    store.SetText(Field::kP2, toggle ? "250" : "25");
+    store.SetText(Field::kOutputPower, toggle ? "250" : "25");
     toggle = !toggle;
   }
 }

@@ -28,10 +28,7 @@
 
 #include "ui/core_window.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
-#include "ui/selection_menu.h"
-
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
+#include "ui/selection_windows.h"
 
 namespace spulix {
 namespace {
@@ -87,11 +84,11 @@ int Keystrokes(MainWindow& window, int count, bool with_cores) {
   QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command9")),
                     Qt::LeftButton);
   if (with_cores) {
-    QWidget* cores = AddSelectionMenu(window)->OpenCores();
+    QWidget* cores = window.selection_windows().OpenCores();
     if (!QTest::qWaitForWindowExposed(cores)) return 1;
     window.activateWindow();
   }
-  QLineEdit* p2 = window.field(Field::kP2);
+  QLineEdit* p2 = window.field(Field::kOutputPower);
   // 25 W, then alternately 25x W and 25 W: every keystroke is a valid
   // design and changes most result fields.
   p2->setText(QStringLiteral("25"));
@@ -193,11 +190,9 @@ int Idle(MainWindow& window, int seconds) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  InitResources();
   const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
   const int amount = argc > 2 ? std::atoi(argv[2]) : 0;
   spulix::MainWindow window;
-  spulix::ConnectCommands(&window, window.store());
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {
     std::fprintf(stderr, "the window was not exposed\n");

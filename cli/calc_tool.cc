@@ -28,34 +28,34 @@ constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
                                Caption::kTongueFigure, Caption::kHeightFigure};
 
 // Inputs first, then the results in the order the calculation writes them.
-constexpr Field kReadingOrder[] = {Field::kP2,
-                                   Field::kU1,
-                                   Field::kU2,
+constexpr Field kReadingOrder[] = {Field::kOutputPower,
+                                   Field::kInputVoltage,
+                                   Field::kOutputVoltage,
                                    Field::kWindowHeight,
                                    Field::kWindowWidth,
                                    Field::kTongueWidth,
-                                   Field::kR1,
-                                   Field::kF1,
-                                   Field::kR2,
-                                   Field::kF2,
-                                   Field::kP1,
-                                   Field::kP,
-                                   Field::kS,
+                                   Field::kPrimaryOuterInsulation,
+                                   Field::kPrimaryInterlayerInsulation,
+                                   Field::kSecondaryOuterInsulation,
+                                   Field::kSecondaryInterlayerInsulation,
+                                   Field::kInputPower,
+                                   Field::kRatedPower,
+                                   Field::kCoreSection,
                                    Field::kStackThickness,
-                                   Field::kN0,
-                                   Field::kN1,
-                                   Field::kN2,
-                                   Field::kI1,
-                                   Field::kI2,
-                                   Field::kD1,
-                                   Field::kD2,
+                                   Field::kTurnsPerVolt,
+                                   Field::kPrimaryTurns,
+                                   Field::kSecondaryTurns,
+                                   Field::kPrimaryCurrent,
+                                   Field::kSecondaryCurrent,
+                                   Field::kPrimaryWireDiameter,
+                                   Field::kSecondaryWireDiameter,
                                    Field::kEffectiveHeight,
-                                   Field::kTurnsPerLayer1,
-                                   Field::kM1,
-                                   Field::kTurnsPerLayer2,
-                                   Field::kM2,
-                                   Field::kH1,
-                                   Field::kH2,
+                                   Field::kPrimaryTurnsPerLayer,
+                                   Field::kPrimaryLayers,
+                                   Field::kSecondaryTurnsPerLayer,
+                                   Field::kSecondaryLayers,
+                                   Field::kPrimaryThickness,
+                                   Field::kSecondaryThickness,
                                    Field::kCoilThickness};
 
 // NAME=TEXT, or core=NAME when `field` is empty.
@@ -96,14 +96,14 @@ std::string CaptionFor(const FieldInfo& info) {
     if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
   }
   switch (info.field) {
-    case Field::kD1:
-    case Field::kD2:
+    case Field::kPrimaryWireDiameter:
+    case Field::kSecondaryWireDiameter:
       return "导线线径（" + caption + "）";
-    case Field::kR1:
-    case Field::kF1:
+    case Field::kPrimaryOuterInsulation:
+    case Field::kPrimaryInterlayerInsulation:
       return "初级" + caption;
-    case Field::kR2:
-    case Field::kF2:
+    case Field::kSecondaryOuterInsulation:
+    case Field::kSecondaryInterlayerInsulation:
       return "次级" + caption;
     default:
       break;
@@ -225,7 +225,7 @@ std::string CoresText(const CoreCatalogue& catalogue,
   return out;
 }
 
-constexpr Field kWireFields[] = {Field::kD1, Field::kD2};
+constexpr Field kWireFields[] = {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter};
 
 nlohmann::ordered_json OptionalNumber(const std::optional<double>& value) {
   return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
@@ -538,13 +538,13 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     for (const auto& [field, text] : options.assignments) {
       if (!field) {
         FillCore(store, catalogue.cores()[*next_core++]);
-      } else if (field == Field::kP2) {
+      } else if (field == Field::kOutputPower) {
         p2 = text;
       } else {
         store.SetText(*field, text);
       }
     }
-    if (!p2 || !store.SetText(Field::kP2, *p2)) CalculateDesign(store);
+    if (!p2 || !store.SetText(Field::kOutputPower, *p2)) CalculateDesign(store);
   }
   return {0, Render(store, options, catalogue), warnings};
 }

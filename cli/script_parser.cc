@@ -15,7 +15,12 @@ constexpr std::string_view kInputSymbols[] = {"P2", "U1", "U2", "h",  "c",
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string Quote(std::string_view text) {
-  return "'" + std::string(text) + "'";
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted += '\'';
+  quoted += text;
+  quoted += '\'';
+  return quoted;
 }
 
 // Splits off the next word (up to a space or the end) from `rest`.

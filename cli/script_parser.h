@@ -19,7 +19,7 @@ enum class Button { kFitCheck, kTest, kRefresh, kClear };
 struct Action {
   enum class Kind { kSet, kType, kErase, kDoubleClick, kClick };
   Kind kind = Kind::kSet;
-  Field field = Field::kP2;
+  Field field = Field::kOutputPower;
   std::string text;                  // set, type
   std::uint64_t count = 0;           // erase
   Button button = Button::kRefresh;  // click

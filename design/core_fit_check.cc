@@ -6,7 +6,8 @@
 namespace spulix {
 namespace {
 
-// Compares in thousandths like the original check, reading both anew.
+// Both values are compared as thousandths; a value too large to scale is
+// answered like missing data.
 double Thousandfold(const FieldStore& store, Field field) {
   return Mul(1000, ReadField(store, field));
 }
@@ -19,16 +20,10 @@ const char* FitVerdict(const FieldStore& store) {
     return kFitIncomplete;
   }
   try {
-    {
-      const double h = Thousandfold(store, Field::kCoilThickness);
-      const double c = Thousandfold(store, Field::kWindowWidth);
-      if (h < c) return kFitOk;
-    }
-    {
-      const double h = Thousandfold(store, Field::kCoilThickness);
-      const double c = Thousandfold(store, Field::kWindowWidth);
-      if (h > c) return kFitTooThick;
-    }
+    const double coil = Thousandfold(store, Field::kCoilThickness);
+    const double window = Thousandfold(store, Field::kWindowWidth);
+    if (coil < window) return kFitOk;
+    if (coil > window) return kFitTooThick;
     return kFitExact;
   } catch (const FieldFailure&) {
     // Texts that are not numbers cannot be judged: ask for complete data.

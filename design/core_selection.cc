@@ -18,13 +18,13 @@ struct Input {
   bool required;  // must be given and above zero
 };
 constexpr Input kInputs[] = {
-    {Field::kP2, "输出功率 P2", true},
-    {Field::kU1, "输入电压 U1", true},
-    {Field::kU2, "输出电压 U2", true},
-    {Field::kR1, "初级外层绝缘 r1", false},
-    {Field::kF1, "初级层间绝缘 f1", false},
-    {Field::kR2, "次级外层绝缘 r2", false},
-    {Field::kF2, "次级层间绝缘 f2", false},
+    {Field::kOutputPower, "输出功率 P2", true},
+    {Field::kInputVoltage, "输入电压 U1", true},
+    {Field::kOutputVoltage, "输出电压 U2", true},
+    {Field::kPrimaryOuterInsulation, "初级外层绝缘 r1", false},
+    {Field::kPrimaryInterlayerInsulation, "初级层间绝缘 f1", false},
+    {Field::kSecondaryOuterInsulation, "次级外层绝缘 r2", false},
+    {Field::kSecondaryInterlayerInsulation, "次级层间绝缘 f2", false},
 };
 
 const std::string& TextOf(const DesignTexts& design, Field field) {
@@ -34,7 +34,7 @@ const std::string& TextOf(const DesignTexts& design, Field field) {
 // The rated power the calculation derives from a positive P2, read as it
 // reads it: P1 from the lenient reading, P from the whole P1 and strict P2.
 double RatedPower(const DesignTexts& design) {
-  const std::string& p2 = TextOf(design, Field::kP2);
+  const std::string& p2 = TextOf(design, Field::kOutputPower);
   try {
     const double p1 =
         RoundToInt32(Div(ReadLenient(p2), *EfficiencyFor(ReadStrict(p2))));
@@ -94,7 +94,7 @@ std::optional<std::string> Evaluate(MemoryStore& store,
   if (!store.messages().empty()) {
     return "计算提示：" + Joined(store.messages());
   }
-  if (store.Text(Field::kP2) != TextOf(design, Field::kP2)) {
+  if (store.Text(Field::kOutputPower) != TextOf(design, Field::kOutputPower)) {
     return std::string("计算清空了输出功率 P2");
   }
   const std::string coil = store.Text(Field::kCoilThickness);

@@ -16,104 +16,108 @@ struct EndOfRun {};
 
 void Run(FieldStore& store) {
   // Step 1: an empty output power zeroes the power chain and skips to N0.
-  if (IsEmptyField(store, F::kP2)) {
-    WriteWhole(store, F::kP1, 0);
-    WriteWhole(store, F::kP, 0);
-    WriteWhole(store, F::kS, 0);
-    WriteWhole(store, F::kI1, 0);
-    WriteWhole(store, F::kI2, 0);
+  if (IsEmptyField(store, F::kOutputPower)) {
+    WriteWhole(store, F::kInputPower, 0);
+    WriteWhole(store, F::kRatedPower, 0);
+    WriteWhole(store, F::kCoreSection, 0);
+    WriteWhole(store, F::kPrimaryCurrent, 0);
+    WriteWhole(store, F::kSecondaryCurrent, 0);
   } else {
     // Step 2: efficiency chosen on the strict reading, P1 from the lenient.
     const std::optional<double> efficiency =
-        EfficiencyFor(ReadField(store, F::kP2));
+        EfficiencyFor(ReadField(store, F::kOutputPower));
     if (efficiency) {
-      WriteWhole(
-          store, F::kP1,
-          RoundToInt32(Div(ReadFieldLenient(store, F::kP2), *efficiency)));
+      WriteWhole(store, F::kInputPower,
+                 RoundToInt32(Div(ReadFieldLenient(store, F::kOutputPower),
+                                  *efficiency)));
     }
     // Step 3: rated power from the written P1.
-    const double p1 = ReadField(store, F::kP1);
-    const double p2 = ReadField(store, F::kP2);
-    WriteGeneral(store, F::kP, Add(Div(p1, 2), Div(p2, 2)));
+    const double p1 = ReadField(store, F::kInputPower);
+    const double p2 = ReadField(store, F::kOutputPower);
+    WriteGeneral(store, F::kRatedPower, Add(Div(p1, 2), Div(p2, 2)));
     // Step 4: core cross-section.
-    const std::optional<double> k = CoefficientFor(ReadField(store, F::kP));
+    const std::optional<double> k =
+        CoefficientFor(ReadField(store, F::kRatedPower));
     if (k) {
-      WriteFormatted(store, F::kS, Mul(*k, Sqrt(ReadField(store, F::kP))),
+      WriteFormatted(store, F::kCoreSection,
+                     Mul(*k, Sqrt(ReadField(store, F::kRatedPower))),
                      Pattern::kOneDecimal);
     }
     // Step 5: stack thickness, S in cm² to mm², Kc = 0.9.
     if (IsEmptyField(store, F::kTongueWidth)) {
       WriteWhole(store, F::kStackThickness, 0);
     } else {
-      const double s = ReadField(store, F::kS);
+      const double s = ReadField(store, F::kCoreSection);
       const double a = ReadField(store, F::kTongueWidth);
       WriteFormatted(store, F::kStackThickness,
                      Div(Mul(s, 100), Mul(a, constants::kStackingCoefficient)),
                      Pattern::kOneDecimal);
     }
     // Step 6: primary current.
-    if (IsEmptyField(store, F::kU1)) {
-      WriteWhole(store, F::kI1, 0);
+    if (IsEmptyField(store, F::kInputVoltage)) {
+      WriteWhole(store, F::kPrimaryCurrent, 0);
     } else {
-      const double p1_written = ReadField(store, F::kP1);
-      const double u1 = ReadField(store, F::kU1);
+      const double p1_written = ReadField(store, F::kInputPower);
+      const double u1 = ReadField(store, F::kInputVoltage);
       WriteFormatted(
-          store, F::kI1,
+          store, F::kPrimaryCurrent,
           Mul(Div(p1_written, u1), constants::kPrimaryCurrentAllowance),
           Pattern::kTwoDecimals);
     }
     // Step 7: secondary current.
-    if (IsEmptyField(store, F::kU2)) {
-      WriteWhole(store, F::kI2, 0);
+    if (IsEmptyField(store, F::kOutputVoltage)) {
+      WriteWhole(store, F::kSecondaryCurrent, 0);
     } else {
-      const double p2_again = ReadField(store, F::kP2);
-      const double u2 = ReadField(store, F::kU2);
-      WriteFormatted(store, F::kI2, Div(p2_again, u2), Pattern::kTwoDecimals);
+      const double p2_again = ReadField(store, F::kOutputPower);
+      const double u2 = ReadField(store, F::kOutputVoltage);
+      WriteFormatted(store, F::kSecondaryCurrent, Div(p2_again, u2),
+                     Pattern::kTwoDecimals);
     }
   }
   // Step 8: turns per volt, Bm = 10000 gauss.
-  if (Mul(ReadField(store, F::kS), constants::kFluxDensityGauss) == 0) {
-    WriteWhole(store, F::kN0, 0);
+  if (Mul(ReadField(store, F::kCoreSection), constants::kFluxDensityGauss) ==
+      0) {
+    WriteWhole(store, F::kTurnsPerVolt, 0);
   } else {
-    WriteFormatted(
-        store, F::kN0,
-        Div(constants::kTurnsPerVoltNumerator,
-            Mul(ReadField(store, F::kS), constants::kFluxDensityGauss)),
-        Pattern::kTwoDecimals);
+    WriteFormatted(store, F::kTurnsPerVolt,
+                   Div(constants::kTurnsPerVoltNumerator,
+                       Mul(ReadField(store, F::kCoreSection),
+                           constants::kFluxDensityGauss)),
+                   Pattern::kTwoDecimals);
   }
   // Step 9: primary turns, two more than the rounded product (16-bit sum).
-  if (IsEmptyField(store, F::kU1)) {
-    WriteWhole(store, F::kN1, 0);
+  if (IsEmptyField(store, F::kInputVoltage)) {
+    WriteWhole(store, F::kPrimaryTurns, 0);
     store.ShowMessage(kMessageEnterInputVoltage);
   } else {
-    const double n0 = ReadField(store, F::kN0);
-    const double u1 = ReadField(store, F::kU1);
+    const double n0 = ReadField(store, F::kTurnsPerVolt);
+    const double u1 = ReadField(store, F::kInputVoltage);
     const int sum = RoundToInt16(Mul(n0, u1)) + constants::kExtraPrimaryTurns;
     if (sum > 32767) throw ArithmeticFault();
-    WriteWhole(store, F::kN1, sum);
+    WriteWhole(store, F::kPrimaryTurns, sum);
   }
   // Step 10: secondary turns; a missing U2 ends the run.
-  if (IsEmptyField(store, F::kU2)) {
-    WriteWhole(store, F::kN2, 0);
+  if (IsEmptyField(store, F::kOutputVoltage)) {
+    WriteWhole(store, F::kSecondaryTurns, 0);
     store.ShowMessage(kMessageEnterOutputVoltage);
     throw EndOfRun();
   }
   {
-    const double n0 = ReadField(store, F::kN0);
-    const double u2 = ReadField(store, F::kU2);
+    const double n0 = ReadField(store, F::kTurnsPerVolt);
+    const double u2 = ReadField(store, F::kOutputVoltage);
     WriteWhole(
-        store, F::kN2,
+        store, F::kSecondaryTurns,
         RoundToInt16(Mul(Mul(n0, u2), constants::kSecondaryTurnsAllowance)));
   }
   // Steps 11 and 12: wire diameters.
-  WriteFormatted(
-      store, F::kD1,
-      Mul(Sqrt(ReadField(store, F::kI1)), constants::kWireDiameterFactor),
-      Pattern::kTwoDecimals);
-  WriteFormatted(
-      store, F::kD2,
-      Mul(Sqrt(ReadField(store, F::kI2)), constants::kWireDiameterFactor),
-      Pattern::kTwoDecimals);
+  WriteFormatted(store, F::kPrimaryWireDiameter,
+                 Mul(Sqrt(ReadField(store, F::kPrimaryCurrent)),
+                     constants::kWireDiameterFactor),
+                 Pattern::kTwoDecimals);
+  WriteFormatted(store, F::kSecondaryWireDiameter,
+                 Mul(Sqrt(ReadField(store, F::kSecondaryCurrent)),
+                     constants::kWireDiameterFactor),
+                 Pattern::kTwoDecimals);
   // Step 13.
   CalculateBuildUp(store);
 }
@@ -146,7 +150,7 @@ void CalculateDesign(FieldStore& store) {
     // U2 was missing: its message has been shown, nothing more to do.
   } catch (const TypeMismatch&) {
     // Emptying P2 runs a nested calculation before the message appears.
-    store.SetText(Field::kP2, "");
+    store.SetText(Field::kOutputPower, "");
     store.ShowMessage(kMessageEnterNumber);
   } catch (const ArithmeticFault&) {
     // The run just ends; fields written so far keep their new texts.

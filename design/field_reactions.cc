@@ -9,7 +9,7 @@ namespace spulix {
 
 void OnFieldChanged(FieldStore& store, Field field) {
   switch (field) {
-    case Field::kP2:
+    case Field::kOutputPower:
       Text1_Change(store);
       break;
     case Field::kWindowHeight:
@@ -27,8 +27,8 @@ void OnFieldChanged(FieldStore& store, Field field) {
 }
 
 void OnFieldDoubleClicked(FieldStore& store, Field field) {
-  if (field == Field::kD1) Text16_DblClick(store);
-  if (field == Field::kD2) Text17_DblClick(store);
+  if (field == Field::kPrimaryWireDiameter) Text16_DblClick(store);
+  if (field == Field::kSecondaryWireDiameter) Text17_DblClick(store);
 }
 
 void Text1_Change(FieldStore& store) { CalculateDesign(store); }
@@ -47,9 +47,9 @@ void Text7_Change(FieldStore& store) {
   // keystroke of "0.5"), an overflow or any other arithmetic failure gives 0.
   std::int64_t b = 0;
   if (!IsEmptyField(store, Field::kTongueWidth) &&
-      !IsEmptyField(store, Field::kS)) {
+      !IsEmptyField(store, Field::kCoreSection)) {
     try {
-      const double s = ReadFieldLenient(store, Field::kS);
+      const double s = ReadFieldLenient(store, Field::kCoreSection);
       const double a = ReadFieldLenient(store, Field::kTongueWidth);
       b = RoundToInt32(
           Div(Mul(s, 100), Mul(a, constants::kStackingCoefficient)));
@@ -64,49 +64,53 @@ void Text16_DblClick(FieldStore& store) { RecalculateBuildUp(store); }
 void Text17_DblClick(FieldStore& store) { RecalculateBuildUp(store); }
 
 void Command9_Click(FieldStore& store) {
-  WriteWhole(store, Field::kU1, 220);
-  WriteWhole(store, Field::kU2, 36);
+  WriteWhole(store, Field::kInputVoltage, 220);
+  WriteWhole(store, Field::kOutputVoltage, 36);
   WriteGeneral(store, Field::kWindowHeight, 61.5);
   WriteWhole(store, Field::kWindowWidth, 22);
   WriteWhole(store, Field::kTongueWidth, 35);
-  WriteWhole(store, Field::kP2, 250);
-  WriteGeneral(store, Field::kR1, 0.17);
-  WriteGeneral(store, Field::kF1, 0.05);
-  WriteGeneral(store, Field::kR2, 0.05);
-  WriteGeneral(store, Field::kF2, 0.12);
+  WriteWhole(store, Field::kOutputPower, 250);
+  WriteGeneral(store, Field::kPrimaryOuterInsulation, 0.17);
+  WriteGeneral(store, Field::kPrimaryInterlayerInsulation, 0.05);
+  WriteGeneral(store, Field::kSecondaryOuterInsulation, 0.05);
+  WriteGeneral(store, Field::kSecondaryInterlayerInsulation, 0.12);
 }
 
 void ClearDesign(FieldStore& store) {
   static constexpr Field kOrder[] = {
-      Field::kP2,
-      Field::kP1,
-      Field::kP,
-      Field::kS,
+      Field::kOutputPower,
+      Field::kInputPower,
+      Field::kRatedPower,
+      Field::kCoreSection,
       Field::kWindowHeight,
       Field::kWindowWidth,
       Field::kTongueWidth,
       Field::kStackThickness,
-      Field::kN0,
-      Field::kU1,
-      Field::kU2,
-      Field::kN1,
-      Field::kN2,
-      Field::kI1,
-      Field::kI2,
-      Field::kD1,
-      Field::kD2,
+      Field::kTurnsPerVolt,
+      Field::kInputVoltage,
+      Field::kOutputVoltage,
+      Field::kPrimaryTurns,
+      Field::kSecondaryTurns,
+      Field::kPrimaryCurrent,
+      Field::kSecondaryCurrent,
+      Field::kPrimaryWireDiameter,
+      Field::kSecondaryWireDiameter,
       Field::kEffectiveHeight,
       Field::kCoilThickness,
-      Field::kH2,
-      Field::kM2,
-      Field::kTurnsPerLayer2,
-      Field::kH1,
-      Field::kM1,
-      Field::kTurnsPerLayer1,
-      Field::kF1,
-      Field::kR1,
-      Field::kR2,
-      Field::kF2,
+      Field::kSecondaryThickness,
+      Field::kSecondaryLayers,
+      Field::kSecondaryTurnsPerLayer,
+      Field::kPrimaryThickness,
+      Field::kPrimaryLayers,
+      Field::kPrimaryTurnsPerLayer,
+      // The insulation fields go in the order the window has always used,
+      // f1 before r1 and r2 before f2, not by control number. They have no
+      // change reaction, so nothing on screen depends on it, but a store
+      // that watches its writes sees the order; it stays as users know it.
+      Field::kPrimaryInterlayerInsulation,
+      Field::kPrimaryOuterInsulation,
+      Field::kSecondaryOuterInsulation,
+      Field::kSecondaryInterlayerInsulation,
   };
   for (Field field : kOrder) store.SetText(field, "");
   store.SetCaption(Caption::kStatus, kClearedStatus);

@@ -11,37 +11,38 @@ namespace spulix {
 
 inline constexpr int kFieldCount = 29;
 
-// One enumerator per text field; the value is the control number (Text1..29).
+// One enumerator per text field, named after its quantity; the value is the
+// control number (Text1..29), the comment the symbol the window shows.
 enum class Field : int {
-  kP2 = 1,                // Text1  output power
-  kP1 = 2,                // Text2  input power
-  kP = 3,                 // Text3  rated power
-  kS = 4,                 // Text4  core cross-section
-  kWindowHeight = 5,      // Text5  h
-  kWindowWidth = 6,       // Text6  c
-  kTongueWidth = 7,       // Text7  a
-  kStackThickness = 8,    // Text8  b
-  kN0 = 9,                // Text9  turns per volt
-  kU1 = 10,               // Text10 input voltage
-  kU2 = 11,               // Text11 output voltage
-  kN1 = 12,               // Text12 primary turns
-  kN2 = 13,               // Text13 secondary turns
-  kI1 = 14,               // Text14 primary current
-  kI2 = 15,               // Text15 secondary current
-  kD1 = 16,               // Text16 primary wire diameter
-  kD2 = 17,               // Text17 secondary wire diameter
-  kEffectiveHeight = 18,  // Text18 h'
-  kCoilThickness = 19,    // Text19 H
-  kH2 = 20,               // Text20 secondary winding thickness
-  kM2 = 21,               // Text21 secondary layers
-  kTurnsPerLayer2 = 22,   // Text22 n2'
-  kH1 = 23,               // Text23 primary winding thickness
-  kM1 = 24,               // Text24 primary layers
-  kTurnsPerLayer1 = 25,   // Text25 n1'
-  kR1 = 26,               // Text26 primary outer insulation
-  kF1 = 27,               // Text27 primary interlayer insulation
-  kF2 = 28,               // Text28 secondary interlayer insulation
-  kR2 = 29,               // Text29 secondary outer insulation
+  kOutputPower = 1,                     // P2
+  kInputPower = 2,                      // P1
+  kRatedPower = 3,                      // P
+  kCoreSection = 4,                     // S
+  kWindowHeight = 5,                    // h
+  kWindowWidth = 6,                     // c
+  kTongueWidth = 7,                     // a
+  kStackThickness = 8,                  // b
+  kTurnsPerVolt = 9,                    // N0
+  kInputVoltage = 10,                   // U1
+  kOutputVoltage = 11,                  // U2
+  kPrimaryTurns = 12,                   // N1
+  kSecondaryTurns = 13,                 // N2
+  kPrimaryCurrent = 14,                 // I1
+  kSecondaryCurrent = 15,               // I2
+  kPrimaryWireDiameter = 16,            // d1
+  kSecondaryWireDiameter = 17,          // d2
+  kEffectiveHeight = 18,                // h'
+  kCoilThickness = 19,                  // H
+  kSecondaryThickness = 20,             // H2
+  kSecondaryLayers = 21,                // m2
+  kSecondaryTurnsPerLayer = 22,         // n2'
+  kPrimaryThickness = 23,               // H1
+  kPrimaryLayers = 24,                  // m1
+  kPrimaryTurnsPerLayer = 25,           // n1'
+  kPrimaryOuterInsulation = 26,         // r1
+  kPrimaryInterlayerInsulation = 27,    // f1
+  kSecondaryInterlayerInsulation = 28,  // f2
+  kSecondaryOuterInsulation = 29,       // r2
 };
 
 inline constexpr int ControlNumber(Field field) {

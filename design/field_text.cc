@@ -87,7 +87,7 @@ Decimal ToDecimal15(double value) {
   Decimal d;
   d.negative = std::signbit(value);
   if (value == 0) {
-    d.digits = "0";
+    d.digits.assign(1, '0');
     d.point = 1;
     return d;
   }
@@ -123,7 +123,7 @@ Decimal ToDecimal15(double value) {
 
 void AddGroupSeparators(std::string& integer_part) {
   for (int i = static_cast<int>(integer_part.size()) - 3; i > 0; i -= 3) {
-    integer_part.insert(static_cast<std::size_t>(i), ",");
+    integer_part.insert(static_cast<std::size_t>(i), 1, ',');
   }
 }
 
@@ -210,7 +210,7 @@ double ReadStrict(std::string_view text) {
     clean.erase(point_check - 1, 1);
   }
   const std::size_t first = clean[0] == '-' ? 1 : 0;
-  if (first >= clean.size() || clean[first] == '.') clean.insert(first, "0");
+  if (first >= clean.size() || clean[first] == '.') clean.insert(first, 1, '0');
   const double value = ParseCleanNumber(clean);
   if (std::isinf(value)) Fault();
   return value;
@@ -240,13 +240,14 @@ double ReadLenient(std::string_view text) {
     while (j < compact.size() && IsDigit(compact[j]))
       fraction.push_back(compact[j++]);
     if (!fraction.empty() || digits) {
-      mantissa += "." + fraction;
+      mantissa += '.';
+      mantissa += fraction;
       digits = digits || !fraction.empty();
       i = j;
     }
   }
   if (!digits) return 0;
-  if (mantissa[0] == '.') mantissa.insert(0, "0");
+  if (mantissa[0] == '.') mantissa.insert(0, 1, '0');
   if (mantissa.back() == '.') mantissa.pop_back();
   clean += mantissa;
   if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
@@ -302,7 +303,7 @@ std::string FormatPattern(double value, Pattern pattern) {
     if (k >= 0) {
       ++all[static_cast<std::size_t>(k)];
     } else {
-      all.insert(0, "1");
+      all.insert(0, 1, '1');
     }
   }
   std::string int_digits = all.substr(0, all.size() - decimals);
@@ -313,8 +314,10 @@ std::string FormatPattern(double value, Pattern pattern) {
                    : int_digits.substr(first_nonzero);
   const bool is_zero = all.find_first_not_of('0') == std::string::npos;
   AddGroupSeparators(int_digits);
-  std::string text =
-      (d.negative && !is_zero ? "-" : "") + int_digits + "." + frac_digits;
+  std::string text = d.negative && !is_zero ? "-" : "";
+  text += int_digits;
+  text += '.';
+  text += frac_digits;
   return text;
 }
 
@@ -331,20 +334,24 @@ std::string FormatGeneral(double value) {
   std::string text = d.negative ? "-" : "";
   if (exponent >= -4 && exponent < 15) {
     if (d.point <= 0) {
-      text +=
-          "0." + std::string(static_cast<std::size_t>(-d.point), '0') + digits;
+      text += "0.";
+      text.append(static_cast<std::size_t>(-d.point), '0');
+      text += digits;
     } else if (static_cast<int>(digits.size()) <= d.point) {
-      text +=
-          digits +
-          std::string(static_cast<std::size_t>(d.point) - digits.size(), '0');
+      text += digits;
+      text.append(static_cast<std::size_t>(d.point) - digits.size(), '0');
     } else {
-      text += digits.substr(0, static_cast<std::size_t>(d.point)) + "." +
-              digits.substr(static_cast<std::size_t>(d.point));
+      text.append(digits, 0, static_cast<std::size_t>(d.point));
+      text += '.';
+      text.append(digits, static_cast<std::size_t>(d.point));
     }
     return text;
   }
-  text += digits.substr(0, 1);
-  if (digits.size() > 1) text += "." + digits.substr(1);
+  text += digits[0];
+  if (digits.size() > 1) {
+    text += '.';
+    text.append(digits, 1);
+  }
   char exponent_text[16];
   std::snprintf(exponent_text, sizeof exponent_text, "E%c%02d",
                 exponent < 0 ? '-' : '+', exponent < 0 ? -exponent : exponent);

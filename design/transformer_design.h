@@ -27,28 +27,18 @@ enum class FieldRole {
   kResult,
 };
 
-// The kind of text a calculation writes into a field.
-enum class OutputFormat {
-  kInput,          // typed by the user, written only by the test button
-  kWhole,          // WriteWhole
-  kGeneral,        // WriteGeneral
-  kOneDecimal,     // "#,##0.0"
-  kTwoDecimals,    // "#,##0.00"
-  kStackThickness  // "#,##0.0" by the calculation, whole by a change of a
-};
-
+// What the user sees of a field: its names, texts and role. The window
+// takes every text from here and adds only geometry and fonts.
 struct FieldInfo {
   Field field;
   const char* control;        // "Text1" .. "Text29"
   const char* symbol;         // "P2", "h'", ...
-  const char* quantity;       // English name of the quantity
   const char* caption_label;  // "Label1", ...: carries the tool tip
   const char* caption;        // Chinese caption left of the field
   const char* unit_label;     // "Label36", ...
   const char* unit;           // unit text right of the field
   const char* tool_tip;       // nullptr where the caption has none
   FieldRole role;
-  OutputFormat format;
 };
 
 // All 29 fields in control order (Text1 first).

@@ -29,99 +29,115 @@ void Run(FieldStore& store, Mode mode) {
     }
   }
   // Step 2: primary turns per layer.
-  if (ReadField(store, F::kD1) == 0) {
-    WriteWhole(store, F::kTurnsPerLayer1, 0);
+  if (ReadField(store, F::kPrimaryWireDiameter) == 0) {
+    WriteWhole(store, F::kPrimaryTurnsPerLayer, 0);
   } else {
     const double h_eff = ReadField(store, F::kEffectiveHeight);
-    const double d1 = ReadField(store, F::kD1);
-    WriteWhole(store, F::kTurnsPerLayer1, RoundToInt16(Div(h_eff, d1)));
+    const double d1 = ReadField(store, F::kPrimaryWireDiameter);
+    WriteWhole(store, F::kPrimaryTurnsPerLayer, RoundToInt16(Div(h_eff, d1)));
   }
   // Step 3: primary layers, rounded to nearest (halves to even), not up.
-  if (ReadField(store, F::kTurnsPerLayer1) == 0) {
-    WriteWhole(store, F::kM1, 0);
+  if (ReadField(store, F::kPrimaryTurnsPerLayer) == 0) {
+    WriteWhole(store, F::kPrimaryLayers, 0);
   } else {
-    const double n1 = ReadField(store, F::kN1);
-    const double per_layer = ReadField(store, F::kTurnsPerLayer1);
-    WriteWhole(store, F::kM1, RoundToInt16(Div(n1, per_layer)));
+    const double n1 = ReadField(store, F::kPrimaryTurns);
+    const double per_layer = ReadField(store, F::kPrimaryTurnsPerLayer);
+    WriteWhole(store, F::kPrimaryLayers, RoundToInt16(Div(n1, per_layer)));
   }
   // Step 4: secondary turns per layer, kept with two decimals.
-  if (ReadField(store, F::kD2) == 0) {
-    WriteWhole(store, F::kTurnsPerLayer2, 0);
+  if (ReadField(store, F::kSecondaryWireDiameter) == 0) {
+    WriteWhole(store, F::kSecondaryTurnsPerLayer, 0);
   } else {
     const double h_eff = ReadField(store, F::kEffectiveHeight);
-    const double d2 = ReadField(store, F::kD2);
-    WriteFormatted(store, F::kTurnsPerLayer2, Div(h_eff, d2),
+    const double d2 = ReadField(store, F::kSecondaryWireDiameter);
+    WriteFormatted(store, F::kSecondaryTurnsPerLayer, Div(h_eff, d2),
                    Pattern::kTwoDecimals);
   }
   // Step 5: secondary layers; the recalculation divides by whole turns.
-  if (ReadField(store, F::kTurnsPerLayer2) == 0) {
-    WriteWhole(store, F::kM2, 0);
+  if (ReadField(store, F::kSecondaryTurnsPerLayer) == 0) {
+    WriteWhole(store, F::kSecondaryLayers, 0);
   } else {
-    const double n2 = ReadField(store, F::kN2);
-    double per_layer = ReadField(store, F::kTurnsPerLayer2);
+    const double n2 = ReadField(store, F::kSecondaryTurns);
+    double per_layer = ReadField(store, F::kSecondaryTurnsPerLayer);
     if (mode == Mode::kRecalculation) per_layer = std::trunc(per_layer);
-    WriteFormatted(store, F::kM2, Div(n2, per_layer), Pattern::kTwoDecimals);
+    WriteFormatted(store, F::kSecondaryLayers, Div(n2, per_layer),
+                   Pattern::kTwoDecimals);
   }
   // Step 6: primary winding thickness.
   {
-    const bool has_r1 = !IsEmptyField(store, F::kR1);
-    const bool has_f1 = !IsEmptyField(store, F::kF1);
+    const bool has_r1 = !IsEmptyField(store, F::kPrimaryOuterInsulation);
+    const bool has_f1 = !IsEmptyField(store, F::kPrimaryInterlayerInsulation);
     double h1 = 0;
     if (!has_r1 && !has_f1) {
-      h1 = Mul(ReadField(store, F::kM1), ReadField(store, F::kD1));
+      h1 = Mul(ReadField(store, F::kPrimaryLayers),
+               ReadField(store, F::kPrimaryWireDiameter));
     } else if (!has_r1) {
-      const double wire =
-          Mul(ReadField(store, F::kM1), ReadField(store, F::kD1));
+      const double wire = Mul(ReadField(store, F::kPrimaryLayers),
+                              ReadField(store, F::kPrimaryWireDiameter));
       const double layers =
-          Mul(ReadField(store, F::kM1), ReadField(store, F::kF1));
+          Mul(ReadField(store, F::kPrimaryLayers),
+              ReadField(store, F::kPrimaryInterlayerInsulation));
       h1 = Add(wire, layers);
     } else if (!has_f1) {
-      const double r1 = ReadField(store, F::kR1);
-      h1 = Add(r1, Mul(ReadField(store, F::kM1), ReadField(store, F::kD1)));
+      const double r1 = ReadField(store, F::kPrimaryOuterInsulation);
+      h1 = Add(r1, Mul(ReadField(store, F::kPrimaryLayers),
+                       ReadField(store, F::kPrimaryWireDiameter)));
     } else {
-      const double r1 = ReadField(store, F::kR1);
-      const double wire =
-          Mul(ReadField(store, F::kM1), ReadField(store, F::kD1));
+      const double r1 = ReadField(store, F::kPrimaryOuterInsulation);
+      const double wire = Mul(ReadField(store, F::kPrimaryLayers),
+                              ReadField(store, F::kPrimaryWireDiameter));
       const double layers =
-          Mul(ReadField(store, F::kM1), ReadField(store, F::kF1));
+          Mul(ReadField(store, F::kPrimaryLayers),
+              ReadField(store, F::kPrimaryInterlayerInsulation));
       h1 = Add(r1, Add(wire, layers));
     }
-    WriteFormatted(store, F::kH1, h1, Pattern::kTwoDecimals);
+    WriteFormatted(store, F::kPrimaryThickness, h1, Pattern::kTwoDecimals);
   }
   // Step 7: secondary winding thickness; f2 counts m2 - 1 times, r2 once.
   // The recalculation counts floor(m2 + 1) layers.
   {
     const auto layers = [&store, mode]() {
-      const double m2 = ReadField(store, F::kM2);
+      const double m2 = ReadField(store, F::kSecondaryLayers);
       return mode == Mode::kFull ? m2 : std::floor(Add(m2, 1));
     };
-    const bool has_f2 = !IsEmptyField(store, F::kF2);
-    const bool has_r2 = !IsEmptyField(store, F::kR2);
+    const bool has_f2 = !IsEmptyField(store, F::kSecondaryInterlayerInsulation);
+    const bool has_r2 = !IsEmptyField(store, F::kSecondaryOuterInsulation);
     double h2 = 0;
     if (!has_f2 && !has_r2) {
-      h2 = Mul(layers(), ReadField(store, F::kD2));
+      h2 = Mul(layers(), ReadField(store, F::kSecondaryWireDiameter));
     } else if (!has_f2) {
-      const double r2 = ReadField(store, F::kR2);
-      h2 = Add(r2, Mul(layers(), ReadField(store, F::kD2)));
+      const double r2 = ReadField(store, F::kSecondaryOuterInsulation);
+      h2 = Add(r2, Mul(layers(), ReadField(store, F::kSecondaryWireDiameter)));
     } else if (!has_r2) {
-      const double wire = Mul(layers(), ReadField(store, F::kD2));
-      const double gaps = Mul(layers(), ReadField(store, F::kF2));
-      h2 = Sub(Add(wire, gaps), ReadField(store, F::kF2));
+      const double wire =
+          Mul(layers(), ReadField(store, F::kSecondaryWireDiameter));
+      const double gaps =
+          Mul(layers(), ReadField(store, F::kSecondaryInterlayerInsulation));
+      h2 = Sub(Add(wire, gaps),
+               ReadField(store, F::kSecondaryInterlayerInsulation));
     } else {
-      const double r2 = ReadField(store, F::kR2);
-      const double wire = Mul(layers(), ReadField(store, F::kD2));
-      const double gaps = Mul(layers(), ReadField(store, F::kF2));
-      h2 = Add(r2, Sub(Add(wire, gaps), ReadField(store, F::kF2)));
+      const double r2 = ReadField(store, F::kSecondaryOuterInsulation);
+      const double wire =
+          Mul(layers(), ReadField(store, F::kSecondaryWireDiameter));
+      const double gaps =
+          Mul(layers(), ReadField(store, F::kSecondaryInterlayerInsulation));
+      h2 = Add(r2, Sub(Add(wire, gaps),
+                       ReadField(store, F::kSecondaryInterlayerInsulation)));
     }
-    WriteFormatted(store, F::kH2, h2, Pattern::kTwoDecimals);
+    WriteFormatted(store, F::kSecondaryThickness, h2, Pattern::kTwoDecimals);
   }
   // Step 8: total coil thickness; a given r2 counts here once more.
   {
-    double t = Add(Mul(ReadField(store, F::kH2), constants::kCoilAllowance),
+    double t = Add(Mul(ReadField(store, F::kSecondaryThickness),
+                       constants::kCoilAllowance),
                    constants::kCoilAllowanceTimesB0);
-    t = Add(Mul(ReadField(store, F::kH1), constants::kCoilAllowance), t);
-    if (!IsEmptyField(store, F::kR2)) {
-      t = Add(Mul(ReadField(store, F::kR2), constants::kCoilAllowance), t);
+    t = Add(
+        Mul(ReadField(store, F::kPrimaryThickness), constants::kCoilAllowance),
+        t);
+    if (!IsEmptyField(store, F::kSecondaryOuterInsulation)) {
+      t = Add(Mul(ReadField(store, F::kSecondaryOuterInsulation),
+                  constants::kCoilAllowance),
+              t);
     }
     WriteFormatted(store, F::kCoilThickness, t, Pattern::kOneDecimal);
   }

@@ -14,6 +14,7 @@
 #include "spulix/version.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
+#include "ui/sharp_pictures.h"
 
 namespace spulix {
 namespace {
@@ -56,7 +57,7 @@ const std::array<SeparatorRow, 2> kSeparators = {{
 AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Spulix"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
+  setWindowIcon(SharpIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(WindowFont());
   resize(kClientSize);

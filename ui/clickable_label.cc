@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/clickable_label.h"
 
+#include <QAction>
 #include <QMouseEvent>
 
 namespace spulix {
 
 ClickableLabel::ClickableLabel(QWidget* parent) : InkLabel(parent) {
   setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::SetDefaultAction(QAction* action) {
+  addAction(action);
+  setText(action->text());
+  connect(this, &ClickableLabel::clicked, action, &QAction::trigger);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

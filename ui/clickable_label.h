@@ -13,6 +13,9 @@ class ClickableLabel : public InkLabel {
  public:
   explicit ClickableLabel(QWidget* parent = nullptr);
 
+  // Shows the action's caption and triggers the action on each click.
+  void SetDefaultAction(QAction* action);
+
  signals:
   // A left button pressed and released over the label.
   void clicked();

@@ -4,26 +4,23 @@
 #include <QIcon>
 
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 #include "ui/platform_choice.h"
 #ifdef SPULIX_FIRST_FRAME_PROBE
 #include "ui/first_frame_probe.h"
 #endif
-#include "ui/selection_menu.h"
+#include "ui/sharp_pictures.h"
 
 int main(int argc, char* argv[]) {
   spulix::ChoosePlatform();
   QApplication app(argc, argv);
-  Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
   // Lets task bars match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(
       QStringLiteral("io.github.spulix.Spulix"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
+  QApplication::setWindowIcon(
+      spulix::SharpIcon(QStringLiteral(":/icons/spulix.png")));
 
   spulix::MainWindow window;
-  spulix::ConnectCommands(&window, window.store());
-  spulix::AddSelectionMenu(window);
 #ifdef SPULIX_FIRST_FRAME_PROBE
   // The start-up benchmark's build quits after the first frame.
   spulix::ExitAfterFirstFrame(&window);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -15,13 +16,9 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
-#include <algorithm>
 #include <limits>
-#include <utility>
-#include <vector>
+#include <optional>
 
-#include "design/core_fit_check.h"
-#include "design/field_reactions.h"
 #include "ui/caption_frame.h"
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
@@ -29,33 +26,45 @@
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
 #include "ui/second_timer.h"
+#include "ui/selection_windows.h"
+#include "ui/sharp_pictures.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
 namespace {
 
-constexpr std::uint32_t kUnitTextColour = 0xC00000;
+constexpr Colour kUnitTextColour = Rgb(0xC00000);
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
 }
 
-QColor ToColour(std::uint32_t rgb) { return QColor(QRgb(0xFF000000u | rgb)); }
+// The colour to set, or none where the platform's own stays.
+std::optional<QColor> ToColour(Colour colour, const QPalette& palette) {
+  switch (colour.source) {
+    case Colour::Source::kPlatform:
+      return std::nullopt;
+    case Colour::Source::kToolTipText:
+      return palette.color(QPalette::ToolTipText);
+    case Colour::Source::kRgb:
+      return QColor(QRgb(0xFF000000u | colour.rgb));
+  }
+  return std::nullopt;
+}
 
 // Text colour, and an opaque background where one is given.
-void ApplyColours(QWidget* widget, std::uint32_t text,
-                  std::uint32_t background) {
+void ApplyColours(QWidget* widget, Colour text, Colour background,
+                  QPalette::ColorRole text_role = QPalette::WindowText,
+                  QPalette::ColorRole background_role = QPalette::Window) {
   QPalette palette = widget->palette();
-  if (text != kDefaultColour) {
-    palette.setColor(QPalette::WindowText, ToColour(text));
-  }
-  if (background == kToolTipTextColour) {
-    palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipText));
-  } else if (background != kDefaultColour) {
-    palette.setColor(QPalette::Window, ToColour(background));
-  }
+  const std::optional<QColor> text_colour = ToColour(text, palette);
+  const std::optional<QColor> background_colour = ToColour(background, palette);
+  if (text_colour) palette.setColor(text_role, *text_colour);
+  if (background_colour) palette.setColor(background_role, *background_colour);
   widget->setPalette(palette);
-  if (background != kDefaultColour) widget->setAutoFillBackground(true);
+  if (background_colour && background_role == QPalette::Window) {
+    widget->setAutoFillBackground(true);
+  }
 }
 
 QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
@@ -72,7 +81,7 @@ QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QString::fromLatin1(kWindowName));
   setWindowTitle(QString::fromLatin1(kWindowTitle));
-  setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+  setWindowIcon(SharpIcon(QString::fromLatin1(kWindowIcon)));
   // A title bar with minimise and close; the size is fixed.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -87,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(client_);
   containers_[static_cast<int>(Container::kWindow)] = client_;
 
+  commands_ = CreateCommands(this);
   BuildMenus();
   BuildControls();
   BuildFields();
@@ -100,11 +110,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label67")),
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
-
-  connect(findChild<QPushButton*>(QStringLiteral("Command5")),
-          &QPushButton::clicked, this, [this] { Command5_Click(*store_); });
-  connect(findChild<QPushButton*>(QStringLiteral("Command9")),
-          &QPushButton::clicked, this, [this] { Command9_Click(*store_); });
+  selection_ = new SelectionWindows(*this);
+  selection_->setObjectName(QStringLiteral("SelectionWindows"));
+  ConnectCommands(commands_,
+                  CommandTargets{this,
+                                 store_.get(),
+                                 ContainerWidget(Container::kFrame4),
+                                 Child("Command10"),
+                                 Child("Command11"),
+                                 {Child("Picture1"), Child("Label63"),
+                                  Child("Label64"), Child("Label65")},
+                                 selection_});
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindow::OnFocusWindowChanged);
@@ -123,33 +139,44 @@ QLineEdit* MainWindow::field(Field field) const {
   return fields_[ControlNumber(field) - 1];
 }
 
+QWidget* MainWindow::Child(const char* name) const {
+  return findChild<QWidget*>(QString::fromLatin1(name));
+}
+
 QWidget* MainWindow::ContainerWidget(Container container) const {
   return containers_[static_cast<int>(container)];
 }
 
 void MainWindow::BuildMenus() {
-  for (const MenuRow& menu_row : MenuRows()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(menu_row.caption));
-    menu->setObjectName(QString::fromLatin1(menu_row.name));
-    for (const MenuItemRow& item : menu_row.items) {
-      QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-      action->setObjectName(QString::fromLatin1(item.name));
-    }
-  }
+  const auto add_menu = [this](const char* name, const char* caption,
+                               std::initializer_list<QAction*> items) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->addActions(QList<QAction*>(items));
+  };
+  const MainWindowCommands& c = commands_;
+  add_menu("WJ", "文件", {c.print, c.exit});
+  add_menu("CX", "查询", {c.clear, c.refresh});
+  add_menu("BJ", "编辑",
+           {c.efficiency_table, c.coefficient_table, c.flux_density_table,
+            c.stacking_table});
+  add_menu("XX", "选型", {c.standard_cores, c.standard_wires});
+  add_menu("BZ", "帮助", {c.help, c.about});
 }
 
 void MainWindow::BuildControls() {
   for (const ControlRow& row : ControlRows()) {
     QWidget* parent = ContainerWidget(row.container);
     const QString name = QString::fromLatin1(row.name);
-    const QString caption =
-        row.caption ? QString::fromUtf8(row.caption) : QString();
+    QAction* command = row.command ? commands_.*row.command : nullptr;
+    QString caption = row.caption ? QString::fromUtf8(row.caption) : QString();
+    if (command != nullptr) caption = command->text();
     const QRect rect = TwipsRect(row.left, row.top, row.width, row.height);
     QWidget* widget = nullptr;
     switch (row.kind) {
       case ControlKind::kPictureButton: {
         auto* button = new QToolButton(parent);
-        button->setIcon(QIcon(QString::fromLatin1(row.picture)));
+        button->setDefaultAction(command);
         button->setIconSize(QSize(row.icon_pixels, row.icon_pixels));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         widget = button;
@@ -158,6 +185,8 @@ void MainWindow::BuildControls() {
       case ControlKind::kTextButton: {
         auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
+        button->addAction(command);
+        connect(button, &QPushButton::clicked, command, &QAction::trigger);
         widget = button;
         break;
       }
@@ -174,45 +203,37 @@ void MainWindow::BuildControls() {
         widget = label;
         break;
       }
-      case ControlKind::kLinkLabel:
-        widget = new ClickableLabel(parent);
-        static_cast<QLabel*>(widget)->setText(caption);
-        break;
-      case ControlKind::kFrame: {
-        auto* frame = new CaptionFrame(caption, parent);
-        widget = frame;
-        if (name == QLatin1String("Frame1")) {
-          containers_[static_cast<int>(Container::kFrame1)] = frame;
-        } else if (name == QLatin1String("Frame2")) {
-          containers_[static_cast<int>(Container::kFrame2)] = frame;
-        } else if (name == QLatin1String("Frame3")) {
-          containers_[static_cast<int>(Container::kFrame3)] = frame;
-        } else if (name == QLatin1String("Frame4")) {
-          containers_[static_cast<int>(Container::kFrame4)] = frame;
-        }
+      case ControlKind::kLinkLabel: {
+        auto* link = new ClickableLabel(parent);
+        link->SetDefaultAction(command);
+        widget = link;
         break;
       }
+      case ControlKind::kFrame:
+        widget = new CaptionFrame(caption, parent);
+        break;
       case ControlKind::kPicture: {
         // A sunken 2-pixel border around the picture, which it is sized to.
         auto* picture = new QLabel(parent);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(QString::fromLatin1(row.picture)));
+        picture->setPixmap(SharpPixmap(QString::fromLatin1(row.picture),
+                                       picture->devicePixelRatioF()));
         picture->setFocusPolicy(Qt::TabFocus);
-        containers_[static_cast<int>(Container::kPicture1)] = picture;
         widget = picture;
         break;
       }
     }
     widget->setObjectName(name);
+    if (row.holds) containers_[static_cast<int>(*row.holds)] = widget;
     if (row.tool_tip) widget->setToolTip(QString::fromUtf8(row.tool_tip));
     if (row.font == ControlFont::kClock) {
       widget->setFont(MakeFont(Face::kHei, kPixels12Pt));
     } else if (row.font == ControlFont::kLink) {
       widget->setFont(MakeFont(Face::kSong, kPixels9Pt, false, true));
     }
-    ApplyColours(widget, row.text_colour, row.background);
+    ApplyColours(widget, row.text, row.background);
     if (row.kind == ControlKind::kAutoLabel ||
         row.kind == ControlKind::kLinkLabel) {
       // Figures on the picture are placed inside its border.
@@ -229,45 +250,42 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildFields() {
   for (const FieldRow& row : FieldRows()) {
+    const FieldInfo& info = InfoOf(row.field);
     const FieldColumn& column = *row.column;
     QWidget* parent = ContainerWidget(column.container);
-    const FieldStyleInfo& style = StyleInfo(row.style);
+    const FieldStyle& style = StyleOf(info.role);
 
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QStringLiteral("Text%1").arg(ControlNumber(row.field)));
+    edit->setObjectName(QString::fromLatin1(info.control));
     edit->setGeometry(TwipsRect(column.field_left, row.field_top,
                                 column.field_width, column.field_height));
     // Fields have no length limit: a long pasted text is kept whole.
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setFont(MakeFont(style.hei ? Face::kHei : Face::kSong,
                            style.pixel_size, style.bold));
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, ToColour(style.background));
-    if (style.text != kDefaultColour) {
-      palette.setColor(QPalette::Text, ToColour(style.text));
-    }
-    edit->setPalette(palette);
+    ApplyColours(edit, style.text, style.background, QPalette::Text,
+                 QPalette::Base);
     fields_[ControlNumber(row.field) - 1] = edit;
 
     QLabel* caption =
-        MakeAutoLabel(parent, row.caption_label, row.caption_left,
-                      row.caption_top, QString::fromUtf8(row.caption));
-    if (row.tool_tip) caption->setToolTip(QString::fromUtf8(row.tool_tip));
+        MakeAutoLabel(parent, info.caption_label, row.caption_left,
+                      row.caption_top, QString::fromUtf8(info.caption));
+    if (info.tool_tip) caption->setToolTip(QString::fromUtf8(info.tool_tip));
 
     const int unit_top = row.field_top + kUnitDropTwips;
     QLabel* unit = nullptr;
     if (row.unit_box_width > 0) {
       auto* wrapped = new WrappedLabel(parent);
-      wrapped->setObjectName(QString::fromLatin1(row.unit_label));
-      wrapped->setText(QString::fromUtf8(row.unit));
+      wrapped->setObjectName(QString::fromLatin1(info.unit_label));
+      wrapped->setText(QString::fromUtf8(info.unit));
       wrapped->setGeometry(TwipsRect(column.unit_left, unit_top,
                                      row.unit_box_width, row.unit_box_height));
       unit = wrapped;
     } else {
-      unit = MakeAutoLabel(parent, row.unit_label, column.unit_left, unit_top,
-                           QString::fromUtf8(row.unit));
+      unit = MakeAutoLabel(parent, info.unit_label, column.unit_left, unit_top,
+                           QString::fromUtf8(info.unit));
     }
-    ApplyColours(unit, kUnitTextColour, kDefaultColour);
+    ApplyColours(unit, kUnitTextColour, kPlatformColour);
   }
 }
 
@@ -286,22 +304,12 @@ void MainWindow::ArrangeStacking() {
 }
 
 void MainWindow::ArrangeTabOrder() {
-  std::vector<std::pair<int, QWidget*>> order;
-  for (const FieldRow& row : FieldRows()) {
-    order.emplace_back(row.tab, field(row.field));
-  }
-  for (const ControlRow& row : ControlRows()) {
-    const bool focusable = row.kind == ControlKind::kPictureButton ||
-                           row.kind == ControlKind::kTextButton ||
-                           row.kind == ControlKind::kPicture;
-    if (!focusable) continue;
-    order.emplace_back(row.tab,
-                       findChild<QWidget*>(QString::fromLatin1(row.name)));
-  }
-  std::sort(order.begin(), order.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  QWidget* previous = nullptr;
+  for (const char* name : TabOrder()) {
+    QWidget* next = Child(name);
+    Q_ASSERT_X(next != nullptr, "ArrangeTabOrder", name);
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
   }
 }
 
@@ -313,7 +321,7 @@ void MainWindow::Form_Load() {
   ContainerWidget(Container::kFrame4)->hide();
 }
 
-void MainWindow::Form_Activate() { field(Field::kU1)->setFocus(); }
+void MainWindow::Form_Activate() { field(Field::kInputVoltage)->setFocus(); }
 
 void MainWindow::Timer1_Timer(const QDateTime& now) {
   const QString text = ClockText(now, QLocale());

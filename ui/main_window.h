@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "design/field_store.h"
+#include "ui/main_window_commands.h"
 #include "ui/qt_field_store.h"
 #include "ui/window_layout.h"
 
@@ -19,6 +20,8 @@ class QLineEdit;
 class QWindow;
 
 namespace spulix {
+
+class SelectionWindows;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -32,6 +35,10 @@ class MainWindow : public QMainWindow {
   QLineEdit* field(Field field) const;
   // The client area below the menu bar.
   QWidget* client() const { return client_; }
+  // The window's commands, each shared by its menu item, button or link.
+  const MainWindowCommands& commands() const { return commands_; }
+  // The windows of the menu 选型.
+  SelectionWindows& selection_windows() const { return *selection_; }
 
   // One tick of Timer1: writes the clock for `now`.
   void Timer1_Timer(const QDateTime& now);
@@ -57,7 +64,10 @@ class MainWindow : public QMainWindow {
   void OnFocusWindowChanged(QWindow* now);
   WindowKind KindOf(QWindow* window) const;
   QWidget* ContainerWidget(Container container) const;
+  QWidget* Child(const char* name) const;
 
+  MainWindowCommands commands_;
+  SelectionWindows* selection_ = nullptr;
   QWidget* client_ = nullptr;
   std::array<QWidget*, 6> containers_{};
   std::array<QLineEdit*, kFieldCount> fields_{};

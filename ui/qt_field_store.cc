@@ -27,8 +27,8 @@ QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     connect(edit, &QLineEdit::textChanged, this,
             [this, field] { OnFieldChanged(*this, field); });
   }
-  Edit(Field::kD1)->installEventFilter(this);
-  Edit(Field::kD2)->installEventFilter(this);
+  Edit(Field::kPrimaryWireDiameter)->installEventFilter(this);
+  Edit(Field::kSecondaryWireDiameter)->installEventFilter(this);
 }
 
 QLineEdit* QtFieldStore::Edit(Field field) const {
@@ -95,10 +95,10 @@ void QtFieldStore::ShowMessageBox(QWidget* parent, std::string_view text) {
 
 bool QtFieldStore::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick) {
-    if (watched == Edit(Field::kD1)) {
-      OnFieldDoubleClicked(*this, Field::kD1);
-    } else if (watched == Edit(Field::kD2)) {
-      OnFieldDoubleClicked(*this, Field::kD2);
+    if (watched == Edit(Field::kPrimaryWireDiameter)) {
+      OnFieldDoubleClicked(*this, Field::kPrimaryWireDiameter);
+    } else if (watched == Edit(Field::kSecondaryWireDiameter)) {
+      OnFieldDoubleClicked(*this, Field::kSecondaryWireDiameter);
     }
   }
   return QObject::eventFilter(watched, event);

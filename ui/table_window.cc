@@ -8,6 +8,7 @@
 #include <array>
 
 #include "ui/center_on_screen.h"
+#include "ui/sharp_pictures.h"
 
 namespace spulix {
 namespace {
@@ -35,7 +36,7 @@ TableWindow::TableWindow(const TableWindowInfo& info)
       picture_(QString::fromUtf8(info.picture)) {
   setObjectName(QString::fromUtf8(info.object_name));
   setWindowTitle(QString::fromUtf8(info.caption));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
+  setWindowIcon(SharpIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   // The picture covers the whole client area, so nothing needs erasing.
   setAttribute(Qt::WA_OpaquePaintEvent);

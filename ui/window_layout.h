@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as data: every control's name, container, rectangle in
-// twips, caption, colours, font, tool tip and tab position, and the menus.
-// The window is built from these tables only, so each rectangle is written
-// once.
+// The main window as data: where every control stands (in twips), its
+// container, colours, font, the command it runs and the tab order. Texts
+// come from elsewhere: the fields' captions, units, tool tips and roles from
+// the engine's catalogue, the commands' captions and icons from their
+// actions; this file keeps only what the window alone needs.
 #ifndef SPULIX_UI_WINDOW_LAYOUT_H_
 #define SPULIX_UI_WINDOW_LAYOUT_H_
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
-#include "design/field_store.h"
+#include "design/transformer_design.h"
+#include "ui/main_window_commands.h"
 
 namespace spulix {
 
@@ -29,24 +32,32 @@ inline constexpr const char* kTimerName = "Timer1";
 // change of the second.
 inline constexpr int kClockFirstTickMs = 50;
 
-// Colours are 0xRRGGBB; these two values stand for "the platform's colour".
-inline constexpr std::uint32_t kDefaultColour = 0x1000000;
-inline constexpr std::uint32_t kToolTipTextColour = 0x2000000;
+// A colour of the tables: the platform's own for that kind of control, the
+// platform's tool-tip text colour, or a fixed 0xRRGGBB.
+struct Colour {
+  enum class Source { kPlatform, kToolTipText, kRgb };
+  Source source = Source::kPlatform;
+  std::uint32_t rgb = 0;
+};
+inline constexpr Colour kPlatformColour{};
+inline constexpr Colour kToolTipTextColour{Colour::Source::kToolTipText};
+inline constexpr Colour Rgb(std::uint32_t rgb) {
+  return {Colour::Source::kRgb, rgb};
+}
 
 enum class Container { kWindow, kFrame1, kFrame2, kFrame3, kFrame4, kPicture1 };
+inline constexpr int kContainerCount = 6;
 
-// Field styles tell the user which fields to type into.
-enum class FieldStyle { kTypedInput, kInsulationInput, kWireDiameter, kResult };
-
-struct FieldStyleInfo {
-  FieldStyle style;
-  std::uint32_t background;
-  std::uint32_t text;
+// How the fields of one role look: the colours and font that tell the user
+// which fields to type into.
+struct FieldStyle {
+  Colour background;
+  Colour text;
   bool hei;  // 黑体 rather than 宋体
   int pixel_size;
   bool bold;
 };
-const FieldStyleInfo& StyleInfo(FieldStyle style);
+const FieldStyle& StyleOf(FieldRole role);
 
 // Geometry shared by the fields of one column (or one row of the voltage
 // row, or one insulation frame). Unit labels stand 120 twips below the top
@@ -60,23 +71,18 @@ struct FieldColumn {
 };
 inline constexpr int kUnitDropTwips = 120;
 
+// Where one field and its caption and unit labels stand; their names and
+// texts are the catalogue's (InfoOf(field)).
 struct FieldRow {
   Field field;
   const FieldColumn* column;
   int field_top;
-  const char* caption_label;
   int caption_left;
   int caption_top;
-  const char* caption;
-  const char* tool_tip;  // nullptr: none
-  const char* unit_label;
-  const char* unit;
   // 0: the unit label sizes itself to its caption; else a fixed box that
   // wraps the caption inside it.
-  int unit_box_width;
-  int unit_box_height;
-  FieldStyle style;
-  int tab;
+  int unit_box_width = 0;
+  int unit_box_height = 0;
 };
 
 // The 29 field rows: voltage row, left, middle and right columns, then the
@@ -105,33 +111,27 @@ struct ControlRow {
   int top;
   int width;  // for auto-sized labels: 0 (taken from the caption)
   int height;
-  const char* caption;  // nullptr: none
+  const char* caption;  // nullptr: none, or the command's caption
   const char* tool_tip;
-  const char* picture;  // resource path of the icon or picture
+  const char* picture;  // resource path of the picture box's picture
   int icon_pixels;      // icon size of picture buttons
-  std::uint32_t text_colour;
-  std::uint32_t background;
+  Colour text;
+  Colour background;
   ControlFont font;
-  int tab;
+  // The command a button or link runs; it gives the control its caption
+  // (picture buttons: icon and tool tip).
+  QAction* MainWindowCommands::*command = nullptr;
+  // The container this control is, for the rows after it.
+  std::optional<Container> holds = std::nullopt;
 };
 
 // Every control that is not a field or a field's caption or unit label, in
 // creation order (containers before what they hold).
 std::span<const ControlRow> ControlRows();
 
-struct MenuItemRow {
-  const char* name;
-  const char* caption;
-};
-struct MenuRow {
-  const char* name;
-  const char* caption;
-  std::span<const MenuItemRow> items;
-};
-std::span<const MenuRow> MenuRows();
-
-// Containers by name, for building and for tests.
-const char* ContainerName(Container container);
+// Object names of the controls that take the focus, in the order Tab
+// visits them.
+std::span<const char* const> TabOrder();
 
 }  // namespace spulix
 

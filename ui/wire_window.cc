@@ -17,7 +17,7 @@
 namespace spulix {
 namespace {
 
-constexpr Field kDiameters[] = {Field::kD1, Field::kD2};
+constexpr Field kDiameters[] = {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter};
 
 // "d1 = 0.84 毫米 → 0.850 毫米", or why there is no standard size.
 QString Line(const char* symbol, const std::string& text) {
@@ -73,8 +73,8 @@ WireWindow::WireWindow(MainWindow& main)
   layout->addWidget(source);
   layout->addLayout(buttons);
 
-  connect(for_d1_, &QPushButton::clicked, this, [this] { UseFor(Field::kD1); });
-  connect(for_d2_, &QPushButton::clicked, this, [this] { UseFor(Field::kD2); });
+  connect(for_d1_, &QPushButton::clicked, this, [this] { UseFor(Field::kPrimaryWireDiameter); });
+  connect(for_d2_, &QPushButton::clicked, this, [this] { UseFor(Field::kSecondaryWireDiameter); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   refresh_.setSingleShot(true);
@@ -93,8 +93,8 @@ WireWindow::WireWindow(MainWindow& main)
 void WireWindow::Refresh() {
   refresh_.stop();
   if (main_.isNull()) return;
-  const std::string d1 = main_->store().Text(Field::kD1);
-  const std::string d2 = main_->store().Text(Field::kD2);
+  const std::string d1 = main_->store().Text(Field::kPrimaryWireDiameter);
+  const std::string d2 = main_->store().Text(Field::kSecondaryWireDiameter);
   model_->SetMarks(NextStandardWire(std::string_view(d1)),
                    NextStandardWire(std::string_view(d2)));
   summary_->setText(Line("d1", d1) + QStringLiteral("；  ") + Line("d2", d2));

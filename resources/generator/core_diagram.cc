@@ -84,10 +84,11 @@ void VerticalDimension(QPainter& p, int x, int y1, int y2) {
 
 }  // namespace
 
-QImage DrawCoreDiagram() {
-  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+QImage DrawCoreDiagram(int scale) {
+  QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
   image.fill(kCorePlateGrey);
   QPainter p(&image);
+  p.scale(scale, scale);
 
   // Plate outline and the joint between the I bar and the E.
   p.setPen(kEdge);

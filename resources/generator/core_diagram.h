@@ -22,8 +22,8 @@ inline constexpr QPoint kWidthLabelAt(48, 8);     // c
 inline constexpr QPoint kTongueLabelAt(96, 104);  // a
 inline constexpr QPoint kHeightLabelAt(160, 56);  // h
 
-// 191 x 128 pixels.
-QImage DrawCoreDiagram();
+// 191 x 128 pixels times `scale`.
+QImage DrawCoreDiagram(int scale = 1);
 
 }  // namespace spulix
 

@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "about_picture.h"
@@ -26,25 +27,35 @@ struct Picture {
   std::function<QImage()> draw;
 };
 
+// The icon theme's folder for one size of the application icon.
+QString ThemeIcon(int size) {
+  return QStringLiteral("icons/hicolor/%1x%1/apps/spulix.png").arg(size);
+}
+
 std::vector<Picture> Pictures() {
-  std::vector<Picture> pictures = {
-      {"icons/spulix.png", [] { return RenderVectorIcon(AppIcon(), 32); }},
-      {"icons/print.png", DrawPrinterIcon},
-      {"icons/refresh.png", DrawRefreshIcon},
-      {"icons/clear.png", DrawWasteBinIcon},
-      {"icons/query.png", DrawMagnifierIcon},
-      {"icons/calculator.png", DrawCalculatorIcon},
-      {"icons/about.png", DrawPortraitIcon},
-      {"icons/exit.png", DrawExitFace},
-      {"icons/help.png", DrawQuestionMarkIcon},
-      {"pictures/core_diagram.png", DrawCoreDiagram},
-      {"pictures/about.png", DrawAboutPicture},
+  std::vector<Picture> pictures;
+  // What the main window shows comes at twice the size too, as name@2x.png,
+  // for screens with two pixels per logical pixel.
+  const std::vector<std::pair<QString, QImage (*)(int)>> sharp = {
+      {"icons/print", DrawPrinterIcon},
+      {"icons/refresh", DrawRefreshIcon},
+      {"icons/clear", DrawWasteBinIcon},
+      {"icons/query", DrawMagnifierIcon},
+      {"icons/calculator", DrawCalculatorIcon},
+      {"icons/about", DrawPortraitIcon},
+      {"icons/exit", DrawExitFace},
+      {"pictures/core_diagram", DrawCoreDiagram},
   };
-  // Sizes for the desktop's icon theme.
-  for (int size : {16, 48, 64, 128, 256}) {
-    pictures.push_back(
-        {QStringLiteral("icons/hicolor/%1x%1/spulix.png").arg(size),
-         [size] { return RenderVectorIcon(AppIcon(), size); }});
+  for (const auto& [path, draw] : sharp) {
+    pictures.push_back({path + ".png", [draw] { return draw(1); }});
+    pictures.push_back({path + "@2x.png", [draw] { return draw(2); }});
+  }
+  pictures.push_back({"icons/help.png", [] { return DrawQuestionMarkIcon(); }});
+  pictures.push_back({"pictures/about.png", DrawAboutPicture});
+  // The application icon, for the icon theme; the window uses 32 and 64.
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    pictures.push_back({ThemeIcon(size),
+                        [size] { return RenderVectorIcon(AppIcon(), size); }});
   }
   for (const ReferenceTable& table : ReferenceTables()) {
     pictures.push_back(
@@ -81,7 +92,7 @@ int main(int argc, char** argv) {
     std::printf("%s %s\n", saved ? "wrote " : "FAILED", qPrintable(file_name));
     failures += saved ? 0 : 1;
   }
-  const QString svg = root.filePath("icons/spulix.svg");
+  const QString svg = root.filePath("icons/hicolor/scalable/apps/spulix.svg");
   const bool saved =
       spulix::WriteText(svg, spulix::VectorIconToSvg(spulix::AppIcon()));
   std::printf("%s %s\n", saved ? "wrote " : "FAILED", qPrintable(svg));

@@ -22,13 +22,15 @@ const QColor kPaper(0xFF, 0xFF, 0xFF);
 const QColor kPaperEdge(0x71, 0x80, 0x96);
 const QColor kTextLine(0xA0, 0xAE, 0xC0);
 
-// A transparent canvas with a smoothing painter.
+// A transparent canvas with a smoothing painter; `scale` pixels per unit of
+// the drawing, for screens with more than one pixel per logical pixel.
 struct Canvas {
-  explicit Canvas(int size)
-      : image(size, size, QImage::Format_ARGB32_Premultiplied) {
+  Canvas(int size, int scale)
+      : image(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied) {
     image.fill(Qt::transparent);
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
   }
   QImage Finish() {
     painter.end();
@@ -116,8 +118,8 @@ void CircularArrow(QPainter& p, QPointF centre, double radius, double start,
 
 }  // namespace
 
-QImage DrawPrinterIcon() {
-  Canvas c(kIconSize);
+QImage DrawPrinterIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   // Paper waiting at the back.
   p.setPen(Pen(kPaperEdge));
@@ -143,8 +145,8 @@ QImage DrawPrinterIcon() {
   return c.Finish();
 }
 
-QImage DrawRefreshIcon() {
-  Canvas c(kIconSize);
+QImage DrawRefreshIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   FoldedSheet(p, QRectF(4.5, 2.5, 18, 25), 5);
   TextLines(p, 7.5, 16.5, 7.5, 4);
@@ -160,8 +162,8 @@ QImage DrawRefreshIcon() {
   return c.Finish();
 }
 
-QImage DrawWasteBinIcon() {
-  Canvas c(kIconSize);
+QImage DrawWasteBinIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   const QColor metal_top(0xE2, 0xE8, 0xF0);
   const QColor metal_bottom(0x8A, 0x98, 0xAE);
@@ -189,8 +191,8 @@ QImage DrawWasteBinIcon() {
   return c.Finish();
 }
 
-QImage DrawMagnifierIcon() {
-  Canvas c(kIconSize);
+QImage DrawMagnifierIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   const QPointF lens(12.5, 12.5);
   // Handle first, so the rim covers its end.
@@ -217,8 +219,8 @@ QImage DrawMagnifierIcon() {
   return c.Finish();
 }
 
-QImage DrawCalculatorIcon() {
-  Canvas c(kIconSize);
+QImage DrawCalculatorIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   // Case.
   p.setPen(Pen(QColor(0x1A, 0x20, 0x2C)));
@@ -246,8 +248,8 @@ QImage DrawCalculatorIcon() {
   return c.Finish();
 }
 
-QImage DrawPortraitIcon() {
-  Canvas c(kIconSize);
+QImage DrawPortraitIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   // Picture frame.
   p.setPen(Pen(QColor(0x5C, 0x3A, 0x1A)));
@@ -278,8 +280,8 @@ QImage DrawPortraitIcon() {
   return c.Finish();
 }
 
-QImage DrawQuestionMarkIcon() {
-  Canvas c(kIconSize);
+QImage DrawQuestionMarkIcon(int scale) {
+  Canvas c(kIconSize, scale);
   QPainter& p = c.painter;
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setBold(true);
@@ -288,10 +290,10 @@ QImage DrawQuestionMarkIcon() {
   mark.addText(0, 0, font, QStringLiteral("?"));
   // Fit the glyph into the canvas with a margin for the outline.
   const QRectF box = mark.boundingRect();
-  const double scale = 27.0 / box.height();
+  const double glyph_scale = 27.0 / box.height();
   QTransform fit;
   fit.translate(16.0, 16.0);
-  fit.scale(scale, scale);
+  fit.scale(glyph_scale, glyph_scale);
   fit.translate(-box.center().x(), -box.center().y());
   mark = fit.map(mark);
   p.setPen(Pen(QColor(0x7A, 0x4E, 0x00), 1.6));
@@ -301,8 +303,8 @@ QImage DrawQuestionMarkIcon() {
   return c.Finish();
 }
 
-QImage DrawExitFace() {
-  Canvas c(kFaceSize);
+QImage DrawExitFace(int scale) {
+  Canvas c(kFaceSize, scale);
   QPainter& p = c.painter;
   const QPointF centre(10, 10);
   QRadialGradient skin(QPointF(8, 7), 10);

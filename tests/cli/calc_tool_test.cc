@@ -16,8 +16,12 @@
 #include <system_error>
 #include <vector>
 
+#include "tests/readable_params.h"
+
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using Json = nlohmann::json;
 
@@ -168,6 +172,11 @@ struct UsageCase {
   std::string mentions;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* os) {
+  for (const std::string& arg : c.args) *os << arg << ' ';
+  if (!c.input.empty()) *os << testing::PrintToString(c.input);
+}
+
 class UsageErrors : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrors, ExitTwoWithOneClearLineAndNoOutput) {
@@ -197,7 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--script", "-"}, "click Command1\n", "Command1"},
         UsageCase{{"--script", "-"}, "click Command5 now\n", "unexpected"},
         UsageCase{{"--script", "-"}, "\n\nset P2 \xc3\n", "line 3"},
-        UsageCase{{"--script", "-"}, "set\n", "missing field"}));
+        UsageCase{{"--script", "-"}, "set\n", "missing field"}),
+    ReadableName());
 
 TEST(Help, PrintsUsage) {
   const ToolOutput output = Invoke({"--help"});

@@ -6,9 +6,12 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Messages;
 
@@ -17,6 +20,10 @@ struct FitCase {
   const char* h;
   const char* verdict;
 };
+
+void PrintTo(const FitCase& c, std::ostream* os) {
+  *os << "c " << c.c << " H " << c.h;
+}
 
 class CoreFitCheck : public testing::TestWithParam<FitCase> {};
 
@@ -41,15 +48,16 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"wide", "21.9", kFitIncomplete},
         FitCase{"1E400", "21.9", kFitIncomplete},
         FitCase{"22", "1E306", kFitIncomplete},  // 1000 x H overflows
-        FitCase{"-5", "-6", kFitOk}));
+        FitCase{"-5", "-6", kFitOk}),
+    ReadableName());
 
 TEST(CoreFitCheck, SampleDesignFitsBeforeAndAfterRecalculation) {
   MemoryStore store;
   Command9_Click(store);
   EXPECT_EQ(store.Text(Field::kCoilThickness), "14.8");
   Command5_Click(store);
-  store.SetText(Field::kP2, "");
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "");
+  store.SetText(Field::kOutputPower, "250");
   EXPECT_EQ(store.Text(Field::kCoilThickness), "15.8");
   Command5_Click(store);
   EXPECT_EQ(store.messages(), (Messages{kFitOk, kFitOk}));

@@ -5,9 +5,12 @@
 
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Get;
 using testing_support::Messages;
@@ -20,7 +23,7 @@ MemoryStore SampleDesign(const std::string& p2 = "250") {
   SetAll(
       store,
       {{"U1", "220"}, {"U2", "36"}, {"h", "61.5"}, {"c", "22"}, {"a", "35"}});
-  store.SetText(Field::kP2, p2);
+  store.SetText(Field::kOutputPower, p2);
   return store;
 }
 
@@ -43,6 +46,10 @@ struct EfficiencyCase {
   double efficiency;
 };
 
+void PrintTo(const EfficiencyCase& c, std::ostream* os) {
+  *os << "P2 " << c.p2;
+}
+
 class EfficiencyBoundaries : public testing::TestWithParam<EfficiencyCase> {};
 
 TEST_P(EfficiencyBoundaries, ChoosesTheRow) {
@@ -57,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EfficiencyCase{10, 0.7}, EfficiencyCase{30, 0.7},
                     EfficiencyCase{30.1, 0.8}, EfficiencyCase{80, 0.8},
                     EfficiencyCase{200, 0.85}, EfficiencyCase{400, 0.9},
-                    EfficiencyCase{400.1, 0.95}, EfficiencyCase{1e6, 0.95}));
+                    EfficiencyCase{400.1, 0.95}, EfficiencyCase{1e6, 0.95}),
+    ReadableName());
 
 TEST(EfficiencyBoundaries, NoRowForZeroOrNegative) {
   EXPECT_FALSE(EfficiencyFor(0).has_value());
@@ -68,6 +76,8 @@ struct CoefficientCase {
   double p;
   std::optional<double> k;
 };
+
+void PrintTo(const CoefficientCase& c, std::ostream* os) { *os << "P " << c.p; }
 
 class CoefficientBoundaries : public testing::TestWithParam<CoefficientCase> {};
 
@@ -83,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CoefficientCase{1000, 1.2},
                     CoefficientCase{1000.5, std::nullopt},
                     CoefficientCase{0, std::nullopt},
-                    CoefficientCase{-1, std::nullopt}));
+                    CoefficientCase{-1, std::nullopt}),
+    ReadableName());
 
 // Output power alone, voltages given: the texts of the power chain.
 struct PowerCase {
@@ -92,6 +103,8 @@ struct PowerCase {
   const char* p;
   const char* s;
 };
+
+void PrintTo(const PowerCase& c, std::ostream* os) { *os << "P2 " << c.p2; }
 
 class PowerChain : public testing::TestWithParam<PowerCase> {};
 
@@ -107,13 +120,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PowerCase{"50", "62", "56", "9.4"},  // 62.5 to even
                     PowerCase{"10", "14", "12", "6.1"},
                     PowerCase{"5", "8", "6.5", "5.1"},
-                    PowerCase{"1,200", "1", "600.5", "29.4"}));
+                    PowerCase{"1,200", "1", "600.5", "29.4"}),
+    ReadableName());
 
 TEST(CalculateDesign, ReadsBackTheRoundedNumberOfTurnsPerVolt) {
   // S written as 20.0 gives N0 2.25; with U1 110: 247.5 rounds to 248, + 2.
   MemoryStore store;
   SetAll(store, {{"U1", "110"}, {"U2", "36"}, {"Text4", "20.0"}});
-  store.SetText(Field::kP2, "1200");  // P beyond 1000 leaves S alone
+  store.SetText(Field::kOutputPower, "1200");  // P beyond 1000 leaves S alone
   EXPECT_EQ(Get(store, "S"), "20.0");
   EXPECT_EQ(Get(store, "N0"), "2.25");
   EXPECT_EQ(Get(store, "N1"), "250");
@@ -137,8 +151,8 @@ TEST(CalculateDesign, EmptyOutputPowerWritesZerosAndGoesOn) {
 
 TEST(CalculateDesign, MissingVoltagesShowBothMessagesAndStop) {
   MemoryStore store;
-  store.SetText(Field::kD1, "keep");
-  store.SetText(Field::kP2, "100");
+  store.SetText(Field::kPrimaryWireDiameter, "keep");
+  store.SetText(Field::kOutputPower, "100");
   EXPECT_EQ(store.messages(),
             (Messages{"请输入输入电压！", "请输入输出电压！"}));
   EXPECT_EQ(Get(store, "N1"), "0");
@@ -152,22 +166,22 @@ TEST(CalculateDesign, ZeroPowerOnFreshFieldsEmptiesP2ThenAsksForNumber) {
   MemoryStore store;
   std::vector<std::string> p2_at_message;
   store = MemoryStore([&](std::string_view) {
-    p2_at_message.push_back(store.Text(Field::kP2));
+    p2_at_message.push_back(store.Text(Field::kOutputPower));
   });
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "0");
+  store.SetText(Field::kOutputPower, "0");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(p2_at_message, std::vector<std::string>{""});
   // The nested run with an empty P2 wrote its zeros before the message.
   EXPECT_EQ(Get(store, "P1"), "0");
   EXPECT_EQ(Get(store, "N1"), "2");
-  EXPECT_EQ(store.changes(Field::kP2), 2);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 2);
 }
 
 TEST(CalculateDesign, TextInOutputPowerEmptiesItAndRunsNested) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "abc");
+  store.SetText(Field::kOutputPower, "abc");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(Get(store, "P2"), "");
   EXPECT_EQ(Get(store, "P1"), "0");
@@ -176,7 +190,7 @@ TEST(CalculateDesign, TextInOutputPowerEmptiesItAndRunsNested) {
 TEST(CalculateDesign, BadInputVoltageShowsTheMessageTwice) {
   MemoryStore store;
   SetAll(store, {{"U1", "abc"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "100");
+  store.SetText(Field::kOutputPower, "100");
   EXPECT_EQ(store.messages(), (Messages{"请输入数字", "请输入数字"}));
   EXPECT_EQ(Get(store, "P2"), "");
 }
@@ -188,7 +202,7 @@ TEST(CalculateDesign, ZeroInputVoltageEndsSilentlyAfterStackThickness) {
                  {"a", "35"},
                  {"Text14", "x"},
                  {"Text15", "y"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "b"), "64.4");
   EXPECT_EQ(Get(store, "I1"), "x");
@@ -200,7 +214,7 @@ TEST(CalculateDesign, ZeroInputVoltageEndsSilentlyAfterStackThickness) {
 TEST(CalculateDesign, TooManyTurnsEndSilently) {
   MemoryStore store;
   SetAll(store, {{"U1", "20000"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "5");  // N0 about 3.95: N1 beyond 32767
+  store.SetText(Field::kOutputPower, "5");  // N0 about 3.95: N1 beyond 32767
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "N1"), "");
   EXPECT_NE(Get(store, "N0"), "");
@@ -209,7 +223,7 @@ TEST(CalculateDesign, TooManyTurnsEndSilently) {
 TEST(CalculateDesign, BadInsulationIsTypeMismatchFromTheBuildUp) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}, {"h", "61.5"}, {"r1", "x"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   // The nested run meets the same text and asks once itself.
   EXPECT_EQ(store.messages(), (Messages{"请输入数字", "请输入数字"}));
   EXPECT_EQ(Get(store, "P2"), "");
@@ -217,7 +231,7 @@ TEST(CalculateDesign, BadInsulationIsTypeMismatchFromTheBuildUp) {
 
 TEST(CalculateDesign, RatedPowerBeyondTableLeavesCrossSectionAlone) {
   MemoryStore store = SampleDesign("250");
-  store.SetText(Field::kP2, "1000");
+  store.SetText(Field::kOutputPower, "1000");
   EXPECT_EQ(Get(store, "P1"), "1053");
   EXPECT_EQ(Get(store, "P"), "1026.5");
   EXPECT_EQ(Get(store, "S"), "20.3");
@@ -226,7 +240,7 @@ TEST(CalculateDesign, RatedPowerBeyondTableLeavesCrossSectionAlone) {
 TEST(CalculateDesign, RatedPowerBeyondTableOnFreshFieldsIsTypeMismatch) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}, {"a", "35"}});
-  store.SetText(Field::kP2, "1000");
+  store.SetText(Field::kOutputPower, "1000");
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(Get(store, "P2"), "");
 }
@@ -234,7 +248,7 @@ TEST(CalculateDesign, RatedPowerBeyondTableOnFreshFieldsIsTypeMismatch) {
 TEST(CalculateDesign, HugeOutputPowerIsSilent) {
   MemoryStore store;
   SetAll(store, {{"U1", "220"}, {"U2", "36"}});
-  store.SetText(Field::kP2, "1E400");
+  store.SetText(Field::kOutputPower, "1E400");
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "P2"), "1E400");
   EXPECT_EQ(Get(store, "P1"), "");

@@ -8,9 +8,12 @@
 
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 using testing_support::Get;
 using testing_support::Messages;
@@ -22,7 +25,7 @@ void Type(MemoryStore& store, Field field, const std::string& text) {
 
 TEST(Typing, OutputPowerRunsOneCalculationPerKeystroke) {
   MemoryStore store;
-  Type(store, Field::kP2, "100");
+  Type(store, Field::kOutputPower, "100");
   Messages expected;
   for (int run = 0; run < 3; ++run) {
     expected.push_back("请输入输入电压！");
@@ -58,12 +61,16 @@ struct StackCase {
   const char* b;
 };
 
+void PrintTo(const StackCase& c, std::ostream* os) {
+  *os << "S '" << c.s << "' a '" << c.a << "'";
+}
+
 class StackThicknessOnTongueChange : public testing::TestWithParam<StackCase> {
 };
 
 TEST_P(StackThicknessOnTongueChange, WritesWholeMillimetres) {
   MemoryStore store;
-  store.SetText(Field::kS, GetParam().s);
+  store.SetText(Field::kCoreSection, GetParam().s);
   store.SetText(Field::kStackThickness, "before");
   store.SetText(Field::kTongueWidth, GetParam().a);
   EXPECT_EQ(Get(store, "b"), GetParam().b)
@@ -80,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StackCase{"20.3", "abc", "0"},
                     StackCase{"1e300", "0.001", "0"},  // beyond 32 bits
                     StackCase{"1e400", "35", "0"},
-                    StackCase{"20.3", "0.5", "4511"}));
+                    StackCase{"20.3", "0.5", "4511"}),
+    ReadableName());
 
 TEST(StackThicknessOnTongueChange, EmptyTongueWritesZero) {
   MemoryStore store;
@@ -98,7 +106,7 @@ TEST(TestButton, FillsTheSampleAndCalculatesOnce) {
   EXPECT_EQ(Get(store, "f2"), "0.12");
   EXPECT_EQ(Get(store, "b"), "64.4");  // the calculation overwrote "0"
   EXPECT_EQ(Get(store, "H"), "14.8");  // insulation came after P2
-  EXPECT_EQ(store.changes(Field::kP2), 1);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 1);
   EXPECT_EQ(store.CaptionText(Caption::kHeightFigure), "61.5");
   EXPECT_EQ(store.CaptionText(Caption::kTongueFigure), "35");
   EXPECT_TRUE(store.messages().empty());
@@ -108,7 +116,7 @@ TEST(TestButton, SecondPressStartsNoCalculation) {
   MemoryStore store;
   Command9_Click(store);
   Command9_Click(store);
-  EXPECT_EQ(store.changes(Field::kP2), 1);
+  EXPECT_EQ(store.changes(Field::kOutputPower), 1);
   EXPECT_EQ(Get(store, "H"), "14.8");
 }
 
@@ -141,10 +149,10 @@ TEST(Clear, EmptyInputVoltageShowsItsMessageWhileClearing) {
   std::vector<std::string> u2_at_message;
   MemoryStore store;
   store = MemoryStore([&](std::string_view) {
-    u2_at_message.push_back(store.Text(Field::kU2));
+    u2_at_message.push_back(store.Text(Field::kOutputVoltage));
   });
   SetAll(store, {{"U2", "36"}});
-  store.SetText(Field::kP2, "250");
+  store.SetText(Field::kOutputPower, "250");
   store.ClearMessages();
   u2_at_message.clear();
   ClearDesign(store);

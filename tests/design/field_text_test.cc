@@ -7,14 +7,21 @@
 #include <string>
 
 #include "design/transformer_design.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
+
+using testing_support::ReadableName;
 
 struct StrictCase {
   const char* text;
   double value;
 };
+
+void PrintTo(const StrictCase& c, std::ostream* os) {
+  *os << testing::PrintToString(c.text);
+}
 
 class ReadStrictAccepts : public testing::TestWithParam<StrictCase> {};
 
@@ -37,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                     StrictCase{"1.5E-05", 1.5e-5}, StrictCase{"+.5", 0.5},
                     StrictCase{"1,2e+3", 12000}, StrictCase{"5.e3", 5000},
                     StrictCase{"+1,000.5", 1000.5},
-                    StrictCase{"-1,5.E-1", -1.5}, StrictCase{"007", 7}));
+                    StrictCase{"-1,5.E-1", -1.5}, StrictCase{"007", 7}),
+    ReadableName());
 
 class ReadStrictRejects : public testing::TestWithParam<const char*> {};
 
@@ -51,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(NotNumbers, ReadStrictRejects,
                                          "+", ",1", "1e", "1e+", "1.2.3", "1 2",
                                          "1.2,3", "$5", "(5)", "&H10", "1\n",
                                          "\n1", "12 a", "--1", "0x10",
-                                         "1,234.5,6", "inf", "nan", "１２"));
+                                         "1,234.5,6", "inf", "nan", "１２"),
+                         ReadableName());
 
 TEST(ReadStrict, NumberBeyondDoubleRangeIsArithmeticFault) {
   EXPECT_THROW(ReadStrict("1E400"), ArithmeticFault);
@@ -63,6 +72,10 @@ struct LenientCase {
   const char* text;
   double value;
 };
+
+void PrintTo(const LenientCase& c, std::ostream* os) {
+  *os << testing::PrintToString(c.text);
+}
 
 class ReadLenientReads : public testing::TestWithParam<LenientCase> {};
 
@@ -82,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LenientCase{"1e3", 1000}, LenientCase{"1e", 1},
                     LenientCase{"1e+", 1}, LenientCase{"2E-1x", 0.2},
                     LenientCase{"- 3", -3}, LenientCase{"+4", 4},
-                    LenientCase{"1.2.3", 1.2}));
+                    LenientCase{"1.2.3", 1.2}),
+    ReadableName());
 
 TEST(ReadLenient, HugeNumberIsInfiniteSoCheckedArithmeticRejectsIt) {
   const double value = ReadLenient("1e400");
@@ -95,6 +109,11 @@ struct PatternCase {
   Pattern pattern;
   const char* text;
 };
+
+void PrintTo(const PatternCase& c, std::ostream* os) {
+  *os << c.value
+      << (c.pattern == Pattern::kOneDecimal ? " one decimal" : " two decimals");
+}
 
 class FormatPatternWrites : public testing::TestWithParam<PatternCase> {};
 
@@ -119,12 +138,15 @@ INSTANTIATE_TEST_SUITE_P(
         PatternCase{0.005, k2, "0.01"}, PatternCase{-0.0, k2, "0.00"},
         PatternCase{1e20, k1, "100,000,000,000,000,000,000.0"},
         PatternCase{123456.0, k2, "123,456.00"},
-        PatternCase{1338.75, k2, "1,338.75"}));
+        PatternCase{1338.75, k2, "1,338.75"}),
+    ReadableName());
 
 struct GeneralCase {
   double value;
   const char* text;
 };
+
+void PrintTo(const GeneralCase& c, std::ostream* os) { *os << c.value; }
 
 class FormatGeneralWrites : public testing::TestWithParam<GeneralCase> {};
 
@@ -142,7 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GeneralCase{123456789012345.0, "123456789012345"},
                     GeneralCase{999999999999999.9, "1E+15"},
                     GeneralCase{-2.5e100, "-2.5E+100"},
-                    GeneralCase{1.0 / 3, "0.333333333333333"}));
+                    GeneralCase{1.0 / 3, "0.333333333333333"}),
+    ReadableName());
 
 TEST(WholeNumbers, RoundHalvesToEven) {
   EXPECT_EQ(RoundToInt16(2.5), 2);

@@ -56,7 +56,9 @@ TEST(RandomActions, NeverThrowAndNeverWriteUnreadableNumbers) {
           }
           case 4:
             store.set_engine(true);
-            OnFieldDoubleClicked(store, pick(2) ? Field::kD1 : Field::kD2);
+            OnFieldDoubleClicked(store, pick(2)
+                                            ? Field::kPrimaryWireDiameter
+                                            : Field::kSecondaryWireDiameter);
             store.set_engine(false);
             break;
           case 5:

@@ -10,6 +10,7 @@
 namespace spulix {
 namespace {
 
+
 using testing_support::Get;
 using testing_support::Messages;
 using testing_support::SetAll;
@@ -44,6 +45,8 @@ struct BuildUpCase {
   Texts inputs;
   Texts expected;
 };
+
+void PrintTo(const BuildUpCase& c, std::ostream* os) { *os << c.name; }
 
 class FullBuildUp : public testing::TestWithParam<BuildUpCase> {};
 
@@ -160,7 +163,8 @@ class Recalculation : public testing::Test {
 };
 
 TEST_F(Recalculation, UnchangedDiametersCountWholeLayers) {
-  for (Field field : {Field::kD1, Field::kD2}) {
+  for (Field field :
+       {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter}) {
     MemoryStore store = store_;
     OnFieldDoubleClicked(store, field);
     ExpectTexts(store, {{"h'", "53.55"},
@@ -177,7 +181,7 @@ TEST_F(Recalculation, UnchangedDiametersCountWholeLayers) {
 
 TEST_F(Recalculation, FollowsEditedDiameters) {
   SetAll(store_, {{"d1", "0.95"}, {"d2", "1.9"}, {"h", "80"}});
-  OnFieldDoubleClicked(store_, Field::kD2);
+  OnFieldDoubleClicked(store_, Field::kSecondaryWireDiameter);
   ExpectTexts(store_, {{"h'", "53.55"},
                        {"n1'", "56"},
                        {"m1", "9"},
@@ -190,29 +194,30 @@ TEST_F(Recalculation, FollowsEditedDiameters) {
 
 TEST_F(Recalculation, OtherFieldsIgnoreDoubleClicks) {
   MemoryStore store = store_;
-  store.SetText(Field::kD1, "0.95");
-  for (Field field : {Field::kN1, Field::kEffectiveHeight, Field::kP2}) {
+  store.SetText(Field::kPrimaryWireDiameter, "0.95");
+  for (Field field :
+       {Field::kPrimaryTurns, Field::kEffectiveHeight, Field::kOutputPower}) {
     OnFieldDoubleClicked(store, field);
   }
   EXPECT_EQ(Get(store, "n1'"), "64");
-  OnFieldDoubleClicked(store, Field::kD1);
+  OnFieldDoubleClicked(store, Field::kPrimaryWireDiameter);
   EXPECT_EQ(Get(store, "n1'"), "56");
 }
 
 TEST(RecalculationFailures, EmptyFieldsAskForANumberWithoutTouchingP2) {
   MemoryStore store;
-  store.SetText(Field::kP2, "abc");  // fails itself, leaving P2 empty
+  store.SetText(Field::kOutputPower, "abc");  // fails itself, leaving P2 empty
   store.ClearMessages();
   RecalculateBuildUp(store);
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
-  EXPECT_EQ(store.changes(Field::kP2), 2);  // no further change
+  EXPECT_EQ(store.changes(Field::kOutputPower), 2);  // no further change
 }
 
 TEST(RecalculationFailures, LettersInDiameterAskForANumber) {
   MemoryStore store;
   SetAll(store, kFirstCase);
   CalculateBuildUp(store);
-  store.SetText(Field::kD1, "thick");
+  store.SetText(Field::kPrimaryWireDiameter, "thick");
   RecalculateBuildUp(store);
   EXPECT_EQ(store.messages(), Messages{"请输入数字"});
   EXPECT_EQ(Get(store, "n1'"), "64");
@@ -223,7 +228,7 @@ TEST(RecalculationFailures, FractionalTurnsPerLayerStopSilently) {
   SetAll(store,
          {{"h", "3"}, {"d1", "0.5"}, {"d2", "1.5"}, {"N1", "10"}, {"N2", "5"}});
   CalculateBuildUp(store);  // n2' 0.60
-  store.SetText(Field::kTurnsPerLayer2, "x");
+  store.SetText(Field::kSecondaryTurnsPerLayer, "x");
   RecalculateBuildUp(store);
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "n2'"), "0.60");  // rewritten before the division
@@ -234,7 +239,7 @@ TEST(RecalculationFailures, LayersBeyond16BitsStopSilently) {
   MemoryStore store;
   SetAll(store, kFirstCase);
   CalculateBuildUp(store);
-  store.SetText(Field::kD1, "0.001");
+  store.SetText(Field::kPrimaryWireDiameter, "0.001");
   RecalculateBuildUp(store);
   EXPECT_TRUE(store.messages().empty());
   EXPECT_EQ(Get(store, "n1'"), "64");

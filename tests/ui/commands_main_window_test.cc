@@ -13,13 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "design/core_fit_check.h"
 #include "design/field_reactions.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
-
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -28,7 +25,6 @@ namespace {
 class Form1 {
  public:
   Form1() {
-    ConnectCommands(&window_, window_.store());
     window_.store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
     window_.show();
@@ -81,17 +77,18 @@ class CommandsMainWindowTest : public QObject {
  private slots:
   void initTestCase();
   void cleanup();
-  void ClearEmptiesWindowAndShowsStatus();
-  void QueryButtonTogglesPanelMenuDoesNot();
-  void LinksAndMenuItemsOpenOneTableWindow_data();
-  void LinksAndMenuItemsOpenOneTableWindow();
-  void DiagramButtonsTakeTurns();
-  void PrintWithoutPrinterShowsMessageOnce();
-  void ExitEndsProgramWithItsWindows();
+  void everyControlRunsItsCommand();
+  void coreFitButtonShowsVerdict();
+  void clearEmptiesWindowAndShowsStatus();
+  void queryButtonTogglesPanelMenuDoesNot();
+  void linksAndMenuItemsOpenOneTableWindow_data();
+  void linksAndMenuItemsOpenOneTableWindow();
+  void diagramButtonsTakeTurns();
+  void printWithoutPrinterShowsMessageOnce();
+  void exitEndsProgramWithItsWindows();
 };
 
 void CommandsMainWindowTest::initTestCase() {
-  InitResources();
   qputenv("CUPS_SERVER", "/nonexistent/spulix-test/cups.sock");
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
@@ -104,7 +101,69 @@ void CommandsMainWindowTest::cleanup() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void CommandsMainWindowTest::ClearEmptiesWindowAndShowsStatus() {
+// Each button, link and menu item shows its command's one action, so the
+// controls of a command cannot run different code.
+void CommandsMainWindowTest::everyControlRunsItsCommand() {
+  using C = MainWindowCommands;
+  const struct {
+    const char* control;
+    QAction* C::*command;
+  } bindings[] = {
+      {"Command4", &C::print},
+      {"DY", &C::print},
+      {"Command1", &C::exit},
+      {"tc", &C::exit},
+      {"Command3", &C::clear},
+      {"QK", &C::clear},
+      {"Command2", &C::refresh},
+      {"SX", &C::refresh},
+      {"Command6", &C::query},
+      {"Command12", &C::calculator},
+      {"Command7", &C::about},
+      {"ABORT", &C::about},
+      {"Label69", &C::efficiency_table},
+      {"XLB", &C::efficiency_table},
+      {"Label71", &C::coefficient_table},
+      {"XSB", &C::coefficient_table},
+      {"Label72", &C::flux_density_table},
+      {"MDB", &C::flux_density_table},
+      {"Label73", &C::stacking_table},
+      {"JXXS", &C::stacking_table},
+      {"HELP", &C::help},
+      {"Command10", &C::show_diagram},
+      {"Command11", &C::hide_diagram},
+      {"Command5", &C::core_fit_check},
+      {"Command9", &C::sample_design},
+      {"BZTX", &C::standard_cores},
+      {"BZQBX", &C::standard_wires},
+  };
+  Form1 form;
+  for (const auto& binding : bindings) {
+    QAction* command = form.window().commands().*binding.command;
+    QVERIFY(command != nullptr);
+    const QString name = QString::fromLatin1(binding.control);
+    if (auto* widget = form.window().findChild<QWidget*>(name)) {
+      QVERIFY2(widget->actions() == QList<QAction*>{command}, binding.control);
+    } else {
+      // A menu item is the action itself, on one of the window's menus.
+      QCOMPARE(form.window().findChild<QAction*>(name), command);
+      QVERIFY2(!command->associatedObjects().isEmpty(), binding.control);
+    }
+  }
+}
+
+void CommandsMainWindowTest::coreFitButtonShowsVerdict() {
+  Form1 form;
+  form.Click("Command5");
+  QCOMPARE(form.messages(), std::vector<std::string>{kFitIncomplete});
+  form.Click("Command9");
+  form.Click("Command2");
+  form.messages().clear();
+  form.Click("Command5");
+  QCOMPARE(form.messages(), std::vector<std::string>{kFitOk});
+}
+
+void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   Form1 form;
   form.Click("Command9");  // the sample design
   form.Click("Command2");  // refresh: every result filled in
@@ -132,7 +191,7 @@ void CommandsMainWindowTest::ClearEmptiesWindowAndShowsStatus() {
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
 }
 
-void CommandsMainWindowTest::QueryButtonTogglesPanelMenuDoesNot() {
+void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
   Form1 form;
   QWidget* panel = form.Control("Frame4");
   QVERIFY(panel->isHidden());
@@ -147,7 +206,7 @@ void CommandsMainWindowTest::QueryButtonTogglesPanelMenuDoesNot() {
   QVERIFY(panel->isHidden());
 }
 
-void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow_data() {
+void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow_data() {
   QTest::addColumn<QString>("link");
   QTest::addColumn<QString>("item");
   QTest::addColumn<QString>("window");
@@ -165,7 +224,7 @@ void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow_data() {
                             << "Dialog3";
 }
 
-void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow() {
+void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow() {
   QFETCH(QString, link);
   QFETCH(QString, item);
   QFETCH(QString, window);
@@ -191,7 +250,7 @@ void CommandsMainWindowTest::LinksAndMenuItemsOpenOneTableWindow() {
   QVERIFY(form.Control("Frame4")->isVisible());
 }
 
-void CommandsMainWindowTest::DiagramButtonsTakeTurns() {
+void CommandsMainWindowTest::diagramButtonsTakeTurns() {
   Form1 form;
   QWidget* picture = form.Control("Picture1");
   QVERIFY(picture->isHidden());
@@ -211,21 +270,21 @@ void CommandsMainWindowTest::DiagramButtonsTakeTurns() {
   }
 }
 
-void CommandsMainWindowTest::PrintWithoutPrinterShowsMessageOnce() {
+void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   Form1 form;
   form.Click("Command9");
   form.messages().clear();
-  const QString p1 = form.window().field(Field::kP1)->text();
+  const QString p1 = form.window().field(Field::kInputPower)->text();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
   form.Choose("DY");
   QCOMPARE(form.messages().size(), size_t(2));
-  QCOMPARE(form.window().field(Field::kP1)->text(), p1);
+  QCOMPARE(form.window().field(Field::kInputPower)->text(), p1);
   QVERIFY(form.Status().isEmpty());
 }
 
-void CommandsMainWindowTest::ExitEndsProgramWithItsWindows() {
+void CommandsMainWindowTest::exitEndsProgramWithItsWindows() {
   Form1 form;
   form.Click("Command7");
   for (const char* item : {"XLB", "XSB", "MDB", "JXXS", "HELP"}) {

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The commands of the main window, run through ConnectCommands on a small
-// stand-in window that carries the same object names as the real one.
+// The commands of the main window, triggered on a small stand-in window
+// whose fields live in a memory store that counts every change.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,100 +22,50 @@
 #include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
-// A label with a click signal, as the table links of the real window have.
-class LinkLabel : public QLabel {
-  Q_OBJECT
-
- public:
-  using QLabel::QLabel;
-
- signals:
-  void clicked();
-};
-
-constexpr const char* kButtons[] = {
-    "Command1", "Command2", "Command3",  "Command4",  "Command6",
-    "Command7", "Command9", "Command10", "Command11", "Command12"};
-constexpr const char* kLinks[] = {"Label69", "Label71", "Label72", "Label73"};
 constexpr const char* kDiagram[] = {"Picture1", "Label63", "Label64",
                                     "Label65"};
 
-struct FakeMenu {
-  const char* name;
-  const char* title;
-  std::vector<const char*> items;
-};
+using Command = QAction* MainWindowCommands::*;
 
-const std::vector<FakeMenu>& Menus() {
-  static const std::vector<FakeMenu> menus = {
-      {"WJ", "文件", {"DY", "tc"}},
-      {"CX", "查询", {"QK", "SX"}},
-      {"BJ", "编辑", {"XLB", "XSB", "MDB", "JXXS"}},
-      {"BZ", "帮助", {"HELP", "ABORT"}},
-  };
-  return menus;
-}
+constexpr Command kTableCommands[] = {&MainWindowCommands::efficiency_table,
+                                      &MainWindowCommands::coefficient_table,
+                                      &MainWindowCommands::flux_density_table,
+                                      &MainWindowCommands::stacking_table};
 
-// Stand-in for Form1: named controls, hidden panel and diagram as after
-// start-up, a memory store for the fields.
+// Stand-in for Form1: the panel and the diagram hidden as after start-up,
+// the window's commands on a memory store.
 class FakeForm1 {
  public:
   explicit FakeForm1(MemoryStore::MessageHook hook = nullptr)
       : store_(std::move(hook)), form_(new QWidget) {
     form_->setObjectName(QStringLiteral("Form1"));
     form_->resize(400, 300);
-    auto* bar = new QMenuBar(form_.get());
-    for (const FakeMenu& row : Menus()) {
-      QMenu* menu = bar->addMenu(QString::fromUtf8(row.title));
-      menu->setObjectName(QString::fromUtf8(row.name));
-      menu->menuAction()->setObjectName(QString::fromUtf8(row.name));
-      for (const char* item : row.items) {
-        menu->addAction(QString::fromUtf8(item))
-            ->setObjectName(QString::fromUtf8(item));
-      }
+    CommandTargets targets;
+    targets.window = form_.get();
+    targets.store = &store_;
+    targets.link_panel = new QFrame(form_.get());
+    targets.link_panel->setObjectName(QStringLiteral("Frame4"));
+    targets.link_panel->hide();
+    targets.show_diagram_button = new QPushButton(form_.get());
+    targets.show_diagram_button->setObjectName(QStringLiteral("Command10"));
+    targets.hide_diagram_button = new QPushButton(form_.get());
+    targets.hide_diagram_button->setObjectName(QStringLiteral("Command11"));
+    for (std::size_t i = 0; i < targets.diagram.size(); ++i) {
+      targets.diagram[i] = new QLabel(form_.get());
+      targets.diagram[i]->setObjectName(QString::fromLatin1(kDiagram[i]));
+      targets.diagram[i]->hide();
     }
-    for (const char* name : kButtons) {
-      auto* button = new QPushButton(form_.get());
-      button->setObjectName(QString::fromUtf8(name));
-    }
-    auto* panel = new QFrame(form_.get());
-    panel->setObjectName(QStringLiteral("Frame4"));
-    for (const char* name : kLinks) {
-      auto* link = new LinkLabel(QString::fromUtf8(name), panel);
-      link->setObjectName(QString::fromUtf8(name));
-    }
-    panel->hide();
-    for (const char* name : kDiagram) {
-      auto* part = new QLabel(form_.get());
-      part->setObjectName(QString::fromUtf8(name));
-      part->hide();
-    }
-    ConnectCommands(form_.get(), store_);
+    commands_ = CreateCommands(form_.get());
+    ConnectCommands(commands_, targets);
   }
 
   QWidget* form() { return form_.get(); }
   MemoryStore& store() { return store_; }
 
-  // Runs a control the way the user does: click a button or link, choose a
-  // menu item.
-  void Run(const char* name) {
-    const QString object_name = QString::fromUtf8(name);
-    if (auto* action = form_->findChild<QAction*>(object_name)) {
-      action->trigger();
-    } else if (auto* button = form_->findChild<QPushButton*>(object_name)) {
-      button->click();
-    } else if (auto* link = form_->findChild<LinkLabel*>(object_name)) {
-      emit link->clicked();
-    } else {
-      QFAIL(qPrintable(QStringLiteral("no control ") + object_name));
-    }
-  }
+  void Run(Command command) { (commands_.*command)->trigger(); }
 
   bool Hidden(const char* name) const {
     return form_->findChild<QWidget*>(QString::fromUtf8(name))->isHidden();
@@ -135,6 +83,7 @@ class FakeForm1 {
  private:
   MemoryStore store_;
   std::unique_ptr<QWidget> form_;
+  MainWindowCommands commands_;
 };
 
 int TotalChanges(const MemoryStore& store) {
@@ -171,7 +120,7 @@ void FlushDeletes() {
 // Fills the sample design and calculates it through, insulation included.
 void FillFullDesign(FakeForm1& window) {
   Command9_Click(window.store());
-  window.Run("Command2");
+  window.Run(&MainWindowCommands::refresh);
   window.store().ClearMessages();
 }
 
@@ -184,42 +133,37 @@ class CommandsTest : public QObject {
   void initTestCase();
   void cleanup();
 
-  void ClearOnEmptyWindowOnlyWritesStatus_data();
-  void ClearOnEmptyWindowOnlyWritesStatus();
-  void ClearEmptiesFullDesign_data();
-  void ClearEmptiesFullDesign();
-  void ClearWithEmptyU1ShowsMessageWhileClearing();
-  void ClearTwiceChangesNothingMoreAndRewritesStatus();
-  void RefreshRunsOneCalculation_data();
-  void RefreshRunsOneCalculation();
+  void clearOnEmptyWindowOnlyWritesStatus();
+  void clearEmptiesFullDesign();
+  void clearWithEmptyU1ShowsMessageWhileClearing();
+  void clearTwiceChangesNothingMoreAndRewritesStatus();
+  void refreshRunsOneCalculation_data();
+  void refreshRunsOneCalculation();
 
-  void QueryTogglesPanel();
-  void QueryMenuNeverTogglesPanel();
-  void DiagramButtonsShowAndHide();
+  void queryTogglesPanel();
+  void queryMenuNeverTogglesPanel();
+  void diagramButtonsShowAndHide();
 
-  void TableLinkAndMenuItemShareOneWindow_data();
-  void TableLinkAndMenuItemShareOneWindow();
-  void AboutButtonAndMenuItemShareOneWindow();
-  void HelpMenuItemOpensHelpWindow();
-  void SecondaryWindowsOpenTogetherAndCloseAlone();
+  void tableCommandOpensOneWindow_data();
+  void tableCommandOpensOneWindow();
+  void aboutOpensOneWindow();
+  void helpMenuItemOpensHelpWindow();
+  void secondaryWindowsOpenTogetherAndCloseAlone();
 
-  void CalculatorFindsFirstInstalled_data();
-  void CalculatorFindsFirstInstalled();
-  void CalculatorButtonStartsProgram();
-  void CalculatorButtonSilentWithoutProgram();
+  void calculatorFindsFirstInstalled_data();
+  void calculatorFindsFirstInstalled();
+  void calculatorButtonStartsProgram();
+  void calculatorButtonSilentWithoutProgram();
 
-  void PrintWithoutPrinterShowsMessageOnce_data();
-  void PrintWithoutPrinterShowsMessageOnce();
+  void printWithoutPrinterShowsMessageOnce();
 
-  void ExitClosesEveryWindowAndEndsLoop_data();
-  void ExitClosesEveryWindowAndEndsLoop();
+  void exitClosesEveryWindowAndEndsLoop();
 
  private:
   QByteArray saved_path_;
 };
 
 void CommandsTest::initTestCase() {
-  InitResources();
   saved_path_ = qgetenv("PATH");
   // No print system is reachable from this test: printing must find no
   // default printer.
@@ -236,37 +180,23 @@ void CommandsTest::cleanup() {
   FlushDeletes();
 }
 
-void CommandsTest::ClearOnEmptyWindowOnlyWritesStatus_data() {
-  QTest::addColumn<QString>("control");
-  QTest::newRow("toolbar") << "Command3";
-  QTest::newRow("menu") << "QK";
-}
-
-void CommandsTest::ClearOnEmptyWindowOnlyWritesStatus() {
-  QFETCH(QString, control);
+void CommandsTest::clearOnEmptyWindowOnlyWritesStatus() {
   FakeForm1 window;
   QCOMPARE(window.store().CaptionText(Caption::kStatus), std::string());
-  window.Run(control.toUtf8().constData());
+  window.Run(&MainWindowCommands::clear);
   QCOMPARE(TotalChanges(window.store()), 0);
   QVERIFY(window.store().messages().empty());
   QCOMPARE(window.store().CaptionText(Caption::kStatus),
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearEmptiesFullDesign_data() {
-  QTest::addColumn<QString>("control");
-  QTest::newRow("toolbar") << "Command3";
-  QTest::newRow("menu") << "QK";
-}
-
-void CommandsTest::ClearEmptiesFullDesign() {
-  QFETCH(QString, control);
+void CommandsTest::clearEmptiesFullDesign() {
   FakeForm1 window;
   FillFullDesign(window);
   for (const std::string& text : window.Texts()) QVERIFY(!text.empty());
   QVERIFY(!window.store().CaptionText(Caption::kWidthFigure).empty());
 
-  window.Run(control.toUtf8().constData());
+  window.Run(&MainWindowCommands::clear);
 
   const std::vector<std::string> texts = window.Texts();
   for (int n = 1; n <= kFieldCount; ++n) {
@@ -280,7 +210,7 @@ void CommandsTest::ClearEmptiesFullDesign() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
+void CommandsTest::clearWithEmptyU1ShowsMessageWhileClearing() {
   // Records the fields as they stand when each message is shown.
   struct Seen {
     std::string message, p2, u2;
@@ -289,16 +219,17 @@ void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
   FakeForm1* current = nullptr;
   FakeForm1 window([&](std::string_view text) {
     if (current == nullptr) return;
-    seen.push_back({std::string(text), current->store().Text(Field::kP2),
-                    current->store().Text(Field::kU2)});
+    seen.push_back({std::string(text),
+                    current->store().Text(Field::kOutputPower),
+                    current->store().Text(Field::kOutputVoltage)});
   });
   Command9_Click(window.store());
-  window.store().SetText(Field::kU1, "");
-  QVERIFY(!window.store().Text(Field::kP2).empty());
+  window.store().SetText(Field::kInputVoltage, "");
+  QVERIFY(!window.store().Text(Field::kOutputPower).empty());
   window.store().ClearMessages();
   current = &window;
 
-  window.Run("Command3");
+  window.Run(&MainWindowCommands::clear);
 
   QVERIFY(!seen.empty());
   QCOMPARE(seen.front().message, std::string(kMessageEnterInputVoltage));
@@ -310,14 +241,14 @@ void CommandsTest::ClearWithEmptyU1ShowsMessageWhileClearing() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::ClearTwiceChangesNothingMoreAndRewritesStatus() {
+void CommandsTest::clearTwiceChangesNothingMoreAndRewritesStatus() {
   FakeForm1 window;
   FillFullDesign(window);
-  window.Run("Command3");
+  window.Run(&MainWindowCommands::clear);
   const int changes_after_first = TotalChanges(window.store());
   window.store().SetCaption(Caption::kStatus, "");  // as a mouse move does
 
-  window.Run("Command3");
+  window.Run(&MainWindowCommands::clear);
 
   QCOMPARE(TotalChanges(window.store()), changes_after_first);
   QVERIFY(window.store().messages().empty());
@@ -325,29 +256,20 @@ void CommandsTest::ClearTwiceChangesNothingMoreAndRewritesStatus() {
            std::string(kClearedStatus));
 }
 
-void CommandsTest::RefreshRunsOneCalculation_data() {
-  QTest::addColumn<QString>("control");
+void CommandsTest::refreshRunsOneCalculation_data() {
   QTest::addColumn<QString>("u1");
   QTest::addColumn<QString>("p2");
-  QTest::newRow("toolbar, full design") << "Command2"
-                                        << "220"
-                                        << "250";
-  QTest::newRow("menu, full design") << "SX"
-                                     << "220"
-                                     << "250";
-  QTest::newRow("toolbar, empty U1") << "Command2"
-                                     << ""
-                                     << "250";
-  QTest::newRow("menu, empty U1") << "SX"
-                                  << ""
-                                  << "100";
-  QTest::newRow("toolbar, P2 not a number") << "Command2"
-                                            << "220"
-                                            << "12a";
+  QTest::newRow("full design") << "220"
+                               << "250";
+  QTest::newRow("empty U1, 250 W") << ""
+                                   << "250";
+  QTest::newRow("empty U1, 100 W") << ""
+                                   << "100";
+  QTest::newRow("P2 not a number") << "220"
+                                   << "12a";
 }
 
-void CommandsTest::RefreshRunsOneCalculation() {
-  QFETCH(QString, control);
+void CommandsTest::refreshRunsOneCalculation() {
   QFETCH(QString, u1);
   QFETCH(QString, p2);
   // The same design in the window and in a second store; the window runs the
@@ -357,14 +279,15 @@ void CommandsTest::RefreshRunsOneCalculation() {
   for (FieldStore* store : {static_cast<FieldStore*>(&window.store()),
                             static_cast<FieldStore*>(&expected)}) {
     Command9_Click(*store);
-    store->SetText(Field::kU1, u1.toStdString());
-    store->SetText(Field::kP2, p2.toStdString());
-    store->SetText(Field::kP1, "");  // a result the calculation rewrites
+    store->SetText(Field::kInputVoltage, u1.toStdString());
+    store->SetText(Field::kOutputPower, p2.toStdString());
+    store->SetText(Field::kInputPower,
+                   "");  // a result the calculation rewrites
   }
   window.store().ClearMessages();
   expected.ClearMessages();
 
-  window.Run(control.toUtf8().constData());
+  window.Run(&MainWindowCommands::refresh);
   CalculateDesign(expected);
 
   for (int n = 1; n <= kFieldCount; ++n) {
@@ -375,44 +298,49 @@ void CommandsTest::RefreshRunsOneCalculation() {
   if (u1.isEmpty()) QVERIFY(!window.store().messages().empty());
 }
 
-void CommandsTest::QueryTogglesPanel() {
+void CommandsTest::queryTogglesPanel() {
   FakeForm1 window;
   QVERIFY(window.Hidden("Frame4"));
-  window.Run("Command6");
+  window.Run(&MainWindowCommands::query);
   QVERIFY(!window.Hidden("Frame4"));
-  window.Run("Label69");  // opening a table leaves the panel shown
+  window.Run(&MainWindowCommands::efficiency_table);  // opening a table leaves
+                                                      // the panel shown
   QVERIFY(!window.Hidden("Frame4"));
-  window.Run("Command6");
+  window.Run(&MainWindowCommands::query);
   QVERIFY(window.Hidden("Frame4"));
 }
 
-void CommandsTest::QueryMenuNeverTogglesPanel() {
+void CommandsTest::queryMenuNeverTogglesPanel() {
   FakeForm1 window;
   for (bool shown : {false, true}) {
-    if (shown) window.Run("Command6");
-    for (const char* item : {"CX", "QK", "SX"}) {
+    if (shown) window.Run(&MainWindowCommands::query);
+    // The menu "查询" holds Clear and Refresh, which leave the panel alone.
+    for (Command item :
+         {&MainWindowCommands::clear, &MainWindowCommands::refresh}) {
       window.Run(item);
       QCOMPARE(window.Hidden("Frame4"), !shown);
     }
   }
 }
 
-void CommandsTest::DiagramButtonsShowAndHide() {
+void CommandsTest::diagramButtonsShowAndHide() {
   FakeForm1 window;
   // Both buttons start visible, the show button on top.
   QVERIFY(!window.Hidden("Command10"));
   QVERIFY(!window.Hidden("Command11"));
   struct Step {
-    const char* click;
+    const char* button;
+    Command click;
     bool diagram_shown;
   };
-  const Step steps[] = {{"Command10", true},
-                        {"Command11", false},
-                        {"Command10", true},
-                        {"Command11", false}};
+  const Step steps[] = {
+      {"Command10", &MainWindowCommands::show_diagram, true},
+      {"Command11", &MainWindowCommands::hide_diagram, false},
+      {"Command10", &MainWindowCommands::show_diagram, true},
+      {"Command11", &MainWindowCommands::hide_diagram, false}};
   for (const Step& step : steps) {
     // The user can only click the button that is visible.
-    QVERIFY(!window.Hidden(step.click));
+    QVERIFY(!window.Hidden(step.button));
     window.Run(step.click);
     QCOMPARE(window.Hidden("Command10"), step.diagram_shown);
     QCOMPARE(window.Hidden("Command11"), !step.diagram_shown);
@@ -422,93 +350,81 @@ void CommandsTest::DiagramButtonsShowAndHide() {
   }
 }
 
-void CommandsTest::TableLinkAndMenuItemShareOneWindow_data() {
-  QTest::addColumn<QString>("link");
-  QTest::addColumn<QString>("item");
+void CommandsTest::tableCommandOpensOneWindow_data() {
+  QTest::addColumn<int>("table");  // index into kTableCommands
   QTest::addColumn<QString>("window");
   QTest::addColumn<QString>("title");
-  QTest::newRow("efficiency") << "Label69"
-                              << "XLB"
-                              << "Dialog"
+  QTest::newRow("efficiency") << 0 << "Dialog"
                               << "变压器效率表";
-  QTest::newRow("coefficient") << "Label71"
-                               << "XSB"
-                               << "Dialog1"
+  QTest::newRow("coefficient") << 1 << "Dialog1"
                                << "变压器功率系数表";
-  QTest::newRow("flux density") << "Label72"
-                                << "MDB"
-                                << "Dialog2"
+  QTest::newRow("flux density") << 2 << "Dialog2"
                                 << "对话框标题";
-  QTest::newRow("stacking") << "Label73"
-                            << "JXXS"
-                            << "Dialog3"
+  QTest::newRow("stacking") << 3 << "Dialog3"
                             << "对话框标题";
 }
 
-void CommandsTest::TableLinkAndMenuItemShareOneWindow() {
-  QFETCH(QString, link);
-  QFETCH(QString, item);
+void CommandsTest::tableCommandOpensOneWindow() {
+  QFETCH(int, table);
   QFETCH(QString, window);
   QFETCH(QString, title);
+  const Command command = kTableCommands[table];
   FakeForm1 form;
   form.form()->show();
   QVERIFY(QTest::qWaitForWindowExposed(form.form()));
 
-  form.Run(link.toUtf8().constData());
-  QPointer<QWidget> table = TopLevel(window);
-  QVERIFY(table);
-  QVERIFY(table->isVisible());
-  QCOMPARE(table->windowTitle(), title);
-  QVERIFY(table->parentWidget() == nullptr);
-  QTRY_VERIFY(table->isActiveWindow());
+  form.Run(command);
+  QPointer<QWidget> opened = TopLevel(window);
+  QVERIFY(opened);
+  QVERIFY(opened->isVisible());
+  QCOMPARE(opened->windowTitle(), title);
+  QVERIFY(opened->parentWidget() == nullptr);
+  QTRY_VERIFY(opened->isActiveWindow());
 
-  // Another window in front, then the same link, then the menu item: one
-  // window, back in front each time.
-  for (const QString& again : {link, item}) {
-    const QByteArray control = again.toUtf8();
+  // Another window in front, then the same command twice: one window, back
+  // in front each time.
+  for (int again = 0; again < 2; ++again) {
     form.form()->activateWindow();
-    QTRY_VERIFY(!table->isActiveWindow());
-    form.Run(control.constData());
+    QTRY_VERIFY(!opened->isActiveWindow());
+    form.Run(command);
     QCOMPARE(CountTopLevels(window), 1);
-    QCOMPARE(TopLevel(window), table.data());
-    QTRY_VERIFY(table->isActiveWindow());
+    QCOMPARE(TopLevel(window), opened.data());
+    QTRY_VERIFY(opened->isActiveWindow());
   }
   // The main window stays usable: the table is not modal.
-  QVERIFY(!table->isModal());
+  QVERIFY(!opened->isModal());
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void CommandsTest::AboutButtonAndMenuItemShareOneWindow() {
+void CommandsTest::aboutOpensOneWindow() {
   FakeForm1 form;
-  form.Run("Command7");
+  form.Run(&MainWindowCommands::about);
   QPointer<QWidget> about = TopLevel(QStringLiteral("Form2"));
   QVERIFY(about);
   QVERIFY(about->isVisible());
-  form.Run("ABORT");
+  form.Run(&MainWindowCommands::about);
   QCOMPARE(CountTopLevels(QStringLiteral("Form2")), 1);
   QCOMPARE(TopLevel(QStringLiteral("Form2")), about.data());
 }
 
-void CommandsTest::HelpMenuItemOpensHelpWindow() {
+void CommandsTest::helpMenuItemOpensHelpWindow() {
   FakeForm1 form;
   QCOMPARE(CountTopLevels(QStringLiteral("HELP")), 0);
-  form.Run("HELP");
+  form.Run(&MainWindowCommands::help);
   QWidget* help = TopLevel(QStringLiteral("HELP"));
   QVERIFY(help != nullptr);
   QVERIFY(help->isVisible());
   QCOMPARE(help->windowTitle(), QStringLiteral("帮助文件"));
-  form.Run("HELP");
+  form.Run(&MainWindowCommands::help);
   QCOMPARE(CountTopLevels(QStringLiteral("HELP")), 1);
 }
 
-void CommandsTest::SecondaryWindowsOpenTogetherAndCloseAlone() {
+void CommandsTest::secondaryWindowsOpenTogetherAndCloseAlone() {
   FakeForm1 form;
   const QStringList names = {"Form2", "Dialog", "Dialog1", "Dialog2",
                              "Dialog3"};
-  for (const char* control :
-       {"Command7", "Label69", "Label71", "Label72", "Label73"}) {
-    form.Run(control);
-  }
+  form.Run(&MainWindowCommands::about);
+  for (Command table : kTableCommands) form.Run(table);
   for (const QString& name : names) {
     QVERIFY2(TopLevel(name) && TopLevel(name)->isVisible(), qPrintable(name));
   }
@@ -523,7 +439,7 @@ void CommandsTest::SecondaryWindowsOpenTogetherAndCloseAlone() {
     }
   }
   // Closed windows come back, new, on the next opening.
-  form.Run("XSB");
+  form.Run(&MainWindowCommands::coefficient_table);
   QCOMPARE(CountTopLevels(QStringLiteral("Dialog1")), 1);
 }
 
@@ -551,7 +467,7 @@ class FakePrograms {
   QTemporaryDir dir_;
 };
 
-void CommandsTest::CalculatorFindsFirstInstalled_data() {
+void CommandsTest::calculatorFindsFirstInstalled_data() {
   QTest::addColumn<QStringList>("installed");
   QTest::addColumn<QString>("expected");
   QTest::newRow("none") << QStringList() << "";
@@ -568,7 +484,7 @@ void CommandsTest::CalculatorFindsFirstInstalled_data() {
   QTest::newRow("unknown program ignored") << QStringList{"bc"} << "";
 }
 
-void CommandsTest::CalculatorFindsFirstInstalled() {
+void CommandsTest::calculatorFindsFirstInstalled() {
   QFETCH(QStringList, installed);
   QFETCH(QString, expected);
   FakePrograms programs;
@@ -577,12 +493,12 @@ void CommandsTest::CalculatorFindsFirstInstalled() {
            expected.isEmpty() ? QString() : programs.Path(expected));
 }
 
-void CommandsTest::CalculatorButtonStartsProgram() {
+void CommandsTest::calculatorButtonStartsProgram() {
   FakePrograms programs;
   programs.Add("galculator");
   programs.Add("xcalc");
   FakeForm1 form;
-  form.Run("Command12");
+  form.Run(&MainWindowCommands::calculator);
   QTRY_VERIFY(QFileInfo(programs.MarkerPath()).size() > 0);
   QFile marker(programs.MarkerPath());
   QVERIFY(marker.open(QIODevice::ReadOnly));
@@ -591,30 +507,23 @@ void CommandsTest::CalculatorButtonStartsProgram() {
   QVERIFY(form.store().messages().empty());
 }
 
-void CommandsTest::CalculatorButtonSilentWithoutProgram() {
+void CommandsTest::calculatorButtonSilentWithoutProgram() {
   FakePrograms programs;
   FakeForm1 form;
   QVERIFY(!StartCalculator());
-  form.Run("Command12");
+  form.Run(&MainWindowCommands::calculator);
   QVERIFY(form.store().messages().empty());
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void CommandsTest::PrintWithoutPrinterShowsMessageOnce_data() {
-  QTest::addColumn<QString>("control");
-  QTest::newRow("toolbar") << "Command4";
-  QTest::newRow("menu") << "DY";
-}
-
-void CommandsTest::PrintWithoutPrinterShowsMessageOnce() {
-  QFETCH(QString, control);
+void CommandsTest::printWithoutPrinterShowsMessageOnce() {
   FakeForm1 form;
   FillFullDesign(form);
-  form.Run("Command6");
+  form.Run(&MainWindowCommands::query);
   const std::vector<std::string> before = form.Texts();
   const int changes = TotalChanges(form.store());
 
-  form.Run(control.toUtf8().constData());
+  form.Run(&MainWindowCommands::print);
 
   QCOMPARE(form.store().messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
@@ -624,25 +533,17 @@ void CommandsTest::PrintWithoutPrinterShowsMessageOnce() {
   QCOMPARE(form.store().CaptionText(Caption::kStatus), std::string());
 }
 
-void CommandsTest::ExitClosesEveryWindowAndEndsLoop_data() {
-  QTest::addColumn<QString>("control");
-  QTest::newRow("toolbar") << "Command1";
-  QTest::newRow("menu") << "tc";
-}
-
-void CommandsTest::ExitClosesEveryWindowAndEndsLoop() {
-  QFETCH(QString, control);
+void CommandsTest::exitClosesEveryWindowAndEndsLoop() {
   // The loop must end because of Exit, not because the last window closed.
   QApplication::setQuitOnLastWindowClosed(false);
   FakeForm1 form;
   form.form()->show();
-  for (const char* open : {"Command7", "XLB", "XSB", "MDB", "JXXS", "HELP"}) {
-    form.Run(open);
-  }
+  form.Run(&MainWindowCommands::about);
+  for (Command table : kTableCommands) form.Run(table);
+  form.Run(&MainWindowCommands::help);
   QCOMPARE(QApplication::topLevelWidgets().size() >= 7, true);
 
-  const QByteArray name = control.toUtf8();
-  QTimer::singleShot(0, [&] { form.Run(name.constData()); });
+  QTimer::singleShot(0, [&] { form.Run(&MainWindowCommands::exit); });
   // Should Exit not end the loop, this ends it with a failing code.
   QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
   const int code = QCoreApplication::exec();

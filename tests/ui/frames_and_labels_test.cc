@@ -8,8 +8,6 @@
 
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -40,7 +38,6 @@ class FramesAndLabelsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
   void init() {
     window_ = std::make_unique<MainWindow>();
     window_->show();

@@ -18,8 +18,6 @@
 #include "design/memory_store.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowBehaviourTest : public QObject {
@@ -38,7 +36,6 @@ class MainWindowBehaviourTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
   void init() {
     window_ = std::make_unique<MainWindow>();
     messages_.clear();
@@ -50,8 +47,8 @@ class MainWindowBehaviourTest : public QObject {
   // Each keystroke is a change and runs the whole calculation; with both
   // voltages empty every run asks for them.
   void typingP2RunsOneCalculationPerKeystroke() {
-    QTest::keyClicks(window_->field(Field::kP2), "100");
-    QCOMPARE(Text(Field::kP2), QStringLiteral("100"));
+    QTest::keyClicks(window_->field(Field::kOutputPower), "100");
+    QCOMPARE(Text(Field::kOutputPower), QStringLiteral("100"));
     std::vector<std::string> expected;
     for (int run = 0; run < 3; ++run) {
       expected.push_back(kMessageEnterInputVoltage);
@@ -61,10 +58,10 @@ class MainWindowBehaviourTest : public QObject {
   }
 
   void typingANumberThatIsNotOneEmptiesP2() {
-    window_->store().SetText(Field::kU1, "220");
-    window_->store().SetText(Field::kU2, "36");
-    QTest::keyClicks(window_->field(Field::kP2), "x");
-    QCOMPARE(Text(Field::kP2), QString());
+    window_->store().SetText(Field::kInputVoltage, "220");
+    window_->store().SetText(Field::kOutputVoltage, "36");
+    QTest::keyClicks(window_->field(Field::kOutputPower), "x");
+    QCOMPARE(Text(Field::kOutputPower), QString());
     QCOMPARE(messages_, std::vector<std::string>{kMessageEnterNumber});
   }
 
@@ -83,21 +80,22 @@ class MainWindowBehaviourTest : public QObject {
 
   void settingTheSameTextRunsNothing() {
     QtFieldStore& store = window_->store();
-    QVERIFY(store.SetText(Field::kP2, "250"));
+    QVERIFY(store.SetText(Field::kOutputPower, "250"));
     QCOMPARE(messages_.size(), std::size_t{2});
-    QVERIFY(!store.SetText(Field::kP2, "250"));
+    QVERIFY(!store.SetText(Field::kOutputPower, "250"));
     QCOMPARE(messages_.size(), std::size_t{2});
-    QCOMPARE(store.Text(Field::kP2), std::string("250"));
-    QVERIFY(store.SetText(Field::kP2, ""));
-    QCOMPARE(Text(Field::kP2), QString());
+    QCOMPARE(store.Text(Field::kOutputPower), std::string("250"));
+    QVERIFY(store.SetText(Field::kOutputPower, ""));
+    QCOMPARE(Text(Field::kOutputPower), QString());
   }
 
   void storeReadsAndWritesTheWindow() {
     QtFieldStore& store = window_->store();
-    window_->field(Field::kR1)->setText(QStringLiteral("0.17"));
-    QCOMPARE(store.Text(Field::kR1), std::string("0.17"));
-    store.SetText(Field::kN0, "1,234.5");
-    QCOMPARE(Text(Field::kN0), QStringLiteral("1,234.5"));
+    window_->field(Field::kPrimaryOuterInsulation)
+        ->setText(QStringLiteral("0.17"));
+    QCOMPARE(store.Text(Field::kPrimaryOuterInsulation), std::string("0.17"));
+    store.SetText(Field::kTurnsPerVolt, "1,234.5");
+    QCOMPARE(Text(Field::kTurnsPerVolt), QStringLiteral("1,234.5"));
     store.SetCaption(Caption::kStatus, kClearedStatus);
     QCOMPARE(Label("Label33")->text(), QString::fromUtf8(kClearedStatus));
     QCOMPARE(store.CaptionText(Caption::kStatus), std::string(kClearedStatus));
@@ -111,16 +109,16 @@ class MainWindowBehaviourTest : public QObject {
     QTest::mouseClick(Button("Command9"), Qt::LeftButton);
     QVERIFY(messages_.empty());
     const std::vector<std::pair<Field, const char*>> expected = {
-        {Field::kU1, "220"},
-        {Field::kU2, "36"},
+        {Field::kInputVoltage, "220"},
+        {Field::kOutputVoltage, "36"},
         {Field::kWindowHeight, "61.5"},
         {Field::kWindowWidth, "22"},
         {Field::kTongueWidth, "35"},
-        {Field::kP2, "250"},
-        {Field::kR1, "0.17"},
-        {Field::kF1, "0.05"},
-        {Field::kR2, "0.05"},
-        {Field::kF2, "0.12"},
+        {Field::kOutputPower, "250"},
+        {Field::kPrimaryOuterInsulation, "0.17"},
+        {Field::kPrimaryInterlayerInsulation, "0.05"},
+        {Field::kSecondaryOuterInsulation, "0.05"},
+        {Field::kSecondaryInterlayerInsulation, "0.12"},
         {Field::kStackThickness, "64.4"},
         {Field::kCoilThickness, "14.8"},
     };
@@ -175,8 +173,10 @@ class MainWindowBehaviourTest : public QObject {
   void doubleClickOnWireDiameterReachesTheEngine_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<int>("firstResult");
-    QTest::newRow("d1") << int(Field::kD1) << int(Field::kTurnsPerLayer1);
-    QTest::newRow("d2") << int(Field::kD2) << int(Field::kTurnsPerLayer2);
+    QTest::newRow("d1") << int(Field::kPrimaryWireDiameter)
+                        << int(Field::kPrimaryTurnsPerLayer);
+    QTest::newRow("d2") << int(Field::kSecondaryWireDiameter)
+                        << int(Field::kSecondaryTurnsPerLayer);
   }
   void doubleClickOnWireDiameterReachesTheEngine() {
     QFETCH(int, field);

@@ -9,8 +9,6 @@
 #include "ui/main_window.h"
 #include "ui/second_timer.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowClockTest : public QObject {
@@ -23,7 +21,6 @@ class MainWindowClockTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
 
   void chinese_data() {
     QTest::addColumn<QLocale>("locale");

@@ -15,8 +15,6 @@
 #include "ui/center_on_screen.h"
 #include "ui/main_window.h"
 
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 
 class MainWindowXvfbTest : public QObject {
@@ -37,7 +35,6 @@ class MainWindowXvfbTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitResources(); }
   void init() {
     window_ = std::make_unique<MainWindow>();
     window_->store().SetMessageSink([](std::string_view) {});
@@ -81,7 +78,7 @@ class MainWindowXvfbTest : public QObject {
     // Dragged to a corner, it stays there while the user works.
     window_->move(0, 0);
     QTRY_COMPARE(window_->frameGeometry().topLeft(), QPoint(0, 0));
-    window_->field(Field::kU1)->setText(QStringLiteral("220"));
+    window_->field(Field::kInputVoltage)->setText(QStringLiteral("220"));
     QCOMPARE(window_->frameGeometry().topLeft(), QPoint(0, 0));
     // Minimised it does not move; restored it is back in the centre.
     window_->setWindowState(Qt::WindowMinimized);
@@ -95,7 +92,7 @@ class MainWindowXvfbTest : public QObject {
     ShowAndActivate(window_.get());
     QTRY_COMPARE(FocusName(), QStringLiteral("Text10"));
     // Back from another window of the program: into U1 again.
-    window_->field(Field::kP2)->setFocus();
+    window_->field(Field::kOutputPower)->setFocus();
     QCOMPARE(FocusName(), QStringLiteral("Text1"));
     QWidget table;
     table.setWindowTitle(QStringLiteral("table"));
@@ -110,7 +107,7 @@ class MainWindowXvfbTest : public QObject {
     ShowAndActivate(window_.get());
     QTRY_COMPARE(FocusName(), QStringLiteral("Text10"));
     window_->store().SetMessageSink(nullptr);
-    QLineEdit* p2 = window_->field(Field::kP2);
+    QLineEdit* p2 = window_->field(Field::kOutputPower);
     p2->setFocus();
     bool dismissed = false;
     std::function<void()> dismiss = [&] {
@@ -150,10 +147,12 @@ class MainWindowXvfbTest : public QObject {
       const QPoint inside(edit->width() - 6, edit->height() / 2);
       return QColor(image.pixel(edit->mapTo(window_.get(), inside)));
     };
-    QCOMPARE(background_of(Field::kU1), QColor(QRgb(0x00C000)));
-    QCOMPARE(background_of(Field::kR1), QColor(QRgb(0x8080FF)));
-    QCOMPARE(background_of(Field::kD1), QColor(QRgb(0xC0C0C0)));
-    QCOMPARE(background_of(Field::kN0), QColor(QRgb(0x000000)));
+    QCOMPARE(background_of(Field::kInputVoltage), QColor(QRgb(0x00C000)));
+    QCOMPARE(background_of(Field::kPrimaryOuterInsulation),
+             QColor(QRgb(0x8080FF)));
+    QCOMPARE(background_of(Field::kPrimaryWireDiameter),
+             QColor(QRgb(0xC0C0C0)));
+    QCOMPARE(background_of(Field::kTurnsPerVolt), QColor(QRgb(0x000000)));
     // The clock is written in green on the black strip.
     auto* clock = window_->findChild<QLabel*>("Label5");
     QVERIFY(!clock->text().isEmpty());

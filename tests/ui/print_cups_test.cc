@@ -13,11 +13,7 @@
 
 #include "design/field_reactions.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 #include "ui/window_printer.h"
-
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -71,7 +67,6 @@ double MeanDifference(const QImage& a, const QImage& b) {
 // The real window with its commands, shown, collecting its messages.
 struct SampleWindow {
   SampleWindow() {
-    ConnectCommands(&window, window.store());
     window.store().SetMessageSink(
         [this](std::string_view text) { messages.emplace_back(text); });
     window.show();
@@ -85,8 +80,8 @@ class PrintCupsTest : public QObject {
 
  private slots:
   void initTestCase();
-  void PrintReachesQueueAsOnePageWithWindowImage();
-  void NoDefaultPrinterShowsMessageOnce();
+  void printReachesQueueAsOnePageWithWindowImage();
+  void noDefaultPrinterShowsMessageOnce();
 
  private:
   QString pdf_dir_;
@@ -94,7 +89,6 @@ class PrintCupsTest : public QObject {
 };
 
 void PrintCupsTest::initTestCase() {
-  InitResources();
   if (qgetenv("SPULIX_PRINT_TEST") != "1") {
     QSKIP(
         "needs a real print queue: run with the variables printed by "
@@ -106,7 +100,7 @@ void PrintCupsTest::initTestCase() {
   QVERIFY2(!printer_.isEmpty(), "PRINTER is not set");
 }
 
-void PrintCupsTest::PrintReachesQueueAsOnePageWithWindowImage() {
+void PrintCupsTest::printReachesQueueAsOnePageWithWindowImage() {
   qputenv("PRINTER", printer_);
   qputenv("LPDEST", printer_);
   SampleWindow sample;
@@ -163,7 +157,7 @@ void PrintCupsTest::PrintReachesQueueAsOnePageWithWindowImage() {
   if (qgetenv("SPULIX_PRINT_KEEP") != "1") QFile::remove(arrived);
 }
 
-void PrintCupsTest::NoDefaultPrinterShowsMessageOnce() {
+void PrintCupsTest::noDefaultPrinterShowsMessageOnce() {
   // The queue exists, but nothing makes it the default.
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
@@ -180,12 +174,12 @@ void PrintCupsTest::NoDefaultPrinterShowsMessageOnce() {
   Command9_Click(window.store());
   messages.clear();
   const QSet<QString> before = PdfFiles(pdf_dir_);
-  const std::string p1 = window.store().Text(Field::kP1);
+  const std::string p1 = window.store().Text(Field::kInputPower);
 
   window.findChild<QAbstractButton*>(QStringLiteral("Command4"))->click();
 
   QCOMPARE(messages, std::vector<std::string>{std::string(kPrinterMessage)});
-  QCOMPARE(window.store().Text(Field::kP1), p1);
+  QCOMPARE(window.store().Text(Field::kInputPower), p1);
   QTest::qWait(2000);
   QCOMPARE(PdfFiles(pdf_dir_), before);
   qputenv("PRINTER", printer_);

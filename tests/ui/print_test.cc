@@ -50,13 +50,13 @@ class PrintTest : public QObject {
  private slots:
   void initTestCase();
 
-  void FitRectKeepsAspectRatio_data();
-  void FitRectKeepsAspectRatio();
-  void ClientAreaLeavesMenuBarOut();
-  void PrintsOnePage();
-  void UnopenablePrinterIsPrinterError();
-  void EmptyImageFailsSilently();
-  void NoDefaultPrinterShowsMessageOnce();
+  void fitRectKeepsAspectRatio_data();
+  void fitRectKeepsAspectRatio();
+  void clientAreaLeavesMenuBarOut();
+  void printsOnePage();
+  void unopenablePrinterIsPrinterError();
+  void emptyImageFailsSilently();
+  void noDefaultPrinterShowsMessageOnce();
 };
 
 void PrintTest::initTestCase() {
@@ -66,7 +66,7 @@ void PrintTest::initTestCase() {
   qunsetenv("LPDEST");
 }
 
-void PrintTest::FitRectKeepsAspectRatio_data() {
+void PrintTest::fitRectKeepsAspectRatio_data() {
   QTest::addColumn<QSize>("image");
   QTest::addColumn<QRect>("area");
   QTest::addColumn<QRect>("expected");
@@ -85,7 +85,7 @@ void PrintTest::FitRectKeepsAspectRatio_data() {
   QTest::newRow("empty area") << QSize(10, 10) << QRect() << QRect();
 }
 
-void PrintTest::FitRectKeepsAspectRatio() {
+void PrintTest::fitRectKeepsAspectRatio() {
   QFETCH(QSize, image);
   QFETCH(QRect, area);
   QFETCH(QRect, expected);
@@ -94,7 +94,7 @@ void PrintTest::FitRectKeepsAspectRatio() {
   if (!fitted.isEmpty()) QVERIFY(area.contains(fitted));
 }
 
-void PrintTest::ClientAreaLeavesMenuBarOut() {
+void PrintTest::clientAreaLeavesMenuBarOut() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -116,7 +116,7 @@ void PrintTest::ClientAreaLeavesMenuBarOut() {
   QVERIFY(ClientAreaImage(nullptr).isNull());
 }
 
-void PrintTest::PrintsOnePage() {
+void PrintTest::printsOnePage() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -134,7 +134,7 @@ void PrintTest::PrintsOnePage() {
   QCOMPARE(PdfPageCount(bytes), 1);
 }
 
-void PrintTest::UnopenablePrinterIsPrinterError() {
+void PrintTest::unopenablePrinterIsPrinterError() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName("/nonexistent/spulix-test/page.pdf");
@@ -143,7 +143,7 @@ void PrintTest::UnopenablePrinterIsPrinterError() {
   QCOMPARE(PrintImage(image, printer), PrintResult::kPrinterError);
 }
 
-void PrintTest::EmptyImageFailsSilently() {
+void PrintTest::emptyImageFailsSilently() {
   QTemporaryDir dir;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
@@ -152,17 +152,17 @@ void PrintTest::EmptyImageFailsSilently() {
   QVERIFY(!QFile::exists(dir.filePath("page.pdf")));
 }
 
-void PrintTest::NoDefaultPrinterShowsMessageOnce() {
+void PrintTest::noDefaultPrinterShowsMessageOnce() {
   auto window = PatternWindow();
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   MemoryStore store;
-  store.SetText(Field::kU1, "220");
+  store.SetText(Field::kInputVoltage, "220");
   const QSize size = window->size();
   QCOMPARE(PrintWindow(window.get(), store), PrintResult::kPrinterError);
   QCOMPARE(store.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
-  QCOMPARE(store.Text(Field::kU1), std::string("220"));
+  QCOMPARE(store.Text(Field::kInputVoltage), std::string("220"));
   QCOMPARE(window->size(), size);
   QVERIFY(window->isVisible());
 }

@@ -11,9 +11,6 @@
 #include <QtTest>
 #include <vector>
 
-// Resources of a static library must be registered from the global namespace.
-static void InitSpulixResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -135,9 +132,8 @@ class ResourcesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InitSpulixResources(); }
 
-  void PictureHasItsSize_data() {
+  void pictureHasItsSize_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
     const struct {
@@ -164,7 +160,7 @@ class ResourcesTest : public QObject {
       QTest::newRow(picture.path) << QString(picture.path) << picture.size;
     }
   }
-  void PictureHasItsSize() {
+  void pictureHasItsSize() {
     QFETCH(QString, path);
     QFETCH(QSize, size);
     const QImage image(path);
@@ -172,8 +168,43 @@ class ResourcesTest : public QObject {
     QCOMPARE(image.size(), size);
   }
 
+  // What the main window shows comes at twice the size for finer screens.
+  void doubleSizePictureForFinerScreens_data() {
+    QTest::addColumn<QString>("path");
+    for (const char* path :
+         {":/icons/spulix.png", ":/icons/print.png", ":/icons/refresh.png",
+          ":/icons/clear.png", ":/icons/query.png", ":/icons/calculator.png",
+          ":/icons/about.png", ":/icons/exit.png",
+          ":/pictures/core_diagram.png"}) {
+      QTest::newRow(path) << QString(path);
+    }
+  }
+  void doubleSizePictureForFinerScreens() {
+    QFETCH(QString, path);
+    const QImage single(path);
+    const QImage doubled(QString(path).replace(".png", "@2x.png"));
+    QVERIFY(!single.isNull() && !doubled.isNull());
+    QCOMPARE(doubled.size(), single.size() * 2);
+    // The same picture: halved, it differs little from the single one.
+    const QImage halved = doubled
+                              .scaled(single.size(), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation)
+                              .convertToFormat(QImage::Format_ARGB32);
+    const QImage base = single.convertToFormat(QImage::Format_ARGB32);
+    qint64 difference = 0;
+    for (int y = 0; y < base.height(); ++y) {
+      for (int x = 0; x < base.width(); ++x) {
+        const QRgb a = base.pixel(x, y);
+        const QRgb b = halved.pixel(x, y);
+        difference += qAbs(qGray(a) - qGray(b)) + qAbs(qAlpha(a) - qAlpha(b));
+      }
+    }
+    const qint64 mean = difference / (base.width() * base.height());
+    QVERIFY2(mean < 24, qPrintable(QString("mean difference %1").arg(mean)));
+  }
+
   // Icons are true colour with a transparent surround and a visible body.
-  void IconIsTrueColourWithAlpha_data() {
+  void iconIsTrueColourWithAlpha_data() {
     QTest::addColumn<QString>("path");
     for (const char* path :
          {":/icons/spulix.png", ":/icons/print.png", ":/icons/refresh.png",
@@ -183,7 +214,7 @@ class ResourcesTest : public QObject {
       QTest::newRow(path) << QString(path);
     }
   }
-  void IconIsTrueColourWithAlpha() {
+  void iconIsTrueColourWithAlpha() {
     QFETCH(QString, path);
     const QImage raw(path);
     QVERIFY(raw.hasAlphaChannel());
@@ -200,12 +231,12 @@ class ResourcesTest : public QObject {
              qPrintable(QString("only %1 opaque pixels").arg(opaque)));
   }
 
-  void FacesAreYellow_data() {
+  void facesAreYellow_data() {
     QTest::addColumn<QString>("path");
     QTest::newRow("exit face") << QString(":/icons/exit.png");
     QTest::newRow("help question mark") << QString(":/icons/help.png");
   }
-  void FacesAreYellow() {
+  void facesAreYellow() {
     QFETCH(QString, path);
     const QColor mean = MeanOpaqueColour(Load(path));
     QVERIFY(mean.isValid());
@@ -213,7 +244,7 @@ class ResourcesTest : public QObject {
              qPrintable(mean.name()));
   }
 
-  void ScalableIconIsSvgOfTheSameCanvas() {
+  void scalableIconIsSvgOfTheSameCanvas() {
     QFile file(":/icons/spulix.svg");
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray svg = file.readAll();
@@ -223,16 +254,17 @@ class ResourcesTest : public QObject {
     QVERIFY(svg.count("<path ") >= 4);  // tile, two core lines, two windings
   }
 
-  void DesktopIconsHaveTheirSizes_data() {
+  void desktopIconsHaveTheirSizes_data() {
     QTest::addColumn<int>("pixels");
-    for (int pixels : {16, 48, 64, 128, 256}) {
+    for (int pixels : {16, 32, 48, 64, 128, 256}) {
       QTest::newRow(qPrintable(QString::number(pixels))) << pixels;
     }
   }
-  void DesktopIconsHaveTheirSizes() {
+  void desktopIconsHaveTheirSizes() {
     QFETCH(int, pixels);
     const QString name =
-        QString("../../resources/icons/hicolor/%1x%1/spulix.png").arg(pixels);
+        QString("../../resources/icons/hicolor/%1x%1/apps/spulix.png")
+            .arg(pixels);
     const QString path = QFINDTESTDATA(name);
     QVERIFY2(!path.isEmpty(), qPrintable(name));
     const QImage image(path);
@@ -240,8 +272,8 @@ class ResourcesTest : public QObject {
     QVERIFY(image.hasAlphaChannel());
   }
 
-  void TableUsesOnlyBlackAndWhite_data() { TableRows(); }
-  void TableUsesOnlyBlackAndWhite() {
+  void tableUsesOnlyBlackAndWhite_data() { TableRows(); }
+  void tableUsesOnlyBlackAndWhite() {
     QFETCH(int, index);
     const QImage image = Load(TableLayouts()[index].path);
     int black = 0;
@@ -259,8 +291,8 @@ class ResourcesTest : public QObject {
     QVERIFY(black > 0);
   }
 
-  void TableFrameIsTwoPixelsFromElevenEleven_data() { TableRows(); }
-  void TableFrameIsTwoPixelsFromElevenEleven() {
+  void tableFrameIsTwoPixelsFromElevenEleven_data() { TableRows(); }
+  void tableFrameIsTwoPixelsFromElevenEleven() {
     QFETCH(int, index);
     const TableLayout& table = TableLayouts()[index];
     const QImage image = Load(table.path);
@@ -287,8 +319,8 @@ class ResourcesTest : public QObject {
     QVERIFY(!IsBlack(image, end.x() - 2, end.y() - 2));
   }
 
-  void TableRulesAreOnePixelAtTheirCoordinates_data() { TableRows(); }
-  void TableRulesAreOnePixelAtTheirCoordinates() {
+  void tableRulesAreOnePixelAtTheirCoordinates_data() { TableRows(); }
+  void tableRulesAreOnePixelAtTheirCoordinates() {
     QFETCH(int, index);
     const TableLayout& table = TableLayouts()[index];
     const QImage image = Load(table.path);
@@ -320,8 +352,8 @@ class ResourcesTest : public QObject {
     }
   }
 
-  void TableTextIsCentredInEveryCell_data() { TableRows(); }
-  void TableTextIsCentredInEveryCell() {
+  void tableTextIsCentredInEveryCell_data() { TableRows(); }
+  void tableTextIsCentredInEveryCell() {
     QFETCH(int, index);
     const TableLayout& table = TableLayouts()[index];
     const QImage image = Load(table.path);
@@ -343,8 +375,8 @@ class ResourcesTest : public QObject {
     }
   }
 
-  void DiagramLabelsSitOnPlateGrey_data() { LabelRows(); }
-  void DiagramLabelsSitOnPlateGrey() {
+  void diagramLabelsSitOnPlateGrey_data() { LabelRows(); }
+  void diagramLabelsSitOnPlateGrey() {
     QFETCH(QRect, label);
     const QImage image = Load(":/pictures/core_diagram.png");
     for (int y = label.top(); y <= label.bottom(); ++y) {
@@ -357,14 +389,14 @@ class ResourcesTest : public QObject {
 
   // Each dimension arrow lies in a strip next to its label and outside every
   // label, so the figures never hide the arrows they name.
-  void DiagramArrowsStayInSightBesideTheirLabels_data() {
+  void diagramArrowsStayInSightBesideTheirLabels_data() {
     QTest::addColumn<QRect>("strip");
     QTest::addColumn<int>("min_dark");
     QTest::newRow("c below its figure") << QRect(30, 26, 40, 6) << 36;
     QTest::newRow("h left of its figure") << QRect(148, 32, 11, 64) << 64;
     QTest::newRow("a above its figure") << QRect(66, 96, 60, 8) << 54;
   }
-  void DiagramArrowsStayInSightBesideTheirLabels() {
+  void diagramArrowsStayInSightBesideTheirLabels() {
     QFETCH(QRect, strip);
     QFETCH(int, min_dark);
     for (const QRect& label : {kWidthLabel, kTongueLabel, kHeightLabel}) {
@@ -375,7 +407,7 @@ class ResourcesTest : public QObject {
              qPrintable(QString::number(CountDark(image, strip))));
   }
 
-  void DiagramShowsDarkerWindowsAndCornerHoles() {
+  void diagramShowsDarkerWindowsAndCornerHoles() {
     const QImage image = Load(":/pictures/core_diagram.png");
     const int plate = qGray(kPlateGrey);
     for (QPoint opening :

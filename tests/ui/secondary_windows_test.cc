@@ -18,9 +18,6 @@
 #include "ui/fonts.h"
 #include "ui/table_window.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -62,31 +59,30 @@ class SecondaryWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InitResources(); }
   void cleanup();
 
-  void OpensAtMostOnce_data();
-  void OpensAtMostOnce();
-  void ClosingDestroysAndNextOpeningCreatesAnew_data();
-  void ClosingDestroysAndNextOpeningCreatesAnew();
-  void DeletingRegistryDeletesItsWindows();
+  void opensAtMostOnce_data();
+  void opensAtMostOnce();
+  void closingDestroysAndNextOpeningCreatesAnew_data();
+  void closingDestroysAndNextOpeningCreatesAnew();
+  void deletingRegistryDeletesItsWindows();
 
-  void TableWindowsLookRight_data();
-  void TableWindowsLookRight();
-  void TablePictureDrawnUnscaledAndCut_data();
-  void TablePictureDrawnUnscaledAndCut();
-  void EfficiencyTableCentred();
-  void EfficiencyTableStaysWhereMovedUntilResized();
-  void FixedTablesOpenAtFixedPlace_data();
-  void FixedTablesOpenAtFixedPlace();
+  void tableWindowsLookRight_data();
+  void tableWindowsLookRight();
+  void tablePictureDrawnUnscaledAndCut_data();
+  void tablePictureDrawnUnscaledAndCut();
+  void efficiencyTableCentred();
+  void efficiencyTableStaysWhereMovedUntilResized();
+  void fixedTablesOpenAtFixedPlace_data();
+  void fixedTablesOpenAtFixedPlace();
 
-  void AboutWindowContents();
-  void AboutWindowPictureBoxAndSeparators();
-  void AboutWindowCentredOnLoadOnly();
-  void AboutWindowEnlargingMovesNothing();
+  void aboutWindowContents();
+  void aboutWindowPictureBoxAndSeparators();
+  void aboutWindowCentredOnLoadOnly();
+  void aboutWindowEnlargingMovesNothing();
 
-  void HelpWindowContents();
-  void HelpWindowTextIsReadOnly();
+  void helpWindowContents();
+  void helpWindowTextIsReadOnly();
 };
 
 void SecondaryWindowsTest::cleanup() {
@@ -94,7 +90,7 @@ void SecondaryWindowsTest::cleanup() {
   FlushDeletes();
 }
 
-void SecondaryWindowsTest::OpensAtMostOnce_data() {
+void SecondaryWindowsTest::opensAtMostOnce_data() {
   QTest::addColumn<int>("which");
   QTest::addColumn<QString>("name");
   QTest::newRow("about") << int(SecondaryWindow::kAbout) << "Form2";
@@ -107,7 +103,7 @@ void SecondaryWindowsTest::OpensAtMostOnce_data() {
   QTest::newRow("help") << int(SecondaryWindow::kHelp) << "HELP";
 }
 
-void SecondaryWindowsTest::OpensAtMostOnce() {
+void SecondaryWindowsTest::opensAtMostOnce() {
   QFETCH(int, which);
   QFETCH(QString, name);
   SecondaryWindows windows;
@@ -141,11 +137,11 @@ void SecondaryWindowsTest::OpensAtMostOnce() {
   QTRY_VERIFY(first->isActiveWindow());
 }
 
-void SecondaryWindowsTest::ClosingDestroysAndNextOpeningCreatesAnew_data() {
-  OpensAtMostOnce_data();
+void SecondaryWindowsTest::closingDestroysAndNextOpeningCreatesAnew_data() {
+  opensAtMostOnce_data();
 }
 
-void SecondaryWindowsTest::ClosingDestroysAndNextOpeningCreatesAnew() {
+void SecondaryWindowsTest::closingDestroysAndNextOpeningCreatesAnew() {
   QFETCH(int, which);
   const auto kind = static_cast<SecondaryWindow>(which);
   SecondaryWindows windows;
@@ -164,7 +160,7 @@ void SecondaryWindowsTest::ClosingDestroysAndNextOpeningCreatesAnew() {
   QCOMPARE(windows.Find(kind), second.data());
 }
 
-void SecondaryWindowsTest::DeletingRegistryDeletesItsWindows() {
+void SecondaryWindowsTest::deletingRegistryDeletesItsWindows() {
   auto* windows = new SecondaryWindows;
   QPointer<QWidget> about = windows->Open(SecondaryWindow::kAbout);
   QPointer<QWidget> table = windows->Open(SecondaryWindow::kStacking);
@@ -173,7 +169,7 @@ void SecondaryWindowsTest::DeletingRegistryDeletesItsWindows() {
   QVERIFY(table.isNull());
 }
 
-void SecondaryWindowsTest::TableWindowsLookRight_data() {
+void SecondaryWindowsTest::tableWindowsLookRight_data() {
   QTest::addColumn<int>("index");
   QTest::addColumn<int>("which");
   QTest::addColumn<QString>("name");
@@ -191,7 +187,7 @@ void SecondaryWindowsTest::TableWindowsLookRight_data() {
                            << "对话框标题" << QSize(456, 175);
 }
 
-void SecondaryWindowsTest::TableWindowsLookRight() {
+void SecondaryWindowsTest::tableWindowsLookRight() {
   QFETCH(int, index);
   QFETCH(int, which);
   QFETCH(QString, name);
@@ -218,7 +214,7 @@ void SecondaryWindowsTest::TableWindowsLookRight() {
   QVERIFY(window->findChildren<QWidget*>().isEmpty());  // no controls
 }
 
-void SecondaryWindowsTest::TablePictureDrawnUnscaledAndCut_data() {
+void SecondaryWindowsTest::tablePictureDrawnUnscaledAndCut_data() {
   QTest::addColumn<int>("which");
   QTest::addColumn<QString>("picture");
   QTest::addColumn<QSize>("picture_size");
@@ -233,7 +229,7 @@ void SecondaryWindowsTest::TablePictureDrawnUnscaledAndCut_data() {
                             << ":/tables/stacking.png" << QSize(459, 180);
 }
 
-void SecondaryWindowsTest::TablePictureDrawnUnscaledAndCut() {
+void SecondaryWindowsTest::tablePictureDrawnUnscaledAndCut() {
   QFETCH(int, which);
   QFETCH(QString, picture);
   QFETCH(QSize, picture_size);
@@ -254,13 +250,13 @@ void SecondaryWindowsTest::TablePictureDrawnUnscaledAndCut() {
   QCOMPARE(shown, table.copy(QRect(QPoint(0, 0), shown.size())));
 }
 
-void SecondaryWindowsTest::EfficiencyTableCentred() {
+void SecondaryWindowsTest::efficiencyTableCentred() {
   SecondaryWindows windows;
   QWidget* window = windows.Open(SecondaryWindow::kEfficiency);
   QVERIFY(Centred(window));
 }
 
-void SecondaryWindowsTest::EfficiencyTableStaysWhereMovedUntilResized() {
+void SecondaryWindowsTest::efficiencyTableStaysWhereMovedUntilResized() {
   SecondaryWindows windows;
   QWidget* window = windows.Open(SecondaryWindow::kEfficiency);
   const QPoint centred = window->pos();
@@ -282,14 +278,14 @@ void SecondaryWindowsTest::EfficiencyTableStaysWhereMovedUntilResized() {
   QCOMPARE(reopened->pos(), centred);
 }
 
-void SecondaryWindowsTest::FixedTablesOpenAtFixedPlace_data() {
+void SecondaryWindowsTest::fixedTablesOpenAtFixedPlace_data() {
   QTest::addColumn<int>("which");
   QTest::newRow("Dialog1") << int(SecondaryWindow::kCoefficient);
   QTest::newRow("Dialog2") << int(SecondaryWindow::kFluxDensity);
   QTest::newRow("Dialog3") << int(SecondaryWindow::kStacking);
 }
 
-void SecondaryWindowsTest::FixedTablesOpenAtFixedPlace() {
+void SecondaryWindowsTest::fixedTablesOpenAtFixedPlace() {
   QFETCH(int, which);
   const auto kind = static_cast<SecondaryWindow>(which);
   const QPoint place = ScreenRect().topLeft() + QPoint(184, 250);
@@ -303,7 +299,7 @@ void SecondaryWindowsTest::FixedTablesOpenAtFixedPlace() {
   QCOMPARE(windows.Open(kind)->geometry().topLeft(), place);
 }
 
-void SecondaryWindowsTest::AboutWindowContents() {
+void SecondaryWindowsTest::aboutWindowContents() {
   SecondaryWindows windows;
   QWidget* about = windows.Open(SecondaryWindow::kAbout);
   QCOMPARE(about->windowTitle(), QStringLiteral("Spulix"));
@@ -350,7 +346,7 @@ void SecondaryWindowsTest::AboutWindowContents() {
   QCOMPARE(ok->geometry(), QRect(120, 152, 81, 33));
 }
 
-void SecondaryWindowsTest::AboutWindowPictureBoxAndSeparators() {
+void SecondaryWindowsTest::aboutWindowPictureBoxAndSeparators() {
   SecondaryWindows windows;
   QWidget* about = windows.Open(SecondaryWindow::kAbout);
   const QImage shown =
@@ -373,7 +369,7 @@ void SecondaryWindowsTest::AboutWindowPictureBoxAndSeparators() {
   }
 }
 
-void SecondaryWindowsTest::AboutWindowCentredOnLoadOnly() {
+void SecondaryWindowsTest::aboutWindowCentredOnLoadOnly() {
   SecondaryWindows windows;
   QPointer<QWidget> about = windows.Open(SecondaryWindow::kAbout);
   QVERIFY(Centred(about));
@@ -398,7 +394,7 @@ void SecondaryWindowsTest::AboutWindowCentredOnLoadOnly() {
   QCOMPARE(reopened->pos(), centred);
 }
 
-void SecondaryWindowsTest::AboutWindowEnlargingMovesNothing() {
+void SecondaryWindowsTest::aboutWindowEnlargingMovesNothing() {
   SecondaryWindows windows;
   QWidget* about = windows.Open(SecondaryWindow::kAbout);
   QList<QRect> before;
@@ -416,7 +412,7 @@ void SecondaryWindowsTest::AboutWindowEnlargingMovesNothing() {
            about->palette().color(QPalette::Window));
 }
 
-void SecondaryWindowsTest::HelpWindowContents() {
+void SecondaryWindowsTest::helpWindowContents() {
   SecondaryWindows windows;
   QWidget* help = windows.Open(SecondaryWindow::kHelp);
   QCOMPARE(help->windowTitle(), QStringLiteral("帮助文件"));
@@ -442,7 +438,7 @@ void SecondaryWindowsTest::HelpWindowContents() {
   QVERIFY(DrawsWithoutBoxes(text, text->text()));
 }
 
-void SecondaryWindowsTest::HelpWindowTextIsReadOnly() {
+void SecondaryWindowsTest::helpWindowTextIsReadOnly() {
   SecondaryWindows windows;
   QWidget* help = windows.Open(SecondaryWindow::kHelp);
   auto* text = Child<QLineEdit>(help, "Text1");

@@ -12,9 +12,6 @@
 
 #include "ui/secondary_windows.h"
 
-// Resources must be initialised from outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
-
 namespace spulix {
 namespace {
 
@@ -54,13 +51,12 @@ class SecondaryWindowsXvfbTest : public QObject {
  private slots:
   void initTestCase();
   void cleanup();
-  void TablesAppearOnScreenWhereExpected();
-  void AboutBoxCentredOnScreen();
-  void Screenshots();
+  void tablesAppearOnScreenWhereExpected();
+  void aboutBoxCentredOnScreen();
+  void screenshots();
 };
 
 void SecondaryWindowsXvfbTest::initTestCase() {
-  InitResources();
   if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
     QSKIP("needs an X server (run under xvfb-run)");
   }
@@ -71,7 +67,7 @@ void SecondaryWindowsXvfbTest::cleanup() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void SecondaryWindowsXvfbTest::TablesAppearOnScreenWhereExpected() {
+void SecondaryWindowsXvfbTest::tablesAppearOnScreenWhereExpected() {
   SecondaryWindows windows;
   const QPoint origin = Screen()->geometry().topLeft();
   QWidget* dialog1 = windows.Open(SecondaryWindow::kCoefficient);
@@ -93,7 +89,7 @@ void SecondaryWindowsXvfbTest::TablesAppearOnScreenWhereExpected() {
   QCOMPARE(dialog->windowHandle()->type(), Qt::Tool);
 }
 
-void SecondaryWindowsXvfbTest::AboutBoxCentredOnScreen() {
+void SecondaryWindowsXvfbTest::aboutBoxCentredOnScreen() {
   SecondaryWindows windows;
   QWidget* about = windows.Open(SecondaryWindow::kAbout);
   QVERIFY(QTest::qWaitForWindowExposed(about));
@@ -101,7 +97,7 @@ void SecondaryWindowsXvfbTest::AboutBoxCentredOnScreen() {
   QVERIFY(CentredAllowingForFrame(about));
 }
 
-void SecondaryWindowsXvfbTest::Screenshots() {
+void SecondaryWindowsXvfbTest::screenshots() {
   const QString dir = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
   if (dir.isEmpty()) QSKIP("set SPULIX_SCREENSHOT_DIR to write screenshots");
   SecondaryWindows windows;

@@ -29,11 +29,9 @@
 #include "ui/core_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
-#include "ui/selection_menu.h"
+#include "ui/selection_windows.h"
 #include "ui/wire_table_model.h"
 #include "ui/wire_window.h"
-
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -71,9 +69,8 @@ class SelectionWindowsTest : public QObject {
 
   void Open(const QString& core_file = QString()) {
     main_ = std::make_unique<MainWindow>();
-    ConnectCommands(main_.get(), main_->store());
-    windows_ =
-        AddSelectionMenu(*main_, core_file.isEmpty() ? CoreFile() : core_file);
+    windows_ = &main_->selection_windows();
+    windows_->SetUserCoreFile(core_file.isEmpty() ? CoreFile() : core_file);
     main_->store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
     main_->show();
@@ -108,7 +105,6 @@ class SelectionWindowsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    InitResources();
     // The user's data folder goes to a scratch folder, never the real home.
     QStandardPaths::setTestModeEnabled(true);
   }
@@ -183,7 +179,7 @@ class SelectionWindowsTest : public QObject {
     // Typing in P2 moves the judgement along.
     const QString before =
         Cell(window->model(), smallest, CoreTableModel::kCoil);
-    QLineEdit* p2 = main_->field(Field::kP2);
+    QLineEdit* p2 = main_->field(Field::kOutputPower);
     p2->setFocus();
     p2->end(false);
     QTest::keyClick(p2, Qt::Key_0);  // 2500 W: beyond the cores' range
@@ -353,7 +349,7 @@ class SelectionWindowsTest : public QObject {
 
     MemoryStore expected;
     expected.LoadTexts(CopyTexts(main_->store()));
-    expected.SetText(Field::kD1, "0.9");
+    expected.SetText(Field::kPrimaryWireDiameter, "0.9");
     RecalculateBuildUp(expected);
     const int row = static_cast<int>(*NextStandardWire(0.9));
     window->table()->setCurrentIndex(window->model()->index(row, 0));
@@ -375,10 +371,10 @@ class SelectionWindowsTest : public QObject {
     main_->findChild<QAction*>(QStringLiteral("BZQBX"))->trigger();
     WireWindow* window = windows_->wires();
     window->table()->setCurrentIndex(window->model()->index(0, 0));
-    window->UseFor(Field::kD2);
-    QCOMPARE(main_->store().Text(Field::kD2), std::string("0.05"));
+    window->UseFor(Field::kSecondaryWireDiameter);
+    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter), std::string("0.05"));
     MemoryStore expected;
-    expected.SetText(Field::kD2, "0.05");
+    expected.SetText(Field::kSecondaryWireDiameter, "0.05");
     RecalculateBuildUp(expected);
     QCOMPARE(messages_, expected.messages());
     QVERIFY(!messages_.empty());

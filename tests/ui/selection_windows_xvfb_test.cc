@@ -18,11 +18,9 @@
 #include "ui/core_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
-#include "ui/selection_menu.h"
+#include "ui/selection_windows.h"
 #include "ui/wire_table_model.h"
 #include "ui/wire_window.h"
-
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -64,7 +62,6 @@ class SelectionWindowsXvfbTest : public QObject {
 
  private slots:
   void initTestCase() {
-    InitResources();
     if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
       QSKIP("needs an X server (run under xvfb-run)");
     }
@@ -73,9 +70,8 @@ class SelectionWindowsXvfbTest : public QObject {
   void windowsShowWhatMattersAtOnce() {
     QTemporaryDir home;
     MainWindow main;
-    ConnectCommands(&main, main.store());
-    SelectionWindows* windows =
-        AddSelectionMenu(main, home.filePath(QStringLiteral("cores.csv")));
+    SelectionWindows* windows = &main.selection_windows();
+    windows->SetUserCoreFile(home.filePath(QStringLiteral("cores.csv")));
     main.store().SetMessageSink([](std::string_view) {});
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));

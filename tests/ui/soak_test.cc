@@ -24,9 +24,6 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
-
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -76,7 +73,6 @@ long ResidentBytes() {
 class Soak {
  public:
   explicit Soak(unsigned seed) : random_(seed) {
-    ConnectCommands(&window_, window_.store());
     window_.store().SetMessageSink([this](std::string_view) { ++messages_; });
     window_.show();
     // A message box that does not go through the store would block the run:
@@ -177,8 +173,8 @@ class Soak {
     // The wire diameters recompute the build-up; any other field only
     // selects a word.
     QLineEdit* edit = Pick(3) == 0 ? RandomField()
-                      : Pick(2)    ? window_.field(Field::kD1)
-                                   : window_.field(Field::kD2);
+                      : Pick(2)    ? window_.field(Field::kPrimaryWireDiameter)
+                                : window_.field(Field::kSecondaryWireDiameter);
     Remember("double-click " + edit->objectName().toStdString());
     QTest::mouseDClick(edit, Qt::LeftButton, {}, edit->rect().center());
   }
@@ -267,7 +263,6 @@ class SoakTest : public QObject {
 
  private slots:
   void initTestCase() {
-    InitResources();
     previous_handler = qInstallMessageHandler(DropRaiseWarnings);
     // Print finds no printer and says so; nothing reaches a real queue.
     qputenv("CUPS_SERVER", "/nonexistent/spulix-soak/cups.sock");

@@ -16,7 +16,6 @@
 #include <cstdio>
 
 #include "ui/main_window.h"
-#include "ui/main_window_commands.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SPULIX_ASAN 1
@@ -29,8 +28,6 @@
 // From the sanitizer runtime (its header does not come with every compiler).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
-
-static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
 namespace spulix {
 namespace {
@@ -81,7 +78,6 @@ class WindowLeakTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { InitResources(); }
 
   void openAndCloseLeavesNothing_data() {
     QTest::addColumn<QString>("opener");  // menu item of the main window
@@ -113,7 +109,6 @@ class WindowLeakTest : public QObject {
     QFETCH(int, survivors);
 
     MainWindow form1;
-    ConnectCommands(&form1, form1.store());
     form1.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form1));
     // The first tick of the clock loads its face; let that happen first.

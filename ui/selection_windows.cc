@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection_menu.h"
+#include "ui/selection_windows.h"
 
-#include <QAction>
 #include <QEvent>
-#include <QMenu>
-#include <QMenuBar>
 
 #include "ui/core_window.h"
 #include "ui/main_window.h"
@@ -61,30 +58,6 @@ bool SelectionWindows::eventFilter(QObject* watched, QEvent* event) {
     if (watched == wires_.data()) wires_.clear();
   }
   return QObject::eventFilter(watched, event);
-}
-
-SelectionWindows* AddSelectionMenu(MainWindow& main,
-                                   const QString& user_core_file) {
-  auto* windows = new SelectionWindows(main, user_core_file);
-  windows->setObjectName(QStringLiteral("SelectionWindows"));
-  auto* menu = new QMenu(QStringLiteral("选型"), main.menuBar());
-  menu->setObjectName(QStringLiteral("XX"));
-  QAction* cores = menu->addAction(QStringLiteral("标准铁心…"));
-  cores->setObjectName(QStringLiteral("BZTX"));
-  QAction* wires = menu->addAction(QStringLiteral("标准漆包线…"));
-  wires->setObjectName(QStringLiteral("BZQBX"));
-  QObject::connect(cores, &QAction::triggered, windows,
-                   [windows] { windows->OpenCores(); });
-  QObject::connect(wires, &QAction::triggered, windows,
-                   [windows] { windows->OpenWires(); });
-  // Before 帮助, which is the last menu; at the end if it is missing.
-  auto* help = main.menuBar()->findChild<QMenu*>(QStringLiteral("BZ"));
-  if (help != nullptr) {
-    main.menuBar()->insertMenu(help->menuAction(), menu);
-  } else {
-    main.menuBar()->addMenu(menu);
-  }
-  return windows;
 }
 
 }  // namespace spulix

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu 选型 of the main window, between 编辑 and 帮助: 标准铁心… and
-// 标准漆包线…, each opening its window at most once.
-#ifndef SPULIX_UI_SELECTION_MENU_H_
-#define SPULIX_UI_SELECTION_MENU_H_
+// The windows of the menu 选型: 标准铁心… and 标准漆包线…, each open at most
+// once, serving the main window that owns this object.
+#ifndef SPULIX_UI_SELECTION_WINDOWS_H_
+#define SPULIX_UI_SELECTION_WINDOWS_H_
 
 #include <QObject>
 #include <QPointer>
@@ -20,7 +20,9 @@ class SelectionWindows : public QObject {
   Q_OBJECT
 
  public:
-  SelectionWindows(MainWindow& main, QString user_core_file);
+  // `user_core_file` is where the user's own cores are kept; empty means
+  // cores.csv in the user's data folder.
+  explicit SelectionWindows(MainWindow& main, QString user_core_file = {});
   // The windows still open go with the main window they serve.
   ~SelectionWindows() override;
 
@@ -28,6 +30,8 @@ class SelectionWindows : public QObject {
   // front and returns it.
   CoreWindow* OpenCores();
   WireWindow* OpenWires();
+  // Where the core window opened next keeps the user's cores.
+  void SetUserCoreFile(const QString& path) { user_core_file_ = path; }
   // The open window, or nullptr.
   CoreWindow* cores() const;
   WireWindow* wires() const;
@@ -42,12 +46,6 @@ class SelectionWindows : public QObject {
   QPointer<WireWindow> wires_;
 };
 
-// Adds the menu to the main window and returns the object that keeps its
-// windows (owned by the main window). `user_core_file` is where the user's
-// own cores are kept; empty means the user's data folder.
-SelectionWindows* AddSelectionMenu(MainWindow& main,
-                                   const QString& user_core_file = QString());
-
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_MENU_H_
+#endif  // SPULIX_UI_SELECTION_WINDOWS_H_
