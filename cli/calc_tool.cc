@@ -14,6 +14,8 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
+#include "document/design_error_text.h"
+#include "document/design_file.h"
 
 namespace spulix {
 namespace {
@@ -21,41 +23,12 @@ namespace {
 constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
                                Caption::kTongueFigure, Caption::kHeightFigure};
 
-// Inputs first, then the results in the order the calculation writes them.
-constexpr Field kReadingOrder[] = {Field::kP2,
-                                   Field::kU1,
-                                   Field::kU2,
-                                   Field::kWindowHeight,
-                                   Field::kWindowWidth,
-                                   Field::kTongueWidth,
-                                   Field::kR1,
-                                   Field::kF1,
-                                   Field::kR2,
-                                   Field::kF2,
-                                   Field::kP1,
-                                   Field::kP,
-                                   Field::kS,
-                                   Field::kStackThickness,
-                                   Field::kN0,
-                                   Field::kN1,
-                                   Field::kN2,
-                                   Field::kI1,
-                                   Field::kI2,
-                                   Field::kD1,
-                                   Field::kD2,
-                                   Field::kEffectiveHeight,
-                                   Field::kTurnsPerLayer1,
-                                   Field::kM1,
-                                   Field::kTurnsPerLayer2,
-                                   Field::kM2,
-                                   Field::kH1,
-                                   Field::kH2,
-                                   Field::kCoilThickness};
-
 struct Options {
   bool json = false;
   bool help = false;
   std::optional<std::string> script;
+  std::optional<std::string> design;  // start from this design file
+  std::optional<std::string> save;    // write the resulting design here
   std::vector<std::pair<Field, std::string>> assignments;
 };
 
@@ -74,33 +47,12 @@ std::string PadRight(const std::string& text, int width) {
              : text;
 }
 
-std::string CaptionFor(const FieldInfo& info) {
-  std::string caption = info.caption;
-  for (std::string_view colon : {"：", ":"}) {
-    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
-  }
-  switch (info.field) {
-    case Field::kD1:
-    case Field::kD2:
-      return "导线线径（" + caption + "）";
-    case Field::kR1:
-    case Field::kF1:
-      return "初级" + caption;
-    case Field::kR2:
-    case Field::kF2:
-      return "次级" + caption;
-    default:
-      break;
-  }
-  return caption;
-}
-
 std::string Table(const MemoryStore& store) {
   std::vector<std::vector<std::string>> rows;
   rows.push_back({"控件", "符号", "名称", "文本", "单位"});
-  for (Field field : kReadingOrder) {
+  for (Field field : ReadingOrder()) {
     const FieldInfo& info = InfoOf(field);
-    rows.push_back({info.control, info.symbol, CaptionFor(info),
+    rows.push_back({info.control, info.symbol, FullCaption(info),
                     store.Text(field), info.unit});
   }
   std::vector<int> widths(rows[0].size(), 0);
@@ -209,6 +161,12 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       if (options.script) return UsageError("--script given twice");
       if (i + 1 >= args.size()) return UsageError("--script needs a FILE");
       options.script = args[++i];
+    } else if (arg == "--design" || arg == "--save") {
+      std::optional<std::string>& file =
+          arg == "--design" ? options.design : options.save;
+      if (file) return UsageError(arg + " given twice");
+      if (i + 1 >= args.size()) return UsageError(arg + " needs a FILE");
+      file = args[++i];
     } else if (arg.starts_with("-")) {
       return UsageError("unknown option '" + arg + "'");
     } else {
@@ -247,12 +205,19 @@ std::optional<std::string> ReadScript(const std::string& path,
   return content.str();
 }
 
+// A design file that cannot be read or written: one line, exit status 2.
+ToolOutput FileError(const DesignError& error, const std::string& path,
+                     FileAction action) {
+  return {2, "", "spulix-calc: " + EnglishErrorText(error, path, action) + "\n"};
+}
+
 }  // namespace
 
 std::string CalcToolUsage() {
   return R"(Usage:
   spulix-calc [--json] [NAME=TEXT ...]
   spulix-calc [--json] --script FILE      (FILE may be - for standard input)
+  Both also take --design FILE and --save FILE.
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
@@ -273,9 +238,15 @@ In scripts NAME also accepts d1 and d2.
 
 Options:
   --json            print one JSON object: messages, fields, labels
+  --design FILE     start from a design saved by Spulix (.spulix) instead of
+                    empty fields; its texts are taken as saved, and nothing
+                    is calculated unless NAME=TEXT or a script follows
+  --save FILE       write the resulting design to FILE (.spulix), replacing
+                    it atomically
   --help            show this text
 
-Exit status: 0 when the run completed, 2 on a usage error.
+Exit status: 0 when the run completed, 2 on a usage error or a design file
+that cannot be read or written.
 )";
 }
 
@@ -286,6 +257,13 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   if (options.help) return {0, CalcToolUsage(), ""};
 
   MemoryStore store;
+  if (options.design) {
+    DesignParse parse = ReadDesignFile(*options.design);
+    if (auto* error = std::get_if<DesignError>(&parse)) {
+      return FileError(*error, *options.design, FileAction::kOpen);
+    }
+    RestoreDesign(store, std::get<DesignDocument>(parse));
+  }
   if (options.script) {
     const std::optional<std::string> content =
         ReadScript(*options.script, input);
@@ -306,7 +284,16 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
         store.SetText(field, text);
       }
     }
-    if (!p2 || !store.SetText(Field::kP2, *p2)) CalculateDesign(store);
+    // A design opened as it was saved stays as it was saved.
+    const bool untouched = options.design && options.assignments.empty();
+    if (!untouched && (!p2 || !store.SetText(Field::kP2, *p2))) {
+      CalculateDesign(store);
+    }
+  }
+  if (options.save) {
+    if (auto error = WriteDesignFile(*options.save, CaptureDesign(store))) {
+      return FileError(*error, *options.save, FileAction::kSave);
+    }
   }
   return {0, Render(store, options.json), ""};
 }

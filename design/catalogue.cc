@@ -81,12 +81,46 @@ constexpr std::array<FieldInfo, kFieldCount> kCatalogue = {{
      "外层绝缘:", "Label61", "毫米", "r2", R::kInsulationInput, F::kInput},
 }};
 
+constexpr std::array<Field, kFieldCount> kReadingOrder = {
+    Field::kP2, Field::kU1, Field::kU2, Field::kWindowHeight,
+    Field::kWindowWidth, Field::kTongueWidth, Field::kR1, Field::kF1,
+    Field::kR2, Field::kF2,
+    // results
+    Field::kP1, Field::kP, Field::kS, Field::kStackThickness, Field::kN0,
+    Field::kN1, Field::kN2, Field::kI1, Field::kI2, Field::kD1, Field::kD2,
+    Field::kEffectiveHeight, Field::kTurnsPerLayer1, Field::kM1,
+    Field::kTurnsPerLayer2, Field::kM2, Field::kH1, Field::kH2,
+    Field::kCoilThickness};
+
 }  // namespace
+
+const std::array<Field, kFieldCount>& ReadingOrder() { return kReadingOrder; }
 
 const std::array<FieldInfo, kFieldCount>& Catalogue() { return kCatalogue; }
 
 const FieldInfo& InfoOf(Field field) {
   return kCatalogue[static_cast<std::size_t>(ControlNumber(field) - 1)];
+}
+
+std::string FullCaption(const FieldInfo& info) {
+  std::string caption = info.caption;
+  for (std::string_view colon : {"：", ":"}) {
+    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
+  }
+  switch (info.field) {
+    case Field::kD1:
+    case Field::kD2:
+      return "导线线径（" + caption + "）";
+    case Field::kR1:
+    case Field::kF1:
+      return "初级" + caption;
+    case Field::kR2:
+    case Field::kF2:
+      return "次级" + caption;
+    default:
+      break;
+  }
+  return caption;
 }
 
 std::optional<Field> FieldByControlName(std::string_view name) {

@@ -10,7 +10,9 @@ double Thousandfold(const FieldStore& store, Field field) {
   return Mul(1000, ReadField(store, field));
 }
 
-const char* Verdict(const FieldStore& store) {
+}  // namespace
+
+const char* CoreFitVerdict(const FieldStore& store) {
   if (IsEmptyField(store, Field::kWindowWidth) ||
       IsEmptyField(store, Field::kCoilThickness)) {
     return kFitIncomplete;
@@ -33,8 +35,8 @@ const char* Verdict(const FieldStore& store) {
   }
 }
 
-}  // namespace
-
-void Command5_Click(FieldStore& store) { store.ShowMessage(Verdict(store)); }
+void Command5_Click(FieldStore& store) {
+  store.ShowMessage(CoreFitVerdict(store));
+}
 
 }  // namespace spulix
