@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/design_file_commands.h"
 #include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
@@ -17,6 +18,11 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
+  auto* design_files = new spulix::DesignFileCommands(&window, window.store());
+  // `spulix FILE` (a double-click in a file manager) opens a saved design.
+  if (const QStringList args = QCoreApplication::arguments(); args.size() == 2) {
+    design_files->OpenAtStart(args[1]);
+  }
   // Start-up benchmarks quit after the first frame.
   spulix::ExitAfterFirstFrameIfAsked(&window);
   window.show();

@@ -124,6 +124,24 @@ else
   fi
 fi
 
+# Design files -------------------------------------------------------------
+mime=$usr/share/mime/packages/$app_id.xml
+if [ ! -f "$mime" ]; then
+  problem "MIME type file usr/share/mime/packages/$app_id.xml is missing"
+else
+  grep -q '<glob pattern="\*\.spulix"/>' "$mime" ||
+    problem "MIME type file has no *.spulix pattern"
+  declared=$(sed -n 's:.*<mime-type type="\([^"]*\)".*:\1:p' "$mime")
+  opens=$(desktop_value MimeType)
+  [ -n "$opens" ] || problem "menu entry declares no MimeType"
+  for type in ${opens//;/ }; do
+    grep -qx "$type" <<<"$declared" ||
+      problem "menu entry opens $type, which no installed MIME file declares"
+  done
+  [[ $(desktop_value Exec) == *%[fFuU]* ]] ||
+    problem "menu entry's Exec does not take a file"
+fi
+
 if [ "$problems" -gt 0 ]; then
   echo "$problems problem(s) in the installed tree $root" >&2
   exit 1

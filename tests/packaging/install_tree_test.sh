@@ -24,6 +24,7 @@ fi
 
 apps=usr/share/applications/io.github.spulix.Spulix.desktop
 meta=usr/share/metainfo/io.github.spulix.Spulix.metainfo.xml
+mime=usr/share/mime/packages/io.github.spulix.Spulix.xml
 icons=usr/share/icons/hicolor
 
 # Each case: name | change made to a copy of the tree | text the check reports.
@@ -45,6 +46,10 @@ cases=(
   "metainfo launches another entry|sed -i 's:Spulix.desktop</launchable>:Calc.desktop</launchable>:' $meta|metainfo launches"
   "metainfo without spulix-calc|sed -i '/<binary>spulix-calc/d' $meta|does not provide spulix-calc"
   "metainfo without screenshot|sed -i '/<image>/d' $meta|no screenshot"
+  "no MIME type file|rm $mime|MIME type file usr/share/mime/packages"
+  "MIME type without pattern|sed -i '/<glob/d' $mime|no *.spulix pattern"
+  "entry opens another type|sed -i 's:^MimeType=.*:MimeType=text/plain;:' $apps|opens text/plain"
+  "entry without file argument|sed -i 's/^Exec=.*/Exec=spulix/' $apps|Exec does not take a file"
   "metainfo of another release|sed -i 's/<release version=\"[^\"]*\"/<release version=\"0.9\"/' $meta|no release $version"
 )
 
