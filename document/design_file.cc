@@ -120,7 +120,13 @@ std::optional<DesignError> WriteDesignFile(const std::string& path,
                                            const DesignDocument& document) {
   const std::string text = SerializeDesign(document);
   if (auto error = CheckDesignSize(text)) return error;
-  const std::filesystem::path target(path);
+  // A link stays a link: the file it points to is the one replaced.
+  std::filesystem::path target(path);
+  std::error_code ignored;
+  if (std::filesystem::is_symlink(target, ignored)) {
+    const auto resolved = std::filesystem::canonical(target, ignored);
+    if (!ignored) target = resolved;
+  }
 
   std::string temporary;
   int fd = -1;
@@ -140,7 +146,7 @@ std::optional<DesignError> WriteDesignFile(const std::string& path,
   };
   // An existing file keeps its permissions.
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
     ::fchmod(file.get(), old.st_mode & 07777);
   }
   if (!WriteAll(file.get(), text)) return fail(errno);
@@ -150,7 +156,7 @@ std::optional<DesignError> WriteDesignFile(const std::string& path,
     ::unlink(temporary.c_str());
     return SystemError(DesignError::Kind::kWriteFailed, error_number);
   }
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
     const int error_number = errno;
     ::unlink(temporary.c_str());
     return SystemError(DesignError::Kind::kWriteFailed, error_number);

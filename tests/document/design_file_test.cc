@@ -72,6 +72,16 @@ TEST_F(DesignFile, WrittenFileReadsBackAndLeavesNothingElse) {
   EXPECT_EQ(Entries(), std::vector<std::string>{"a.spulix"});
 }
 
+TEST_F(DesignFile, SavingThroughALinkReplacesTheFileItPointsTo) {
+  const std::string real = Path("real.spulix");
+  const std::string link = Path("link.spulix");
+  ASSERT_FALSE(WriteDesignFile(real, Design("1")));
+  fs::create_symlink(real, link);
+  ASSERT_FALSE(WriteDesignFile(link, Design("2")));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(std::get<DesignDocument>(ReadDesignFile(real)), Design("2"));
+}
+
 TEST_F(DesignFile, ExistingFileKeepsItsPermissions) {
   const std::string path = Path("shared.spulix");
   ASSERT_FALSE(WriteDesignFile(path, Design("1")));
