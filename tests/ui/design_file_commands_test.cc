@@ -102,6 +102,11 @@ class DesignFileCommandsTest : public QObject {
     for (QAction* action : menu->actions()) captions << action->text();
     QCOMPARE(captions, QStringList({"打开设计…", "保存设计", "另存为…",
                                     "导出报告 (PDF)…", "打印", "退出"}));
+    if (const QString dir = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
+        !dir.isEmpty()) {
+      menu->adjustSize();
+      menu->grab().save(dir + QStringLiteral("/file-menu.png"));
+    }
     QCOMPARE(form.files().open_action()->shortcut(),
              QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(form.files().save_action()->shortcut(),
