@@ -140,6 +140,16 @@ else
   done
   [[ $(desktop_value Exec) == *%[fFuU]* ]] ||
     problem "menu entry's Exec does not take a file"
+  # The MIME database must accept the file and match *.spulix to the type.
+  if command -v update-mime-database >/dev/null; then
+    mimedb=$(mktemp -d)
+    mkdir -p "$mimedb/packages" && cp "$mime" "$mimedb/packages/"
+    if ! out=$(update-mime-database "$mimedb" 2>&1) ||
+      ! grep -q ':\*\.spulix$' "$mimedb/globs2" 2>/dev/null; then
+      problem "MIME type file is not accepted by update-mime-database: $out"
+    fi
+    rm -rf "$mimedb"
+  fi
 fi
 
 if [ "$problems" -gt 0 ]; then

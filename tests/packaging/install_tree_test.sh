@@ -47,6 +47,7 @@ cases=(
   "metainfo without spulix-calc|sed -i '/<binary>spulix-calc/d' $meta|does not provide spulix-calc"
   "metainfo without screenshot|sed -i '/<image>/d' $meta|no screenshot"
   "no MIME type file|rm $mime|MIME type file usr/share/mime/packages"
+  "broken MIME type file|sed -i 's:</mime-info>::' $mime|not accepted by update-mime-database"
   "MIME type without pattern|sed -i '/<glob/d' $mime|no *.spulix pattern"
   "entry opens another type|sed -i 's:^MimeType=.*:MimeType=text/plain;:' $apps|opens text/plain"
   "entry without file argument|sed -i 's/^Exec=.*/Exec=spulix/' $apps|Exec does not take a file"
