@@ -208,7 +208,8 @@ std::optional<std::string> ReadScript(const std::string& path,
 // A design file that cannot be read or written: one line, exit status 2.
 ToolOutput FileError(const DesignError& error, const std::string& path,
                      FileAction action) {
-  return {2, "", "spulix-calc: " + EnglishErrorText(error, path, action) + "\n"};
+  return {2, "",
+          "spulix-calc: " + EnglishErrorText(error, path, action) + "\n"};
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "document/design_document.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 
 namespace spulix {
 namespace {
@@ -61,7 +62,8 @@ std::optional<DesignError> ReadStrings(const Json& root, const char* section,
                                        std::array<std::string, N>& out,
                                        NameOf name_of) {
   const auto found = root.find(section);
-  if (found == root.end()) return Error(DesignError::Kind::kMissingKey, section);
+  if (found == root.end())
+    return Error(DesignError::Kind::kMissingKey, section);
   if (!found->is_object()) return Error(DesignError::Kind::kWrongType, section);
   for (std::size_t i = 0; i < N; ++i) {
     const std::string name = name_of(i);
@@ -136,15 +138,14 @@ DesignParse ParseDesign(std::string_view text) {
   }
 
   DesignDocument document;
-  if (auto error = ReadStrings(root, "fields", document.texts, [](std::size_t i) {
-        return ControlName(static_cast<int>(i) + 1);
-      })) {
+  if (auto error = ReadStrings(
+          root, "fields", document.texts,
+          [](std::size_t i) { return ControlName(static_cast<int>(i) + 1); })) {
     return *error;
   }
-  if (auto error = ReadStrings(root, "labels", document.figures,
-                               [](std::size_t i) {
-                                 return FigureName(kDesignFigures[i]);
-                               })) {
+  if (auto error = ReadStrings(
+          root, "labels", document.figures,
+          [](std::size_t i) { return FigureName(kDesignFigures[i]); })) {
     return *error;
   }
   return document;

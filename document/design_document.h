@@ -44,20 +44,20 @@ struct DesignDocument {
 // or the system's own words, `position` is a byte offset where one applies.
 struct DesignError {
   enum class Kind {
-    kCannotOpen,    // detail: the system's reason
-    kNotAFile,      // a folder, a device, a pipe
-    kTooLarge,      // position: the file's size
-    kReadFailed,    // detail: the system's reason
-    kInvalidUtf8,   // position: first bad byte
-    kEmpty,         // zero bytes, or blanks only
-    kNotJson,       // position: where the JSON text breaks
-    kTruncated,     // the JSON text ends early
-    kNotADesign,    // not an object, or no "format": "spulix-design"
-    kNewerVersion,  // detail: the file's version
-    kBadVersion,    // version missing, not a whole number, or below 1
-    kMissingKey,    // detail: "fields", "labels", "Text5", "Label66"...
-    kWrongType,     // detail: the key whose value is not what it must be
-    kWriteFailed,   // detail: the system's reason
+    kCannotOpen,      // detail: the system's reason
+    kNotAFile,        // a folder, a device, a pipe
+    kTooLarge,        // position: the file's size
+    kReadFailed,      // detail: the system's reason
+    kInvalidUtf8,     // position: first bad byte
+    kEmpty,           // zero bytes, or blanks only
+    kNotJson,         // position: where the JSON text breaks
+    kTruncated,       // the JSON text ends early
+    kNotADesign,      // not an object, or no "format": "spulix-design"
+    kNewerVersion,    // detail: the file's version
+    kBadVersion,      // version missing, not a whole number, or below 1
+    kMissingKey,      // detail: "fields", "labels", "Text5", "Label66"...
+    kWrongType,       // detail: the key whose value is not what it must be
+    kWriteFailed,     // detail: the system's reason
     kDesignTooLarge,  // the design would make a file too large to open again
   };
   Kind kind;

@@ -12,9 +12,9 @@ std::string Megabytes(std::uint64_t bytes) {
 }
 
 std::string ChineseProblem(const DesignError& e) {
-  const std::string where =
-      e.line > 0 ? "（第 " + Number(e.line) + " 行第 " + Number(e.column) + " 列）"
-                 : "";
+  const std::string where = e.line > 0 ? "（第 " + Number(e.line) + " 行第 " +
+                                             Number(e.column) + " 列）"
+                                       : "";
   switch (e.kind) {
     case Kind::kCannotOpen:
       return "无法打开（" + e.detail + "）";

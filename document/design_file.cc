@@ -55,10 +55,9 @@ bool WriteAll(int fd, const std::string& text) {
 std::string TemporaryName(const std::filesystem::path& target, int attempt) {
   static std::atomic<unsigned> counter{0};
   std::filesystem::path name = target;
-  name.replace_filename("." + target.filename().string() + ".tmp-" +
-                        std::to_string(::getpid()) + "-" +
-                        std::to_string(counter++) + "-" +
-                        std::to_string(attempt));
+  name.replace_filename(
+      "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
+      "-" + std::to_string(counter++) + "-" + std::to_string(attempt));
   return name.string();
 }
 
@@ -84,7 +83,8 @@ DesignParse ReadDesignFile(const std::string& path) {
   if (::fstat(file.get(), &info) != 0) {
     return SystemError(DesignError::Kind::kReadFailed, errno);
   }
-  if (!S_ISREG(info.st_mode)) return DesignError{DesignError::Kind::kNotAFile, {}};
+  if (!S_ISREG(info.st_mode))
+    return DesignError{DesignError::Kind::kNotAFile, {}};
   const auto size = static_cast<std::uint64_t>(info.st_size);
   if (size > kMaxDesignFileBytes) {
     return DesignError{DesignError::Kind::kTooLarge, {}, size};
@@ -93,7 +93,8 @@ DesignParse ReadDesignFile(const std::string& path) {
   std::string text(static_cast<std::size_t>(size) + 1, '\0');
   std::size_t done = 0;
   while (done < text.size()) {
-    const ssize_t n = ::read(file.get(), text.data() + done, text.size() - done);
+    const ssize_t n =
+        ::read(file.get(), text.data() + done, text.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return SystemError(DesignError::Kind::kReadFailed, errno);

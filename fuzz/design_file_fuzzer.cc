@@ -12,11 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const spulix::DesignParse parse = spulix::ParseDesign(text);
   if (const auto* error = std::get_if<spulix::DesignError>(&parse)) {
-    const std::string line = spulix::EnglishErrorText(
-        *error, "f.spulix", spulix::FileAction::kOpen);
+    const std::string line =
+        spulix::EnglishErrorText(*error, "f.spulix", spulix::FileAction::kOpen);
     if (line.find('\n') != std::string::npos) std::abort();
-    if (spulix::ChineseErrorText(*error, "f.spulix",
-                                 spulix::FileAction::kOpen)
+    if (spulix::ChineseErrorText(*error, "f.spulix", spulix::FileAction::kOpen)
             .empty()) {
       std::abort();
     }

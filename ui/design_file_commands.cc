@@ -37,8 +37,8 @@ QString WithSuffix(QString path, const QString& suffix) {
 std::optional<DesignError> SaveBytes(const QString& path,
                                      const QByteArray& bytes) {
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) &&
-      file.write(bytes) == bytes.size() && file.commit()) {
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+      file.commit()) {
     return std::nullopt;
   }
   const std::string reason = file.errorString().toStdString();
@@ -60,8 +60,7 @@ QString DroppedDesign(const QMimeData* data) {
   return {};
 }
 
-DesignFileCommands::DesignFileCommands(QMainWindow* window,
-                                       QtFieldStore& store)
+DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
     : QObject(window), window_(window), store_(store) {
   setObjectName(QStringLiteral("DesignFileCommands"));
   auto make = [this](const char* name, const QString& caption,
@@ -79,9 +78,9 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window,
                });
   save_ = make("SaveDesign", QStringLiteral("保存设计"),
                QKeySequence(QStringLiteral("Ctrl+S")), [this] { Save(); });
-  save_as_ = make("SaveDesignAs", QStringLiteral("另存为…"),
-                  QKeySequence(QStringLiteral("Ctrl+Shift+S")),
-                  [this] { SaveAs(); });
+  save_as_ =
+      make("SaveDesignAs", QStringLiteral("另存为…"),
+           QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SaveAs(); });
   export_ = make("ExportReport", QStringLiteral("导出报告 (PDF)…"),
                  QKeySequence(), [this] { ExportReport(); });
 
@@ -174,15 +173,13 @@ bool DesignFileCommands::ExportReport() {
 
 bool DesignFileCommands::ExportReportTo(const QString& path) {
   ReportContent content;
-  content.file_name = current_file_.isEmpty()
-                          ? QString()
-                          : QFileInfo(current_file_).fileName();
+  content.file_name =
+      current_file_.isEmpty() ? QString() : QFileInfo(current_file_).fileName();
   content.when = QDateTime::currentDateTime();
   if (parts_) content.parts = parts_();
   QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && WriteDesignReport(store_, content,
-                                                           &file) &&
-      file.commit()) {
+  if (file.open(QIODevice::WriteOnly) &&
+      WriteDesignReport(store_, content, &file) && file.commit()) {
     return true;
   }
   const std::string reason = file.errorString().toStdString();

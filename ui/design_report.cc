@@ -62,11 +62,10 @@ class ReportPainter {
             const QColor& colour = Qt::black) {
     p_.setFont(font);
     p_.setPen(colour);
-    const QRectF box = Mm(box_mm.x(), box_mm.y(), box_mm.width(),
-                          box_mm.height());
-    const QString shown =
-        QFontMetricsF(font, p_.device())
-            .elidedText(text, Qt::ElideRight, box.width());
+    const QRectF box =
+        Mm(box_mm.x(), box_mm.y(), box_mm.width(), box_mm.height());
+    const QString shown = QFontMetricsF(font, p_.device())
+                              .elidedText(text, Qt::ElideRight, box.width());
     p_.drawText(box, int(align), shown);
   }
 
@@ -108,8 +107,8 @@ double Heading(ReportPainter& r, double x, double y, double w,
 }
 
 // Symbol, caption, value and unit of each field; returns the y below it.
-double FieldTable(ReportPainter& r, const FieldStore& store, double x,
-                  double y, std::span<const Field> fields) {
+double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
+                  std::span<const Field> fields) {
   constexpr double kColumns[] = {13, 47, 24, 20};  // sums to kLeftColumnMm
   const QString headers[] = {QStringLiteral("符号"), QStringLiteral("名称"),
                              QStringLiteral("数值"), QStringLiteral("单位")};
@@ -118,15 +117,17 @@ double FieldTable(ReportPainter& r, const FieldStore& store, double x,
   const QFont value_font = ReportFont(Face::kHei, 10, true);
   constexpr double kPad = 1.5;
 
-  auto row = [&](double top, const QString (&cells)[4], bool header) {
+  auto row = [&](double top, const QString(&cells)[4], bool header) {
     double left = x;
     for (int c = 0; c < 4; ++c) {
       const Qt::Alignment align =
           (c == 2 && !header ? Qt::AlignRight : Qt::AlignLeft) |
           Qt::AlignVCenter;
-      const QFont& font = header ? header_font : c == 2 ? value_font : body_font;
-      r.Text(QRectF(left + kPad, top, kColumns[c] - 2 * kPad, kRowMm),
-             cells[c], font, align);
+      const QFont& font = header   ? header_font
+                          : c == 2 ? value_font
+                                   : body_font;
+      r.Text(QRectF(left + kPad, top, kColumns[c] - 2 * kPad, kRowMm), cells[c],
+             font, align);
       left += kColumns[c];
     }
   };
@@ -206,9 +207,8 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
   const QFont font = ReportFont(Face::kHei, 9);
   for (const Figure& figure : kFigures) {
     const QPointF at = FigureAt(figure.label) * mm_per_pixel;
-    const QString text =
-        InfoOf(figure.field).symbol + QStringLiteral(" = ") +
-        Q(store.CaptionText(figure.caption));
+    const QString text = InfoOf(figure.field).symbol + QStringLiteral(" = ") +
+                         Q(store.CaptionText(figure.caption));
     const double width =
         QFontMetricsF(font, r.painter().device()).horizontalAdvance(text) /
             r.Scale() +
@@ -237,15 +237,15 @@ double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
   const QFont font = ReportFont(Face::kHei, 9);
   // One fact per line, so that nothing breaks inside a value.
   auto line = [&](const QString& text, bool bold = false) {
-    r.Text(QRectF(x, y, w, 5), text, bold ? ReportFont(Face::kHei, 9.5, true)
-                                          : font);
+    r.Text(QRectF(x, y, w, 5), text,
+           bold ? ReportFont(Face::kHei, 9.5, true) : font);
     y += 5;
   };
   if (parts.core) {
     const StandardParts::Core& core = *parts.core;
     line(QStringLiteral("铁心 %1").arg(Q(core.name)), true);
-    line(QStringLiteral("a %1，c %2").arg(Millimetres(core.a),
-                                          Millimetres(core.c)));
+    line(QStringLiteral("a %1，c %2")
+             .arg(Millimetres(core.a), Millimetres(core.c)));
     line(QStringLiteral("h %1").arg(Millimetres(core.h)));
     y += 1.5;
   }
@@ -272,9 +272,9 @@ void Paint(QPainter& painter, const FieldStore& store,
   r.Text(QRectF(x, y, full, 10), QStringLiteral("Spulix 电源变压器设计报告"),
          ReportFont(Face::kHei, 18, true));
   y += 12;
-  const QString date = QLocale(QLocale::Chinese, QLocale::China)
-                           .toString(content.when, QStringLiteral(
-                                                      "yyyy年M月d日 HH:mm"));
+  const QString date =
+      QLocale(QLocale::Chinese, QLocale::China)
+          .toString(content.when, QStringLiteral("yyyy年M月d日 HH:mm"));
   const QString file = content.file_name.isEmpty()
                            ? QStringLiteral("（未保存）")
                            : content.file_name;

@@ -19,7 +19,7 @@ class FieldStore;
 // Standard parts matched to the design; every value may be unknown.
 struct StandardParts {
   struct Core {
-    std::string name;  // catalogue name, e.g. "EI-66"
+    std::string name;               // catalogue name, e.g. "EI-66"
     std::optional<double> a, c, h;  // millimetres
   };
   struct Wire {

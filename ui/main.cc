@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
   spulix::ConnectCommands(&window, window.store());
   auto* design_files = new spulix::DesignFileCommands(&window, window.store());
   // `spulix FILE` (a double-click in a file manager) opens a saved design.
-  if (const QStringList args = QCoreApplication::arguments(); args.size() == 2) {
+  if (const QStringList args = QCoreApplication::arguments();
+      args.size() == 2) {
     design_files->OpenAtStart(args[1]);
   }
   // Start-up benchmarks quit after the first frame.

@@ -23,10 +23,9 @@ QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     QLineEdit* edit = Edit(field);
     // textChanged comes for typing and for setText alike, and not at all
     // when the text stays the same.
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, field] {
-              if (!restoring_) OnFieldChanged(*this, field);
-            });
+    connect(edit, &QLineEdit::textChanged, this, [this, field] {
+      if (!restoring_) OnFieldChanged(*this, field);
+    });
   }
   Edit(Field::kD1)->installEventFilter(this);
   Edit(Field::kD2)->installEventFilter(this);

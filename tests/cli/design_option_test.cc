@@ -60,16 +60,16 @@ TEST_F(DesignOption, SavedDesignOpensWithTheSameTextsAndNoCalculation) {
   EXPECT_TRUE(opened["messages"].empty());
 
   // Refresh on the opened design now sees the insulation.
-  const Json refreshed = RunJson({"--design", file, "--script", "-"},
-                                 "click Command2\n");
+  const Json refreshed =
+      RunJson({"--design", file, "--script", "-"}, "click Command2\n");
   EXPECT_EQ(refreshed["fields"]["Text19"], "15.8");
 }
 
 TEST_F(DesignOption, AssignmentsApplyOnTopOfTheDesignAndCanBeSaved) {
   const std::string first = Path("first.spulix");
   const std::string second = Path("second.spulix");
-  RunJson({"--save", first, "P2=250", "U1=220", "U2=36", "h=61.5", "c=22",
-           "a=35"});
+  RunJson(
+      {"--save", first, "P2=250", "U1=220", "U2=36", "h=61.5", "c=22", "a=35"});
   const Json changed = RunJson({"--design", first, "--save", second, "U2=12"});
   EXPECT_EQ(changed["fields"]["Text11"], "12");
   EXPECT_EQ(changed["fields"]["Text1"], "250");

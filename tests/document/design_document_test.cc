@@ -62,9 +62,9 @@ TEST(DesignDocument, AnyTextSurvivesExactly) {
 
 TEST(DesignDocument, FileTextIsReadableJsonInControlOrder) {
   const std::string text = SerializeDesign(SampleDesign());
-  EXPECT_EQ(text.rfind("{\n  \"format\": \"spulix-design\",\n  \"version\": 1,",
-                       0),
-            0u)
+  EXPECT_EQ(
+      text.rfind("{\n  \"format\": \"spulix-design\",\n  \"version\": 1,", 0),
+      0u)
       << text;
   EXPECT_LT(text.find("\"Text1\""), text.find("\"Text2\""));
   EXPECT_LT(text.find("\"Text9\""), text.find("\"Text10\""));
@@ -140,12 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "不是 Spulix 设计文件"},
         BadText{"OtherFormat", Replace(kGood, "spulix-design", "other"),
                 K::kNotADesign, "", "not a Spulix design", "不是"},
-        BadText{"NewerVersion", Replace(kGood, "\"version\": 1", "\"version\": 2"),
+        BadText{"NewerVersion",
+                Replace(kGood, "\"version\": 1", "\"version\": 2"),
                 K::kNewerVersion, "2", "version 2 is newer", "较新版本"},
         BadText{"VersionAsText",
                 Replace(kGood, "\"version\": 1", "\"version\": \"1\""),
                 K::kBadVersion, "", "invalid format version", "版本无效"},
-        BadText{"VersionZero", Replace(kGood, "\"version\": 1", "\"version\": 0"),
+        BadText{"VersionZero",
+                Replace(kGood, "\"version\": 1", "\"version\": 0"),
                 K::kBadVersion, "0", "invalid format version", "版本无效"},
         BadText{"VersionMissing", Replace(kGood, "\"version\": 1,", ""),
                 K::kBadVersion, "", "invalid format version", "版本无效"},
@@ -161,10 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "类型不对"},
         BadText{"LabelsMissing", Replace(kGood, "\"labels\"", "\"lables\""),
                 K::kMissingKey, "labels", "\"labels\" is missing", "缺少"},
-        BadText{"LabelNotText", Replace(kGood, "\"Label67\": \"35\"",
-                                        "\"Label67\": null"),
+        BadText{"LabelNotText",
+                Replace(kGood, "\"Label67\": \"35\"", "\"Label67\": null"),
                 K::kWrongType, "Label67", "wrong type", "类型不对"}),
-    [](const testing::TestParamInfo<BadText>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<BadText>& info) {
+      return info.param.name;
+    });
 
 }  // namespace
 }  // namespace spulix

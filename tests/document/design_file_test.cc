@@ -109,15 +109,13 @@ TEST_F(DesignFile, UnreadableThingsAreRefusedWithoutReadingThem) {
   fs::resize_file(huge, 100u << 20);
   const DesignParse parse = ReadDesignFile(huge);
   ASSERT_EQ(KindOf(parse), DesignError::Kind::kTooLarge);
-  const std::string text =
-      ChineseErrorText(std::get<DesignError>(parse), "huge.spulix",
-                       FileAction::kOpen);
+  const std::string text = ChineseErrorText(std::get<DesignError>(parse),
+                                            "huge.spulix", FileAction::kOpen);
   EXPECT_NE(text.find("文件太大（约 100 MB）"), std::string::npos) << text;
 }
 
 TEST_F(DesignFile, SaveIntoAMissingFolderFailsCleanly) {
-  const auto error =
-      WriteDesignFile(Path("gone/a.spulix"), Design("250"));
+  const auto error = WriteDesignFile(Path("gone/a.spulix"), Design("250"));
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, DesignError::Kind::kWriteFailed);
   EXPECT_NE(EnglishErrorText(*error, "gone/a.spulix", FileAction::kSave)

@@ -1,6 +1,10 @@
 // Design files in the window: the 文件 menu commands, round trips between
 // the window, the file and spulix-calc, bad files and failed saves, drops,
 // the file named at start and the PDF report.
+#include "ui/design_file_commands.h"
+
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,14 +18,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 #include "cli/calc_tool.h"
 #include "design/field_reactions.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
-#include "ui/design_file_commands.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
 
@@ -141,8 +143,9 @@ class DesignFileCommandsTest : public QObject {
     form.files().open_action()->trigger();  // the chooser answers `path`
     QCOMPARE(form.Shown(), saved);
     QCOMPARE(form.Text(Field::kCoilThickness), QStringLiteral("14.8"));
-    QCOMPARE(form.window().findChild<QLabel*>(QStringLiteral("Label68"))->text(),
-             QStringLiteral("61.5"));
+    QCOMPARE(
+        form.window().findChild<QLabel*>(QStringLiteral("Label68"))->text(),
+        QStringLiteral("61.5"));
     QVERIFY(form.messages().empty());  // no calculation ran
     QCOMPARE(form.window().windowTitle(), QStringLiteral(" Spulix"));
   }
@@ -162,9 +165,9 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY(shown.out.find("\"Text16\":\"1,2 逗号\"") != std::string::npos);
     QCOMPARE(Slurp(from_tool), Slurp(from_window));
 
-    const ToolOutput changed = Calc(
-        {"--design", from_tool.toStdString(), "--save",
-         from_tool.toStdString(), "U2=12"});
+    const ToolOutput changed =
+        Calc({"--design", from_tool.toStdString(), "--save",
+              from_tool.toStdString(), "U2=12"});
     QCOMPARE(changed.exit_code, 0);
     Form1 other;
     QVERIFY(other.files().Open(from_tool));
@@ -181,28 +184,32 @@ class DesignFileCommandsTest : public QObject {
       text.replace(text.find(from), from.size(), to);
       return QByteArray::fromStdString(text);
     };
-    QTest::newRow("not JSON") << QByteArray("P2=250") << QStringLiteral("不是有效的 JSON");
+    QTest::newRow("not JSON")
+        << QByteArray("P2=250") << QStringLiteral("不是有效的 JSON");
     QTest::newRow("truncated")
         << QByteArray::fromStdString(good.substr(0, good.size() - 20))
         << QStringLiteral("不完整");
-    QTest::newRow("wrong type")
-        << replaced("\"Text3\": \"\"", "\"Text3\": 3") << QStringLiteral("“Text3”的类型不对");
-    QTest::newRow("field missing")
-        << replaced("\"Text29\"", "\"Text0\"") << QStringLiteral("缺少“Text29”");
+    QTest::newRow("wrong type") << replaced("\"Text3\": \"\"", "\"Text3\": 3")
+                                << QStringLiteral("“Text3”的类型不对");
+    QTest::newRow("field missing") << replaced("\"Text29\"", "\"Text0\"")
+                                   << QStringLiteral("缺少“Text29”");
     QTest::newRow("invalid UTF-8")
         << replaced("\"Text3\": \"\"", "\"Text3\": \"\xB1\xE4\"")
         << QStringLiteral("无效的 UTF-8");
     QTest::newRow("newer version")
-        << replaced("\"version\": 1", "\"version\": 3") << QStringLiteral("较新版本");
-    QTest::newRow("folder") << QByteArray("<folder>") << QStringLiteral("不是一个普通文件");
-    QTest::newRow("100 MB") << QByteArray("<huge>") << QStringLiteral("文件太大");
+        << replaced("\"version\": 1", "\"version\": 3")
+        << QStringLiteral("较新版本");
+    QTest::newRow("folder")
+        << QByteArray("<folder>") << QStringLiteral("不是一个普通文件");
+    QTest::newRow("100 MB")
+        << QByteArray("<huge>") << QStringLiteral("文件太大");
   }
 
   void BadFilesLeaveTheWindowUntouched() {
     QFETCH(QByteArray, content);
     QFETCH(QString, problem);
-    const QString path = dir_.filePath(QStringLiteral("bad-%1.spulix")
-                                           .arg(QTest::currentDataTag()));
+    const QString path = dir_.filePath(
+        QStringLiteral("bad-%1.spulix").arg(QTest::currentDataTag()));
     if (content == "<folder>") {
       QVERIFY(QDir().mkpath(path));
     } else if (content == "<huge>") {
@@ -249,8 +256,9 @@ class DesignFileCommandsTest : public QObject {
     setrlimit(RLIMIT_FSIZE, &old);
     QVERIFY(!saved);
     QCOMPARE(Slurp(path), before);
-    QCOMPARE(QDir(dir_.path()).entryList({"*keep*"}, QDir::Files | QDir::Hidden),
-             QStringList({"keep.spulix"}));
+    QCOMPARE(
+        QDir(dir_.path()).entryList({"*keep*"}, QDir::Files | QDir::Hidden),
+        QStringList({"keep.spulix"}));
 
     // A removed folder.
     const QString gone = dir_.filePath(QStringLiteral("gone/x.spulix"));
@@ -260,7 +268,8 @@ class DesignFileCommandsTest : public QObject {
       QVERIFY2(QString::fromStdString(text).startsWith(
                    QStringLiteral("无法保存设计文件“")),
                text.c_str());
-      QVERIFY(QString::fromStdString(text).contains(QStringLiteral("原有文件保持不变")));
+      QVERIFY(QString::fromStdString(text).contains(
+          QStringLiteral("原有文件保持不变")));
     }
     QVERIFY(QString::fromStdString(form.messages()[1]).contains(gone));
     QCOMPARE(form.files().current_file(), path);
@@ -301,7 +310,8 @@ class DesignFileCommandsTest : public QObject {
     QCOMPARE(form.files().current_file(), path);
 
     QMimeData other;
-    other.setUrls({QUrl::fromLocalFile(dir_.filePath(QStringLiteral("a.txt")))});
+    other.setUrls(
+        {QUrl::fromLocalFile(dir_.filePath(QStringLiteral("a.txt")))});
     QVERIFY(DroppedDesign(&other).isEmpty());
   }
 
@@ -341,8 +351,9 @@ class DesignFileCommandsTest : public QObject {
     }
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     if (info.isEmpty()) QSKIP("pdfinfo (poppler-utils) is not installed");
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
-             qPrintable(info));
+    QVERIFY2(
+        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+        qPrintable(info));
     QVERIFY(info.contains(QStringLiteral("A4")));
     // The CJK faces share glyphs between ideographs and Kangxi radicals, and
     // the text layer names the radical (⽇ for 日); viewers search in the
@@ -376,7 +387,8 @@ class DesignFileCommandsTest : public QObject {
 
   void ReportIntoAMissingFolderSaysSo() {
     Form1 form;
-    QVERIFY(!form.files().ExportReportTo(dir_.filePath(QStringLiteral("no/r.pdf"))));
+    QVERIFY(!form.files().ExportReportTo(
+        dir_.filePath(QStringLiteral("no/r.pdf"))));
     QCOMPARE(form.messages().size(), std::size_t{1});
     QVERIFY(QString::fromStdString(form.messages()[0])
                 .startsWith(QStringLiteral("无法导出报告“")));
