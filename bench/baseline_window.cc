@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt window with one label, quitting after its
-// first frame like the program does under the start-up benchmark. Built a
+// first frame like the benchmark's build of the program. Built a
 // second time with SPULIX_BASELINE_CJK, the label shows Chinese in a Noto CJK
 // face: the least any window with a Chinese interface pays for its fonts.
 #include <QApplication>
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
 #endif
   label->move(20, 20);
   window.resize(300, 100);
-  spulix::ExitAfterFirstFrameIfAsked(&window);
+  spulix::ExitAfterFirstFrame(&window);
   window.show();
   return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design files and the report as the window runs them: saving and opening
 // a design (targets: under 5 ms each), exporting the PDF report (under
 // 300 ms).

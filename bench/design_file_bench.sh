@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saving, opening and exporting a design in the window. Prints the details,
 # then "summary|" lines that scripts/bench gathers into its table.
 #   design_file_bench.sh BUILD_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine speed: a full calculation of the sample design on the in-memory
 // store, the build-up recalculation, and each field text operation.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, timed on a display (xvfb-run or offscreen):
 //
 //   window_bench keystroke [COUNT]  key events into P2 (Text1), each timed

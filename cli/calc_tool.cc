@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calc_tool.h"
 
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "design/transformer_design.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "spulix/version.h"
 
 namespace spulix {
 namespace {
@@ -26,6 +28,7 @@ constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
 struct Options {
   bool json = false;
   bool help = false;
+  bool version = false;
   std::optional<std::string> script;
   std::optional<std::string> design;  // start from this design file
   std::optional<std::string> save;    // write the resulting design here
@@ -157,6 +160,8 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.json = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--script") {
       if (options.script) return UsageError("--script given twice");
       if (i + 1 >= args.size()) return UsageError("--script needs a FILE");
@@ -214,11 +219,20 @@ ToolOutput FileError(const DesignError& error, const std::string& path,
 
 }  // namespace
 
+std::string CalcToolVersion() {
+  return "spulix-calc " SPULIX_VERSION "\n"
+         "Copyright (C) 2026 The Spulix developers\n"
+         "License GPLv3+: GNU GPL version 3 or later "
+         "<https://gnu.org/licenses/gpl.html>.\n"
+         "This is free software: you are free to change and redistribute it.\n"
+         "There is NO WARRANTY, to the extent permitted by law.\n";
+}
+
 std::string CalcToolUsage() {
-  return R"(Usage:
-  spulix-calc [--json] [NAME=TEXT ...]
-  spulix-calc [--json] --script FILE      (FILE may be - for standard input)
-  Both also take --design FILE and --save FILE.
+  return R"(Usage: spulix-calc [--json] [NAME=TEXT ...]
+  or:  spulix-calc [--json] --script FILE   (FILE may be - for standard input)
+  or:  spulix-calc --help | --version
+  The first two also take --design FILE and --save FILE.
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
@@ -245,9 +259,11 @@ Options:
   --save FILE       write the resulting design to FILE (.spulix), replacing
                     it atomically
   --help            show this text
+  --version         show the version and licence
 
-Exit status: 0 when the run completed, 2 on a usage error or a design file
-that cannot be read or written.
+Exit status:
+  0 when the run completed, 2 on a usage error or a design file that cannot
+  be read or written.
 )";
 }
 
@@ -256,6 +272,7 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   Options options;
   if (auto error = ParseOptions(args, options)) return *error;
   if (options.help) return {0, CalcToolUsage(), ""};
+  if (options.version) return {0, CalcToolVersion(), ""};
 
   MemoryStore store;
   if (options.design) {

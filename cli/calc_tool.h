@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spulix-calc: runs a design without a window and prints every message and
 // every field text the program would show.
 #ifndef SPULIX_CLI_CALC_TOOL_H_
@@ -20,6 +21,9 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
                        std::istream& input);
 
 std::string CalcToolUsage();
+
+// The --version text: name, version, copyright and licence.
+std::string CalcToolVersion();
 
 }  // namespace spulix
 

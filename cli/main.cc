@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spulix-calc: the Spulix transformer calculator without a window.
 #include <iostream>
 #include <string>

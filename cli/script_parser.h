@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses the tool's action scripts: one action per line.
 //   set NAME TEXT | type NAME TEXT | erase NAME N | dblclick NAME | click NAME
 #ifndef SPULIX_CLI_SCRIPT_PARSER_H_

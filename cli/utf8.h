@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small UTF-8 helpers for the tool: validation, code point splitting and
 // terminal column widths of CJK text.
 #ifndef SPULIX_CLI_UTF8_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of the 29 quantities: one table shared by the engine, the
 // tool and the window.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core fit check: does the coil thickness H fit the window width c?
 #ifndef SPULIX_DESIGN_CORE_FIT_CHECK_H_
 #define SPULIX_DESIGN_CORE_FIT_CHECK_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full design calculation. Each step reads the texts it needs, so a later
 // step works with what an earlier step wrote, already rounded for display.
 #include "design/design_calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full design calculation: from the typed inputs to every result.
 #ifndef SPULIX_DESIGN_DESIGN_CALCULATION_H_
 #define SPULIX_DESIGN_DESIGN_CALCULATION_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/field_reactions.h"
 
 #include "design/design_calculation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reactions of the input fields and the buttons that act on the design.
 // Every entry point here handles its own failures: nothing is thrown out of
 // a reaction, so a window toolkit may call them from its signal handlers.

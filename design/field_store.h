@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store of field texts that every calculation works on: the window's
 // text fields in the program, an in-memory store in the tool and the tests.
 #ifndef SPULIX_DESIGN_FIELD_STORE_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing field texts, and the checked arithmetic behind every
 // calculation.
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/memory_store.h"
 
 #include "design/field_reactions.h"

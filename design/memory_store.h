@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A FieldStore held in memory, for the command-line tool and the tests.
 #ifndef SPULIX_DESIGN_MEMORY_STORE_H_
 #define SPULIX_DESIGN_MEMORY_STORE_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design record of one transformer: 29 field texts, their catalogue, the
 // fixed design constants and the operations that read and write field texts.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding build-up, shared by the full run and the recalculation that a
 // double-click on a wire diameter starts.
 #include "design/winding_build_up.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding build-up: how both windings fill the core window.
 #ifndef SPULIX_DESIGN_WINDING_BUILD_UP_H_
 #define SPULIX_DESIGN_WINDING_BUILD_UP_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/design_document.h"
 
 #include <nlohmann/json.hpp>

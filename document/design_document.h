@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved design: the 29 field texts and the three figures on the core
 // diagram, exactly as the window shows them, and its JSON text form.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a design file error says to the user: in Chinese for the window, in
 // one English line for spulix-calc. Both name the file and the problem.
 #ifndef SPULIX_DOCUMENT_DESIGN_ERROR_TEXT_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing design files on disk.
 #ifndef SPULIX_DOCUMENT_DESIGN_FILE_H_
 #define SPULIX_DOCUMENT_DESIGN_FILE_H_

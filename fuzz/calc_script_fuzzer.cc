@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any script for spulix-calc: a usage error with nothing on standard output,
 // or a complete run with one JSON document; never a crash.
 #include <cstdint>

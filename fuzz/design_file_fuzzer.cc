@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a design file: refused with a one-line reason, or a design
 // that saves and opens again unchanged; never a crash.
 #include <cstdint>

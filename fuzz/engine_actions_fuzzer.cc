@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random action sequences on the in-memory store: the bytes pick the action,
 // the field and a text. No reaction may throw, and every text the engine
 // writes is empty or reads back strictly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text: the readers never crash, strict reading fails only with the two
 // failure kinds, and every text the writers produce reads back.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/about_window.h"
 
 #include <QFont>
@@ -10,7 +11,9 @@
 #include <array>
 
 #include "ui/center_on_screen.h"
+#include "spulix/version.h"
 #include "ui/fonts.h"
+#include "ui/ink_label.h"
 
 namespace spulix {
 namespace {
@@ -19,7 +22,6 @@ constexpr QSize kClientSize(311, 193);
 constexpr QRect kPictureBox(8, 8, 297, 73);
 constexpr int kPictureBorder = 2;
 const QColor kPictureBackground(0xC0, 0xC0, 0xFF);
-constexpr int kLineHeight = 12;  // one line of the window's font
 
 struct LabelRow {
   const char* name;
@@ -32,7 +34,7 @@ struct LabelRow {
 // scope sentence above them.
 const std::array<LabelRow, 5> kLabels = {{
     {"Label1", "Spulix 变压器计算器", QPoint(112, 8), true},
-    {"Label4", "版本 1.0.0", QPoint(112, 32), true},
+    {"Label4", "版本 " SPULIX_VERSION, QPoint(112, 32), true},
     {"Label3", "小型电源变压器设计计算", QPoint(112, 56), true},
     {"Label5", kScopeText, QPoint(16, 88), false},
     {"Label2", "版权所有 © Spulix 开发者", QPoint(80, 120), false},
@@ -84,13 +86,10 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
         row.in_picture ? static_cast<QWidget*>(picture_box) : this;
     const QPoint offset =
         row.in_picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
-    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto* label = new InkLabel(QString::fromUtf8(row.text), parent);
     label->setObjectName(QString::fromUtf8(row.name));
     label->adjustSize();
-    // The position is where the 12-pixel line starts; the font's line box
-    // is taller, so it is centred on that line.
-    const int overhang = (label->height() - kLineHeight) / 2;
-    label->move(row.position + offset - QPoint(0, overhang));
+    label->move(row.position + offset);
   }
 
   auto* ok = new QPushButton(QStringLiteral("确定"), this);
@@ -102,9 +101,6 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setTabOrder(ok, picture_box);
   ok->setFocus();
 
-  // The native window exists from here on, so that the frame is known (as
-  // far as the platform tells it before mapping) when the window centres.
-  create();
   CenterOnScreen(this);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: picture, product information, the scope of the program and
 // an OK button that only hides the window.
 #ifndef SPULIX_UI_ABOUT_WINDOW_H_

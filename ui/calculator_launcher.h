@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the platform's desktop calculator without waiting for it.
 #ifndef SPULIX_UI_CALCULATOR_LAUNCHER_H_
 #define SPULIX_UI_CALCULATOR_LAUNCHER_H_

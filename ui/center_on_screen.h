@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placement rule shared by the main window, the About box and the efficiency
 // table window.
 #ifndef SPULIX_UI_CENTER_ON_SCREEN_H_
@@ -18,6 +19,12 @@ QPoint CenteredTopLeft(const QRect& screen, int frame_width, int frame_height);
 // Moves a window in the normal state so that its outer rectangle (frame and
 // title bar included) is centred on the screen it is on. Minimised or
 // maximised windows are left alone. The size is not changed.
+//
+// A window manager frames a window only once it is mapped, so a window
+// centred before that is centred by the best guess of its frame and once
+// more, exactly, as soon as the window manager has published the frame.
+// After that one placement the window is the user's: nothing moves it until
+// the next call.
 void CenterOnScreen(QWidget* window);
 
 }  // namespace spulix

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/clickable_label.h"
 
 #include <QMouseEvent>
 
 namespace spulix {
 
-ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+ClickableLabel::ClickableLabel(QWidget* parent) : InkLabel(parent) {
   setCursor(Qt::PointingHandCursor);
 }
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that reports a click, for the table links of the main window.
 #ifndef SPULIX_UI_CLICKABLE_LABEL_H_
 #define SPULIX_UI_CLICKABLE_LABEL_H_
 
-#include <QLabel>
+#include "ui/ink_label.h"
 
 namespace spulix {
 
-class ClickableLabel : public QLabel {
+class ClickableLabel : public InkLabel {
   Q_OBJECT
 
  public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of the toolbar clock.
 #ifndef SPULIX_UI_CLOCK_TEXT_H_
 #define SPULIX_UI_CLOCK_TEXT_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design file commands of the 文件 menu: open, save, save as and the PDF
 // report, plus opening a design dropped onto the window or named on the
 // command line. The window remembers the file it last opened or saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design report: one A4 page of PDF with the inputs, the results, the
 // core fit verdict, the core diagram with its figures and, where the user
 // chose them, the standard core and wires. Text stays text (searchable),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/first_frame_probe.h"
 
 #include <QCoreApplication>
@@ -44,10 +45,7 @@ void OnFirstFrame(QWidget* window, std::function<void()> done) {
   window->installEventFilter(new FirstFrameFilter(window, std::move(done)));
 }
 
-bool ExitAfterFirstFrameIfAsked(QWidget* window) {
-  if (qEnvironmentVariableIsEmpty("SPULIX_EXIT_AFTER_FIRST_FRAME")) {
-    return false;
-  }
+void ExitAfterFirstFrame(QWidget* window) {
   OnFirstFrame(window, [] {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -57,7 +55,6 @@ bool ExitAfterFirstFrameIfAsked(QWidget* window) {
     std::fflush(stdout);
     QCoreApplication::exit(0);
   });
-  return true;
 }
 
 }  // namespace spulix

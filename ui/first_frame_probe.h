@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notices the first frame a top-level window draws, so that start-up can be
-// measured from outside: with SPULIX_EXIT_AFTER_FIRST_FRAME set, the program
-// prints the moment of its first frame and quits at once.
+// measured from outside. Only the start-up benchmark's build of the program
+// uses it: that build prints the moment of its first frame and quits.
 #ifndef SPULIX_UI_FIRST_FRAME_PROBE_H_
 #define SPULIX_UI_FIRST_FRAME_PROBE_H_
 
@@ -14,11 +15,10 @@ namespace spulix {
 // handed to the window system (the call is queued behind that paint).
 void OnFirstFrame(QWidget* window, std::function<void()> done);
 
-// When the environment variable SPULIX_EXIT_AFTER_FIRST_FRAME is set and not
-// empty, prints "first-frame-ns N" (N: CLOCK_MONOTONIC in nanoseconds) on
-// standard output after the first frame of `window` and exits the event loop
-// with status 0. Returns whether it did arm itself.
-bool ExitAfterFirstFrameIfAsked(QWidget* window);
+// Prints "first-frame-ns N" (N: CLOCK_MONOTONIC in nanoseconds) on standard
+// output after the first frame of `window` and exits the event loop with
+// status 0.
+void ExitAfterFirstFrame(QWidget* window);
 
 }  // namespace spulix
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two Chinese faces and the pixel sizes of its fonts.
 #ifndef SPULIX_UI_FONTS_H_
 #define SPULIX_UI_FONTS_H_

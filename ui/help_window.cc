@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_window.h"
 
 #include <QFont>
@@ -7,6 +8,7 @@
 
 #include "ui/about_window.h"
 #include "ui/fonts.h"
+#include "ui/ink_label.h"
 
 namespace spulix {
 
@@ -18,7 +20,7 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window) {
   setFont(WindowFont());
   resize(721, 373);
 
-  auto* title = new QLabel(QStringLiteral("关于Spulix"), this);
+  auto* title = new InkLabel(QStringLiteral("关于Spulix"), this);
   title->setObjectName(QStringLiteral("Label1"));
   title->setFont(MakeFont(Face::kHei, kPixels14_25Pt, /*bold=*/true));
   title->move(237, 28);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: a title and the scope of the program in a read-only field.
 #ifndef SPULIX_UI_HELP_WINDOW_H_
 #define SPULIX_UI_HELP_WINDOW_H_

@@ -1,13 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spulix: a calculator for small E-I core mains transformers.
 #include <QApplication>
 #include <QIcon>
 
 #include "ui/design_file_commands.h"
-#include "ui/first_frame_probe.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#include "ui/platform_choice.h"
+#ifdef SPULIX_FIRST_FRAME_PROBE
+#include "ui/first_frame_probe.h"
+#endif
 
 int main(int argc, char* argv[]) {
+  spulix::ChoosePlatform();
   QApplication app(argc, argv);
   Q_INIT_RESOURCE(spulix);
   QApplication::setApplicationName(QStringLiteral("Spulix"));
@@ -24,8 +29,10 @@ int main(int argc, char* argv[]) {
       args.size() == 2) {
     design_files->OpenAtStart(args[1]);
   }
-  // Start-up benchmarks quit after the first frame.
-  spulix::ExitAfterFirstFrameIfAsked(&window);
+#ifdef SPULIX_FIRST_FRAME_PROBE
+  // The start-up benchmark's build quits after the first frame.
+  spulix::ExitAfterFirstFrame(&window);
+#endif
   window.show();
   // Its first activation puts the focus into U1, also where no window
   // manager hands out the activation by itself.

@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,10 +23,12 @@
 
 #include "design/core_fit_check.h"
 #include "design/field_reactions.h"
+#include "ui/caption_frame.h"
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/clock_text.h"
 #include "ui/fonts.h"
+#include "ui/ink_label.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
@@ -58,7 +60,7 @@ void ApplyColours(QWidget* widget, std::uint32_t text,
 
 QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
                       const QString& caption) {
-  auto* label = new QLabel(caption, parent);
+  auto* label = new InkLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->move(Px(left), Px(top));
   label->adjustSize();
@@ -163,7 +165,7 @@ void MainWindow::BuildControls() {
         break;
       }
       case ControlKind::kAutoLabel:
-        widget = new QLabel(caption, parent);
+        widget = new InkLabel(caption, parent);
         break;
       case ControlKind::kFixedLabel:
       case ControlKind::kStrip:
@@ -180,7 +182,7 @@ void MainWindow::BuildControls() {
         static_cast<QLabel*>(widget)->setText(caption);
         break;
       case ControlKind::kFrame: {
-        auto* frame = new QGroupBox(caption, parent);
+        auto* frame = new CaptionFrame(caption, parent);
         widget = frame;
         if (name == QLatin1String("Frame1")) {
           containers_[static_cast<int>(Container::kFrame1)] = frame;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window Form1: the 29 design fields with their captions and units,
 // the toolbar, menus, insulation frames, core diagram, table-link panel,
 // clock and status line. Built from the tables of window_layout.h.

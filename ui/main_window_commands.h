@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wires the toolbar buttons, menu items, table links and diagram buttons of
 // the main window to the commands they run.
 #ifndef SPULIX_UI_MAIN_WINDOW_COMMANDS_H_

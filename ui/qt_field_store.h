@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design's store over the main window's 29 text fields: every change of
 // a field's text, typed or set, runs the engine's reaction at once.
 #ifndef SPULIX_UI_QT_FIELD_STORE_H_

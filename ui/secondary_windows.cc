@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/secondary_windows.h"
 
 #include <QEvent>
@@ -42,6 +43,9 @@ QWidget* SecondaryWindows::Open(SecondaryWindow which) {
     slot->installEventFilter(this);
   }
   QWidget* window = slot.data();
+  // A minimised window would stay an icon (and a table window, with no task
+  // bar entry, out of reach): back to the state it had before.
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
   window->raise();
   window->activateWindow();

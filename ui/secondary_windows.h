@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps each secondary window (About, the four tables, help) at most once:
 // opening creates it on first use and otherwise shows the existing one and
 // brings it to the front.
@@ -31,7 +32,7 @@ class SecondaryWindows : public QObject {
   ~SecondaryWindows() override;
 
   // Creates the window if it does not exist, shows it modeless without an
-  // owner, raises and activates it. Returns the window.
+  // owner, un-minimises, raises and activates it. Returns the window.
   QWidget* Open(SecondaryWindow which);
   // The window if it exists (open or hidden), otherwise nullptr; a window
   // closed by its title bar no longer exists.

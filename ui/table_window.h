@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four reference-table windows: a fixed-size tool window whose client
 // area shows a table picture, unscaled, from its top-left corner.
 #ifndef SPULIX_UI_TABLE_WINDOW_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_layout.h"
 
 #include <array>
@@ -131,7 +132,7 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
    nullptr, nullptr, 0, kDef, kDef, kWin, 60},
   // The d1 row reads "导线线径" before its own caption "输入线径：".
   {"Label15", K::kAutoLabel, C::kWindow, 3960, 4080, 0, 180, "导线线径",
-   "d1=0.715∫I1", nullptr, 0, kDef, kDef, kWin, 0},
+   nullptr, nullptr, 0, kDef, kDef, kWin, 0},
 
   {"Command5", K::kTextButton, C::kWindow, 8400, 4320, 2895, 375,
    "？铁心是否可用", nullptr, nullptr, 0, kDef, kDef, kWin, 66},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as data: every control's name, container, rectangle in
 // twips, caption, colours, font, tool tip and tab position, and the menus.
 // The window is built from these tables only, so each rectangle is written

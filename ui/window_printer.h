@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints an image of the main window's client area on one page.
 #ifndef SPULIX_UI_WINDOW_PRINTER_H_
 #define SPULIX_UI_WINDOW_PRINTER_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that keeps its rectangle and wraps its caption inside it, one line
 // per font size in pixels: CJK faces have tall line boxes, and a caption such
 // as "窗口高度" must fit one character per line into a box sized for the

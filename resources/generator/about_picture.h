@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the About box: a small mains transformer whose taped coil
 // carries the product's initial.
 #ifndef SPULIX_RESOURCES_GENERATOR_ABOUT_PICTURE_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core diagram of the main window: the front view of an E-I core plate
 // with the dimension arrows for window width c, window height h and tongue
 // width a. The window puts the figures as labels on the picture.

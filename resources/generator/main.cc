@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of Spulix into the resources folder given as the only
 // argument. Run through the `spulix-redraw-resources` build target.
 #include <QDir>

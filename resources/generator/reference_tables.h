@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four reference tables (efficiency, power coefficient K, flux density
 // Bm, stacking coefficient Kc) drawn as black-on-white ruled pictures.
 #ifndef SPULIX_RESOURCES_GENERATOR_REFERENCE_TABLES_H_

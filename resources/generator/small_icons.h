@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small bitmap icons of the main window's toolbar and of the help
 // window, drawn pixel-aligned for their one size.
 #ifndef SPULIX_RESOURCES_GENERATOR_SMALL_ICONS_H_

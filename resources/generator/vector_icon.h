@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small vector drawing that renders to PNG at any size and writes itself
 // out as SVG, so the bitmap icons and the scalable icon stay the same.
 #ifndef SPULIX_RESOURCES_GENERATOR_VECTOR_ICON_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calc_tool.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace spulix {
@@ -204,12 +206,49 @@ TEST(Help, PrintsUsage) {
             std::string::npos);
 }
 
+TEST(Help, VersionNamesTheReleaseAndLicenceAndRunsNothing) {
+  const ToolOutput output = Invoke({"--version", "P2=250"});
+  EXPECT_EQ(output.exit_code, 0);
+  EXPECT_EQ(output.err, "");
+  EXPECT_EQ(output.out.substr(0, output.out.find('\n')),
+            "spulix-calc " SPULIX_PROJECT_VERSION);
+  EXPECT_NE(output.out.find("GPL version 3 or later"), std::string::npos);
+  EXPECT_EQ(output.out.find("Text"), std::string::npos) << output.out;
+}
+
+// A fresh folder of its own for one test, removed with its contents after.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "spulix-calc-test.XXXXXX")
+            .string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      ADD_FAILURE() << "mkdtemp failed for " << pattern;
+    }
+    path_ = pattern;
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  std::string File(const std::string& name) const {
+    return (path_ / name).string();
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
 // The real program: exit codes and the split between stdout and stderr.
 TEST(Program, ExitCodesAndStreams) {
-  const std::filesystem::path dir = std::filesystem::temp_directory_path();
-  const std::string out = (dir / "spulix_calc_out.txt").string();
-  const std::string err = (dir / "spulix_calc_err.txt").string();
-  const std::string script = (dir / "spulix_calc_script.txt").string();
+  const ScratchFolder scratch;
+  const std::string out = scratch.File("out.txt");
+  const std::string err = scratch.File("err.txt");
+  const std::string script = scratch.File("script.txt");
   std::ofstream(script) << "click Command9\n";
   auto run = [&](const std::string& args) {
     const std::string command =

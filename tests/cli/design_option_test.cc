@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // spulix-calc with design files: --design starts from a saved design,
 // --save writes the result, and bad files end the run with one line.
 #include <gtest/gtest.h>

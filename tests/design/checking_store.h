@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A MemoryStore that checks every text the engine writes, as it is written:
 // it must be empty or a number that the strict reading takes back. Shared by
 // the random action test and the engine fuzzer.

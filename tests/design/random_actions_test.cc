@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random texts and random action sequences: no reaction ever throws, and
 // every text the engine writes is empty or a number that reads back.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for building designs in the engine tests.
 #ifndef SPULIX_TESTS_DESIGN_STORE_HELPERS_H_
 #define SPULIX_TESTS_DESIGN_STORE_HELPERS_H_

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design file text: what is saved comes back exactly, and every kind of
 // bad text is refused with the problem named.
 #include "document/design_document.h"

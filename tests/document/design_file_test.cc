@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design files on disk: bad files are refused without harm, and a failed
 // save leaves the earlier file exactly as it was.
 #include "document/design_file.h"

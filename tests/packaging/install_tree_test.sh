@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built Spulix into a scratch folder the way a package would
 # (prefix /usr) and checks the result with check_installed_tree.sh.
 #
@@ -19,18 +20,22 @@ DESTDIR=$tree cmake --install "$build" --prefix /usr >"$scratch/install.log" 2>&
   { cat "$scratch/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
 
 if [ "$mode" = clean ]; then
-  exec "$check" "$tree" "$version"
+  "$check" "$tree" "$version"
+  exit  # with the check's status, after the trap removes the scratch folder
 fi
 
 apps=usr/share/applications/io.github.spulix.Spulix.desktop
 meta=usr/share/metainfo/io.github.spulix.Spulix.metainfo.xml
 mime=usr/share/mime/packages/io.github.spulix.Spulix.xml
 icons=usr/share/icons/hicolor
+man=usr/share/man/man1
+doc=usr/share/doc/spulix
 
 # Each case: name | change made to a copy of the tree | text the check reports.
 cases=(
   "no spulix-calc|rm usr/bin/spulix-calc|usr/bin/spulix-calc is missing"
   "window not executable|chmod -x usr/bin/spulix|usr/bin/spulix is missing or not executable"
+  "window with the first-frame probe|echo first-frame-ns >>usr/bin/spulix|benchmark build"
   "no menu entry|rm $apps|menu entry usr/share/applications"
   "invalid menu entry|sed -i 's/^Type=.*/Type=Program/' $apps|desktop-file-validate"
   "entry runs a missing command|sed -i 's/^Exec=.*/Exec=spulix-gui/' $apps|runs 'spulix-gui'"
@@ -51,6 +56,13 @@ cases=(
   "MIME type without pattern|sed -i '/<glob/d' $mime|no *.spulix pattern"
   "entry opens another type|sed -i 's:^MimeType=.*:MimeType=text/plain;:' $apps|opens text/plain"
   "entry without file argument|sed -i 's/^Exec=.*/Exec=spulix/' $apps|Exec does not take a file"
+  "no spulix man page|rm $man/spulix.1.gz|man1/spulix.1.gz is missing"
+  "uncompressed man page|gzip -d $man/spulix-calc.1.gz && mv $man/spulix-calc.1 $man/spulix-calc.1.gz|spulix-calc is not a gzip"
+  "man page behind --help|gzip -d $man/spulix-calc.1.gz && sed -i '/version/d' $man/spulix-calc.1 && gzip -9n $man/spulix-calc.1|does not mention --version"
+  "no copyright file|rm $doc/copyright|copyright is missing"
+  "copyright under another licence|sed -i 's/^License: GPL-3+$/License: MIT/' $doc/copyright|does not state GPL-3+"
+  "no changelog|rm $doc/changelog.gz|changelog.gz is missing"
+  "changelog of another release|gzip -d $doc/changelog.gz && sed -i '1s/(.*)/(0.9)/' $doc/changelog && gzip -9n $doc/changelog|not release $version"
   "metainfo of another release|sed -i 's/<release version=\"[^\"]*\"/<release version=\"0.9\"/' $meta|no release $version"
 )
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on the real main window: clicks on its own buttons, links and
 // menu items reach the commands and change what the user sees.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window, run through ConnectCommands on a small
 // stand-in window that carries the same object names as the real one.
 #include <QAction>

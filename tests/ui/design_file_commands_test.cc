@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design files in the window: the 文件 menu commands, round trips between
 // the window, the file and spulix-calc, bad files and failed saves, drops,
 // the file named at start and the PDF report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driving the engine: typing, the store, the core fit and
 // test buttons, message boxes, the status line, and closing.
 #include <QApplication>

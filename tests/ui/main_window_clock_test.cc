@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar clock: its text for a fixed moment under several locales, and
 // the tick that writes it.
 #include <QLabel>

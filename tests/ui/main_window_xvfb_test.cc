@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a real X server: where it places itself, where the
 // focus goes when it becomes active, and how it looks.
 #include <QApplication>

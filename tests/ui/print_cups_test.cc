@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing from the real main window to a real print system: a cups-pdf
 // queue set up by scripts/print-test-env. Skipped unless SPULIX_PRINT_TEST=1.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the main window's image: page fitting, the printed file, and the
 // printer message when no printer can be used.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures compiled into the program: every resource the windows
 // load exists with its exact size, the reference tables are ruled black and
 // white with each text centred in its cell, and the core diagram leaves room

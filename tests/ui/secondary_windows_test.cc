@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The secondary windows: at most one of each, where they open, what they
 // show and how they go away.
 #include "ui/secondary_windows.h"
@@ -129,6 +130,14 @@ void SecondaryWindowsTest::OpensAtMostOnce() {
     if (widget->objectName() == name) ++count;
   }
   QCOMPARE(count, 1);
+
+  // Minimised, it comes back in front when opened again.
+  first->showMinimized();
+  QVERIFY(first->isMinimized());
+  QCOMPARE(windows.Open(kind), first);
+  QVERIFY(!first->isMinimized());
+  QVERIFY(first->isVisible());
+  QTRY_VERIFY(first->isActiveWindow());
 }
 
 void SecondaryWindowsTest::ClosingDestroysAndNextOpeningCreatesAnew_data() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The secondary windows on a real X server: where they land and what the
 // screen shows. With SPULIX_SCREENSHOT_DIR set, screenshots of the table
 // windows and the About box are written there (tables.png, about.png).

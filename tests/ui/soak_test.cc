@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long run of random user actions on the real main window: typing,
 // erasing, double-clicks, every command except Exit and the calculator, and
 // opening and closing every secondary window, with messages answered. The

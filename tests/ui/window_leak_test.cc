@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and closing each secondary window 200 times through the main
 // window's own controls leaves nothing behind: no window object survives its
 // closing, and the heap in use does not grow with the number of rounds.
