@@ -50,7 +50,6 @@ cases=(
   "invalid metainfo|sed -i 's:>CC0-1.0<:>GPL-3.0+<:' $meta|appstreamcli validate"
   "metainfo launches another entry|sed -i 's:Spulix.desktop</launchable>:Calc.desktop</launchable>:' $meta|metainfo launches"
   "metainfo without spulix-calc|sed -i '/<binary>spulix-calc/d' $meta|does not provide spulix-calc"
-  "metainfo without screenshot|sed -i '/<image>/d' $meta|no screenshot"
   "no MIME type file|rm $mime|MIME type file usr/share/mime/packages"
   "broken MIME type file|sed -i 's:</mime-info>::' $mime|not accepted by update-mime-database"
   "MIME type without pattern|sed -i '/<glob/d' $mime|no *.spulix pattern"
