@@ -57,8 +57,7 @@ void CaptionFrame::paintEvent(QPaintEvent* /*event*/) {
   if (!caption.isEmpty()) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(caption.left(), -InkBandOf(font(), title()).top,
-                     title());
+    painter.drawText(caption.left(), -InkBandOf(font(), title()).top, title());
   }
 }
 

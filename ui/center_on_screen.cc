@@ -43,13 +43,16 @@ QMargins& LastSeenFrame() {
 
 KnownFrame CurrentFrame(const QWidget* window, bool grace_over) {
   const QWindow* handle = window->windowHandle();
-  const QMargins qt_frame =
-      handle != nullptr ? handle->frameMargins() * window->devicePixelRatioF()
-                        : QMargins();
+  // What Qt knows: exact where the platform tells the frame at once.
+  const auto qt_frame = [&] {
+    return handle != nullptr
+               ? handle->frameMargins() * window->devicePixelRatioF()
+               : QMargins();
+  };
   if (window->windowFlags() & Qt::FramelessWindowHint) {
     return {QMargins(), Certainty::kFinal};
   }
-  if (!OnX11()) return {qt_frame, Certainty::kFinal};
+  if (!OnX11()) return {qt_frame(), Certainty::kFinal};
   if (const auto extents = X11FrameExtents(handle)) {
     LastSeenFrame() = *extents;
     return {*extents, Certainty::kFinal};
@@ -57,9 +60,11 @@ KnownFrame CurrentFrame(const QWidget* window, bool grace_over) {
   if (handle == nullptr || !handle->isExposed()) {
     return {LastSeenFrame(), Certainty::kGuess};
   }
-  if (!X11WindowManagerRunning()) return {QMargins(), Certainty::kFinal};
-  if (grace_over || !X11WindowManagerPublishesFrameExtents()) {
-    return {qt_frame, Certainty::kFinal};
+  // Without a window manager that publishes frames, the window tree shows
+  // what frame there is, if any.
+  if (grace_over || !X11WindowManagerRunning() ||
+      !X11WindowManagerPublishesFrameExtents()) {
+    return {qt_frame(), Certainty::kFinal};
   }
   return {LastSeenFrame(), Certainty::kAwaited};
 }
@@ -75,10 +80,10 @@ void PlaceByFrame(QWidget* window, const QMargins& frame) {
   const qreal scale = window->devicePixelRatioF();
   const auto device = [scale](int logical) { return qRound(logical * scale); };
   const QRect area = screen->geometry();
-  const QPoint corner = CenteredTopLeft(
-      QRect(0, 0, device(area.width()), device(area.height())),
-      device(window->width()) + frame.left() + frame.right(),
-      device(window->height()) + frame.top() + frame.bottom());
+  const QPoint corner =
+      CenteredTopLeft(QRect(0, 0, device(area.width()), device(area.height())),
+                      device(window->width()) + frame.left() + frame.right(),
+                      device(window->height()) + frame.top() + frame.bottom());
   const QPoint client =
       area.topLeft() + QPoint(qRound((corner.x() + frame.left()) / scale),
                               qRound((corner.y() + frame.top()) / scale));
@@ -191,8 +196,8 @@ QPoint CenteredTopLeft(const QRect& screen, int frame_width, int frame_height) {
 
 void CenterOnScreen(QWidget* window) {
   if (window == nullptr || (window->windowState() & kOffNormal)) return;
-  auto* centring = static_cast<FramedCentring*>(window->findChild<QObject*>(
-      kCentringName, Qt::FindDirectChildrenOnly));
+  auto* centring = static_cast<FramedCentring*>(
+      window->findChild<QObject*>(kCentringName, Qt::FindDirectChildrenOnly));
   if (centring == nullptr) centring = new FramedCentring(window);
   centring->Request();
 }

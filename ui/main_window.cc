@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -29,6 +28,7 @@
 #include "ui/clock_text.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
+#include "ui/second_timer.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
@@ -109,12 +109,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindow::OnFocusWindowChanged);
 
-  auto* timer = new QTimer(this);
-  timer->setObjectName(QString::fromLatin1(kTimerName));
-  timer->setInterval(kClockIntervalMs);
-  connect(timer, &QTimer::timeout, this,
-          [this] { Timer1_Timer(QDateTime::currentDateTime()); });
-  timer->start();
+  auto* timer = new SecondTimer(QString::fromLatin1(kTimerName), this);
+  connect(timer, &SecondTimer::Tick, this, &MainWindow::Timer1_Timer);
+  timer->Start(kClockFirstTickMs);
 
   Form_Load();
 }

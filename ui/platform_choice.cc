@@ -14,15 +14,16 @@ bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
 std::string PlatformForEnvironment(const EnvironmentLookup& lookup) {
   if (IsSet(lookup("QT_QPA_PLATFORM"))) return "";
   const char* session = lookup("XDG_SESSION_TYPE");
-  const bool wayland = IsSet(lookup("WAYLAND_DISPLAY")) ||
-                       (session != nullptr && std::strcmp(session, "wayland") == 0);
+  const bool wayland =
+      IsSet(lookup("WAYLAND_DISPLAY")) ||
+      (session != nullptr && std::strcmp(session, "wayland") == 0);
   if (!wayland || !IsSet(lookup("DISPLAY"))) return "";
   return "xcb";
 }
 
 void ChoosePlatform() {
-  const std::string platform =
-      PlatformForEnvironment([](const char* name) { return std::getenv(name); });
+  const std::string platform = PlatformForEnvironment(
+      [](const char* name) { return std::getenv(name); });
   if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
 }
 

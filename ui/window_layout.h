@@ -25,7 +25,9 @@ inline constexpr const char* kWindowName = "Form1";
 inline constexpr const char* kWindowTitle = " Spulix";
 inline constexpr const char* kWindowIcon = ":/icons/spulix.png";
 inline constexpr const char* kTimerName = "Timer1";
-inline constexpr int kClockIntervalMs = 50;
+// The clock first shows 50 ms after the window is created, then at each
+// change of the second.
+inline constexpr int kClockFirstTickMs = 50;
 
 // Colours are 0xRRGGBB; these two values stand for "the platform's colour".
 inline constexpr std::uint32_t kDefaultColour = 0x1000000;

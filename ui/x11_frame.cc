@@ -42,8 +42,8 @@ Reply<xcb_get_property_reply_t> Property(xcb_connection_t* connection,
                                          xcb_window_t window, xcb_atom_t name,
                                          xcb_atom_t type, uint32_t length) {
   Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-      connection, xcb_get_property(connection, 0, window, name, type, 0, length),
-      nullptr));
+      connection,
+      xcb_get_property(connection, 0, window, name, type, 0, length), nullptr));
   if (reply && reply->format != 32) reply.reset();
   return reply;
 }
@@ -54,9 +54,7 @@ xcb_window_t Root(xcb_connection_t* connection) {
 
 }  // namespace
 
-bool OnX11() {
-  return QGuiApplication::platformName() == QLatin1String("xcb");
-}
+bool OnX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
 std::optional<QMargins> X11FrameExtents(const QWindow* window) {
   xcb_connection_t* connection = Connection();
@@ -94,8 +92,8 @@ bool X11WindowManagerPublishesFrameExtents() {
   xcb_connection_t* connection = Connection();
   if (connection == nullptr) return false;
   const auto supported =
-      Property(connection, Root(connection),
-               Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+      Property(connection, Root(connection), Atom(connection, "_NET_SUPPORTED"),
+               XCB_ATOM_ATOM, 4096);
   if (!supported) return false;
   const auto* atoms =
       static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));

@@ -77,7 +77,8 @@ expect_status 1
 [ -z "$calls" ] || fail "called '$calls'"
 [[ $err == "Missing Debian packages: build-essential ninja-build"* ]] ||
   fail "first line is not the missing list: $err"
-expect_said "apt-get install --no-install-recommends build-essential ninja-build pkg-config qt6-base-dev nlohmann-json3-dev libqt6printsupport6 qt6-qpa-plugins"
+expect_said "apt-get update && apt-get install --no-install-recommends build-essential ninja-build"
+expect_said qt6-qpa-plugins
 expect_not_said cmake
 expect_not_said fonts-noto-cjk
 expect_not_said Installing
@@ -104,7 +105,8 @@ name="as root: installs the missing packages only"
 installed="cmake" uid=0 run fuzz
 expect_status 0
 expect_called "apt-get -o DPkg::Lock::Timeout=600 -qq update"
-expect_called "install -y --no-install-recommends build-essential ninja-build pkg-config qt6-base-dev nlohmann-json3-dev clang libclang-rt-14-dev"
+expect_called "install -y --no-install-recommends build-essential ninja-build"
+expect_called "clang libclang-rt-14-dev"
 ! grep -q "sudo\| cmake" <<<"$calls" || fail "called '$calls'"
 
 name="with sudo: installs through sudo"

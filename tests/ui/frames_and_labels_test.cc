@@ -35,7 +35,9 @@ class FramesAndLabelsTest : public QObject {
 
  private:
   std::unique_ptr<MainWindow> window_;
-  QWidget* Find(const QString& name) { return window_->findChild<QWidget*>(name); }
+  QWidget* Find(const QString& name) {
+    return window_->findChild<QWidget*>(name);
+  }
 
  private slots:
   void initTestCase() { InitResources(); }
@@ -50,10 +52,14 @@ class FramesAndLabelsTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("field");  // a field inside, or none
     QTest::addColumn<QRgb>("fill");      // 0: the window's background
-    QTest::newRow("Frame1") << "Frame1" << "Text26" << QRgb(0);
-    QTest::newRow("Frame2") << "Frame2" << "Text29" << QRgb(0);
-    QTest::newRow("Frame3") << "Frame3" << "" << QRgb(0);
-    QTest::newRow("Frame4") << "Frame4" << "" << qRgb(0x80, 0x80, 0xFF);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "Text26" << QRgb(0);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "Text29" << QRgb(0);
+    QTest::newRow("Frame3") << "Frame3"
+                            << "" << QRgb(0);
+    QTest::newRow("Frame4") << "Frame4"
+                            << "" << qRgb(0x80, 0x80, 0xFF);
   }
   void frames() {
     QFETCH(QString, name);
@@ -63,8 +69,10 @@ class FramesAndLabelsTest : public QObject {
     frame->show();
     const QImage image = frame->grab().toImage();
     const QColor background =
-        fill ? QColor(fill) : window_->client()->palette().color(QPalette::Window);
-    QCOMPARE(image.pixelColor(image.width() - 6, image.height() - 6), background);
+        fill ? QColor(fill)
+             : window_->client()->palette().color(QPalette::Window);
+    QCOMPARE(image.pixelColor(image.width() - 6, image.height() - 6),
+             background);
     // The border's top line: the first row unlike the fill at the left.
     const int line = InkRows(image.copy(4, 0, 1, 20), background).first;
     QVERIFY(line > 0);
@@ -73,8 +81,7 @@ class FramesAndLabelsTest : public QObject {
     // and stops short of it, and the fields stand below the line.
     const int field_top = Find(field)->y();
     QVERIFY(field_top > line + 1);
-    const auto caption =
-        InkRows(image.copy(20, 0, 40, field_top), background);
+    const auto caption = InkRows(image.copy(20, 0, 40, field_top), background);
     QCOMPARE(caption.first, 0);
     QVERIFY(qAbs(2 * line - caption.first - caption.second) <= 2);
     QCOMPARE(image.pixelColor(7, line), background);
@@ -85,8 +92,8 @@ class FramesAndLabelsTest : public QObject {
   // share the top row of a Chinese character).
   void labelsAsHighAsTheirInk_data() {
     QTest::addColumn<QString>("name");
-    for (const char* name : {"Label1", "Label34", "Label28", "Label64",
-                             "Label69", "Label5"}) {
+    for (const char* name :
+         {"Label1", "Label34", "Label28", "Label64", "Label69", "Label5"}) {
       QTest::newRow(name) << name;
     }
   }

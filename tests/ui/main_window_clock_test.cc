@@ -7,6 +7,7 @@
 
 #include "ui/clock_text.h"
 #include "ui/main_window.h"
+#include "ui/second_timer.h"
 
 static void InitResources() { Q_INIT_RESOURCE(spulix); }
 
@@ -119,6 +120,75 @@ class MainWindowClockTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(
         clock->text().startsWith(QDate::currentDate().toString("yyyy年")),
         2000);
+  }
+
+  void msToNextSecond_data() {
+    QTest::addColumn<qint64>("now");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("on the change") << qint64{1'700'000'000'000} << 1000;
+    QTest::newRow("just after") << qint64{1'700'000'000'001} << 999;
+    QTest::newRow("half way") << qint64{1'700'000'000'500} << 500;
+    QTest::newRow("just before") << qint64{1'700'000'000'999} << 1;
+    QTest::newRow("before the epoch") << qint64{-1} << 1;
+  }
+  void msToNextSecond() {
+    QFETCH(qint64, now);
+    QFETCH(int, ms);
+    QCOMPARE(SecondTimer::MsToNextSecond(now), ms);
+  }
+
+  // On a clock of its own: the first shot within the given delay, every
+  // later one aimed at the next change of the second.
+  void secondTimerAimsAtTheChange() {
+    qint64 now = 1'700'000'000'990;
+    QObject owner;
+    SecondTimer timer(QStringLiteral("Timer1"), &owner, [&now] { return now; });
+    auto* shot = owner.findChild<QTimer*>(QStringLiteral("Timer1"));
+    QVERIFY(shot != nullptr);
+    QVERIFY(shot->isSingleShot());
+    QCOMPARE(shot->timerType(), Qt::PreciseTimer);
+    timer.Start(50);
+    QCOMPARE(shot->interval(), 10);  // the change comes first
+    QSignalSpy ticks(&timer, &SecondTimer::Tick);
+    now = 1'700'000'001'003;  // woken 3 ms after the change
+    QVERIFY(ticks.wait(1000));
+    QCOMPARE(ticks.size(), 1);
+    QCOMPARE(ticks[0][0].toDateTime().toMSecsSinceEpoch(), now);
+    QVERIFY(timer.IsActive());
+    QCOMPARE(shot->interval(), 997);
+    // A clock set back a little: the next shot still lands on a change.
+    now = 1'700'000'001'999;
+    timer.Start(50);
+    QCOMPARE(shot->interval(), 1);
+    now = 1'700'000'001'200;
+    timer.Start(50);
+    QCOMPARE(shot->interval(), 50);
+  }
+
+  // The open window: the label shows each new second as it begins, and the
+  // timer wakes once a second, not twenty times.
+  void clockChangesWithTheSecond() {
+    QLocale::setDefault(QLocale::c());
+    MainWindow window;
+    auto* clock = window.findChild<QLabel*>(QStringLiteral("Label5"));
+    auto* timer = window.findChild<SecondTimer*>();
+    QVERIFY(timer != nullptr);
+    QList<qint64> late_ms;
+    QStringList shown;
+    connect(timer, &SecondTimer::Tick, this, [&](const QDateTime& now) {
+      late_ms << QDateTime::currentMSecsSinceEpoch() % 1000;
+      shown << clock->text();
+      QCOMPARE(clock->text(), ClockText(now, QLocale()));
+    });
+    QTest::qWait(3300);
+    // The first tick at start, then one at each of the three or four
+    // changes of the second.
+    QVERIFY2(late_ms.size() >= 3 && late_ms.size() <= 5,
+             qPrintable(QString::number(late_ms.size())));
+    for (qsizetype i = 1; i < late_ms.size(); ++i) {
+      QVERIFY2(late_ms[i] < 200, qPrintable(QString::number(late_ms[i])));
+      QVERIFY(shown[i] != shown[i - 1]);
+    }
   }
 };
 

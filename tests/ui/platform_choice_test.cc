@@ -17,27 +17,32 @@ class PlatformChoiceTest : public QObject {
     QTest::addColumn<QString>("environment");  // NAME=VALUE;...
     QTest::addColumn<QString>("platform");
     QTest::newRow("wayland session with XWayland")
-        << "WAYLAND_DISPLAY=wayland-0;DISPLAY=:0" << "xcb";
+        << "WAYLAND_DISPLAY=wayland-0;DISPLAY=:0"
+        << "xcb";
     QTest::newRow("session type wayland")
-        << "XDG_SESSION_TYPE=wayland;DISPLAY=:1" << "xcb";
+        << "XDG_SESSION_TYPE=wayland;DISPLAY=:1"
+        << "xcb";
     QTest::newRow("user's own choice wins")
         << "QT_QPA_PLATFORM=wayland;WAYLAND_DISPLAY=wayland-0;DISPLAY=:0"
         << "";
     QTest::newRow("empty choice is no choice")
-        << "QT_QPA_PLATFORM=;WAYLAND_DISPLAY=wayland-0;DISPLAY=:0" << "xcb";
+        << "QT_QPA_PLATFORM=;WAYLAND_DISPLAY=wayland-0;DISPLAY=:0"
+        << "xcb";
     QTest::newRow("no X server reachable")
-        << "WAYLAND_DISPLAY=wayland-0;XDG_SESSION_TYPE=wayland" << "";
+        << "WAYLAND_DISPLAY=wayland-0;XDG_SESSION_TYPE=wayland"
+        << "";
     QTest::newRow("empty DISPLAY") << "WAYLAND_DISPLAY=wayland-0;DISPLAY="
                                    << "";
-    QTest::newRow("X11 session") << "XDG_SESSION_TYPE=x11;DISPLAY=:0" << "";
-    QTest::newRow("no desktop at all") << "" << "";
+    QTest::newRow("X11 session") << "XDG_SESSION_TYPE=x11;DISPLAY=:0"
+                                 << "";
+    QTest::newRow("no desktop at all") << ""
+                                       << "";
   }
   void choice() {
     QFETCH(QString, environment);
     QFETCH(QString, platform);
     std::map<std::string, std::string> variables;
-    for (const QString& pair :
-         environment.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString& pair : environment.split(u';', Qt::SkipEmptyParts)) {
       const qsizetype equals = pair.indexOf(u'=');
       variables[pair.left(equals).toStdString()] =
           pair.mid(equals + 1).toStdString();

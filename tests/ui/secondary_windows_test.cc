@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "ui/about_window.h"
+#include "ui/fonts.h"
 #include "ui/table_window.h"
 
 // Resources must be initialised from outside any namespace.
@@ -341,7 +342,7 @@ void SecondaryWindowsTest::AboutWindowContents() {
   QVERIFY(DrawsWithoutBoxes(fourth, fourth->text()));
   QVERIFY(DrawsWithoutBoxes(scope, scope->text()));
   QCOMPARE(QFontInfo(scope->font()).family(),
-           QStringLiteral("Noto Serif CJK SC"));
+           QString::fromLatin1(kSongSubsetFamily));
 
   auto* ok = Child<QAbstractButton>(about, "Command1");
   QVERIFY(ok != nullptr);
@@ -431,7 +432,7 @@ void SecondaryWindowsTest::HelpWindowContents() {
   QCOMPARE(title->pos(), QPoint(237, 28));
   QVERIFY(title->font().bold());
   QCOMPARE(QFontInfo(title->font()).family(),
-           QStringLiteral("Noto Sans CJK SC"));
+           QString::fromLatin1(kHeiSubsetFamily));
   QVERIFY(DrawsWithoutBoxes(title, title->text()));
 
   auto* text = Child<QLineEdit>(help, "Text1");

@@ -86,7 +86,7 @@ outer_rect() {
   echo "$((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))"
 }
 
-# The outer rectangle once it has stayed the same for 0.4 s (at most 10 s).
+# The outer rectangle once it has stayed the same for 0.3 s (at most 10 s).
 settled_rect() {
   local last="" now="" since=${EPOCHREALTIME/./} end=$((${EPOCHREALTIME/./} + 10000000))
   while ((${EPOCHREALTIME/./} < end)); do
@@ -94,7 +94,7 @@ settled_rect() {
     if [ -z "$now" ] || [ "$now" != "$last" ]; then
       last=$now
       since=${EPOCHREALTIME/./}
-    elif ((${EPOCHREALTIME/./} - since >= 400000)); then
+    elif ((${EPOCHREALTIME/./} - since >= 300000)); then
       break
     fi
     sleep 0.05
