@@ -3,6 +3,9 @@
 // store, the build-up recalculation, and each field text operation.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
+#include "design/core_selection.h"
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
@@ -47,6 +50,23 @@ void BM_RecalculateBuildUp(benchmark::State& state) {
   for (auto _ : state) RecalculateBuildUp(store);
 }
 BENCHMARK(BM_RecalculateBuildUp);
+
+// Judging every core for one design, as the core window does after each
+// change of the design: the shipped cores plus 100 of the user's own.
+void BM_SelectCoreWholeCatalogue(benchmark::State& state) {
+  CoreCatalogue catalogue;
+  for (int i = 0; i < 100; ++i) {
+    const double a = 10 + i * 0.5;
+    catalogue.AddUserCore({"U-" + std::to_string(i), std::to_string(a),
+                           std::to_string(a / 2), std::to_string(a * 1.5)});
+  }
+  const DesignTexts design = CopyTexts(SampleStore());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(SelectCore(design, catalogue.cores()));
+  }
+  state.counters["cores"] = static_cast<double>(catalogue.cores().size());
+}
+BENCHMARK(BM_SelectCoreWholeCatalogue)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadStrict(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ReadStrict(" 1,234.56 "));

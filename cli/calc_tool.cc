@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calc_tool.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -10,11 +11,14 @@
 
 #include "cli/script_parser.h"
 #include "cli/utf8.h"
+#include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
+#include "design/core_selection.h"
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
+#include "design/wire_table.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "spulix/version.h"
@@ -25,14 +29,23 @@ namespace {
 constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
                                Caption::kTongueFigure, Caption::kHeightFigure};
 
+// NAME=TEXT, or core=NAME when `field` is empty.
+struct Assignment {
+  std::optional<Field> field;
+  std::string text;
+};
+
 struct Options {
   bool json = false;
   bool help = false;
   bool version = false;
+  bool cores = false;
+  bool wires = false;
   std::optional<std::string> script;
   std::optional<std::string> design;  // start from this design file
   std::optional<std::string> save;    // write the resulting design here
-  std::vector<std::pair<Field, std::string>> assignments;
+  std::vector<std::string> core_files;
+  std::vector<Assignment> assignments;
 };
 
 ToolOutput UsageError(const std::string& message) {
@@ -50,14 +63,8 @@ std::string PadRight(const std::string& text, int width) {
              : text;
 }
 
-std::string Table(const MemoryStore& store) {
-  std::vector<std::vector<std::string>> rows;
-  rows.push_back({"控件", "符号", "名称", "文本", "单位"});
-  for (Field field : ReadingOrder()) {
-    const FieldInfo& info = InfoOf(field);
-    rows.push_back({info.control, info.symbol, FullCaption(info),
-                    store.Text(field), info.unit});
-  }
+// Rows in columns two blanks apart, by display width.
+std::string Aligned(const std::vector<std::vector<std::string>>& rows) {
   std::vector<int> widths(rows[0].size(), 0);
   for (const auto& row : rows) {
     for (std::size_t c = 0; c < row.size(); ++c) {
@@ -73,6 +80,18 @@ std::string Table(const MemoryStore& store) {
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line + "\n";
   }
+  return out;
+}
+
+std::string Table(const MemoryStore& store) {
+  std::vector<std::vector<std::string>> rows;
+  rows.push_back({"控件", "符号", "名称", "文本", "单位"});
+  for (Field field : ReadingOrder()) {
+    const FieldInfo& info = InfoOf(field);
+    rows.push_back({info.control, info.symbol, FullCaption(info),
+                    store.Text(field), info.unit});
+  }
+  std::string out = Aligned(rows);
   out += "\n";
   out += "状态栏 " + LabelName(Caption::kStatus) + ": " +
          store.CaptionText(Caption::kStatus) + "\n";
@@ -85,8 +104,141 @@ std::string Table(const MemoryStore& store) {
   return out;
 }
 
-std::string Render(const MemoryStore& store, bool json) {
-  if (json) {
+const char* VerdictText(CoreVerdict verdict) {
+  switch (verdict) {
+    case CoreVerdict::kFits:
+      return "可用";
+    case CoreVerdict::kTooThick:
+      return "不可用";
+    case CoreVerdict::kExact:
+      return "慎用";
+    case CoreVerdict::kUnknown:
+      break;
+  }
+  return "—";
+}
+
+nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
+                                 const CoreSelection& selection) {
+  nlohmann::ordered_json cores = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
+    const CoreEntry& core = catalogue.cores()[i];
+    const CoreResult& result = selection.results[i];
+    nlohmann::ordered_json entry;
+    entry["name"] = core.name;
+    entry["a"] = DimensionText(core.a_mm);
+    entry["c"] = DimensionText(core.c_mm);
+    entry["h"] = DimensionText(core.h_mm);
+    if (result.verdict == CoreVerdict::kUnknown) {
+      entry["H"] = nullptr;
+    } else {
+      entry["H"] = result.coil_thickness;
+    }
+    entry["fits"] = result.fits();
+    cores.push_back(std::move(entry));
+  }
+  return cores;
+}
+
+std::string CoresText(const CoreCatalogue& catalogue,
+                      const CoreSelection& selection) {
+  std::string out = "\n铁心选型";
+  if (!selection.usable()) {
+    out += "：无法判断（";
+    for (std::size_t i = 0; i < selection.problems.size(); ++i) {
+      out += (i ? "；" : "") + selection.problems[i];
+    }
+    out += "）";
+  }
+  out += "\n";
+  std::vector<std::vector<std::string>> rows;
+  rows.push_back({"型号", "a", "c", "h", "H", "c-H", "结论"});
+  for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
+    const CoreEntry& core = catalogue.cores()[i];
+    const CoreResult& result = selection.results[i];
+    std::string verdict = VerdictText(result.verdict);
+    if (selection.smallest_fit == i) verdict += " *最小可用";
+    rows.push_back({core.name, DimensionText(core.a_mm),
+                    DimensionText(core.c_mm), DimensionText(core.h_mm),
+                    result.margin_mm ? result.coil_thickness : "—",
+                    result.margin_mm ? FormatPattern(*result.margin_mm,
+                                                     Pattern::kTwoDecimals)
+                                     : "—",
+                    verdict});
+  }
+  out += Aligned(rows);
+  if (selection.usable()) {
+    out += "最小可用铁心：" +
+           (selection.smallest_fit
+                ? catalogue.cores()[*selection.smallest_fit].name
+                : std::string("无")) +
+           "\n";
+  }
+  return out;
+}
+
+constexpr Field kWireFields[] = {Field::kD1, Field::kD2};
+
+nlohmann::ordered_json OptionalNumber(const std::optional<double>& value) {
+  return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
+}
+
+nlohmann::ordered_json WiresJson(const MemoryStore& store) {
+  nlohmann::ordered_json wires = nlohmann::ordered_json::object();
+  for (Field field : kWireFields) {
+    const std::string text = store.Text(field);
+    nlohmann::ordered_json entry;  // null where the field holds no number
+    try {
+      ReadStrict(text);
+      entry["d"] = text;
+      entry["nominal_mm"] = nullptr;
+      entry["grade1_max_mm"] = nullptr;
+      entry["grade2_max_mm"] = nullptr;
+      if (auto next = NextStandardWire(text)) {
+        const StandardWire& wire = StandardWires()[*next];
+        entry["nominal_mm"] = wire.nominal_mm;
+        entry["grade1_max_mm"] = OptionalNumber(wire.grade1_max_mm);
+        entry["grade2_max_mm"] = OptionalNumber(wire.grade2_max_mm);
+      }
+    } catch (const FieldFailure&) {
+      entry = nullptr;
+    }
+    wires[InfoOf(field).symbol] = std::move(entry);
+  }
+  return wires;
+}
+
+std::string WiresText(const MemoryStore& store) {
+  std::vector<std::vector<std::string>> rows;
+  rows.push_back({"符号", "线径", "标准线径", "一级漆膜最大外径",
+                  "二级漆膜最大外径", "截面积"});
+  const auto known = [](const std::string& text) {
+    return text.empty() ? std::string("未知") : text;
+  };
+  for (Field field : kWireFields) {
+    const std::string text = store.Text(field);
+    std::vector<std::string> row = {InfoOf(field).symbol, text};
+    if (auto next = NextStandardWire(text)) {
+      const StandardWire& wire = StandardWires()[*next];
+      row.insert(
+          row.end(),
+          {wire.nominal_text, known(wire.grade1_text), known(wire.grade2_text),
+           FormatGeneral(std::round(wire.AreaMm2() * 1e4) / 1e4)});
+    } else {
+      row.push_back("无");
+    }
+    rows.push_back(std::move(row));
+  }
+  return "\n标准漆包线（毫米，截面积为平方毫米）\n" + Aligned(rows);
+}
+
+std::string Render(const MemoryStore& store, const Options& options,
+                   const CoreCatalogue& catalogue) {
+  std::optional<CoreSelection> selection;
+  if (options.cores) {
+    selection = SelectCore(CopyTexts(store), catalogue.cores());
+  }
+  if (options.json) {
     nlohmann::ordered_json document;
     document["messages"] = store.messages();
     nlohmann::ordered_json fields = nlohmann::ordered_json::object();
@@ -99,6 +251,15 @@ std::string Render(const MemoryStore& store, bool json) {
       labels[LabelName(caption)] = store.CaptionText(caption);
     }
     document["labels"] = std::move(labels);
+    if (selection) {
+      document["cores"] = CoresJson(catalogue, *selection);
+      document["smallest_fit"] =
+          selection->smallest_fit
+              ? nlohmann::ordered_json(
+                    catalogue.cores()[*selection->smallest_fit].name)
+              : nlohmann::ordered_json();
+    }
+    if (options.wires) document["wires"] = WiresJson(store);
     return document.dump() + "\n";
   }
   std::string out;
@@ -106,7 +267,10 @@ std::string Render(const MemoryStore& store, bool json) {
     out += "消息: " + message + "\n";
   }
   if (!store.messages().empty()) out += "\n";
-  return out + Table(store);
+  out += Table(store);
+  if (selection) out += CoresText(catalogue, *selection);
+  if (options.wires) out += WiresText(store);
+  return out;
 }
 
 void RunAction(MemoryStore& store, const Action& action) {
@@ -158,6 +322,13 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
     }
     if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--cores") {
+      options.cores = true;
+    } else if (arg == "--wires") {
+      options.wires = true;
+    } else if (arg == "--core-file") {
+      if (i + 1 >= args.size()) return UsageError("--core-file needs a FILE");
+      options.core_files.push_back(args[++i]);
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -180,17 +351,22 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
         return UsageError("expected NAME=TEXT, got '" + arg + "'");
       }
       const std::string name = arg.substr(0, equals);
+      if (name == "core") {
+        options.assignments.push_back({std::nullopt, arg.substr(equals + 1)});
+        continue;
+      }
       const std::optional<Field> field = FieldByToolName(name, false);
       if (!field) {
         return UsageError(
             "unknown name '" + name + "' in '" + arg +
             "' (use P2 U1 U2 h c a r1 f1 r2 f2 or Text1..Text29)");
       }
-      options.assignments.emplace_back(*field, arg.substr(equals + 1));
+      options.assignments.push_back({*field, arg.substr(equals + 1)});
     }
   }
   if (options.script && !options.assignments.empty()) {
-    return UsageError("NAME=TEXT cannot be combined with --script");
+    return UsageError(
+        "NAME=TEXT and core=NAME cannot be combined with --script");
   }
   return std::nullopt;
 }
@@ -217,10 +393,26 @@ ToolOutput FileError(const DesignError& error, const std::string& path,
           "spulix-calc: " + EnglishErrorText(error, path, action) + "\n"};
 }
 
+// The shipped cores and those of --core-file; a bad row is reported on
+// standard error and skipped. Returns a usage error for an unreadable file.
+std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
+                                    CoreCatalogue& catalogue,
+                                    std::string& warnings) {
+  for (const std::string& path : options.core_files) {
+    const std::optional<std::string> content = ReadScript(path, input);
+    if (!content) return UsageError("cannot read core file '" + path + "'");
+    for (const CatalogueIssue& issue : catalogue.AddUserCsv(*content)) {
+      warnings += "spulix-calc: " + path + ": " + DescribeIssue(issue) + "\n";
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string CalcToolVersion() {
-  return "spulix-calc " SPULIX_VERSION "\n"
+  return "spulix-calc " SPULIX_VERSION
+         "\n"
          "Copyright (C) 2026 The Spulix developers\n"
          "License GPLv3+: GNU GPL version 3 or later "
          "<https://gnu.org/licenses/gpl.html>.\n"
@@ -229,8 +421,9 @@ std::string CalcToolVersion() {
 }
 
 std::string CalcToolUsage() {
-  return R"(Usage: spulix-calc [--json] [NAME=TEXT ...]
-  or:  spulix-calc [--json] --script FILE   (FILE may be - for standard input)
+  return R"(Usage: spulix-calc [--json] [--cores] [--wires] [--core-file FILE] [NAME=TEXT ...]
+  or:  spulix-calc [--json] [--cores] [--wires] [--core-file FILE] --script FILE
+                   (FILE may be - for standard input)
   or:  spulix-calc --help | --version
   The first two also take --design FILE and --save FILE.
 
@@ -251,6 +444,9 @@ A script holds one action per line (# starts a comment line):
                     (refresh), Command3 or QK (clear)
 In scripts NAME also accepts d1 and d2.
 
+core=NAME fills h, c and a from the core catalogue, in argument order like
+NAME=TEXT (spulix-calc --cores lists the names).
+
 Options:
   --json            print one JSON object: messages, fields, labels
   --design FILE     start from a design saved by Spulix (.spulix) instead of
@@ -258,6 +454,12 @@ Options:
                     is calculated unless NAME=TEXT or a script follows
   --save FILE       write the resulting design to FILE (.spulix), replacing
                     it atomically
+  --cores           also judge every core of the catalogue for this design
+                    (H, c - H, whether the coil fits) and name the smallest
+                    that fits
+  --wires           also give the next standard enamelled wire for d1, d2
+  --core-file FILE  add the cores of a CSV file (name,tongue_a_mm,
+                    window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text
   --version         show the version and licence
 
@@ -273,6 +475,23 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   if (auto error = ParseOptions(args, options)) return *error;
   if (options.help) return {0, CalcToolUsage(), ""};
   if (options.version) return {0, CalcToolVersion(), ""};
+
+  CoreCatalogue catalogue;
+  std::string warnings;
+  if (auto error = LoadCores(options, input, catalogue, warnings)) {
+    return *error;
+  }
+  std::vector<std::size_t> chosen;  // catalogue index of each core=NAME
+  for (const Assignment& assignment : options.assignments) {
+    if (assignment.field) continue;
+    const std::optional<std::size_t> index =
+        catalogue.FindByName(assignment.text);
+    if (!index) {
+      return UsageError("unknown core '" + assignment.text +
+                        "' (spulix-calc --cores lists them)");
+    }
+    chosen.push_back(*index);
+  }
 
   MemoryStore store;
   if (options.design) {
@@ -295,11 +514,14 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     for (const Action& action : parse.actions) RunAction(store, action);
   } else {
     std::optional<std::string> p2;
+    auto next_core = chosen.begin();
     for (const auto& [field, text] : options.assignments) {
-      if (field == Field::kP2) {
+      if (!field) {
+        FillCore(store, catalogue.cores()[*next_core++]);
+      } else if (field == Field::kP2) {
         p2 = text;
       } else {
-        store.SetText(field, text);
+        store.SetText(*field, text);
       }
     }
     // A design opened as it was saved stays as it was saved.
@@ -313,7 +535,7 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
       return FileError(*error, *options.save, FileAction::kSave);
     }
   }
-  return {0, Render(store, options.json), ""};
+  return {0, Render(store, options, catalogue), warnings};
 }
 
 }  // namespace spulix

@@ -13,7 +13,7 @@ double Thousandfold(const FieldStore& store, Field field) {
 
 }  // namespace
 
-const char* CoreFitVerdict(const FieldStore& store) {
+const char* FitVerdict(const FieldStore& store) {
   if (IsEmptyField(store, Field::kWindowWidth) ||
       IsEmptyField(store, Field::kCoilThickness)) {
     return kFitIncomplete;
@@ -36,8 +36,6 @@ const char* CoreFitVerdict(const FieldStore& store) {
   }
 }
 
-void Command5_Click(FieldStore& store) {
-  store.ShowMessage(CoreFitVerdict(store));
-}
+void Command5_Click(FieldStore& store) { store.ShowMessage(FitVerdict(store)); }
 
 }  // namespace spulix

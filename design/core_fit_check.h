@@ -12,8 +12,9 @@ inline constexpr const char* kFitOk = "OK！这只窗口能容得下所有绕组
 inline constexpr const char* kFitTooThick = "不能用！";
 inline constexpr const char* kFitExact = "请慎用";
 
-// The verdict for the texts as they stand, without showing it.
-const char* CoreFitVerdict(const FieldStore& store);
+// The verdict Command5_Click would show for the texts as they stand, without
+// showing it.
+const char* FitVerdict(const FieldStore& store);
 
 // Shows exactly one verdict. Texts that do not read as numbers, or products
 // beyond the double range, are answered like missing data. Never throws.

@@ -18,6 +18,10 @@ bool MemoryStore::SetText(Field field, std::string_view text) {
   return true;
 }
 
+void MemoryStore::LoadTexts(const std::array<std::string, kFieldCount>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) texts_[i + 1] = texts[i];
+}
+
 std::size_t MemoryStore::CaptionIndex(Caption caption) {
   switch (caption) {
     case Caption::kStatus:

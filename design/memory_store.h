@@ -31,6 +31,10 @@ class MemoryStore : public FieldStore {
   void SetCaption(Caption caption, std::string_view text) override;
   void ShowMessage(std::string_view text) override;
 
+  // Takes every text as given (index 0 is Text1) without running any
+  // reaction: a copy of a design as another store holds it.
+  void LoadTexts(const std::array<std::string, kFieldCount>& texts);
+
   const std::vector<std::string>& messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
   // How many change reactions have run, per field (index = control number).

@@ -160,7 +160,7 @@ QColor VerdictColour(const char* verdict) {
 double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
   y = Heading(r, x, y, w, QStringLiteral("铁心是否可用"));
-  const char* verdict = CoreFitVerdict(store);
+  const char* verdict = FitVerdict(store);
   y += r.Paragraph(x, y, w, Q(verdict), ReportFont(Face::kHei, 11, true),
                    VerdictColour(verdict));
   y += 1;

@@ -10,6 +10,7 @@
 #ifdef SPULIX_FIRST_FRAME_PROBE
 #include "ui/first_frame_probe.h"
 #endif
+#include "ui/selection_menu.h"
 
 int main(int argc, char* argv[]) {
   spulix::ChoosePlatform();
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
 
   spulix::MainWindow window;
   spulix::ConnectCommands(&window, window.store());
+  spulix::AddSelectionMenu(window);
   auto* design_files = new spulix::DesignFileCommands(&window, window.store());
   // `spulix FILE` (a double-click in a file manager) opens a saved design.
   if (const QStringList args = QCoreApplication::arguments();

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/core_selection.h"
+
+#include <tuple>
+
+#include "design/core_fit_check.h"
+#include "design/design_calculation.h"
+#include "design/memory_store.h"
+#include "design/transformer_design.h"
+
+namespace spulix {
+namespace {
+
+// The inputs a core's coil depends on, named for the user.
+struct Input {
+  Field field;
+  const char* name;
+  bool required;  // must be given and above zero
+};
+constexpr Input kInputs[] = {
+    {Field::kP2, "输出功率 P2", true},
+    {Field::kU1, "输入电压 U1", true},
+    {Field::kU2, "输出电压 U2", true},
+    {Field::kR1, "初级外层绝缘 r1", false},
+    {Field::kF1, "初级层间绝缘 f1", false},
+    {Field::kR2, "次级外层绝缘 r2", false},
+    {Field::kF2, "次级层间绝缘 f2", false},
+};
+
+const std::string& TextOf(const DesignTexts& design, Field field) {
+  return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
+}
+
+// The rated power the calculation derives from a positive P2, read as it
+// reads it: P1 from the lenient reading, P from the whole P1 and strict P2.
+double RatedPower(const DesignTexts& design) {
+  const std::string& p2 = TextOf(design, Field::kP2);
+  try {
+    const double p1 =
+        RoundToInt32(Div(ReadLenient(p2), *EfficiencyFor(ReadStrict(p2))));
+    return Add(Div(p1, 2), Div(ReadStrict(p2), 2));
+  } catch (const FieldFailure&) {
+    return 0;  // beyond every range: no coefficient either
+  }
+}
+
+// What keeps the design from giving a coil thickness, found without
+// calculating.
+std::vector<std::string> MissingInputs(const DesignTexts& design) {
+  std::vector<std::string> problems;
+  for (const Input& input : kInputs) {
+    const std::string& text = TextOf(design, input.field);
+    if (IsEmptyText(text)) {
+      if (input.required) problems.push_back(std::string("缺少") + input.name);
+      continue;
+    }
+    double value = 0;
+    try {
+      value = ReadStrict(text);
+    } catch (const FieldFailure&) {
+      problems.push_back(std::string(input.name) + "“" + text + "”不是数字");
+      continue;
+    }
+    if (input.required && !(value > 0)) {
+      problems.push_back(std::string(input.name) + " 必须大于 0");
+    }
+  }
+  if (problems.empty() && !CoefficientFor(RatedPower(design))) {
+    problems.push_back("额定功率 P 超过 1000 瓦，无法确定铁心截面积");
+  }
+  return problems;
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+  std::string out;
+  for (const std::string& text : texts) {
+    if (!out.empty()) out += "；";
+    out += text;
+  }
+  return out;
+}
+
+// Runs one core on the store; returns why it gave no result, if it did not.
+std::optional<std::string> Evaluate(MemoryStore& store,
+                                    const DesignTexts& design,
+                                    const CoreEntry& core, CoreResult& result) {
+  store.LoadTexts(design);
+  store.ClearMessages();
+  FillCore(store, core);
+  // H is only ever written by the calculation, never read before: emptying
+  // it first tells a run that stopped early from one that wrote H.
+  store.SetText(Field::kCoilThickness, "");
+  CalculateDesign(store);
+  if (!store.messages().empty()) {
+    return "计算提示：" + Joined(store.messages());
+  }
+  if (store.Text(Field::kP2) != TextOf(design, Field::kP2)) {
+    return std::string("计算清空了输出功率 P2");
+  }
+  const std::string coil = store.Text(Field::kCoilThickness);
+  double coil_mm = 0;
+  try {
+    coil_mm = ReadStrict(coil);
+  } catch (const FieldFailure&) {
+    return std::string("计算中途停止（数值超出范围），没有得出线包厚度 H");
+  }
+  result.coil_thickness = coil;
+  result.margin_mm = core.c_mm - coil_mm;
+  const std::string_view verdict = FitVerdict(store);
+  result.verdict = verdict == kFitOk         ? CoreVerdict::kFits
+                   : verdict == kFitTooThick ? CoreVerdict::kTooThick
+                   : verdict == kFitExact    ? CoreVerdict::kExact
+                                             : CoreVerdict::kUnknown;
+  return std::nullopt;
+}
+
+}  // namespace
+
+DesignTexts CopyTexts(const FieldStore& store) {
+  DesignTexts texts;
+  for (int number = 1; number <= kFieldCount; ++number) {
+    texts[static_cast<std::size_t>(number - 1)] =
+        store.Text(FieldFromNumber(number));
+  }
+  return texts;
+}
+
+void FillCore(FieldStore& store, const CoreEntry& core) {
+  store.SetText(Field::kWindowHeight, DimensionText(core.h_mm));
+  store.SetText(Field::kWindowWidth, DimensionText(core.c_mm));
+  store.SetText(Field::kTongueWidth, DimensionText(core.a_mm));
+}
+
+void UseCore(FieldStore& store, const CoreEntry& core) {
+  FillCore(store, core);
+  CalculateDesign(store);
+}
+
+CoreSelection SelectCore(const DesignTexts& design,
+                         const std::vector<CoreEntry>& cores) {
+  CoreSelection selection;
+  selection.results.resize(cores.size());
+  selection.problems = MissingInputs(design);
+  if (!selection.usable()) return selection;
+
+  MemoryStore store;
+  std::optional<std::string> first_failure;
+  bool any_result = false;
+  for (std::size_t i = 0; i < cores.size(); ++i) {
+    CoreResult& result = selection.results[i];
+    if (auto failure = Evaluate(store, design, cores[i], result)) {
+      result = CoreResult{};
+      if (!first_failure) first_failure = std::move(failure);
+      continue;
+    }
+    any_result = true;
+    if (!result.fits()) continue;
+    const auto rank = [&](std::size_t k) {
+      return std::make_tuple(cores[k].a_mm, cores[k].c_mm * cores[k].h_mm, k);
+    };
+    if (!selection.smallest_fit || rank(i) < rank(*selection.smallest_fit)) {
+      selection.smallest_fit = i;
+    }
+  }
+  if (!any_result && first_failure) {
+    selection.problems.push_back(*first_failure);
+  }
+  return selection;
+}
+
+}  // namespace spulix

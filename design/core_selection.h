@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which cores of the catalogue take the coil of the current design: each
+// core is tried on a copy of the design exactly as the 使用 button would put
+// it into the window, and judged by the rule of the core fit check.
+#ifndef SPULIX_DESIGN_CORE_SELECTION_H_
+#define SPULIX_DESIGN_CORE_SELECTION_H_
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "design/core_catalogue.h"
+#include "design/field_store.h"
+
+namespace spulix {
+
+// The 29 field texts of a design, Text1 first.
+using DesignTexts = std::array<std::string, kFieldCount>;
+DesignTexts CopyTexts(const FieldStore& store);
+
+// Sets h, c and a to the core's dimensions, each through its change
+// reaction, as typing them would.
+void FillCore(FieldStore& store, const CoreEntry& core);
+// FillCore, then the full calculation as the Refresh command runs it.
+void UseCore(FieldStore& store, const CoreEntry& core);
+
+enum class CoreVerdict {
+  kFits,      // H < c
+  kTooThick,  // H > c
+  kExact,     // H = c: the check says "use with care", so it does not fit
+  kUnknown,   // the calculation gave no coil thickness for this core
+};
+
+struct CoreResult {
+  CoreVerdict verdict = CoreVerdict::kUnknown;
+  std::string coil_thickness;       // H as Text19 would show it
+  std::optional<double> margin_mm;  // c - H
+  bool fits() const { return verdict == CoreVerdict::kFits; }
+};
+
+struct CoreSelection {
+  // Why no core can be judged (Chinese, for the user); empty when the
+  // design is complete.
+  std::vector<std::string> problems;
+  std::vector<CoreResult> results;  // one per core, in catalogue order
+  // The fitting core with the narrowest tongue, then the smallest window
+  // (c x h), then the first in the catalogue.
+  std::optional<std::size_t> smallest_fit;
+  bool usable() const { return problems.empty(); }
+};
+
+// Evaluates every core for the design. The design texts are not changed.
+CoreSelection SelectCore(const DesignTexts& design,
+                         const std::vector<CoreEntry>& cores);
+
+}  // namespace spulix
+
+#endif  // SPULIX_DESIGN_CORE_SELECTION_H_

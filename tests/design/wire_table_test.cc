@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/wire_table.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace spulix {
+namespace {
+
+// The shipped table: sizes rise, enamel only adds, grade 2 is thicker than
+// grade 1, and a value is missing only for the in-between sizes from
+// 0.53 mm up, where the sources give none.
+TEST(StandardWires, ShippedTableIsConsistent) {
+  const std::vector<StandardWire>& wires = StandardWires();
+  ASSERT_GE(wires.size(), 70u);
+  for (std::size_t i = 0; i < wires.size(); ++i) {
+    const StandardWire& wire = wires[i];
+    SCOPED_TRACE(wire.nominal_text);
+    if (i > 0) {
+      EXPECT_GT(wire.nominal_mm, wires[i - 1].nominal_mm);
+    }
+    EXPECT_EQ(wire.grade1_max_mm.has_value(), !wire.grade1_text.empty());
+    EXPECT_EQ(wire.grade1_max_mm.has_value(), wire.grade2_max_mm.has_value());
+    if (wire.grade1_max_mm) {
+      EXPECT_GT(*wire.grade1_max_mm, wire.nominal_mm);
+      EXPECT_GT(*wire.grade2_max_mm, *wire.grade1_max_mm);
+    } else {
+      EXPECT_EQ(wire.series, "R40");
+      EXPECT_GE(wire.nominal_mm, 0.53);
+    }
+  }
+}
+
+struct NextCase {
+  const char* d;
+  const char* next;  // nominal text, or "" for none
+};
+
+class NextWire : public testing::TestWithParam<NextCase> {};
+
+TEST_P(NextWire, IsTheSmallestStandardSizeAtOrAbove) {
+  const auto next = NextStandardWire(std::string_view(GetParam().d));
+  if (*GetParam().next == '\0') {
+    EXPECT_EQ(next, std::nullopt);
+    return;
+  }
+  ASSERT_TRUE(next.has_value());
+  EXPECT_EQ(StandardWires()[*next].nominal_text, GetParam().next);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Diameters, NextWire,
+    testing::Values(NextCase{"0.84", "0.850"}, NextCase{"1.88", "1.900"},
+                    NextCase{"0.85", "0.850"}, NextCase{" 0.850 ", "0.850"},
+                    NextCase{"0.0501", "0.053"}, NextCase{"0.01", "0.050"},
+                    NextCase{"3.15", "3.150"}, NextCase{"3.16", ""},
+                    NextCase{"1,000.00", ""}, NextCase{"0.00", ""},
+                    NextCase{"-1", ""}, NextCase{"", ""}, NextCase{"abc", ""}));
+
+TEST(StandardWires, MatchesOnlyAnExactNominalDiameter) {
+  ASSERT_TRUE(MatchStandardWire("0.85").has_value());
+  EXPECT_EQ(StandardWires()[*MatchStandardWire("0.85")].nominal_text, "0.850");
+  EXPECT_EQ(MatchStandardWire("0.84"), std::nullopt);
+  EXPECT_EQ(MatchStandardWire("x"), std::nullopt);
+  const StandardWire& one = StandardWires()[*MatchStandardWire("1")];
+  EXPECT_DOUBLE_EQ(one.AreaMm2(), std::numbers::pi / 4);
+}
+
+}  // namespace
+}  // namespace spulix

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/core_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "design/transformer_design.h"
+#include "ui/selection_view.h"
+
+namespace spulix {
+namespace {
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr const char* kHeaders[CoreTableModel::kCount] = {
+    "型号",   "类别",     "a 舌宽",   "c 窗宽",
+    "h 窗高", "H 线包厚", "c−H 余量", "结论"};
+
+}  // namespace
+
+QString VerdictText(CoreVerdict verdict) {
+  switch (verdict) {
+    case CoreVerdict::kFits:
+      return QStringLiteral("可用");
+    case CoreVerdict::kTooThick:
+      return QStringLiteral("不可用");
+    case CoreVerdict::kExact:
+      return QStringLiteral("慎用");
+    case CoreVerdict::kUnknown:
+      break;
+  }
+  return QStringLiteral("—");
+}
+
+CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
+    : QAbstractTableModel(parent), catalogue_(catalogue) {
+  selection_.results.resize(catalogue_.cores().size());
+}
+
+void CoreTableModel::CatalogueChanged() {
+  beginResetModel();
+  selection_ = CoreSelection{};
+  selection_.results.resize(catalogue_.cores().size());
+  endResetModel();
+}
+
+void CoreTableModel::SetSelection(CoreSelection selection) {
+  if (selection.results.size() != catalogue_.cores().size()) return;
+  selection_ = std::move(selection);
+  if (rowCount() > 0) {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+  }
+}
+
+int CoreTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(catalogue_.cores().size());
+}
+
+int CoreTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kCount;
+}
+
+QString CoreTableModel::Text(int row, int column) const {
+  const auto r = static_cast<std::size_t>(row);
+  const CoreEntry& core = catalogue_.cores()[r];
+  const CoreResult& result = selection_.results[r];
+  switch (column) {
+    case kName:
+      return FromUtf8(core.name);
+    case kKind:
+      return core.built_in ? QStringLiteral("标准") : QStringLiteral("自定义");
+    case kA:
+      return FromUtf8(DimensionText(core.a_mm));
+    case kC:
+      return FromUtf8(DimensionText(core.c_mm));
+    case kH:
+      return FromUtf8(DimensionText(core.h_mm));
+    case kCoil:
+      return result.margin_mm ? FromUtf8(result.coil_thickness)
+                              : QStringLiteral("—");
+    case kMargin:
+      return result.margin_mm ? FromUtf8(FormatPattern(*result.margin_mm,
+                                                       Pattern::kTwoDecimals))
+                              : QStringLiteral("—");
+    case kVerdict:
+      return selection_.smallest_fit == r ? QStringLiteral("可用 ★最小")
+                                          : VerdictText(result.verdict);
+  }
+  return QString();
+}
+
+QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const auto row = static_cast<std::size_t>(index.row());
+  const bool smallest = selection_.smallest_fit == row;
+  switch (role) {
+    case Qt::DisplayRole:
+      return Text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+      return index.column() >= kA && index.column() <= kMargin
+                 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                 : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::FontRole:
+      if (smallest) {
+        QFont font;
+        font.setBold(true);
+        return font;
+      }
+      return QVariant();
+    case Qt::BackgroundRole:
+      return smallest ? QVariant(MarkedRowBrush()) : QVariant();
+    case Qt::ForegroundRole:
+      if (index.column() != kVerdict) return QVariant();
+      switch (selection_.results[row].verdict) {
+        case CoreVerdict::kFits:
+          return QBrush(QColor(0x00, 0x70, 0x00));
+        case CoreVerdict::kTooThick:
+          return QBrush(QColor(0xC0, 0x00, 0x00));
+        case CoreVerdict::kExact:
+          return QBrush(QColor(0xA0, 0x60, 0x00));
+        case CoreVerdict::kUnknown:
+          return QVariant();
+      }
+      return QVariant();
+    default:
+      return QVariant();
+  }
+}
+
+QVariant CoreTableModel::headerData(int section, Qt::Orientation orientation,
+                                    int role) const {
+  return ColumnHeader(kHeaders, section, orientation, role);
+}
+
+}  // namespace spulix

@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/core_window.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "design/core_selection.h"
+#include "ui/core_edit_dialog.h"
+#include "ui/core_table_model.h"
+#include "ui/main_window.h"
+#include "ui/qt_field_store.h"
+
+namespace spulix {
+namespace {
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
+                       QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  row->addWidget(button);
+  return button;
+}
+
+CoreInput InputOf(const CoreEntry& core) {
+  return {core.name, DimensionText(core.a_mm), DimensionText(core.c_mm),
+          DimensionText(core.h_mm)};
+}
+
+}  // namespace
+
+CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
+    : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
+      main_(&main),
+      file_(user_file) {
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("CoreSummary"));
+  summary_->setWordWrap(true);
+  summary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // Room for three lines, fixed, so that a new summary at each keystroke
+  // does not lay out the whole window again.
+  summary_->setFixedHeight(3 * summary_->fontMetrics().lineSpacing() + 2);
+
+  model_ = new CoreTableModel(catalogue_, this);
+  table_ = MakeSelectionTable(model_, "CoreTable", this);
+
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("CoreFileNotice"));
+  notice_->setWordWrap(true);
+  notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notice_->setStyleSheet(QStringLiteral("color: #A00000"));
+  notice_->hide();
+
+  auto* source = new QLabel(
+      QStringLiteral("标准铁心为常见的无废料 EI 冲片（c = a/2，h = 1.5a），"
+                     "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"),
+      this);
+  source->setObjectName(QStringLiteral("CoreSource"));
+  source->setWordWrap(true);
+  source->setStyleSheet(QStringLiteral("color: #505050"));
+
+  auto* buttons = new QHBoxLayout;
+  use_ = AddButton(buttons, "UseCore", "使用", this);
+  use_->setToolTip(QStringLiteral("把这只铁心的 h、c、a 填入主窗口并重新计算"));
+  buttons->addSpacing(16);
+  add_ = AddButton(buttons, "AddCore", "添加…", this);
+  edit_ = AddButton(buttons, "EditCore", "修改…", this);
+  remove_ = AddButton(buttons, "RemoveCore", "删除", this);
+  buttons->addStretch();
+  QPushButton* close = AddButton(buttons, "CloseCores", "关闭", this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(notice_);
+  layout->addWidget(source);
+  layout->addLayout(buttons);
+
+  connect(use_, &QPushButton::clicked, this, &CoreWindow::UseSelected);
+  connect(add_, &QPushButton::clicked, this, &CoreWindow::AddCore);
+  connect(edit_, &QPushButton::clicked, this, &CoreWindow::EditSelected);
+  connect(remove_, &QPushButton::clicked, this, &CoreWindow::RemoveSelected);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  // Enter and a double-click on a row use that core.
+  connect(table_, &QTableView::activated, this, &CoreWindow::UseSelected);
+  // Delete on the table removes the user's core.
+  table_->installEventFilter(this);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
+          this, &CoreWindow::UpdateButtons);
+
+  // Every change of the design (a keystroke, a calculation writing its
+  // results, Clear) asks for one new judgement once the change is over.
+  refresh_.setSingleShot(true);
+  refresh_.setInterval(0);
+  connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
+  for (int number = 1; number <= kFieldCount; ++number) {
+    connect(main.field(FieldFromNumber(number)), &QLineEdit::textChanged,
+            &refresh_, qOverload<>(&QTimer::start));
+  }
+
+  const UserCoreFile::LoadResult load = file_.Load(catalogue_);
+  model_->CatalogueChanged();
+  ShowFileState(load);
+  Refresh();
+  const CoreSelection& selection = model_->selection();
+  SelectRow(selection.smallest_fit.value_or(0));
+  table_->resizeColumnsToContents();
+  table_->setFocus();
+  resize(640, 420);
+}
+
+bool CoreWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    RemoveSelected();
+    return true;
+  }
+  return SelectionWindowBase::eventFilter(watched, event);
+}
+
+void CoreWindow::showEvent(QShowEvent* event) {
+  SelectionWindowBase::showEvent(event);
+  // Once the table has its size.
+  QTimer::singleShot(0, this, [this] {
+    table_->scrollTo(table_->currentIndex(), QAbstractItemView::EnsureVisible);
+  });
+}
+
+void CoreWindow::Message(const QString& text) {
+  if (sink_) {
+    sink_(text);
+  } else {
+    QtFieldStore::ShowMessageBox(this, text.toStdString());
+  }
+}
+
+void CoreWindow::Refresh() {
+  refresh_.stop();
+  if (main_.isNull()) return;
+  model_->SetSelection(
+      SelectCore(CopyTexts(main_->store()), catalogue_.cores()));
+  const CoreSelection& selection = model_->selection();
+  QString text;
+  if (!selection.usable()) {
+    text = QStringLiteral("无法判断：");
+    for (std::size_t i = 0; i < selection.problems.size(); ++i) {
+      if (i > 0) text += QStringLiteral("；");
+      text += FromUtf8(selection.problems[i]);
+    }
+    text += QStringLiteral("。");
+  } else if (selection.smallest_fit) {
+    const auto fitting =
+        std::count_if(selection.results.begin(), selection.results.end(),
+                      [](const CoreResult& result) { return result.fits(); });
+    text = QStringLiteral(
+               "当前设计的线包能放进 %1 种铁心，最小的是 %2"
+               "（舌宽最窄，其次窗口最小）。")
+               .arg(fitting)
+               .arg(FromUtf8(catalogue_.cores()[*selection.smallest_fit].name));
+  } else {
+    text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
+  }
+  if (summary_->text() != text) summary_->setText(text);
+}
+
+std::optional<std::size_t> CoreWindow::CurrentRow() const {
+  const QModelIndex index = table_->currentIndex();
+  if (!index.isValid()) return std::nullopt;
+  return static_cast<std::size_t>(index.row());
+}
+
+void CoreWindow::SelectRow(std::size_t row) {
+  if (row >= catalogue_.cores().size()) return;
+  table_->setCurrentIndex(model_->index(static_cast<int>(row), 0));
+  table_->scrollTo(table_->currentIndex());
+  UpdateButtons();
+}
+
+void CoreWindow::UpdateButtons() {
+  const std::optional<std::size_t> row = CurrentRow();
+  const bool own = row && !catalogue_.IsBuiltIn(*row);
+  use_->setEnabled(row.has_value());
+  add_->setEnabled(file_readable_);
+  edit_->setEnabled(own && file_readable_);
+  remove_->setEnabled(own && file_readable_);
+}
+
+void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
+  file_readable_ = load.readable;
+  QString text;
+  if (!load.readable) {
+    text = QStringLiteral(
+               "无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，"
+               "这次不能添加、修改或删除自定义铁心。")
+               .arg(file_.path(), load.error);
+  } else if (!load.issues.empty()) {
+    text =
+        QStringLiteral("自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：")
+            .arg(file_.path())
+            .arg(load.issues.size());
+    for (const CatalogueIssue& issue : load.issues) {
+      text += QStringLiteral("\n") + FromUtf8(DescribeIssue(issue));
+    }
+    text += QStringLiteral(
+        "\n文件保持原样；您添加、修改或删除自定义铁心时才会"
+        "重写它，重写前原文件另存为 .bak。");
+  }
+  notice_->setText(text);
+  notice_->setVisible(!text.isEmpty());
+  UpdateButtons();
+}
+
+void CoreWindow::UseSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || main_.isNull()) return;
+  // A copy: the calculation's messages may run the event loop, in which the
+  // catalogue could change.
+  const CoreEntry core = catalogue_.cores()[*row];
+  UseCore(main_->store(), core);
+}
+
+std::optional<std::string> CoreWindow::Change(
+    const std::function<std::optional<std::string>()>& change,
+    const std::string& keep_name) {
+  const std::string before = catalogue_.UserCsv();
+  if (std::optional<std::string> refused = change()) return refused;
+  const QString error = file_.Save(catalogue_);
+  if (!error.isEmpty()) {
+    catalogue_.LoadUserCsv(before);
+    Message(QStringLiteral("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
+                .arg(file_.path(), error));
+  } else if (!file_.backup_path().isEmpty() && notice_->isVisible()) {
+    notice_->setText(QStringLiteral("原来有错误的自定义铁心文件已另存为 %1。")
+                         .arg(file_.backup_path()));
+  }
+  model_->CatalogueChanged();
+  Refresh();
+  const auto row = catalogue_.FindByName(keep_name);
+  SelectRow(row.value_or(0));
+  return std::nullopt;
+}
+
+void CoreWindow::AddCore() {
+  if (!file_readable_) return;
+  auto* dialog = new CoreEditDialog(
+      QStringLiteral("添加自定义铁心"), CoreInput{},
+      [this](const CoreInput& input) {
+        return Change([&] { return catalogue_.AddUserCore(input); },
+                      input.name);
+      },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void CoreWindow::EditSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || catalogue_.IsBuiltIn(*row) || !file_readable_) return;
+  const std::size_t index = *row;
+  auto* dialog = new CoreEditDialog(
+      QStringLiteral("修改自定义铁心"), InputOf(catalogue_.cores()[index]),
+      [this, index](const CoreInput& input) {
+        return Change([&] { return catalogue_.ReplaceUserCore(index, input); },
+                      input.name);
+      },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void CoreWindow::RemoveSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || !file_readable_) return;
+  const std::size_t index = *row;
+  if (catalogue_.IsBuiltIn(index)) {
+    Message(QStringLiteral("标准铁心不能删除。"));
+    return;
+  }
+  const QString question = QStringLiteral("删除自定义铁心“%1”？")
+                               .arg(FromUtf8(catalogue_.cores()[index].name));
+  bool yes = false;
+  if (confirm_) {
+    yes = confirm_(question);
+  } else {
+    QMessageBox box(this);
+    box.setWindowTitle(QStringLiteral("Spulix"));
+    box.setText(question);
+    QPushButton* remove =
+        box.addButton(QStringLiteral("删除"), QMessageBox::AcceptRole);
+    box.setDefaultButton(
+        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    box.exec();
+    yes = box.clickedButton() == remove;
+  }
+  if (!yes) return;
+  const std::string next = index + 1 < catalogue_.cores().size()
+                               ? catalogue_.cores()[index + 1].name
+                               : catalogue_.cores()[index - 1].name;
+  Change([&] { return catalogue_.RemoveUserCore(index); }, next);
+}
+
+}  // namespace spulix

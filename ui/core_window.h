@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// 标准铁心: every core of the catalogue judged for the main window's design
+// as it stands, following it while the user types. 使用 puts a core into
+// the main window; the user's own cores are added, changed and removed here
+// and kept in a file of their own.
+#ifndef SPULIX_UI_CORE_WINDOW_H_
+#define SPULIX_UI_CORE_WINDOW_H_
+
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+#include "design/core_catalogue.h"
+#include "ui/selection_view.h"
+#include "ui/user_core_file.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace spulix {
+
+class CoreTableModel;
+class MainWindow;
+
+class CoreWindow : public SelectionWindowBase {
+  Q_OBJECT
+
+ public:
+  // A top-level window without owner that deletes itself when closed.
+  explicit CoreWindow(MainWindow& main,
+                      const QString& user_file = UserCoreFile::DefaultPath());
+
+  // Messages and the question before removing a core; by default a message
+  // box (tests answer them themselves).
+  using MessageSink = std::function<void(const QString&)>;
+  using Confirmation = std::function<bool(const QString&)>;
+  void SetMessageSink(MessageSink sink) { sink_ = std::move(sink); }
+  void SetConfirmation(Confirmation confirm) { confirm_ = std::move(confirm); }
+
+  // The buttons' commands, on the current row.
+  void UseSelected();
+  void AddCore();       // opens the editor; it adds when accepted
+  void EditSelected();  // the same for the current user core
+  void RemoveSelected();
+  // Judges the cores for the main window's design now.
+  void Refresh();
+
+  const CoreCatalogue& catalogue() const { return catalogue_; }
+  CoreTableModel* model() const { return model_; }
+  QTableView* table() const { return table_; }
+  QLabel* summary() const { return summary_; }
+  QLabel* notice() const { return notice_; }
+  const UserCoreFile& file() const { return file_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  std::optional<std::size_t> CurrentRow() const;
+  void SelectRow(std::size_t row);
+  void UpdateButtons();
+  void ShowFileState(const UserCoreFile::LoadResult& load);
+  // Makes a change to the user's cores and saves it; a change that cannot
+  // be saved is undone and reported.
+  std::optional<std::string> Change(
+      const std::function<std::optional<std::string>()>& change,
+      const std::string& keep_name);
+  void Message(const QString& text);
+
+  QPointer<MainWindow> main_;
+  CoreCatalogue catalogue_;
+  UserCoreFile file_;
+  bool file_readable_ = true;
+  CoreTableModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+  QLabel* summary_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QPushButton* use_ = nullptr;
+  QPushButton* add_ = nullptr;
+  QPushButton* edit_ = nullptr;
+  QPushButton* remove_ = nullptr;
+  QTimer refresh_;
+  MessageSink sink_;
+  Confirmation confirm_;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_CORE_WINDOW_H_

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/wire_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "design/core_catalogue.h"
+#include "design/field_reactions.h"
+#include "design/wire_table.h"
+#include "ui/main_window.h"
+#include "ui/wire_table_model.h"
+
+namespace spulix {
+namespace {
+
+constexpr Field kDiameters[] = {Field::kD1, Field::kD2};
+
+// "d1 = 0.84 毫米 → 0.850 毫米", or why there is no standard size.
+QString Line(const char* symbol, const std::string& text) {
+  const QString head = QStringLiteral("%1 = %2").arg(
+      QString::fromLatin1(symbol),
+      text.empty() ? QStringLiteral("（空）") : QString::fromStdString(text));
+  if (const auto next = NextStandardWire(std::string_view(text))) {
+    return head + QStringLiteral(" 毫米 → 标准线径 %1 毫米")
+                      .arg(QString::fromStdString(
+                          StandardWires()[*next].nominal_text));
+  }
+  return head + QStringLiteral("：没有对应的标准线径");
+}
+
+}  // namespace
+
+WireWindow::WireWindow(MainWindow& main)
+    : SelectionWindowBase("WireWindow", QStringLiteral("标准漆包线")),
+      main_(&main) {
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("WireSummary"));
+
+  model_ = new WireTableModel(this);
+  table_ = MakeSelectionTable(model_, "WireTable", this);
+
+  auto* source = new QLabel(
+      QStringLiteral(
+          "直径单位为毫米。圆漆包铜线，标称直径按 IEC 60317 / GB/T "
+          "6109（一级漆膜即 "
+          "QZ-1 薄漆膜，二级即 QZ-2 厚漆膜）。0.71 毫米及以下的外径"
+          "可信度高，以上为中等；0.53 毫米起的 R40 中间规格未查到外径，"
+          "标为“未知”。"),
+      this);
+  source->setObjectName(QStringLiteral("WireSource"));
+  source->setWordWrap(true);
+  source->setStyleSheet(QStringLiteral("color: #505050"));
+
+  auto* buttons = new QHBoxLayout;
+  for_d1_ = new QPushButton(QStringLiteral("用于 d1"), this);
+  for_d1_->setObjectName(QStringLiteral("UseForD1"));
+  for_d2_ = new QPushButton(QStringLiteral("用于 d2"), this);
+  for_d2_->setObjectName(QStringLiteral("UseForD2"));
+  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  close->setObjectName(QStringLiteral("CloseWires"));
+  buttons->addWidget(for_d1_);
+  buttons->addWidget(for_d2_);
+  buttons->addStretch();
+  buttons->addWidget(close);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(source);
+  layout->addLayout(buttons);
+
+  connect(for_d1_, &QPushButton::clicked, this, [this] { UseFor(Field::kD1); });
+  connect(for_d2_, &QPushButton::clicked, this, [this] { UseFor(Field::kD2); });
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+  refresh_.setSingleShot(true);
+  refresh_.setInterval(0);
+  connect(&refresh_, &QTimer::timeout, this, &WireWindow::Refresh);
+  for (Field field : kDiameters) {
+    connect(main.field(field), &QLineEdit::textChanged, &refresh_,
+            qOverload<>(&QTimer::start));
+  }
+  Refresh();
+  table_->resizeColumnsToContents();
+  table_->setFocus();
+  resize(560, 520);
+}
+
+void WireWindow::Refresh() {
+  refresh_.stop();
+  if (main_.isNull()) return;
+  const std::string d1 = main_->store().Text(Field::kD1);
+  const std::string d2 = main_->store().Text(Field::kD2);
+  model_->SetMarks(NextStandardWire(std::string_view(d1)),
+                   NextStandardWire(std::string_view(d2)));
+  summary_->setText(Line("d1", d1) + QStringLiteral("；  ") + Line("d2", d2));
+  if (!placed_ && isVisible()) PlaceMarks();
+}
+
+void WireWindow::showEvent(QShowEvent* event) {
+  SelectionWindowBase::showEvent(event);
+  // Once the table has its size.
+  QTimer::singleShot(0, this, [this] {
+    if (!placed_) PlaceMarks();
+  });
+}
+
+void WireWindow::PlaceMarks() {
+  if (model_->mark_d1() || model_->mark_d2()) {
+    placed_ = true;
+    const std::size_t d1 = model_->mark_d1().value_or(*model_->mark_d2());
+    const std::size_t d2 = model_->mark_d2().value_or(d1);
+    table_->setCurrentIndex(model_->index(static_cast<int>(d1), 0));
+    // Both marks in view where the window is tall enough.
+    table_->scrollTo(model_->index(static_cast<int>((d1 + d2) / 2), 0),
+                     QAbstractItemView::PositionAtCenter);
+  }
+}
+
+void WireWindow::UseFor(Field field) {
+  const QModelIndex index = table_->currentIndex();
+  if (!index.isValid() || main_.isNull()) return;
+  const StandardWire& wire =
+      StandardWires()[static_cast<std::size_t>(index.row())];
+  FieldStore& store = main_->store();
+  store.SetText(field, DimensionText(wire.nominal_mm));
+  OnFieldDoubleClicked(store, field);
+}
+
+}  // namespace spulix

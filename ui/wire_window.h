@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// 标准漆包线: the standard enamelled wire sizes, with the next standard size
+// for the main window's d1 and d2 marked while the user works. 用于 d1 and
+// 用于 d2 put the chosen size into the field and recompute the build-up, as
+// overwriting the field and double-clicking it does.
+#ifndef SPULIX_UI_WIRE_WINDOW_H_
+#define SPULIX_UI_WIRE_WINDOW_H_
+
+#include <QPointer>
+#include <QTimer>
+
+#include "design/field_store.h"
+#include "ui/selection_view.h"
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace spulix {
+
+class MainWindow;
+class WireTableModel;
+
+class WireWindow : public SelectionWindowBase {
+  Q_OBJECT
+
+ public:
+  // A top-level window without owner that deletes itself when closed.
+  explicit WireWindow(MainWindow& main);
+
+  // Writes the current row's nominal diameter into d1 (Text16) or d2
+  // (Text17), then runs the double-click's recalculation.
+  void UseFor(Field field);
+  // Marks the rows for the main window's d1 and d2 now.
+  void Refresh();
+
+  WireTableModel* model() const { return model_; }
+  QTableView* table() const { return table_; }
+  QLabel* summary() const { return summary_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // Selects the row for d1 and scrolls both marked rows into view.
+  void PlaceMarks();
+
+  QPointer<MainWindow> main_;
+  WireTableModel* model_ = nullptr;
+  QTableView* table_ = nullptr;
+  QLabel* summary_ = nullptr;
+  QPushButton* for_d1_ = nullptr;
+  QPushButton* for_d2_ = nullptr;
+  QTimer refresh_;
+  bool placed_ = false;  // the view has been scrolled to the marks once
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_WIRE_WINDOW_H_
