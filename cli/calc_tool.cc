@@ -18,45 +18,16 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
-#include "spulix/version.h"
 #include "design/wire_table.h"
+#include "document/design_error_text.h"
+#include "document/design_file.h"
+#include "spulix/version.h"
 
 namespace spulix {
 namespace {
 
 constexpr Caption kLabels[] = {Caption::kStatus, Caption::kWidthFigure,
                                Caption::kTongueFigure, Caption::kHeightFigure};
-
-// Inputs first, then the results in the order the calculation writes them.
-constexpr Field kReadingOrder[] = {Field::kOutputPower,
-                                   Field::kInputVoltage,
-                                   Field::kOutputVoltage,
-                                   Field::kWindowHeight,
-                                   Field::kWindowWidth,
-                                   Field::kTongueWidth,
-                                   Field::kPrimaryOuterInsulation,
-                                   Field::kPrimaryInterlayerInsulation,
-                                   Field::kSecondaryOuterInsulation,
-                                   Field::kSecondaryInterlayerInsulation,
-                                   Field::kInputPower,
-                                   Field::kRatedPower,
-                                   Field::kCoreSection,
-                                   Field::kStackThickness,
-                                   Field::kTurnsPerVolt,
-                                   Field::kPrimaryTurns,
-                                   Field::kSecondaryTurns,
-                                   Field::kPrimaryCurrent,
-                                   Field::kSecondaryCurrent,
-                                   Field::kPrimaryWireDiameter,
-                                   Field::kSecondaryWireDiameter,
-                                   Field::kEffectiveHeight,
-                                   Field::kPrimaryTurnsPerLayer,
-                                   Field::kPrimaryLayers,
-                                   Field::kSecondaryTurnsPerLayer,
-                                   Field::kSecondaryLayers,
-                                   Field::kPrimaryThickness,
-                                   Field::kSecondaryThickness,
-                                   Field::kCoilThickness};
 
 // NAME=TEXT, or core=NAME when `field` is empty.
 struct Assignment {
@@ -71,6 +42,8 @@ struct Options {
   bool cores = false;
   bool wires = false;
   std::optional<std::string> script;
+  std::optional<std::string> design;  // start from this design file
+  std::optional<std::string> save;    // write the resulting design here
   std::vector<std::string> core_files;
   std::vector<Assignment> assignments;
 };
@@ -88,27 +61,6 @@ std::string PadRight(const std::string& text, int width) {
   return missing > 0
              ? text + std::string(static_cast<std::size_t>(missing), ' ')
              : text;
-}
-
-std::string CaptionFor(const FieldInfo& info) {
-  std::string caption = info.caption;
-  for (std::string_view colon : {"：", ":"}) {
-    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
-  }
-  switch (info.field) {
-    case Field::kPrimaryWireDiameter:
-    case Field::kSecondaryWireDiameter:
-      return "导线线径（" + caption + "）";
-    case Field::kPrimaryOuterInsulation:
-    case Field::kPrimaryInterlayerInsulation:
-      return "初级" + caption;
-    case Field::kSecondaryOuterInsulation:
-    case Field::kSecondaryInterlayerInsulation:
-      return "次级" + caption;
-    default:
-      break;
-  }
-  return caption;
 }
 
 // Rows in columns two blanks apart, by display width.
@@ -134,9 +86,9 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows) {
 std::string Table(const MemoryStore& store) {
   std::vector<std::vector<std::string>> rows;
   rows.push_back({"控件", "符号", "名称", "文本", "单位"});
-  for (Field field : kReadingOrder) {
+  for (Field field : ReadingOrder()) {
     const FieldInfo& info = InfoOf(field);
-    rows.push_back({info.control, info.symbol, CaptionFor(info),
+    rows.push_back({info.control, info.symbol, FullCaption(info),
                     store.Text(field), info.unit});
   }
   std::string out = Aligned(rows);
@@ -385,6 +337,12 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       if (options.script) return UsageError("--script given twice");
       if (i + 1 >= args.size()) return UsageError("--script needs a FILE");
       options.script = args[++i];
+    } else if (arg == "--design" || arg == "--save") {
+      std::optional<std::string>& file =
+          arg == "--design" ? options.design : options.save;
+      if (file) return UsageError(arg + " given twice");
+      if (i + 1 >= args.size()) return UsageError(arg + " needs a FILE");
+      file = args[++i];
     } else if (arg.starts_with("-")) {
       return UsageError("unknown option '" + arg + "'");
     } else {
@@ -428,6 +386,13 @@ std::optional<std::string> ReadScript(const std::string& path,
   return content.str();
 }
 
+// A design file that cannot be read or written: one line, exit status 2.
+ToolOutput FileError(const DesignError& error, const std::string& path,
+                     FileAction action) {
+  return {2, "",
+          "spulix-calc: " + EnglishErrorText(error, path, action) + "\n"};
+}
+
 // The shipped cores and those of --core-file; a bad row is reported on
 // standard error and skipped. Returns a usage error for an unreadable file.
 std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
@@ -446,7 +411,8 @@ std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
 }  // namespace
 
 std::string CalcToolVersion() {
-  return "spulix-calc " SPULIX_VERSION "\n"
+  return "spulix-calc " SPULIX_VERSION
+         "\n"
          "Copyright (C) 2026 The Spulix developers\n"
          "License GPLv3+: GNU GPL version 3 or later "
          "<https://gnu.org/licenses/gpl.html>.\n"
@@ -459,6 +425,7 @@ std::string CalcToolUsage() {
   or:  spulix-calc [--json] [--cores] [--wires] [--core-file FILE] --script FILE
                    (FILE may be - for standard input)
   or:  spulix-calc --help | --version
+  The first two also take --design FILE and --save FILE.
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
@@ -482,6 +449,11 @@ NAME=TEXT (spulix-calc --cores lists the names).
 
 Options:
   --json            print one JSON object: messages, fields, labels
+  --design FILE     start from a design saved by Spulix (.spulix) instead of
+                    empty fields; its texts are taken as saved, and nothing
+                    is calculated unless NAME=TEXT or a script follows
+  --save FILE       write the resulting design to FILE (.spulix), replacing
+                    it atomically
   --cores           also judge every core of the catalogue for this design
                     (H, c - H, whether the coil fits) and name the smallest
                     that fits
@@ -492,7 +464,8 @@ Options:
   --version         show the version and licence
 
 Exit status:
-  0 when the run completed, 2 on a usage error.
+  0 when the run completed, 2 on a usage error or a design file that cannot
+  be read or written.
 )";
 }
 
@@ -521,6 +494,13 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   }
 
   MemoryStore store;
+  if (options.design) {
+    DesignParse parse = ReadDesignFile(*options.design);
+    if (auto* error = std::get_if<DesignError>(&parse)) {
+      return FileError(*error, *options.design, FileAction::kOpen);
+    }
+    RestoreDesign(store, std::get<DesignDocument>(parse));
+  }
   if (options.script) {
     const std::optional<std::string> content =
         ReadScript(*options.script, input);
@@ -544,7 +524,16 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
         store.SetText(*field, text);
       }
     }
-    if (!p2 || !store.SetText(Field::kOutputPower, *p2)) CalculateDesign(store);
+    // A design opened as it was saved stays as it was saved.
+    const bool untouched = options.design && options.assignments.empty();
+    if (!untouched && (!p2 || !store.SetText(Field::kOutputPower, *p2))) {
+      CalculateDesign(store);
+    }
+  }
+  if (options.save) {
+    if (auto error = WriteDesignFile(*options.save, CaptureDesign(store))) {
+      return FileError(*error, *options.save, FileAction::kSave);
+    }
   }
   return {0, Render(store, options, catalogue), warnings};
 }

@@ -72,12 +72,46 @@ constexpr std::array<FieldInfo, kFieldCount> kCatalogue = {{
      "外层绝缘:", "Label61", "毫米", "r2", R::kInsulationInput},
 }};
 
+constexpr std::array<Field, kFieldCount> kReadingOrder = {
+    Field::kOutputPower, Field::kInputVoltage, Field::kOutputVoltage, Field::kWindowHeight,
+    Field::kWindowWidth, Field::kTongueWidth, Field::kPrimaryOuterInsulation, Field::kPrimaryInterlayerInsulation,
+    Field::kSecondaryOuterInsulation, Field::kSecondaryInterlayerInsulation,
+    // results
+    Field::kInputPower, Field::kRatedPower, Field::kCoreSection, Field::kStackThickness, Field::kTurnsPerVolt,
+    Field::kPrimaryTurns, Field::kSecondaryTurns, Field::kPrimaryCurrent, Field::kSecondaryCurrent, Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter,
+    Field::kEffectiveHeight, Field::kPrimaryTurnsPerLayer, Field::kPrimaryLayers,
+    Field::kSecondaryTurnsPerLayer, Field::kSecondaryLayers, Field::kPrimaryThickness, Field::kSecondaryThickness,
+    Field::kCoilThickness};
+
 }  // namespace
+
+const std::array<Field, kFieldCount>& ReadingOrder() { return kReadingOrder; }
 
 const std::array<FieldInfo, kFieldCount>& Catalogue() { return kCatalogue; }
 
 const FieldInfo& InfoOf(Field field) {
   return kCatalogue[static_cast<std::size_t>(ControlNumber(field) - 1)];
+}
+
+std::string FullCaption(const FieldInfo& info) {
+  std::string caption = info.caption;
+  for (std::string_view colon : {"：", ":"}) {
+    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
+  }
+  switch (info.field) {
+    case Field::kPrimaryWireDiameter:
+    case Field::kSecondaryWireDiameter:
+      return "导线线径（" + caption + "）";
+    case Field::kPrimaryOuterInsulation:
+    case Field::kPrimaryInterlayerInsulation:
+      return "初级" + caption;
+    case Field::kSecondaryOuterInsulation:
+    case Field::kSecondaryInterlayerInsulation:
+      return "次级" + caption;
+    default:
+      break;
+  }
+  return caption;
 }
 
 std::optional<Field> FieldByControlName(std::string_view name) {

@@ -23,6 +23,10 @@ class MemoryStore : public FieldStore {
 
   std::string Text(Field field) const override;
   bool SetText(Field field, std::string_view text) override;
+  // Sets a text without running its reaction (opening a saved design).
+  void RestoreText(Field field, std::string_view text) {
+    texts_[ControlNumber(field)].assign(text);
+  }
   std::string CaptionText(Caption caption) const override;
   void SetCaption(Caption caption, std::string_view text) override;
   void ShowMessage(std::string_view text) override;

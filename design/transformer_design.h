@@ -45,6 +45,15 @@ struct FieldInfo {
 const std::array<FieldInfo, kFieldCount>& Catalogue();
 const FieldInfo& InfoOf(Field field);
 
+// The ten inputs first, then the results in the order the calculation
+// writes them: the order in which a person reads a design.
+const std::array<Field, kFieldCount>& ReadingOrder();
+inline constexpr int kInputCount = 10;
+
+// The caption that names the field on its own, outside the window: the
+// insulation captions get their winding, the wire diameters "导线线径".
+std::string FullCaption(const FieldInfo& info);
+
 // Looks up a field by control name ("Text7") or by symbol ("a", "d1").
 std::optional<Field> FieldByControlName(std::string_view name);
 std::optional<Field> FieldBySymbol(std::string_view symbol);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/design_file_commands.h"
 #include "ui/main_window.h"
 #include "ui/platform_choice.h"
 #ifdef SPULIX_FIRST_FRAME_PROBE
@@ -21,6 +22,11 @@ int main(int argc, char* argv[]) {
       spulix::SharpIcon(QStringLiteral(":/icons/spulix.png")));
 
   spulix::MainWindow window;
+  // `spulix FILE` (a double-click in a file manager) opens a saved design.
+  if (const QStringList args = QCoreApplication::arguments();
+      args.size() == 2) {
+    window.design_files().OpenAtStart(args[1]);
+  }
 #ifdef SPULIX_FIRST_FRAME_PROBE
   // The start-up benchmark's build quits after the first frame.
   spulix::ExitAfterFirstFrame(&window);

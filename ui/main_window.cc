@@ -25,7 +25,9 @@
 #include "ui/clock_text.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
+#include "ui/design_file_commands.h"
 #include "ui/second_timer.h"
+#include "ui/user_core_file.h"
 #include "ui/selection_windows.h"
 #include "ui/sharp_pictures.h"
 #include "ui/wrapped_label.h"
@@ -112,6 +114,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   store_ = std::make_unique<QtFieldStore>(controls, this);
   selection_ = new SelectionWindows(*this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
+  design_files_ = new DesignFileCommands(this, *store_);
+  // The report names the standard core and wires the design uses.
+  design_files_->SetPartsSource(
+      [this] { return ChosenStandardParts(*store_, UserCoreFile::DefaultPath()); });
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),

@@ -21,6 +21,7 @@ class QWindow;
 
 namespace spulix {
 
+class DesignFileCommands;
 class SelectionWindows;
 
 class MainWindow : public QMainWindow {
@@ -39,6 +40,9 @@ class MainWindow : public QMainWindow {
   const MainWindowCommands& commands() const { return commands_; }
   // The windows of the menu 选型.
   SelectionWindows& selection_windows() const { return *selection_; }
+  // Open, save and report of the 文件 menu, and files dropped or named at
+  // start.
+  DesignFileCommands& design_files() const { return *design_files_; }
 
   // One tick of Timer1: writes the clock for `now`.
   void Timer1_Timer(const QDateTime& now);
@@ -68,6 +72,7 @@ class MainWindow : public QMainWindow {
 
   MainWindowCommands commands_;
   SelectionWindows* selection_ = nullptr;
+  DesignFileCommands* design_files_ = nullptr;
   QWidget* client_ = nullptr;
   std::array<QWidget*, 6> containers_{};
   std::array<QLineEdit*, kFieldCount> fields_{};

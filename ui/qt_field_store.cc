@@ -24,8 +24,9 @@ QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     QLineEdit* edit = Edit(field);
     // textChanged comes for typing and for setText alike, and not at all
     // when the text stays the same.
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, field] { OnFieldChanged(*this, field); });
+    connect(edit, &QLineEdit::textChanged, this, [this, field] {
+      if (!restoring_) OnFieldChanged(*this, field);
+    });
   }
   Edit(Field::kPrimaryWireDiameter)->installEventFilter(this);
   Edit(Field::kSecondaryWireDiameter)->installEventFilter(this);
@@ -59,6 +60,12 @@ bool QtFieldStore::SetText(Field field, std::string_view text) {
   if (edit->text() == new_text) return false;
   edit->setText(new_text);  // runs the reaction through textChanged
   return true;
+}
+
+void QtFieldStore::RestoreText(Field field, std::string_view text) {
+  restoring_ = true;
+  Edit(field)->setText(ToQString(text));
+  restoring_ = false;
 }
 
 std::string QtFieldStore::CaptionText(Caption caption) const {

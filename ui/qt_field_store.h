@@ -41,6 +41,10 @@ class QtFieldStore : public QObject, public FieldStore {
   void SetCaption(Caption caption, std::string_view text) override;
   void ShowMessage(std::string_view text) override;
 
+  // Sets a text without running its change reaction (opening a saved
+  // design shows exactly what was saved).
+  void RestoreText(Field field, std::string_view text);
+
   // An empty sink restores the message box.
   void SetMessageSink(MessageSink sink) { sink_ = std::move(sink); }
 
@@ -57,6 +61,7 @@ class QtFieldStore : public QObject, public FieldStore {
   Controls controls_;
   QPointer<QWidget> message_parent_;
   MessageSink sink_;
+  bool restoring_ = false;
 };
 
 }  // namespace spulix

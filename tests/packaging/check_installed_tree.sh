@@ -129,6 +129,34 @@ else
   fi
 fi
 
+# Design files -------------------------------------------------------------
+mime=$usr/share/mime/packages/$app_id.xml
+if [ ! -f "$mime" ]; then
+  problem "MIME type file usr/share/mime/packages/$app_id.xml is missing"
+else
+  grep -q '<glob pattern="\*\.spulix"/>' "$mime" ||
+    problem "MIME type file has no *.spulix pattern"
+  declared=$(sed -n 's:.*<mime-type type="\([^"]*\)".*:\1:p' "$mime")
+  opens=$(desktop_value MimeType)
+  [ -n "$opens" ] || problem "menu entry declares no MimeType"
+  for type in ${opens//;/ }; do
+    grep -qx "$type" <<<"$declared" ||
+      problem "menu entry opens $type, which no installed MIME file declares"
+  done
+  [[ $(desktop_value Exec) == *%[fFuU]* ]] ||
+    problem "menu entry's Exec does not take a file"
+  # The MIME database must accept the file and match *.spulix to the type.
+  if command -v update-mime-database >/dev/null; then
+    mimedb=$(mktemp -d)
+    mkdir -p "$mimedb/packages" && cp "$mime" "$mimedb/packages/"
+    if ! out=$(update-mime-database "$mimedb" 2>&1) ||
+      ! grep -q ':\*\.spulix$' "$mimedb/globs2" 2>/dev/null; then
+      problem "MIME type file is not accepted by update-mime-database: $out"
+    fi
+    rm -rf "$mimedb"
+  fi
+fi
+
 # Man pages ----------------------------------------------------------------
 man1=$usr/share/man/man1
 for bin in spulix spulix-calc; do

@@ -26,6 +26,7 @@ fi
 
 apps=usr/share/applications/io.github.spulix.Spulix.desktop
 meta=usr/share/metainfo/io.github.spulix.Spulix.metainfo.xml
+mime=usr/share/mime/packages/io.github.spulix.Spulix.xml
 icons=usr/share/icons/hicolor
 man=usr/share/man/man1
 doc=usr/share/doc/spulix
@@ -49,6 +50,11 @@ cases=(
   "invalid metainfo|sed -i 's:>CC0-1.0<:>GPL-3.0+<:' $meta|appstreamcli validate"
   "metainfo launches another entry|sed -i 's:Spulix.desktop</launchable>:Calc.desktop</launchable>:' $meta|metainfo launches"
   "metainfo without spulix-calc|sed -i '/<binary>spulix-calc/d' $meta|does not provide spulix-calc"
+  "no MIME type file|rm $mime|MIME type file usr/share/mime/packages"
+  "broken MIME type file|sed -i 's:</mime-info>::' $mime|not accepted by update-mime-database"
+  "MIME type without pattern|sed -i '/<glob/d' $mime|no *.spulix pattern"
+  "entry opens another type|sed -i 's:^MimeType=.*:MimeType=text/plain;:' $apps|opens text/plain"
+  "entry without file argument|sed -i 's/^Exec=.*/Exec=spulix/' $apps|Exec does not take a file"
   "no spulix man page|rm $man/spulix.1.gz|man1/spulix.1.gz is missing"
   "uncompressed man page|gzip -d $man/spulix-calc.1.gz && mv $man/spulix-calc.1 $man/spulix-calc.1.gz|spulix-calc is not a gzip"
   "man page behind --help|gzip -d $man/spulix-calc.1.gz && sed -i '/version/d' $man/spulix-calc.1 && gzip -9n $man/spulix-calc.1|does not mention --version"

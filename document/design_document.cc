@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/design_document.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+
+namespace spulix {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string FigureName(Caption caption) {
+  return "Label" + std::to_string(static_cast<int>(caption));
+}
+
+std::string ControlName(int number) { return "Text" + std::to_string(number); }
+
+DesignError Error(DesignError::Kind kind, std::string detail = {}) {
+  return DesignError{kind, std::move(detail)};
+}
+
+DesignError At(DesignError::Kind kind, std::string_view text,
+               std::uint64_t position) {
+  DesignError error{kind, {}, position};
+  error.line = 1;
+  error.column = 1;
+  const std::uint64_t end = std::min<std::uint64_t>(position, text.size());
+  for (std::uint64_t i = 0; i < end; ++i) {
+    if (text[i] == '\n') {
+      ++error.line;
+      error.column = 1;
+    } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      ++error.column;  // columns count characters, not bytes
+    }
+  }
+  return error;
+}
+
+bool IsBlank(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+DesignError FromParseError(const Json::parse_error& error,
+                           std::string_view text) {
+  // The parser counts the byte it stopped at from 1.
+  const std::uint64_t position = error.byte > 0 ? error.byte - 1 : 0;
+  const std::string_view what = error.what();
+  if (what.find("UTF-8") != std::string_view::npos) {
+    return At(DesignError::Kind::kInvalidUtf8, text, position);
+  }
+  if (what.find("unexpected end of input") != std::string_view::npos ||
+      what.find("missing closing quote") != std::string_view::npos) {
+    if (position + 1 >= text.size()) {
+      return At(DesignError::Kind::kTruncated, text, text.size());
+    }
+  }
+  return At(DesignError::Kind::kNotJson, text, position);
+}
+
+// Copies the string members `names` of `object` (under `section`) in order.
+template <std::size_t N, typename NameOf>
+std::optional<DesignError> ReadStrings(const Json& root, const char* section,
+                                       std::array<std::string, N>& out,
+                                       NameOf name_of) {
+  const auto found = root.find(section);
+  if (found == root.end())
+    return Error(DesignError::Kind::kMissingKey, section);
+  if (!found->is_object()) return Error(DesignError::Kind::kWrongType, section);
+  for (std::size_t i = 0; i < N; ++i) {
+    const std::string name = name_of(i);
+    const auto value = found->find(name);
+    if (value == found->end()) {
+      return Error(DesignError::Kind::kMissingKey, name);
+    }
+    if (!value->is_string()) return Error(DesignError::Kind::kWrongType, name);
+    out[i] = value->template get_ref<const std::string&>();
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+DesignDocument CaptureDesign(const FieldStore& store) {
+  DesignDocument document;
+  for (int number = 1; number <= kFieldCount; ++number) {
+    document.texts[static_cast<std::size_t>(number - 1)] =
+        store.Text(FieldFromNumber(number));
+  }
+  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
+    document.figures[i] = store.CaptionText(kDesignFigures[i]);
+  }
+  return document;
+}
+
+std::string SerializeDesign(const DesignDocument& document) {
+  Json root;
+  root["format"] = kDesignFormat;
+  root["version"] = kDesignVersion;
+  Json fields = Json::object();
+  for (int number = 1; number <= kFieldCount; ++number) {
+    fields[ControlName(number)] =
+        document.texts[static_cast<std::size_t>(number - 1)];
+  }
+  root["fields"] = std::move(fields);
+  Json labels = Json::object();
+  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
+    labels[FigureName(kDesignFigures[i])] = document.figures[i];
+  }
+  root["labels"] = std::move(labels);
+  // Texts from the window and the tool are valid UTF-8; a stray byte from
+  // elsewhere becomes U+FFFD rather than failing the save.
+  return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+DesignParse ParseDesign(std::string_view text) {
+  if (IsBlank(text)) return Error(DesignError::Kind::kEmpty);
+  Json root;
+  try {
+    root = Json::parse(text.begin(), text.end());
+  } catch (const Json::parse_error& error) {
+    return FromParseError(error, text);
+  }
+  if (!root.is_object()) return Error(DesignError::Kind::kNotADesign);
+  const auto format = root.find("format");
+  if (format == root.end() || *format != kDesignFormat) {
+    return Error(DesignError::Kind::kNotADesign);
+  }
+  const auto version = root.find("version");
+  if (version == root.end() || !version->is_number_integer()) {
+    return Error(DesignError::Kind::kBadVersion);
+  }
+  if (version->is_number_unsigned()) {
+    if (version->get<std::uint64_t>() > kDesignVersion) {
+      return Error(DesignError::Kind::kNewerVersion, version->dump());
+    }
+  }
+  if (version->get<std::int64_t>() < 1) {
+    return Error(DesignError::Kind::kBadVersion, version->dump());
+  }
+
+  DesignDocument document;
+  if (auto error = ReadStrings(
+          root, "fields", document.texts,
+          [](std::size_t i) { return ControlName(static_cast<int>(i) + 1); })) {
+    return *error;
+  }
+  if (auto error = ReadStrings(
+          root, "labels", document.figures,
+          [](std::size_t i) { return FigureName(kDesignFigures[i]); })) {
+    return *error;
+  }
+  return document;
+}
+
+}  // namespace spulix

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A saved design: the 29 field texts and the three figures on the core
+// diagram, exactly as the window shows them, and its JSON text form.
+//
+// The text form (a .spulix file) is one JSON object:
+//   {"format": "spulix-design", "version": 1,
+//    "fields": {"Text1": "250", ..., "Text29": "0.05"},
+//    "labels": {"Label66": "22", "Label67": "35", "Label68": "61.5"}}
+// Every field and label must be present as a string; other keys are ignored.
+#ifndef SPULIX_DOCUMENT_DESIGN_DOCUMENT_H_
+#define SPULIX_DOCUMENT_DESIGN_DOCUMENT_H_
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+
+#include "design/field_store.h"
+
+namespace spulix {
+
+inline constexpr const char* kDesignFormat = "spulix-design";
+inline constexpr int kDesignVersion = 1;
+inline constexpr const char* kDesignSuffix = ".spulix";
+
+// The diagram figures a design keeps, in the order they are written.
+inline constexpr std::array<Caption, 3> kDesignFigures = {
+    Caption::kWidthFigure, Caption::kTongueFigure, Caption::kHeightFigure};
+
+struct DesignDocument {
+  std::array<std::string, kFieldCount> texts;  // [0] is Text1
+  std::array<std::string, 3> figures;          // as kDesignFigures
+
+  std::string& text(Field field) { return texts[ControlNumber(field) - 1]; }
+  const std::string& text(Field field) const {
+    return texts[ControlNumber(field) - 1];
+  }
+  friend bool operator==(const DesignDocument&,
+                         const DesignDocument&) = default;
+};
+
+// What went wrong with a design file; `detail` names the key, the version
+// or the system's own words, `position` is a byte offset where one applies.
+struct DesignError {
+  enum class Kind {
+    kCannotOpen,      // detail: the system's reason
+    kNotAFile,        // a folder, a device, a pipe
+    kTooLarge,        // position: the file's size
+    kReadFailed,      // detail: the system's reason
+    kInvalidUtf8,     // position: first bad byte
+    kEmpty,           // zero bytes, or blanks only
+    kNotJson,         // position: where the JSON text breaks
+    kTruncated,       // the JSON text ends early
+    kNotADesign,      // not an object, or no "format": "spulix-design"
+    kNewerVersion,    // detail: the file's version
+    kBadVersion,      // version missing, not a whole number, or below 1
+    kMissingKey,      // detail: "fields", "labels", "Text5", "Label66"...
+    kWrongType,       // detail: the key whose value is not what it must be
+    kWriteFailed,     // detail: the system's reason
+    kDesignTooLarge,  // the design would make a file too large to open again
+  };
+  Kind kind;
+  std::string detail;
+  std::uint64_t position = 0;
+  // Where the position lies in the text, both from 1 (0: not known).
+  std::uint64_t line = 0;
+  std::uint64_t column = 0;
+};
+
+// Largest design file accepted; saving refuses designs that would exceed it.
+inline constexpr std::uint64_t kMaxDesignFileBytes = 16u << 20;
+
+using DesignParse = std::variant<DesignDocument, DesignError>;
+
+// Captures the texts and figures of a store as they stand.
+DesignDocument CaptureDesign(const FieldStore& store);
+
+// The file text, pretty-printed, ending with a line feed.
+std::string SerializeDesign(const DesignDocument& document);
+
+// Reads a file text. Invalid UTF-8, broken or truncated JSON, a newer
+// version, a missing or mistyped field or label are errors.
+DesignParse ParseDesign(std::string_view text);
+
+// Puts a design into a store without running any change reaction, so the
+// store shows exactly what was saved (a design saved right after the test
+// button still shows the H of that first run). The store must offer
+// RestoreText(Field, std::string_view), which sets a text quietly.
+template <typename Store>
+void RestoreDesign(Store& store, const DesignDocument& document) {
+  for (int number = 1; number <= kFieldCount; ++number) {
+    const Field field = FieldFromNumber(number);
+    store.RestoreText(field, document.text(field));
+  }
+  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
+    store.SetCaption(kDesignFigures[i], document.figures[i]);
+  }
+}
+
+}  // namespace spulix
+
+#endif  // SPULIX_DOCUMENT_DESIGN_DOCUMENT_H_

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a design file error says to the user: in Chinese for the window, in
+// one English line for spulix-calc. Both name the file and the problem.
+#ifndef SPULIX_DOCUMENT_DESIGN_ERROR_TEXT_H_
+#define SPULIX_DOCUMENT_DESIGN_ERROR_TEXT_H_
+
+#include <string>
+
+#include "document/design_document.h"
+
+namespace spulix {
+
+enum class FileAction { kOpen, kSave };
+
+// "无法打开设计文件“name”：<problem>。"
+std::string ChineseErrorText(const DesignError& error,
+                             const std::string& file_name, FileAction action);
+
+// "design file 'name': <problem>" (no line feed).
+std::string EnglishErrorText(const DesignError& error,
+                             const std::string& file_name, FileAction action);
+
+}  // namespace spulix
+
+#endif  // SPULIX_DOCUMENT_DESIGN_ERROR_TEXT_H_

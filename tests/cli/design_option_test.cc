@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// spulix-calc with design files: --design starts from a saved design,
+// --save writes the result, and bad files end the run with one line.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/calc_tool.h"
+
+namespace spulix {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+
+class DesignOption : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("spulix-calc-design-" + std::to_string(::getpid()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const {
+    return (folder_ / name).string();
+  }
+  static ToolOutput Run(const std::vector<std::string>& args,
+                        const std::string& input = "") {
+    std::istringstream stream(input);
+    return RunCalcTool(args, stream);
+  }
+  static Json RunJson(std::vector<std::string> args,
+                      const std::string& input = "") {
+    args.insert(args.begin(), "--json");
+    const ToolOutput output = Run(args, input);
+    EXPECT_EQ(output.exit_code, 0) << output.err;
+    return output.exit_code == 0 ? Json::parse(output.out) : Json();
+  }
+
+  fs::path folder_;
+};
+
+TEST_F(DesignOption, SavedDesignOpensWithTheSameTextsAndNoCalculation) {
+  const std::string file = Path("sample.spulix");
+  // The test button once: H is that of a run without insulation.
+  const Json saved =
+      RunJson({"--script", "-", "--save", file}, "click Command9\n");
+  ASSERT_EQ(saved["fields"]["Text19"], "14.8");
+
+  const Json opened = RunJson({"--design", file});
+  EXPECT_EQ(opened["fields"], saved["fields"]);
+  EXPECT_EQ(opened["labels"]["Label66"], "22");
+  EXPECT_EQ(opened["labels"]["Label68"], "61.5");
+  EXPECT_TRUE(opened["messages"].empty());
+
+  // Refresh on the opened design now sees the insulation.
+  const Json refreshed =
+      RunJson({"--design", file, "--script", "-"}, "click Command2\n");
+  EXPECT_EQ(refreshed["fields"]["Text19"], "15.8");
+}
+
+TEST_F(DesignOption, AssignmentsApplyOnTopOfTheDesignAndCanBeSaved) {
+  const std::string first = Path("first.spulix");
+  const std::string second = Path("second.spulix");
+  RunJson(
+      {"--save", first, "P2=250", "U1=220", "U2=36", "h=61.5", "c=22", "a=35"});
+  const Json changed = RunJson({"--design", first, "--save", second, "U2=12"});
+  EXPECT_EQ(changed["fields"]["Text11"], "12");
+  EXPECT_EQ(changed["fields"]["Text1"], "250");
+  const Json reopened = RunJson({"--design", second});
+  EXPECT_EQ(reopened["fields"], changed["fields"]);
+  EXPECT_NE(reopened["fields"]["Text13"],
+            RunJson({"--design", first})["fields"]["Text13"]);  // N2 moved
+}
+
+TEST_F(DesignOption, OutputWithTheDesignMatchesTheSameRunWithout) {
+  const std::string file = Path("empty.spulix");
+  const ToolOutput plain = Run({"P2=100"});
+  const ToolOutput saved = Run({"P2=100", "--save", file});
+  EXPECT_EQ(saved.out, plain.out);
+  EXPECT_EQ(saved.err, "");
+}
+
+struct BadFile {
+  const char* name;
+  std::string content;  // written to the file; "<dir>": a folder instead
+  const char* problem;
+};
+
+class BadDesignFiles : public DesignOption,
+                       public testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadDesignFiles, EndTheRunWithOneLineNamingFileAndProblem) {
+  const std::string file = Path("bad.spulix");
+  if (GetParam().content == "<dir>") {
+    fs::create_directories(file);
+  } else {
+    std::ofstream(file, std::ios::binary) << GetParam().content;
+  }
+  const ToolOutput output = Run({"--design", file, "P2=250"});
+  EXPECT_EQ(output.exit_code, 2);
+  EXPECT_EQ(output.out, "");
+  EXPECT_EQ(output.err.rfind("spulix-calc: design file '" + file + "': ", 0),
+            0u)
+      << output.err;
+  EXPECT_NE(output.err.find(GetParam().problem), std::string::npos)
+      << output.err;
+  EXPECT_EQ(std::count(output.err.begin(), output.err.end(), '\n'), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadDesignFiles,
+    testing::Values(
+        BadFile{"NotJson", "P2=250\n", "not valid JSON at line 1"},
+        BadFile{"Truncated", "{\"format\": \"spulix-design\", \"vers",
+                "truncated"},
+        BadFile{"Newer", R"({"format": "spulix-design", "version": 7})",
+                "version 7 is newer"},
+        BadFile{"FieldMissing",
+                R"({"format": "spulix-design", "version": 1, "fields": {}})",
+                "\"Text1\" is missing"},
+        BadFile{"Folder", "<dir>", "not a regular file"}),
+    [](const testing::TestParamInfo<BadFile>& info) {
+      return info.param.name;
+    });
+
+TEST_F(DesignOption, MissingFileAndUnwritableSaveExitTwo) {
+  const ToolOutput missing = Run({"--design", Path("none.spulix")});
+  EXPECT_EQ(missing.exit_code, 2);
+  EXPECT_NE(missing.err.find("none.spulix': cannot open"), std::string::npos)
+      << missing.err;
+
+  const ToolOutput unwritable = Run({"P2=1", "--save", Path("no/x.spulix")});
+  EXPECT_EQ(unwritable.exit_code, 2);
+  EXPECT_EQ(unwritable.out, "");
+  EXPECT_NE(unwritable.err.find("cannot save design file"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Path("no")));
+}
+
+TEST_F(DesignOption, OptionsGivenTwiceOrWithoutFileAreUsageErrors) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--design"},
+        std::vector<std::string>{"--save"},
+        std::vector<std::string>{"--design", "a", "--design", "b"}}) {
+    const ToolOutput output = Run(args);
+    EXPECT_EQ(output.exit_code, 2);
+    EXPECT_NE(output.err.find(args[0]), std::string::npos) << output.err;
+  }
+}
+
+}  // namespace
+}  // namespace spulix

@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Design files in the window: the 文件 menu commands, round trips between
+// the window, the file and spulix-calc, bad files and failed saves, drops,
+// the file named at start and the PDF report.
+#include "ui/design_file_commands.h"
+
+#include <sys/resource.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_tool.h"
+#include "design/field_reactions.h"
+#include "document/design_document.h"
+#include "document/design_file.h"
+#include "ui/main_window.h"
+#include "ui/main_window_commands.h"
+
+namespace spulix {
+namespace {
+
+// The real window with its commands, messages collected, dialogs answered.
+class Form1 {
+ public:
+  Form1() : files_(window_.design_files()) {
+    window_.store().SetMessageSink(
+        [this](std::string_view text) { messages_.emplace_back(text); });
+    files_.SetFileChooser(
+        [this](DesignFileCommands::Dialog dialog, const QString&) {
+          dialogs_.push_back(dialog);
+          return answer_;
+        });
+  }
+
+  MainWindow& window() { return window_; }
+  DesignFileCommands& files() { return files_; }
+  std::vector<std::string>& messages() { return messages_; }
+  std::vector<DesignFileCommands::Dialog>& dialogs() { return dialogs_; }
+  void Answer(const QString& path) { answer_ = path; }
+  DesignDocument Shown() { return CaptureDesign(window_.store()); }
+  QString Text(Field field) { return window_.field(field)->text(); }
+
+ private:
+  MainWindow window_;
+  DesignFileCommands& files_;
+  std::vector<std::string> messages_;
+  std::vector<DesignFileCommands::Dialog> dialogs_;
+  QString answer_;
+};
+
+std::string Slurp(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void Spit(const QString& path, const std::string& content) {
+  std::ofstream(path.toStdString(), std::ios::binary) << content;
+}
+
+ToolOutput Calc(const std::vector<std::string>& args) {
+  std::istringstream none;
+  return RunCalcTool(args, none);
+}
+
+QString RunTool(const QString& program, const QStringList& args) {
+  QProcess process;
+  process.start(program, args);
+  if (!process.waitForFinished(20000)) return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class DesignFileCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+  }
+
+  void MenuHoldsTheNewItemsBeforePrintAndExit() {
+    Form1 form;
+    auto* menu = form.window().findChild<QMenu*>(QStringLiteral("WJ"));
+    QVERIFY(menu != nullptr);
+    QStringList captions;
+    for (QAction* action : menu->actions()) captions << action->text();
+    QCOMPARE(captions, QStringList({"打开设计…", "保存设计", "另存为…",
+                                    "导出报告 (PDF)…", "打印", "退出"}));
+    if (const QString dir = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
+        !dir.isEmpty()) {
+      menu->adjustSize();
+      menu->grab().save(dir + QStringLiteral("/file-menu.png"));
+    }
+    QCOMPARE(form.files().open_action()->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(form.files().save_action()->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(form.files().save_as_action()->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    // Printing and exit are still what they were: the window starts empty.
+    for (int number = 1; number <= kFieldCount; ++number) {
+      QVERIFY(form.Text(FieldFromNumber(number)).isEmpty());
+    }
+  }
+
+  void SavedAfterTheTestButtonOpensExactlyAsShown() {
+    const QString path = dir_.filePath(QStringLiteral("样品 设计.spulix"));
+    DesignDocument saved;
+    {
+      Form1 form;
+      Command9_Click(form.window().store());
+      QCOMPARE(form.Text(Field::kCoilThickness), QStringLiteral("14.8"));
+      form.Answer(path);
+      QVERIFY(form.files().Save());  // the first save asks for a name
+      QCOMPARE(form.dialogs().size(), std::size_t{1});
+      QVERIFY(form.files().Save());  // the second does not
+      QCOMPARE(form.dialogs().size(), std::size_t{1});
+      QCOMPARE(form.files().current_file(), path);
+      saved = form.Shown();
+    }
+    Form1 form;
+    form.Answer(path);
+    form.window().field(Field::kOutputPower)->setText(QStringLiteral("9"));
+    form.messages().clear();
+    form.files().open_action()->trigger();  // the chooser answers `path`
+    QCOMPARE(form.Shown(), saved);
+    QCOMPARE(form.Text(Field::kCoilThickness), QStringLiteral("14.8"));
+    QCOMPARE(
+        form.window().findChild<QLabel*>(QStringLiteral("Label68"))->text(),
+        QStringLiteral("61.5"));
+    QVERIFY(form.messages().empty());  // no calculation ran
+    QCOMPARE(form.window().windowTitle(), QStringLiteral(" Spulix"));
+  }
+
+  void WindowAndToolReadEachOthersFiles() {
+    const QString from_window = dir_.filePath(QStringLiteral("w.spulix"));
+    const QString from_tool = dir_.filePath(QStringLiteral("t.spulix"));
+    Form1 form;
+    Command9_Click(form.window().store());
+    form.window().field(Field::kPrimaryWireDiameter)->setText(QStringLiteral("1,2 逗号"));
+    QVERIFY(form.files().SaveTo(from_window));
+
+    const ToolOutput shown =
+        Calc({"--json", "--design", from_window.toStdString(), "--save",
+              from_tool.toStdString()});
+    QCOMPARE(shown.exit_code, 0);
+    QVERIFY(shown.out.find("\"Text16\":\"1,2 逗号\"") != std::string::npos);
+    QCOMPARE(Slurp(from_tool), Slurp(from_window));
+
+    const ToolOutput changed =
+        Calc({"--design", from_tool.toStdString(), "--save",
+              from_tool.toStdString(), "U2=12"});
+    QCOMPARE(changed.exit_code, 0);
+    Form1 other;
+    QVERIFY(other.files().Open(from_tool));
+    QCOMPARE(other.Text(Field::kOutputVoltage), QStringLiteral("12"));
+    QVERIFY(other.Text(Field::kSecondaryTurns) != form.Text(Field::kSecondaryTurns));
+  }
+
+  void BadFilesLeaveTheWindowUntouched_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("problem");
+    const std::string good = SerializeDesign(DesignDocument{});
+    auto replaced = [&](const std::string& from, const std::string& to) {
+      std::string text = good;
+      text.replace(text.find(from), from.size(), to);
+      return QByteArray::fromStdString(text);
+    };
+    QTest::newRow("not JSON")
+        << QByteArray("P2=250") << QStringLiteral("不是有效的 JSON");
+    QTest::newRow("truncated")
+        << QByteArray::fromStdString(good.substr(0, good.size() - 20))
+        << QStringLiteral("不完整");
+    QTest::newRow("wrong type") << replaced("\"Text3\": \"\"", "\"Text3\": 3")
+                                << QStringLiteral("“Text3”的类型不对");
+    QTest::newRow("field missing") << replaced("\"Text29\"", "\"Text0\"")
+                                   << QStringLiteral("缺少“Text29”");
+    QTest::newRow("invalid UTF-8")
+        << replaced("\"Text3\": \"\"", "\"Text3\": \"\xB1\xE4\"")
+        << QStringLiteral("无效的 UTF-8");
+    QTest::newRow("newer version")
+        << replaced("\"version\": 1", "\"version\": 3")
+        << QStringLiteral("较新版本");
+    QTest::newRow("folder")
+        << QByteArray("<folder>") << QStringLiteral("不是一个普通文件");
+    QTest::newRow("100 MB")
+        << QByteArray("<huge>") << QStringLiteral("文件太大");
+  }
+
+  void BadFilesLeaveTheWindowUntouched() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    const QString path = dir_.filePath(
+        QStringLiteral("bad-%1.spulix").arg(QTest::currentDataTag()));
+    if (content == "<folder>") {
+      QVERIFY(QDir().mkpath(path));
+    } else if (content == "<huge>") {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      QVERIFY(file.resize(qint64{100} << 20));
+    } else {
+      Spit(path, content.toStdString());
+    }
+    Form1 form;
+    Command9_Click(form.window().store());
+    const QString good = dir_.filePath(QStringLiteral("good.spulix"));
+    QVERIFY(form.files().SaveTo(good));
+    const DesignDocument before = form.Shown();
+    form.messages().clear();
+
+    QVERIFY(!form.files().Open(path));
+    QCOMPARE(form.messages().size(), std::size_t{1});
+    const QString message = QString::fromStdString(form.messages()[0]);
+    QVERIFY2(message.startsWith(QStringLiteral("无法打开设计文件“%1”：")
+                                    .arg(QDir::toNativeSeparators(path))),
+             qPrintable(message));
+    QVERIFY2(message.contains(problem), qPrintable(message));
+    QCOMPARE(form.Shown(), before);
+    QCOMPARE(form.files().current_file(), good);
+  }
+
+  void FailedSavesKeepTheEarlierFile() {
+    const QString path = dir_.filePath(QStringLiteral("keep.spulix"));
+    Form1 form;
+    Command9_Click(form.window().store());
+    QVERIFY(form.files().SaveTo(path));
+    const std::string before = Slurp(path);
+
+    // A full disk: the file size limit stops the write part-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 2048;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    form.window().field(Field::kInputPower)->setText(QString(50000, QLatin1Char('8')));
+    const bool saved = form.files().Save();
+    setrlimit(RLIMIT_FSIZE, &old);
+    QVERIFY(!saved);
+    QCOMPARE(Slurp(path), before);
+    QCOMPARE(
+        QDir(dir_.path()).entryList({"*keep*"}, QDir::Files | QDir::Hidden),
+        QStringList({"keep.spulix"}));
+
+    // A removed folder.
+    const QString gone = dir_.filePath(QStringLiteral("gone/x.spulix"));
+    QVERIFY(!form.files().SaveTo(gone));
+    QCOMPARE(form.messages().size(), std::size_t{2});
+    for (const std::string& text : form.messages()) {
+      QVERIFY2(QString::fromStdString(text).startsWith(
+                   QStringLiteral("无法保存设计文件“")),
+               text.c_str());
+      QVERIFY(QString::fromStdString(text).contains(
+          QStringLiteral("原有文件保持不变")));
+    }
+    QVERIFY(QString::fromStdString(form.messages()[1]).contains(gone));
+    QCOMPARE(form.files().current_file(), path);
+  }
+
+  void CancelledDialogsDoNothing() {
+    Form1 form;
+    form.Answer(QString());
+    QVERIFY(!form.files().Save());
+    QVERIFY(!form.files().ExportReport());
+    form.files().open_action()->trigger();
+    QCOMPARE(form.dialogs().size(), std::size_t{3});
+    QVERIFY(form.messages().empty());
+    QVERIFY(form.files().current_file().isEmpty());
+  }
+
+  void DroppedDesignOpensEvenOnAField() {
+    const QString path = dir_.filePath(QStringLiteral("drop.spulix"));
+    DesignDocument design;
+    design.text(Field::kInputVoltage) = "110";
+    QVERIFY(!WriteDesignFile(path.toStdString(), design));
+    Form1 form;
+    form.window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
+    QLineEdit* target = form.window().field(Field::kOutputPower);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                    Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(form.Text(Field::kInputVoltage), QStringLiteral("110"));
+    QVERIFY(form.Text(Field::kOutputPower).isEmpty());  // not the path typed in
+    QCOMPARE(form.files().current_file(), path);
+
+    QMimeData other;
+    other.setUrls(
+        {QUrl::fromLocalFile(dir_.filePath(QStringLiteral("a.txt")))});
+    QVERIFY(DroppedDesign(&other).isEmpty());
+  }
+
+  void FileNamedAtStartOpensOnceTheWindowRuns() {
+    const QString bad = dir_.filePath(QStringLiteral("start.spulix"));
+    Spit(bad, "{");
+    Form1 form;
+    form.files().OpenAtStart(bad);
+    QVERIFY(form.messages().empty());  // not before the loop runs
+    QTRY_COMPARE(form.messages().size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(form.messages()[0]).contains(bad));
+    for (int number = 1; number <= kFieldCount; ++number) {
+      QVERIFY(form.Text(FieldFromNumber(number)).isEmpty());
+    }
+  }
+
+  void ReportIsOneSearchablePageWithEveryValue() {
+    const QString design = dir_.filePath(QStringLiteral("报告样品.spulix"));
+    const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
+    Form1 form;
+    Command9_Click(form.window().store());
+    CalculateAgain(form);
+    QVERIFY(form.files().SaveTo(design));
+    StandardParts parts;
+    parts.core = StandardParts::Core{"EI-66", 22, 11, 33};
+    parts.d1 = StandardParts::Wire{0.41, 0.45, std::nullopt};
+    form.files().SetPartsSource([&] { return parts; });
+    QVERIFY(form.files().ExportReportTo(pdf));
+
+    // SPULIX_REPORT_PNG=path/name keeps a rendering (name.png) to look at.
+    if (qEnvironmentVariableIsSet("SPULIX_REPORT_PNG")) {
+      RunTool(QStringLiteral("pdftoppm"),
+              {QStringLiteral("-png"), QStringLiteral("-r"),
+               QStringLiteral("100"), QStringLiteral("-singlefile"), pdf,
+               qEnvironmentVariable("SPULIX_REPORT_PNG")});
+      QFile::copy(pdf, qEnvironmentVariable("SPULIX_REPORT_PNG") + ".pdf");
+    }
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    if (info.isEmpty()) QSKIP("pdfinfo (poppler-utils) is not installed");
+    QVERIFY2(
+        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+        qPrintable(info));
+    QVERIFY(info.contains(QStringLiteral("A4")));
+    // The CJK faces share glyphs between ideographs and Kangxi radicals, and
+    // the text layer names the radical (⽇ for 日); viewers search in the
+    // compatibility-normalised form, and so does this test.
+    const QString text =
+        RunTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+            .normalized(QString::NormalizationForm_KC);
+    for (const char* expected :
+         {"Spulix 电源变压器设计报告", "报告样品.spulix", "变压器输出功率",
+          "初级外层绝缘", "整个线包总厚度", "这只窗口能容得下", "EI-66",
+          "标称 0.41 毫米", "二级漆包外径 未知", "c = 22", "h = 61.5"}) {
+      QVERIFY2(text.contains(QString::fromUtf8(expected)),
+               qPrintable(QString::fromUtf8(expected) + "\n" + text));
+    }
+    for (int number = 1; number <= kFieldCount; ++number) {
+      const QString value = form.Text(FieldFromNumber(number));
+      QVERIFY2(text.contains(value), qPrintable(value));
+    }
+    QVERIFY(text.contains(QStringLiteral("15.8")));
+
+    // Without chosen parts the section is left out.
+    form.files().SetPartsSource({});
+    QVERIFY(form.files().ExportReportTo(pdf));
+    const QString without =
+        RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+            .normalized(QString::NormalizationForm_KC);
+    QVERIFY(without.contains(QStringLiteral("铁心图")));
+    QVERIFY(!without.contains(QStringLiteral("标准铁心")));
+  }
+
+  void ReportIntoAMissingFolderSaysSo() {
+    Form1 form;
+    QVERIFY(!form.files().ExportReportTo(
+        dir_.filePath(QStringLiteral("no/r.pdf"))));
+    QCOMPARE(form.messages().size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(form.messages()[0])
+                .startsWith(QStringLiteral("无法导出报告“")));
+  }
+
+ private:
+  static void CalculateAgain(Form1& form) {
+    form.window().findChild<QAction*>(QStringLiteral("SX"))->trigger();
+  }
+
+  QTemporaryDir dir_;
+};
+
+}  // namespace spulix
+
+QTEST_MAIN(spulix::DesignFileCommandsTest)
+#include "design_file_commands_test.moc"

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/design_file_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
+
+#include "document/design_error_text.h"
+#include "document/design_file.h"
+#include "ui/qt_field_store.h"
+
+namespace spulix {
+namespace {
+
+const QString kDesignFilter = QStringLiteral("Spulix 设计 (*.spulix)");
+const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+
+std::string Shown(const QString& path) {
+  return QDir::toNativeSeparators(path).toStdString();
+}
+
+QString WithSuffix(QString path, const QString& suffix) {
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
+  return path;
+}
+
+// Writes through a temporary file that replaces the target only once it is
+// complete on disk.
+std::optional<DesignError> SaveBytes(const QString& path,
+                                     const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+      file.commit()) {
+    return std::nullopt;
+  }
+  const std::string reason = file.errorString().toStdString();
+  file.cancelWriting();
+  return DesignError{DesignError::Kind::kWriteFailed, reason};
+}
+
+}  // namespace
+
+QString DroppedDesign(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile() &&
+        url.toLocalFile().endsWith(QLatin1String(kDesignSuffix),
+                                   Qt::CaseInsensitive)) {
+      return url.toLocalFile();
+    }
+  }
+  return {};
+}
+
+DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
+    : QObject(window), window_(window), store_(store) {
+  setObjectName(QStringLiteral("DesignFileCommands"));
+  auto make = [this](const char* name, const QString& caption,
+                     const QKeySequence& keys, auto run) {
+    auto* action = new QAction(caption, window_);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, run);
+    return action;
+  };
+  open_ = make("OpenDesign", QStringLiteral("打开设计…"),
+               QKeySequence(QStringLiteral("Ctrl+O")), [this] {
+                 const QString path = Choose(Dialog::kOpen, current_file_);
+                 if (!path.isEmpty()) Open(path);
+               });
+  save_ = make("SaveDesign", QStringLiteral("保存设计"),
+               QKeySequence(QStringLiteral("Ctrl+S")), [this] { Save(); });
+  save_as_ =
+      make("SaveDesignAs", QStringLiteral("另存为…"),
+           QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SaveAs(); });
+  export_ = make("ExportReport", QStringLiteral("导出报告 (PDF)…"),
+                 QKeySequence(), [this] { ExportReport(); });
+
+  // Before the menu's first item ("打印"), which stays where it was.
+  if (auto* menu = window_->findChild<QMenu*>(QStringLiteral("WJ"))) {
+    QAction* first = menu->actions().value(0);
+    menu->insertActions(first, {open_, save_, save_as_, export_});
+  }
+  window_->addActions({open_, save_, save_as_, export_});
+
+  // Dropping onto a field would otherwise type the file's path into it.
+  window_->setAcceptDrops(true);
+  window_->installEventFilter(this);
+  for (QLineEdit* edit : window_->findChildren<QLineEdit*>()) {
+    edit->installEventFilter(this);
+  }
+}
+
+QString DesignFileCommands::Choose(Dialog dialog,
+                                   const QString& suggested) const {
+  if (chooser_) return chooser_(dialog, suggested);
+  switch (dialog) {
+    case Dialog::kOpen:
+      return QFileDialog::getOpenFileName(window_, QStringLiteral("打开设计"),
+                                          suggested, kDesignFilter);
+    case Dialog::kSaveDesign:
+      return WithSuffix(
+          QFileDialog::getSaveFileName(window_, QStringLiteral("保存设计"),
+                                       suggested, kDesignFilter),
+          QLatin1String(kDesignSuffix));
+    case Dialog::kExportReport:
+      return WithSuffix(
+          QFileDialog::getSaveFileName(window_, QStringLiteral("导出报告"),
+                                       suggested, kPdfFilter),
+          QStringLiteral(".pdf"));
+  }
+  return {};
+}
+
+void DesignFileCommands::Tell(const std::string& text) {
+  store_.ShowMessage(text);
+}
+
+bool DesignFileCommands::Open(const QString& path) {
+  DesignParse parse = ReadDesignFile(QFile::encodeName(path).toStdString());
+  if (auto* error = std::get_if<DesignError>(&parse)) {
+    Tell(ChineseErrorText(*error, Shown(path), FileAction::kOpen));
+    return false;
+  }
+  RestoreDesign(store_, std::get<DesignDocument>(parse));
+  current_file_ = path;
+  return true;
+}
+
+bool DesignFileCommands::Save() {
+  return current_file_.isEmpty() ? SaveAs() : SaveTo(current_file_);
+}
+
+bool DesignFileCommands::SaveAs() {
+  const QString suggested =
+      current_file_.isEmpty()
+          ? QDir::home().filePath(QStringLiteral("未命名.spulix"))
+          : current_file_;
+  const QString path = Choose(Dialog::kSaveDesign, suggested);
+  return !path.isEmpty() && SaveTo(path);
+}
+
+bool DesignFileCommands::SaveTo(const QString& path) {
+  const std::string text = SerializeDesign(CaptureDesign(store_));
+  std::optional<DesignError> error = CheckDesignSize(text);
+  if (!error) error = SaveBytes(path, QByteArray::fromStdString(text));
+  if (error) {
+    Tell(ChineseErrorText(*error, Shown(path), FileAction::kSave));
+    return false;
+  }
+  current_file_ = path;
+  return true;
+}
+
+bool DesignFileCommands::ExportReport() {
+  const QFileInfo design(current_file_);
+  const QString suggested =
+      current_file_.isEmpty()
+          ? QDir::home().filePath(QStringLiteral("设计报告.pdf"))
+          : design.dir().filePath(design.completeBaseName() +
+                                  QStringLiteral(".pdf"));
+  const QString path = Choose(Dialog::kExportReport, suggested);
+  return !path.isEmpty() && ExportReportTo(path);
+}
+
+bool DesignFileCommands::ExportReportTo(const QString& path) {
+  ReportContent content;
+  content.file_name =
+      current_file_.isEmpty() ? QString() : QFileInfo(current_file_).fileName();
+  content.when = QDateTime::currentDateTime();
+  if (parts_) content.parts = parts_();
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) &&
+      WriteDesignReport(store_, content, &file) && file.commit()) {
+    return true;
+  }
+  const std::string reason = file.errorString().toStdString();
+  file.cancelWriting();
+  Tell("无法导出报告“" + Shown(path) + "”：写入失败（" + reason + "）。");
+  return false;
+}
+
+void DesignFileCommands::OpenAtStart(const QString& path) {
+  QTimer::singleShot(0, this, [this, path] { Open(path); });
+}
+
+bool DesignFileCommands::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (DroppedDesign(drag->mimeData()).isEmpty()) break;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QString path = DroppedDesign(drop->mimeData());
+      if (path.isEmpty()) break;
+      drop->acceptProposedAction();
+      Open(path);
+      return true;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace spulix

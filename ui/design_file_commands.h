@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The design file commands of the 文件 menu: open, save, save as and the PDF
+// report, plus opening a design dropped onto the window or named on the
+// command line. The window remembers the file it last opened or saved.
+#ifndef SPULIX_UI_DESIGN_FILE_COMMANDS_H_
+#define SPULIX_UI_DESIGN_FILE_COMMANDS_H_
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "ui/design_report.h"
+
+class QAction;
+class QMainWindow;
+class QMimeData;
+
+namespace spulix {
+
+class QtFieldStore;
+
+class DesignFileCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Dialog { kOpen, kSaveDesign, kExportReport };
+  // Asks the user for a file; an empty text means cancelled. `suggested`
+  // is the path to start from.
+  using FileChooser =
+      std::function<QString(Dialog dialog, const QString& suggested)>;
+  // The standard parts the user chose, if any, for the report.
+  using PartsSource = std::function<std::optional<StandardParts>()>;
+
+  // Puts the four commands into the window's 文件 menu before "打印".
+  DesignFileCommands(QMainWindow* window, QtFieldStore& store);
+
+  // Each shows a message that names the file and the problem when it fails,
+  // and returns whether it succeeded. A failed open leaves the window as it
+  // was; a failed save leaves any earlier file as it was.
+  bool Open(const QString& path);
+  bool Save();  // into the current file; asks for a name the first time
+  bool SaveAs();
+  bool SaveTo(const QString& path);
+  bool ExportReport();
+  bool ExportReportTo(const QString& path);
+  // Opens the file named at start, once the window shows, so a message has
+  // a window to stand on; the window still starts empty if it fails.
+  void OpenAtStart(const QString& path);
+
+  const QString& current_file() const { return current_file_; }
+  QAction* open_action() const { return open_; }
+  QAction* save_action() const { return save_; }
+  QAction* save_as_action() const { return save_as_; }
+  QAction* export_action() const { return export_; }
+
+  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  void SetPartsSource(PartsSource source) { parts_ = std::move(source); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString Choose(Dialog dialog, const QString& suggested) const;
+  void Tell(const std::string& text);
+
+  QMainWindow* window_;
+  QtFieldStore& store_;
+  QString current_file_;
+  FileChooser chooser_;
+  PartsSource parts_;
+  QAction* open_ = nullptr;
+  QAction* save_ = nullptr;
+  QAction* save_as_ = nullptr;
+  QAction* export_ = nullptr;
+};
+
+// A .spulix file among dropped or dragged data, or an empty text.
+QString DroppedDesign(const QMimeData* data);
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_DESIGN_FILE_COMMANDS_H_
