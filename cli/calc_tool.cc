@@ -421,11 +421,11 @@ std::string CalcToolVersion() {
 }
 
 std::string CalcToolUsage() {
-  return R"(Usage: spulix-calc [--json] [--cores] [--wires] [--core-file FILE] [NAME=TEXT ...]
-  or:  spulix-calc [--json] [--cores] [--wires] [--core-file FILE] --script FILE
-                   (FILE may be - for standard input)
+  return R"(Usage: spulix-calc [OPTION ...] [NAME=TEXT ...]
+  or:  spulix-calc [OPTION ...] --script FILE   (FILE may be - for standard input)
   or:  spulix-calc --help | --version
-  The first two also take --design FILE and --save FILE.
+OPTION is --json, --cores, --wires, --core-file FILE, --design FILE or
+--save FILE (below); e.g. spulix-calc [--json] --script FILE.
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
