@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readable names for the cases of parameterized GoogleTest suites: each
 // case is named by its number and its printed value (give the parameter
 // type a PrintTo), so "Rows/EfficiencyBoundaries.Picks/3_P2_30" says which

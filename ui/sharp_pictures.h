@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures that stay sharp on screens with two pixels per logical pixel:
 // each comes as name.png and, drawn at twice the size, name@2x.png.
 #ifndef SPULIX_UI_SHARP_PICTURES_H_
