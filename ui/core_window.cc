@@ -99,9 +99,11 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
           this, &CoreWindow::UpdateButtons);
 
   // Every change of the design (a keystroke, a calculation writing its
-  // results, Clear) asks for one new judgement once the change is over.
+  // results, Clear) asks for one new judgement once the user pauses:
+  // judging and repainting the whole table costs a few milliseconds, which
+  // a keystroke in the main window should not wait for.
   refresh_.setSingleShot(true);
-  refresh_.setInterval(0);
+  refresh_.setInterval(kFollowDelayMs);
   connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
   for (int number = 1; number <= kFieldCount; ++number) {
     connect(main.field(FieldFromNumber(number)), &QLineEdit::textChanged,

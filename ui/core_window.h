@@ -44,8 +44,10 @@ class CoreWindow : public SelectionWindowBase {
   void AddCore();       // opens the editor; it adds when accepted
   void EditSelected();  // the same for the current user core
   void RemoveSelected();
-  // Judges the cores for the main window's design now.
+  // Judges the cores for the main window's design now. Changes of the
+  // design are followed this long after the last one.
   void Refresh();
+  static constexpr int kFollowDelayMs = 100;
 
   const CoreCatalogue& catalogue() const { return catalogue_; }
   CoreTableModel* model() const { return model_; }
