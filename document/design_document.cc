@@ -119,6 +119,10 @@ DesignParse ParseDesign(std::string_view text) {
     root = Json::parse(text.begin(), text.end());
   } catch (const Json::parse_error& error) {
     return FromParseError(error, text);
+  } catch (const Json::exception&) {
+    // Well-formed but beyond what the parser holds, such as a number too
+    // large for any type: no design of ours looks like that.
+    return Error(DesignError::Kind::kNotADesign);
   }
   if (!root.is_object()) return Error(DesignError::Kind::kNotADesign);
   const auto format = root.find("format");
