@@ -16,6 +16,7 @@
 #include <system_error>
 #include <vector>
 
+#include "tests/cli/tool_runner.h"
 #include "tests/readable_params.h"
 
 namespace spulix {
@@ -25,18 +26,13 @@ using testing_support::ReadableName;
 
 using Json = nlohmann::json;
 
-ToolOutput Invoke(const std::vector<std::string>& args,
-                  const std::string& input = "") {
-  std::istringstream stream(input);
-  return RunCalcTool(args, stream);
-}
+using testing_support::Invoke;
 
 Json RunJson(std::vector<std::string> args, const std::string& input = "") {
-  args.insert(args.begin(), "--json");
-  const ToolOutput output = Invoke(args, input);
-  EXPECT_EQ(output.exit_code, 0) << output.err;
+  ToolOutput output;
+  Json json = testing_support::InvokeJson(std::move(args), input, &output);
   EXPECT_EQ(output.err, "");
-  return Json::parse(output.out);
+  return json;
 }
 
 Json Script(const std::string& script) {

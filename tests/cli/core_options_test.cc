@@ -10,23 +10,19 @@
 #include <vector>
 
 #include "cli/calc_tool.h"
+#include "tests/cli/tool_runner.h"
 
 namespace spulix {
 namespace {
 
 using Json = nlohmann::json;
 
-ToolOutput Invoke(const std::vector<std::string>& args,
-                  const std::string& input = "") {
-  std::istringstream stream(input);
-  return RunCalcTool(args, stream);
-}
+using testing_support::Invoke;
 
 Json RunJson(std::vector<std::string> args, const std::string& input = "") {
-  args.insert(args.begin(), "--json");
-  const ToolOutput output = Invoke(args, input);
-  EXPECT_EQ(output.exit_code, 0) << output.err;
-  return Json::parse(output.out);
+  ToolOutput output;
+  Json json = testing_support::InvokeJson(std::move(args), input, &output);
+  return json;
 }
 
 // The sample design without its core.
