@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -23,6 +26,9 @@ namespace {
 
 const QString kDesignFilter = QStringLiteral("Spulix 设计 (*.spulix)");
 const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+const QString kSaveCaption = QStringLiteral("保存设计");
+const QString kUntitled = QStringLiteral("未命名.spulix");
+const QString kReportName = QStringLiteral("设计报告.pdf");
 
 std::string Shown(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
@@ -74,10 +80,13 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
   };
   open_ = make("OpenDesign", QStringLiteral("打开设计…"),
                QKeySequence(QStringLiteral("Ctrl+O")), [this] {
-                 const QString path = Choose(Dialog::kOpen, current_file_);
+                 if (!MayReplaceDesign()) return;
+                 const QString path = Choose(
+                     Dialog::kOpen,
+                     current_file_.isEmpty() ? StartFolder() : current_file_);
                  if (!path.isEmpty()) Open(path);
                });
-  save_ = make("SaveDesign", QStringLiteral("保存设计"),
+  save_ = make("SaveDesign", kSaveCaption,
                QKeySequence(QStringLiteral("Ctrl+S")), [this] { Save(); });
   save_as_ =
       make("SaveDesignAs", QStringLiteral("另存为…"),
@@ -98,11 +107,94 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
   for (QLineEdit* edit : window_->findChildren<QLineEdit*>()) {
     edit->installEventFilter(this);
   }
+
+  saved_ = CaptureDesign(store_);
+  connect(&store_, &QtFieldStore::FieldChanged, this,
+          &DesignFileCommands::UpdateSaveCaption);
 }
 
-QString DesignFileCommands::Choose(Dialog dialog,
-                                   const QString& suggested) const {
-  if (chooser_) return chooser_(dialog, suggested);
+bool DesignFileCommands::modified() const {
+  return CaptureDesign(store_) != saved_;
+}
+
+void DesignFileCommands::UpdateSaveCaption() {
+  QString caption = kSaveCaption;
+  if (!current_file_.isEmpty()) {
+    caption += QLatin1Char(' ') + QFileInfo(current_file_).fileName();
+  }
+  if (modified()) caption += QStringLiteral(" *");
+  if (save_->text() != caption) save_->setText(caption);
+}
+
+void DesignFileCommands::TieTo(const QString& path) {
+  current_file_ = path;
+  if (!path.isEmpty()) last_folder_ = QFileInfo(path).absolutePath();
+  saved_ = CaptureDesign(store_);
+  UpdateSaveCaption();
+}
+
+void DesignFileCommands::Forget() { TieTo(QString()); }
+
+QString DesignFileCommands::StartFolder() const {
+  if (!current_file_.isEmpty()) return QFileInfo(current_file_).absolutePath();
+  if (!last_folder_.isEmpty() && QFileInfo(last_folder_).isDir()) {
+    return last_folder_;
+  }
+  const QString documents =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+DesignFileCommands::Unsaved DesignFileCommands::AskAboutUnsaved() const {
+  if (question_) return question_();
+  QMessageBox box(window_);
+  box.setWindowTitle(QStringLiteral("Spulix"));
+  box.setIcon(QMessageBox::NoIcon);
+  box.setText(current_file_.isEmpty()
+                  ? QStringLiteral("当前设计还没有保存。要先保存吗？")
+                  : QStringLiteral("设计“%1”已修改。要先保存吗？")
+                        .arg(QFileInfo(current_file_).fileName()));
+  QPushButton* save =
+      box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+  QPushButton* discard =
+      box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+  QPushButton* cancel =
+      box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return Unsaved::kSave;
+  if (box.clickedButton() == discard) return Unsaved::kDiscard;
+  return Unsaved::kCancel;
+}
+
+bool DesignFileCommands::MayReplaceDesign() {
+  if (!modified()) return true;
+  switch (AskAboutUnsaved()) {
+    case Unsaved::kSave:
+      return Save();
+    case Unsaved::kDiscard:
+      return true;
+    case Unsaved::kCancel:
+      return false;
+  }
+  return false;
+}
+
+bool DesignFileCommands::OpenInstead(const QString& path) {
+  return MayReplaceDesign() && Open(path);
+}
+
+QString DesignFileCommands::Choose(Dialog dialog, const QString& suggested) {
+  const QString path =
+      chooser_ ? chooser_(dialog, suggested) : AskFileDialog(dialog, suggested);
+  if (!path.isEmpty()) last_folder_ = QFileInfo(path).absolutePath();
+  return path;
+}
+
+QString DesignFileCommands::AskFileDialog(Dialog dialog,
+                                          const QString& suggested) const {
   switch (dialog) {
     case Dialog::kOpen:
       return QFileDialog::getOpenFileName(window_, QStringLiteral("打开设计"),
@@ -132,7 +224,7 @@ bool DesignFileCommands::Open(const QString& path) {
     return false;
   }
   RestoreDesign(store_, std::get<DesignDocument>(parse));
-  current_file_ = path;
+  TieTo(path);
   return true;
 }
 
@@ -141,10 +233,9 @@ bool DesignFileCommands::Save() {
 }
 
 bool DesignFileCommands::SaveAs() {
-  const QString suggested =
-      current_file_.isEmpty()
-          ? QDir::home().filePath(QStringLiteral("未命名.spulix"))
-          : current_file_;
+  const QString suggested = current_file_.isEmpty()
+                                ? QDir(StartFolder()).filePath(kUntitled)
+                                : current_file_;
   const QString path = Choose(Dialog::kSaveDesign, suggested);
   return !path.isEmpty() && SaveTo(path);
 }
@@ -157,7 +248,8 @@ bool DesignFileCommands::SaveTo(const QString& path) {
     Tell(ChineseErrorText(*error, Shown(path), FileAction::kSave));
     return false;
   }
-  current_file_ = path;
+  TieTo(path);
+  store_.ShowStatus(QStringLiteral("已保存 ") + QFileInfo(path).fileName());
   return true;
 }
 
@@ -165,7 +257,7 @@ bool DesignFileCommands::ExportReport() {
   const QFileInfo design(current_file_);
   const QString suggested =
       current_file_.isEmpty()
-          ? QDir::home().filePath(QStringLiteral("设计报告.pdf"))
+          ? QDir(StartFolder()).filePath(kReportName)
           : design.dir().filePath(design.completeBaseName() +
                                   QStringLiteral(".pdf"));
   const QString path = Choose(Dialog::kExportReport, suggested);
@@ -181,6 +273,8 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly) &&
       WriteDesignReport(store_, content, &file) && file.commit()) {
+    store_.ShowStatus(QStringLiteral("报告已导出 ") +
+                      QFileInfo(path).fileName());
     return true;
   }
   const std::string reason = file.errorString().toStdString();
@@ -190,7 +284,7 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
 }
 
 void DesignFileCommands::OpenAtStart(const QString& path) {
-  QTimer::singleShot(0, this, [this, path] { Open(path); });
+  QTimer::singleShot(0, this, [this, path] { OpenInstead(path); });
 }
 
 bool DesignFileCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -207,7 +301,9 @@ bool DesignFileCommands::eventFilter(QObject* watched, QEvent* event) {
       const QString path = DroppedDesign(drop->mimeData());
       if (path.isEmpty()) break;
       drop->acceptProposedAction();
-      Open(path);
+      // After the drop has finished: a question or an error message must
+      // not run its own event loop inside the drag and drop.
+      QTimer::singleShot(0, this, [this, path] { OpenInstead(path); });
       return true;
     }
     default:

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design file commands of the 文件 menu: open, save, save as and the PDF
 // report, plus opening a design dropped onto the window or named on the
-// command line. The window remembers the file it last opened or saved.
+// command line. The window remembers the file it last opened or saved, and
+// whether the design has changed since; the 保存设计 item shows both.
 #ifndef SPULIX_UI_DESIGN_FILE_COMMANDS_H_
 #define SPULIX_UI_DESIGN_FILE_COMMANDS_H_
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+#include "document/design_document.h"
 #include "ui/design_report.h"
 
 class QAction;
@@ -31,6 +33,9 @@ class DesignFileCommands : public QObject {
       std::function<QString(Dialog dialog, const QString& suggested)>;
   // The standard parts the user chose, if any, for the report.
   using PartsSource = std::function<std::optional<StandardParts>()>;
+  // What to do with unsaved changes before another design replaces them.
+  enum class Unsaved { kSave, kDiscard, kCancel };
+  using UnsavedQuestion = std::function<Unsaved()>;
 
   // Puts the four commands into the window's 文件 menu before "打印".
   DesignFileCommands(QMainWindow* window, QtFieldStore& store);
@@ -47,8 +52,19 @@ class DesignFileCommands : public QObject {
   // Opens the file named at start, once the window shows, so a message has
   // a window to stand on; the window still starts empty if it fails.
   void OpenAtStart(const QString& path);
+  // Opens a design in place of this one, first asking what to do with
+  // unsaved changes (保存 / 不保存 / 取消); returns whether it opened.
+  bool OpenInstead(const QString& path);
+  // Ends the design's tie to its file, as at a fresh start (after 清空).
+  void Forget();
 
   const QString& current_file() const { return current_file_; }
+  // Whether the design differs from what was last saved or opened (from the
+  // empty design when there is no file).
+  bool modified() const;
+  // Where the file dialogs start: the current design's folder, else the
+  // one last used, else the documents folder, else home.
+  QString StartFolder() const;
   QAction* open_action() const { return open_; }
   QAction* save_action() const { return save_; }
   QAction* save_as_action() const { return save_as_; }
@@ -56,19 +72,32 @@ class DesignFileCommands : public QObject {
 
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
   void SetPartsSource(PartsSource source) { parts_ = std::move(source); }
+  void SetUnsavedQuestion(UnsavedQuestion question) {
+    question_ = std::move(question);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QString Choose(Dialog dialog, const QString& suggested) const;
+  QString Choose(Dialog dialog, const QString& suggested);
+  QString AskFileDialog(Dialog dialog, const QString& suggested) const;
   void Tell(const std::string& text);
+  // Whether the unsaved changes may go: saved, discarded, or nothing to lose.
+  bool MayReplaceDesign();
+  Unsaved AskAboutUnsaved() const;
+  // The design as it stands becomes the saved one, tied to `path`.
+  void TieTo(const QString& path);
+  void UpdateSaveCaption();
 
   QMainWindow* window_;
   QtFieldStore& store_;
   QString current_file_;
+  QString last_folder_;
+  DesignDocument saved_;
   FileChooser chooser_;
   PartsSource parts_;
+  UnsavedQuestion question_;
   QAction* open_ = nullptr;
   QAction* save_ = nullptr;
   QAction* save_as_ = nullptr;

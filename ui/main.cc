@@ -6,6 +6,7 @@
 #include "ui/design_file_commands.h"
 #include "ui/main_window.h"
 #include "ui/platform_choice.h"
+#include "ui/qt_translations.h"
 #ifdef SPULIX_FIRST_FRAME_PROBE
 #include "ui/first_frame_probe.h"
 #endif
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
   // Lets task bars match the window to its menu entry and icon.
   QGuiApplication::setDesktopFileName(
       QStringLiteral("io.github.spulix.Spulix"));
+  spulix::InstallQtTranslations();
   QApplication::setWindowIcon(
       spulix::SharpIcon(QStringLiteral(":/icons/spulix.png")));
 

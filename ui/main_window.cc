@@ -23,13 +23,13 @@
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/clock_text.h"
+#include "ui/design_file_commands.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
-#include "ui/design_file_commands.h"
 #include "ui/second_timer.h"
-#include "ui/user_core_file.h"
 #include "ui/selection_windows.h"
 #include "ui/sharp_pictures.h"
+#include "ui/user_core_file.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
@@ -116,8 +116,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
   design_files_ = new DesignFileCommands(this, *store_);
   // The report names the standard core and wires the design uses.
-  design_files_->SetPartsSource(
-      [this] { return ChosenStandardParts(*store_, UserCoreFile::DefaultPath()); });
+  design_files_->SetPartsSource([this] {
+    return ChosenStandardParts(*store_, UserCoreFile::DefaultPath());
+  });
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),
@@ -127,6 +128,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
                                  {Child("Picture1"), Child("Label63"),
                                   Child("Label64"), Child("Label65")},
                                  selection_});
+  // After Clear has emptied the fields, the next design is a new one: it
+  // must not overwrite the file of the one before.
+  connect(commands_.clear, &QAction::triggered, design_files_,
+          &DesignFileCommands::Forget);
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
           &MainWindow::OnFocusWindowChanged);

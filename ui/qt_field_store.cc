@@ -26,6 +26,7 @@ QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     // when the text stays the same.
     connect(edit, &QLineEdit::textChanged, this, [this, field] {
       if (!restoring_) OnFieldChanged(*this, field);
+      emit FieldChanged(field);
     });
   }
   Edit(Field::kPrimaryWireDiameter)->installEventFilter(this);
@@ -79,6 +80,14 @@ void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
   label->setText(new_text);
   // The diagram figures grow with their text; the status line keeps its box.
   if (caption != Caption::kStatus) label->adjustSize();
+}
+
+void QtFieldStore::ShowStatus(const QString& text) {
+  QLabel* label = controls_.status;
+  const int room = label->contentsRect().width();
+  label->setText(
+      room > 0 ? label->fontMetrics().elidedText(text, Qt::ElideMiddle, room)
+               : text);
 }
 
 void QtFieldStore::ShowMessage(std::string_view text) {

@@ -20,6 +20,8 @@ class QWidget;
 namespace spulix {
 
 class QtFieldStore : public QObject, public FieldStore {
+  Q_OBJECT
+
  public:
   // Receives each message in place of the message box (tests).
   using MessageSink = std::function<void(std::string_view)>;
@@ -45,11 +47,20 @@ class QtFieldStore : public QObject, public FieldStore {
   // design shows exactly what was saved).
   void RestoreText(Field field, std::string_view text);
 
+  // A short note in the status line (Label33), elided in the middle to fit
+  // its box; it is cleared like every other status text.
+  void ShowStatus(const QString& text);
+
   // An empty sink restores the message box.
   void SetMessageSink(MessageSink sink) { sink_ = std::move(sink); }
 
   // The modal message box: the text, one OK button, no icon, "Spulix".
   static void ShowMessageBox(QWidget* parent, std::string_view text);
+
+ signals:
+  // A field's text changed, typed, set by a calculation or restored; sent
+  // after the field's own reaction has run.
+  void FieldChanged(spulix::Field field);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -67,7 +67,7 @@ expect_not_said() { ! grep -qwF -- "$1" <<<"$err" || fail "said '$1': $err"; }
 expect_called() { grep -qF -- "$1" <<<"$calls" || fail "did not call '$1': $calls"; }
 
 name="everything installed: nothing to do"
-installed="libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk" uid=1000 run run
+installed="libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n" uid=1000 run run
 expect_status 0
 [ -z "$err$calls" ] || fail "said '$err', called '$calls'"
 
@@ -97,7 +97,7 @@ for p in libgtest-dev xvfb appstream qt6-base-dev fonts-noto-cjk; do
 done
 
 name="a word that is no group is a package"
-installed="libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk" uid=1000 run run openbox
+installed="libqt6printsupport6 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n" uid=1000 run run openbox
 expect_status 1
 expect_said "apt-get install --no-install-recommends openbox"
 

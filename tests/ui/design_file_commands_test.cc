@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
@@ -28,6 +30,7 @@
 #include "document/design_file.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
+#include "ui/qt_translations.h"
 
 namespace spulix {
 namespace {
@@ -39,10 +42,15 @@ class Form1 {
     window_.store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
     files_.SetFileChooser(
-        [this](DesignFileCommands::Dialog dialog, const QString&) {
+        [this](DesignFileCommands::Dialog dialog, const QString& suggested) {
           dialogs_.push_back(dialog);
+          suggested_ = suggested;
           return answer_;
         });
+    files_.SetUnsavedQuestion([this] {
+      ++questions_;
+      return unsaved_answer_;
+    });
   }
 
   MainWindow& window() { return window_; }
@@ -50,6 +58,16 @@ class Form1 {
   std::vector<std::string>& messages() { return messages_; }
   std::vector<DesignFileCommands::Dialog>& dialogs() { return dialogs_; }
   void Answer(const QString& path) { answer_ = path; }
+  void AnswerUnsaved(DesignFileCommands::Unsaved answer) {
+    unsaved_answer_ = answer;
+  }
+  int questions() const { return questions_; }
+  const QString& suggested() const { return suggested_; }
+  QString SaveCaption() { return files_.save_action()->text(); }
+  QString Status() {
+    return window_.findChild<QLabel*>(QStringLiteral("Label33"))->text();
+  }
+  void Clear() { window_.commands().clear->trigger(); }
   DesignDocument Shown() { return CaptureDesign(window_.store()); }
   QString Text(Field field) { return window_.field(field)->text(); }
 
@@ -59,7 +77,26 @@ class Form1 {
   std::vector<std::string> messages_;
   std::vector<DesignFileCommands::Dialog> dialogs_;
   QString answer_;
+  QString suggested_;
+  DesignFileCommands::Unsaved unsaved_answer_ =
+      DesignFileCommands::Unsaved::kDiscard;
+  int questions_ = 0;
 };
+
+// Drops a file onto a field of the window, as a file manager does.
+void DropOnto(MainWindow& window, const QString& path) {
+  QLineEdit* target = window.field(Field::kOutputPower);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  data.setText(path);
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
+                  Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
 
 std::string Slurp(const QString& path) {
   std::ifstream in(path.toStdString(), std::ios::binary);
@@ -294,19 +331,21 @@ class DesignFileCommandsTest : public QObject {
     Form1 form;
     form.window().show();
     QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
-    QLineEdit* target = form.window().field(Field::kOutputPower);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    data.setText(path);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                          Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton,
-                    Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    QCOMPARE(form.Text(Field::kInputVoltage), QStringLiteral("110"));
+    DropOnto(form.window(), path);
+    // Opened once the drop has finished, not inside it.
+    QVERIFY(form.Text(Field::kInputVoltage).isEmpty());
+    QTRY_COMPARE(form.Text(Field::kInputVoltage), QStringLiteral("110"));
     QVERIFY(form.Text(Field::kOutputPower).isEmpty());  // not the path typed in
+    QCOMPARE(form.files().current_file(), path);
+
+    // A bad file dropped: its message, too, comes after the drop.
+    const QString bad = dir_.filePath(QStringLiteral("bad-drop.spulix"));
+    Spit(bad, "{\"format\": 7}");
+    DropOnto(form.window(), bad);
+    QVERIFY(form.messages().empty());
+    QTRY_COMPARE(form.messages().size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(form.messages()[0]).contains(bad));
+    QCOMPARE(form.Text(Field::kInputVoltage), QStringLiteral("110"));
     QCOMPARE(form.files().current_file(), path);
 
     QMimeData other;
@@ -394,6 +433,134 @@ class DesignFileCommandsTest : public QObject {
     QCOMPARE(form.messages().size(), std::size_t{1});
     QVERIFY(QString::fromStdString(form.messages()[0])
                 .startsWith(QStringLiteral("无法导出报告“")));
+  }
+
+  void SaveItemNamesTheFileAndMarksChanges() {
+    const QString path = dir_.filePath(QStringLiteral("trafo150w.spulix"));
+    Form1 form;
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计"));
+    form.window().field(Field::kOutputPower)->setText(QStringLiteral("150"));
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计 *"));
+    form.Answer(path);
+    QVERIFY(form.files().Save());
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计 trafo150w.spulix"));
+    // The confirmation, in the status line that 清空 also uses.
+    QCOMPARE(form.Status(), QStringLiteral("已保存 trafo150w.spulix"));
+    form.window().field(Field::kOutputVoltage)->setText(QStringLiteral("24"));
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计 trafo150w.spulix *"));
+    form.window().field(Field::kOutputVoltage)->setText(QString());
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计 trafo150w.spulix"));
+
+    // A long name is elided to fit the status line.
+    const QString long_name = dir_.filePath(QString(120, QLatin1Char('x')) +
+                                            QStringLiteral(".pdf"));
+    QVERIFY(form.files().ExportReportTo(long_name));
+    const QLabel* status =
+        form.window().findChild<QLabel*>(QStringLiteral("Label33"));
+    QVERIFY(form.Status().startsWith(QStringLiteral("报告已导出 ")));
+    QVERIFY(form.Status().contains(QChar(0x2026)));
+    QVERIFY(status->fontMetrics().horizontalAdvance(form.Status()) <=
+            status->contentsRect().width());
+  }
+
+  void ClearEndsTheTieToTheFile() {
+    const QString old = dir_.filePath(QStringLiteral("old.spulix"));
+    Form1 form;
+    Command9_Click(form.window().store());
+    QVERIFY(form.files().SaveTo(old));
+    // The test button only edits fields: the design stays tied to its file.
+    form.window().field(Field::kOutputPower)->setText(QStringLiteral("100"));
+    Command9_Click(form.window().store());
+    QVERIFY(form.files().Save());
+    QCOMPARE(form.dialogs().size(), std::size_t{0});
+    const std::string before = Slurp(old);
+
+    form.Clear();
+    QVERIFY(form.files().current_file().isEmpty());
+    QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计"));
+    form.window().field(Field::kInputVoltage)->setText(QStringLiteral("110"));
+    form.Answer(QString());  // the user cancels the name
+    QVERIFY(!form.files().Save());
+    QCOMPARE(form.dialogs().size(), std::size_t{1});
+    QCOMPARE(form.suggested(), dir_.filePath(QStringLiteral("未命名.spulix")));
+    QVERIFY(!form.files().ExportReport());
+    QCOMPARE(form.suggested(), dir_.filePath(QStringLiteral("设计报告.pdf")));
+    QCOMPARE(Slurp(old), before);
+  }
+
+  void DialogsStartInTheDesignsFolder() {
+    Form1 form;
+    const QString documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(form.files().StartFolder(),
+             QFileInfo(documents).isDir() ? documents : QDir::homePath());
+    form.files().open_action()->trigger();
+    QCOMPARE(form.suggested(), form.files().StartFolder());
+
+    QTemporaryDir other;
+    const QString chosen = other.filePath(QStringLiteral("a.spulix"));
+    form.Answer(chosen);
+    form.files().save_as_action()->trigger();
+    QCOMPARE(form.files().StartFolder(), other.path());
+    form.files().open_action()->trigger();
+    QCOMPARE(form.suggested(), chosen);
+    // Cleared: the folder last used is still where the dialogs start.
+    form.Clear();
+    QCOMPARE(form.files().StartFolder(), other.path());
+  }
+
+  void UnsavedChangesAreAskedAboutBeforeAnotherDesign_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("saved");
+    using U = DesignFileCommands::Unsaved;
+    QTest::newRow("取消") << int(U::kCancel) << false << false;
+    QTest::newRow("不保存") << int(U::kDiscard) << true << false;
+    QTest::newRow("保存") << int(U::kSave) << true << true;
+  }
+
+  void UnsavedChangesAreAskedAboutBeforeAnotherDesign() {
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    QFETCH(bool, saved);
+    const QString mine = dir_.filePath(QStringLiteral("mine.spulix"));
+    const QString other = dir_.filePath(QStringLiteral("other.spulix"));
+    DesignDocument design;
+    design.text(Field::kInputVoltage) = "110";
+    QVERIFY(!WriteDesignFile(other.toStdString(), design));
+
+    Form1 form;
+    form.AnswerUnsaved(static_cast<DesignFileCommands::Unsaved>(answer));
+    // Nothing to lose: no question.
+    QVERIFY(form.files().OpenInstead(other));
+    QCOMPARE(form.questions(), 0);
+    QVERIFY(form.files().SaveTo(mine));
+    form.window().field(Field::kOutputPower)->setText(QStringLiteral("75"));
+
+    // 打开设计…, a drop and the file named at start all ask the same way.
+    form.Answer(other);
+    form.files().open_action()->trigger();
+    QCOMPARE(form.questions(), 1);
+    QCOMPARE(form.Text(Field::kOutputPower).isEmpty(), opened);
+    QCOMPARE(QString::fromStdString(Slurp(mine)).contains("\"75\""), saved);
+    if (!opened) {
+      form.files().OpenAtStart(other);
+      QTRY_COMPARE(form.questions(), 2);
+      form.window().show();
+      DropOnto(form.window(), other);
+      QTRY_COMPARE(form.questions(), 3);
+      QCOMPARE(form.Text(Field::kOutputPower), QStringLiteral("75"));
+      QCOMPARE(form.files().current_file(), mine);
+    }
+  }
+
+  void QtDialogsSpeakChinese() {
+    QVERIFY2(InstallQtTranslations(),
+             "Qt's translations (qt6-translations-l10n) are not installed");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
   }
 
  private:
