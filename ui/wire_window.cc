@@ -17,7 +17,8 @@
 namespace spulix {
 namespace {
 
-constexpr Field kDiameters[] = {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter};
+constexpr Field kDiameters[] = {Field::kPrimaryWireDiameter,
+                                Field::kSecondaryWireDiameter};
 
 // "d1 = 0.84 毫米 → 0.850 毫米", or why there is no standard size.
 QString Line(const char* symbol, const std::string& text) {
@@ -73,8 +74,10 @@ WireWindow::WireWindow(MainWindow& main)
   layout->addWidget(source);
   layout->addLayout(buttons);
 
-  connect(for_d1_, &QPushButton::clicked, this, [this] { UseFor(Field::kPrimaryWireDiameter); });
-  connect(for_d2_, &QPushButton::clicked, this, [this] { UseFor(Field::kSecondaryWireDiameter); });
+  connect(for_d1_, &QPushButton::clicked, this,
+          [this] { UseFor(Field::kPrimaryWireDiameter); });
+  connect(for_d2_, &QPushButton::clicked, this,
+          [this] { UseFor(Field::kSecondaryWireDiameter); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   refresh_.setSingleShot(true);
@@ -84,6 +87,10 @@ WireWindow::WireWindow(MainWindow& main)
     connect(main.field(field), &QLineEdit::textChanged, &refresh_,
             qOverload<>(&QTimer::start));
   }
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
+          this, [this] {
+            if (!placing_) picked_ = true;
+          });
   Refresh();
   table_->resizeColumnsToContents();
   table_->setFocus();
@@ -95,8 +102,14 @@ void WireWindow::Refresh() {
   if (main_.isNull()) return;
   const std::string d1 = main_->store().Text(Field::kPrimaryWireDiameter);
   const std::string d2 = main_->store().Text(Field::kSecondaryWireDiameter);
-  model_->SetMarks(NextStandardWire(std::string_view(d1)),
-                   NextStandardWire(std::string_view(d2)));
+  const auto mark_d1 = NextStandardWire(std::string_view(d1));
+  const auto mark_d2 = NextStandardWire(std::string_view(d2));
+  if (mark_d1 != model_->mark_d1() || mark_d2 != model_->mark_d2()) {
+    // New marks: the buttons follow them again until the user picks a row.
+    model_->SetMarks(mark_d1, mark_d2);
+    picked_ = false;
+    placed_ = false;
+  }
   summary_->setText(Line("d1", d1) + QStringLiteral("；  ") + Line("d2", d2));
   if (!placed_ && isVisible()) PlaceMarks();
 }
@@ -110,22 +123,39 @@ void WireWindow::showEvent(QShowEvent* event) {
 }
 
 void WireWindow::PlaceMarks() {
-  if (model_->mark_d1() || model_->mark_d2()) {
-    placed_ = true;
-    const std::size_t d1 = model_->mark_d1().value_or(*model_->mark_d2());
-    const std::size_t d2 = model_->mark_d2().value_or(d1);
-    table_->setCurrentIndex(model_->index(static_cast<int>(d1), 0));
-    // Both marks in view where the window is tall enough.
-    table_->scrollTo(model_->index(static_cast<int>((d1 + d2) / 2), 0),
-                     QAbstractItemView::PositionAtCenter);
+  if (!model_->mark_d1() && !model_->mark_d2()) return;
+  placed_ = true;
+  const std::size_t d1 = model_->mark_d1().value_or(*model_->mark_d2());
+  const std::size_t d2 = model_->mark_d2().value_or(d1);
+  placing_ = true;
+  table_->setCurrentIndex(model_->index(static_cast<int>(d1), 0));
+  placing_ = false;
+  // Both marks in view where the window is tall enough; the selected one
+  // in any case.
+  table_->scrollTo(model_->index(static_cast<int>((d1 + d2) / 2), 0),
+                   QAbstractItemView::PositionAtCenter);
+  table_->scrollTo(model_->index(static_cast<int>(d2), 0),
+                   QAbstractItemView::EnsureVisible);
+  table_->scrollTo(model_->index(static_cast<int>(d1), 0),
+                   QAbstractItemView::EnsureVisible);
+}
+
+std::optional<std::size_t> WireWindow::RowFor(Field field) const {
+  const QModelIndex current = table_->currentIndex();
+  if (picked_ && current.isValid()) {
+    return static_cast<std::size_t>(current.row());
   }
+  const auto mark = field == Field::kPrimaryWireDiameter ? model_->mark_d1()
+                                                         : model_->mark_d2();
+  if (mark) return mark;
+  if (current.isValid()) return static_cast<std::size_t>(current.row());
+  return std::nullopt;
 }
 
 void WireWindow::UseFor(Field field) {
-  const QModelIndex index = table_->currentIndex();
-  if (!index.isValid() || main_.isNull()) return;
-  const StandardWire& wire =
-      StandardWires()[static_cast<std::size_t>(index.row())];
+  const std::optional<std::size_t> row = RowFor(field);
+  if (!row || main_.isNull()) return;
+  const StandardWire& wire = StandardWires()[*row];
   FieldStore& store = main_->store();
   store.SetText(field, DimensionText(wire.nominal_mm));
   OnFieldDoubleClicked(store, field);

@@ -8,6 +8,8 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <cstddef>
+#include <optional>
 
 #include "design/field_store.h"
 #include "ui/selection_view.h"
@@ -28,8 +30,9 @@ class WireWindow : public SelectionWindowBase {
   // A top-level window without owner that deletes itself when closed.
   explicit WireWindow(MainWindow& main);
 
-  // Writes the current row's nominal diameter into d1 (Text16) or d2
-  // (Text17), then runs the double-click's recalculation.
+  // Writes a nominal diameter into d1 (Text16) or d2 (Text17), then runs
+  // the double-click's recalculation: the row the user picked since the
+  // marks last moved, else the field's own marked row.
   void UseFor(Field field);
   // Marks the rows for the main window's d1 and d2 now.
   void Refresh();
@@ -42,8 +45,10 @@ class WireWindow : public SelectionWindowBase {
   void showEvent(QShowEvent* event) override;
 
  private:
-  // Selects the row for d1 and scrolls both marked rows into view.
+  // Selects the row for d1 and scrolls the marked rows into view, the
+  // selected one first where both do not fit.
   void PlaceMarks();
+  std::optional<std::size_t> RowFor(Field field) const;
 
   QPointer<MainWindow> main_;
   WireTableModel* model_ = nullptr;
@@ -52,7 +57,9 @@ class WireWindow : public SelectionWindowBase {
   QPushButton* for_d1_ = nullptr;
   QPushButton* for_d2_ = nullptr;
   QTimer refresh_;
-  bool placed_ = false;  // the view has been scrolled to the marks once
+  bool placed_ = false;   // the view shows the marks as they are now
+  bool placing_ = false;  // the window itself moves the selection
+  bool picked_ = false;   // the user chose a row since the marks moved
 };
 
 }  // namespace spulix

@@ -366,6 +366,38 @@ class SelectionWindowsTest : public QObject {
              QStringLiteral("d1"));
   }
 
+  void wireButtonsApplyTheirOwnMarkUntilTheUserPicks() {
+    Open();
+    // Marks far apart: they cannot both be in view.
+    main_->field(Field::kPrimaryWireDiameter)->setText(QStringLiteral("0.06"));
+    main_->field(Field::kSecondaryWireDiameter)->setText(QStringLiteral("3"));
+    main_->findChild<QAction*>(QStringLiteral("BZQBX"))->trigger();
+    WireWindow* window = windows_->wires();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const std::size_t d1 = *window->model()->mark_d1();
+    const std::size_t d2 = *window->model()->mark_d2();
+    QTRY_COMPARE(window->table()->currentIndex().row(), static_cast<int>(d1));
+    QTableView* table = window->table();
+    QVERIFY(table->viewport()->rect().intersects(
+        table->visualRect(table->currentIndex())));
+
+    // Unpicked, each button applies its own marked row.
+    window->UseFor(Field::kSecondaryWireDiameter);
+    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter),
+             DimensionText(StandardWires()[d2].nominal_mm));
+    window->UseFor(Field::kPrimaryWireDiameter);
+    QCOMPARE(main_->store().Text(Field::kPrimaryWireDiameter),
+             DimensionText(StandardWires()[d1].nominal_mm));
+
+    // A row the user picks goes into either field.
+    QCoreApplication::processEvents();
+    const int picked = static_cast<int>(d1 + 3);
+    table->setCurrentIndex(window->model()->index(picked, 0));
+    window->UseFor(Field::kSecondaryWireDiameter);
+    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter),
+             DimensionText(StandardWires()[picked].nominal_mm));
+  }
+
   void wireForEmptyBuildUpShowsTheRecalculationsMessage() {
     Open();
     main_->findChild<QAction*>(QStringLiteral("BZQBX"))->trigger();
