@@ -101,13 +101,22 @@ class FramedCentring : public QObject, public QAbstractNativeEventFilter {
   explicit FramedCentring(QWidget* window) : QObject(window), window_(window) {
     setObjectName(kCentringName);
     window->installEventFilter(this);
+    // One grace period per request: a later request starts its own wait
+    // instead of inheriting what is left of an earlier one.
+    grace_.setSingleShot(true);
+    grace_.setInterval(kExtentsGraceMs);
+    connect(&grace_, &QTimer::timeout, this, [this] {
+      grace_over_ = true;
+      Schedule();
+    });
   }
   ~FramedCentring() override { Finish(); }
 
   void Request() {
     if (!pending_) {
       pending_ = true;
-      grace_started_ = grace_over_ = false;
+      grace_.stop();
+      grace_over_ = false;
       QCoreApplication::instance()->installNativeEventFilter(this);
     }
     Place();
@@ -159,12 +168,9 @@ class FramedCentring : public QObject, public QAbstractNativeEventFilter {
     }
     if (window_->size().isEmpty()) return;
     const KnownFrame frame = CurrentFrame(window_, grace_over_);
-    if (frame.certainty == Certainty::kAwaited && !grace_started_) {
-      grace_started_ = true;
-      QTimer::singleShot(kExtentsGraceMs, this, [this] {
-        grace_over_ = true;
-        Schedule();
-      });
+    if (frame.certainty == Certainty::kAwaited && !grace_.isActive() &&
+        !grace_over_) {
+      grace_.start();
     }
     PlaceByFrame(window_, frame.margins);
     if (frame.certainty == Certainty::kFinal) Finish();
@@ -173,6 +179,7 @@ class FramedCentring : public QObject, public QAbstractNativeEventFilter {
   void Finish() {
     if (!pending_) return;
     pending_ = false;
+    grace_.stop();
     if (QCoreApplication* app = QCoreApplication::instance()) {
       app->removeNativeEventFilter(this);
     }
@@ -181,7 +188,7 @@ class FramedCentring : public QObject, public QAbstractNativeEventFilter {
   QWidget* window_;
   bool pending_ = false;
   bool scheduled_ = false;
-  bool grace_started_ = false;
+  QTimer grace_;
   bool grace_over_ = false;
 };
 
@@ -196,8 +203,12 @@ QPoint CenteredTopLeft(const QRect& screen, int frame_width, int frame_height) {
 
 void CenterOnScreen(QWidget* window) {
   if (window == nullptr || (window->windowState() & kOffNormal)) return;
-  auto* centring = static_cast<FramedCentring*>(
-      window->findChild<QObject*>(kCentringName, Qt::FindDirectChildrenOnly));
+  // Found by type, not by name: any other child may carry any name.
+  FramedCentring* centring = nullptr;
+  for (QObject* child : window->children()) {
+    centring = dynamic_cast<FramedCentring*>(child);
+    if (centring != nullptr) break;
+  }
   if (centring == nullptr) centring = new FramedCentring(window);
   centring->Request();
 }

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "ui/about_window.h"
+#include "ui/center_on_screen.h"
 #include "ui/fonts.h"
 #include "ui/table_window.h"
 
@@ -254,6 +255,17 @@ void SecondaryWindowsTest::efficiencyTableCentred() {
   SecondaryWindows windows;
   QWidget* window = windows.Open(SecondaryWindow::kEfficiency);
   QVERIFY(Centred(window));
+
+  // Centring finds its helper by type: a child that merely bears its name
+  // is left alone, and the window is still centred.
+  QWidget other;
+  other.resize(200, 100);
+  auto* impostor = new QObject(&other);
+  impostor->setObjectName(QStringLiteral("spulix-centring"));
+  other.show();
+  CenterOnScreen(&other);
+  QVERIFY(Centred(&other));
+  QCOMPARE(impostor->objectName(), QStringLiteral("spulix-centring"));
 }
 
 void SecondaryWindowsTest::efficiencyTableStaysWhereMovedUntilResized() {
