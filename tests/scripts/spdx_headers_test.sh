@@ -36,8 +36,10 @@ printf 'set P2 1\n' >corpus
 printf '# Notes\n' >notes.md
 printf '[Desktop Entry]\n' >app.desktop
 printf 'untracked\n' >untracked.cc
+# Quotes the line in a comment, which is not the line itself.
+printf '// Adds "SPDX-License-Identifier: GPL-3.0-or-later".\n' >quotes.h
 git add main.cc done.h sub CMakeLists.txt helper.sh x.1.in icon.png corpus \
-        notes.md app.desktop
+        notes.md app.desktop quotes.h
 
 failed=0
 fail() {
@@ -49,7 +51,7 @@ snapshot() { find . -path ./.git -prune -o -type f -exec md5sum {} + | sort; }
 "$script" --check "$repo" >"$scratch/lacking" 2>/dev/null && fail "--check passed with files lacking the line"
 sort "$scratch/lacking" | tr '\n' ' ' >"$scratch/lacking.line"
 [ "$(cat "$scratch/lacking.line")" = \
-  "CMakeLists.txt helper.sh main.cc sub/rules.cmake sub/tool sub/version.h.in x.1.in " ] ||
+  "CMakeLists.txt helper.sh main.cc quotes.h sub/rules.cmake sub/tool sub/version.h.in x.1.in " ] ||
   fail "--check listed: $(cat "$scratch/lacking.line")"
 
 before=$(snapshot)
@@ -60,6 +62,7 @@ while IFS='|' read -r file want; do
   [ "$got" = "$want" ] || fail "$file became '$got', not '$want'"
 done <<TABLE
 main.cc|// $line|#include <cstdio>|
+quotes.h|// $line|// Adds "$line".|
 sub/version.h.in|// $line|#define V "@V@"|
 CMakeLists.txt|# $line|add_library(x x.cc)|
 sub/rules.cmake|# $line|set(A 1)|

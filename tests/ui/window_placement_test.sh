@@ -47,6 +47,9 @@ retry() {
   return 1
 }
 
+# Whether no viewable window has this title now (asked anew at each try).
+window_gone() { [ -z "$(window_id "$1")" ]; }
+
 # An X server on a free display, with Openbox.
 Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp \
   3>"$work/display" 2>"$work/xvfb.log" &
@@ -168,7 +171,8 @@ for scale in 1 1.5 2; do
       if [ "$scale" = 1 ] && [ -n "$about" ]; then
         # Opening the minimised About box again brings it back.
         xdotool windowminimize "$about"
-        retry 50 test -z "$(window_id 'Spulix')"
+        retry 50 window_gone 'Spulix' ||
+          fail "the About box did not go away when minimised"
         click_client "$main" "$scale" 264 16
         await_window 'Spulix' >/dev/null &&
           echo "ok: a minimised About box comes back when opened again" ||
@@ -182,7 +186,8 @@ for scale in 1 1.5 2; do
         stays "efficiency table" "$table" "$table_place"
         stays "main window" "$main" "$main_place"
         xdotool windowminimize "$main"
-        retry 50 test -z "$(window_id ' Spulix')"
+        retry 50 window_gone ' Spulix' ||
+          fail "the main window did not go away when minimised"
         xdotool windowactivate "$main" 2>/dev/null
         check_centred "main window restored" "$main" "$scale"
       fi
