@@ -3,10 +3,13 @@
 """Cuts the interface's three Noto CJK faces down to the characters Spulix's
 own texts use, under new family names, for embedding in the program.
 
-    subset_faces.py OUT_DIR SOURCE_DIR...
+    subset_faces.py --characters LIST_FILE SOURCE_DIR...
+    subset_faces.py OUT_DIR LIST_FILE
 
-Every character other than plain ASCII in the .cc and .h files under the
-source folders is kept, with printable ASCII, Latin-1 and common
+The first form lists the characters to keep and rewrites LIST_FILE only when
+that list changes, so an edit that brings no new character cuts no fonts;
+the second cuts the faces to the list. Every character other than plain
+ASCII in the .cc and .h files under the source folders is kept, with printable ASCII, Latin-1 and common
 punctuation for whatever the user types or the clock's locale writes.
 Characters outside the subsets are drawn with the installed Noto CJK fonts.
 """
@@ -82,12 +85,24 @@ def rename(font, family, style):
         font['name'].removeNames(nameID=name_id)
 
 
+def write_list(list_file, source_dirs):
+    text = characters(source_dirs)
+    path = pathlib.Path(list_file)
+    if path.is_file() and path.read_text(encoding='utf-8') == text:
+        return
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text(text, encoding='utf-8')
+
+
 def main():
     if len(sys.argv) < 3:
         sys.exit(__doc__)
+    if sys.argv[1] == '--characters':
+        write_list(sys.argv[2], sys.argv[3:])
+        return
     out_dir = pathlib.Path(sys.argv[1])
     out_dir.mkdir(parents=True, exist_ok=True)
-    text = characters(sys.argv[2:])
+    text = pathlib.Path(sys.argv[2]).read_text(encoding='utf-8')
     for out_name, collection, family, new_family, style in FACES:
         path = find_collection(collection)
         options = subset.Options()
