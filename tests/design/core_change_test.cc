@@ -45,11 +45,6 @@ TEST_P(CoreChangeOnFreshList, LaterChangeWinsForItsCoreOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Changes, CoreChangeOnFreshList,
     testing::Values(
-        ChangeCase{"add beside the others addition",
-                   "Mine,10,5,15\nTheirs,20,10,30\n",
-                   {Kind::kAdd, "", {"Ours", "30", "15", "45"}},
-                   "Mine,10,5,15\nTheirs,20,10,30\nOurs,30,15,45\n",
-                   nullptr},
         ChangeCase{"modify what they modified",
                    "Mine,11,5,15\n",
                    {Kind::kModify, "Mine", {"Mine", "12", "5", "15"}},
@@ -84,12 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Mine,10,5,15\nNew,20,10,30\n",
                    {Kind::kModify, "Mine", {"New", "10", "5", "15"}},
                    "Mine,10,5,15\nNew,20,10,30\n",
-                   "已经存在"},
-        ChangeCase{"remove a shipped core",
-                   "Mine,10,5,15\n",
-                   {Kind::kRemove, "EI-96", {}},
-                   "Mine,10,5,15\n",
-                   "标准铁心不能删除"}),
+                   "已经存在"}),
     testing_support::ReadableName());
 
 }  // namespace

@@ -155,13 +155,6 @@ class CoreFileSharingTest : public QObject {
     QCOMPARE(Rows(), QByteArray("Mine,13,5,15\n"));
     QTRY_COMPARE(TongueOf(first_, "Mine"), QStringLiteral("13"));
 
-    // A name the other window has just taken for another core is refused.
-    first_->AddCore();
-    second_->AddCore();
-    QCOMPARE(Enter(first_, {"New", "20", "10", "30"}), QString());
-    QVERIFY(Enter(second_, {"New", "21", "10", "30"})
-                .contains(QStringLiteral("已经存在")));
-    QCOMPARE(TongueOf(second_, "New"), QStringLiteral("20"));
     QVERIFY(messages_.isEmpty());
   }
 
