@@ -72,7 +72,10 @@ std::variant<double, std::string> ReadDimension(const char* symbol,
   if (text.empty()) return std::string(symbol) + " 为空";
   double value = 0;
   try {
-    value = ReadStrict(text);
+    // The value is the number of the text the program writes for it, so
+    // that a spreadsheet's 12.700000000000001 is the 12.7 that 使用 puts
+    // into the field and that MatchCore then looks for.
+    value = ReadStrict(DimensionText(ReadStrict(text)));
   } catch (const TypeMismatch&) {
     return std::string(symbol) + quoted + "不是数字";
   } catch (const ArithmeticFault&) {

@@ -57,8 +57,11 @@ std::vector<std::string> MissingInputs(const DesignTexts& design) {
     double value = 0;
     try {
       value = ReadStrict(text);
-    } catch (const FieldFailure&) {
+    } catch (const TypeMismatch&) {
       problems.push_back(std::string(input.name) + "“" + text + "”不是数字");
+      continue;
+    } catch (const ArithmeticFault&) {
+      problems.push_back(std::string(input.name) + "“" + text + "”超出范围");
       continue;
     }
     if (input.required && !(value > 0)) {

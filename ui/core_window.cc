@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/core_window.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include "design/core_selection.h"
 #include "ui/core_edit_dialog.h"
+#include "ui/core_file_change.h"
 #include "ui/core_table_model.h"
 #include "ui/main_window.h"
 #include "ui/qt_field_store.h"
@@ -110,6 +112,17 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
             &refresh_, qOverload<>(&QTimer::start));
   }
 
+  // Another Spulix may change the file: a save replaces it, so its folder
+  // is watched too.
+  reload_.setSingleShot(true);
+  reload_.setInterval(kFileSettleMs);
+  connect(&reload_, &QTimer::timeout, this, &CoreWindow::ReloadFile);
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, &reload_,
+          qOverload<>(&QTimer::start));
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &reload_,
+          qOverload<>(&QTimer::start));
+  Watch();
+
   const UserCoreFile::LoadResult load = file_.Load(catalogue_);
   model_->CatalogueChanged();
   ShowFileState(load);
@@ -199,6 +212,7 @@ void CoreWindow::UpdateButtons() {
 
 void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
   file_readable_ = load.readable;
+  file_issues_ = load.issues.size();
   QString text;
   if (!load.readable) {
     text = QStringLiteral(
@@ -231,25 +245,69 @@ void CoreWindow::UseSelected() {
   UseCore(main_->store(), core);
 }
 
-std::optional<std::string> CoreWindow::Change(
-    const std::function<std::optional<std::string>()>& change,
-    const std::string& keep_name) {
-  const std::string before = catalogue_.UserCsv();
-  if (std::optional<std::string> refused = change()) return refused;
-  const QString error = file_.Save(catalogue_);
-  if (!error.isEmpty()) {
-    catalogue_.LoadUserCsv(before);
+std::optional<std::string> CoreWindow::Change(const CoreChange& change,
+                                              const std::string& keep_name) {
+  const std::string shown = CurrentName();
+  const QString backup_before = file_.backup_path();
+  const CoreFileChange done = ChangeCoreFile(file_, catalogue_, change);
+  if (done.read) ShowFileState(done.load);
+  const bool made = done.error.isEmpty() && !done.refused;
+  if (done.read && !done.load.readable) {
+    Message(QStringLiteral("无法读取自定义铁心文件 %1：%2。这次更改没有生效。")
+                .arg(file_.path(), done.error));
+  } else if (!done.error.isEmpty()) {
     Message(QStringLiteral("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
-                .arg(file_.path(), error));
-  } else if (!file_.backup_path().isEmpty() && notice_->isVisible()) {
+                .arg(file_.path(), done.error));
+  } else if (made && file_.backup_path() != backup_before) {
     notice_->setText(QStringLiteral("原来有错误的自定义铁心文件已另存为 %1。")
                          .arg(file_.backup_path()));
   }
+  // The file now holds no bad rows; the watcher need not show it again.
+  if (made) file_issues_ = 0;
+  ShowCatalogue(made ? keep_name : shown);
+  Watch();
+  return done.refused;
+}
+
+void CoreWindow::ShowCatalogue(const std::string& keep_name) {
+  const std::size_t row = CurrentRow().value_or(0);
   model_->CatalogueChanged();
   Refresh();
-  const auto row = catalogue_.FindByName(keep_name);
-  SelectRow(row.value_or(0));
-  return std::nullopt;
+  const std::size_t last = catalogue_.cores().size() - 1;
+  SelectRow(catalogue_.FindByName(keep_name).value_or(std::min(row, last)));
+}
+
+std::string CoreWindow::CurrentName() const {
+  const std::optional<std::size_t> row = CurrentRow();
+  return row && *row < catalogue_.cores().size() ? catalogue_.cores()[*row].name
+                                                 : std::string();
+}
+
+void CoreWindow::Watch() {
+  const QString path = file_.path();
+  const QString folder = QFileInfo(path).absolutePath();
+  for (const QString& watched : {folder, path}) {
+    if (!watcher_.files().contains(watched) &&
+        !watcher_.directories().contains(watched) &&
+        QFileInfo::exists(watched)) {
+      watcher_.addPath(watched);
+    }
+  }
+}
+
+void CoreWindow::ReloadFile() {
+  reload_.stop();
+  Watch();
+  CoreCatalogue fresh;
+  const UserCoreFile::LoadResult load = file_.Load(fresh);
+  if (load.readable == file_readable_ && load.issues.size() == file_issues_ &&
+      fresh.UserCsv() == catalogue_.UserCsv()) {
+    return;
+  }
+  const std::string name = CurrentName();
+  catalogue_ = std::move(fresh);
+  ShowFileState(load);
+  ShowCatalogue(name);
 }
 
 void CoreWindow::AddCore() {
@@ -257,7 +315,7 @@ void CoreWindow::AddCore() {
   auto* dialog = new CoreEditDialog(
       QStringLiteral("添加自定义铁心"), CoreInput{},
       [this](const CoreInput& input) {
-        return Change([&] { return catalogue_.AddUserCore(input); },
+        return Change({CoreChange::Kind::kAdd, std::string(), input},
                       input.name);
       },
       this);
@@ -268,12 +326,12 @@ void CoreWindow::AddCore() {
 void CoreWindow::EditSelected() {
   const std::optional<std::size_t> row = CurrentRow();
   if (!row || catalogue_.IsBuiltIn(*row) || !file_readable_) return;
-  const std::size_t index = *row;
+  // By name: the rows may move while the dialog is open.
+  const CoreEntry& core = catalogue_.cores()[*row];
   auto* dialog = new CoreEditDialog(
-      QStringLiteral("修改自定义铁心"), InputOf(catalogue_.cores()[index]),
-      [this, index](const CoreInput& input) {
-        return Change([&] { return catalogue_.ReplaceUserCore(index, input); },
-                      input.name);
+      QStringLiteral("修改自定义铁心"), InputOf(core),
+      [this, name = core.name](const CoreInput& input) {
+        return Change({CoreChange::Kind::kModify, name, input}, input.name);
       },
       this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -288,8 +346,13 @@ void CoreWindow::RemoveSelected() {
     Message(QStringLiteral("标准铁心不能删除。"));
     return;
   }
-  const QString question = QStringLiteral("删除自定义铁心“%1”？")
-                               .arg(FromUtf8(catalogue_.cores()[index].name));
+  // By name: the rows may move while the question is open.
+  const std::string name = catalogue_.cores()[index].name;
+  const std::string next = index + 1 < catalogue_.cores().size()
+                               ? catalogue_.cores()[index + 1].name
+                               : catalogue_.cores()[index - 1].name;
+  const QString question =
+      QStringLiteral("删除自定义铁心“%1”？").arg(FromUtf8(name));
   bool yes = false;
   if (confirm_) {
     yes = confirm_(question);
@@ -305,10 +368,7 @@ void CoreWindow::RemoveSelected() {
     yes = box.clickedButton() == remove;
   }
   if (!yes) return;
-  const std::string next = index + 1 < catalogue_.cores().size()
-                               ? catalogue_.cores()[index + 1].name
-                               : catalogue_.cores()[index - 1].name;
-  Change([&] { return catalogue_.RemoveUserCore(index); }, next);
+  Change({CoreChange::Kind::kRemove, name, CoreInput{}}, next);
 }
 
 }  // namespace spulix

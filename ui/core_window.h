@@ -2,16 +2,20 @@
 // 标准铁心: every core of the catalogue judged for the main window's design
 // as it stands, following it while the user types. 使用 puts a core into
 // the main window; the user's own cores are added, changed and removed here
-// and kept in a file of their own.
+// and kept in a file of their own, which other running Spulix windows may
+// change too: each change is made on the file as it is, and the window
+// follows the file when it changes on disk.
 #ifndef SPULIX_UI_CORE_WINDOW_H_
 #define SPULIX_UI_CORE_WINDOW_H_
 
+#include <QFileSystemWatcher>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <optional>
 
 #include "design/core_catalogue.h"
+#include "design/core_change.h"
 #include "ui/selection_view.h"
 #include "ui/user_core_file.h"
 
@@ -48,6 +52,11 @@ class CoreWindow : public SelectionWindowBase {
   // design are followed this long after the last one.
   void Refresh();
   static constexpr int kFollowDelayMs = 100;
+  // Reads the user's cores again if the file has changed since, keeping
+  // the selected core. Runs this long after the file or its folder last
+  // changed on disk (a save is several changes).
+  void ReloadFile();
+  static constexpr int kFileSettleMs = 50;
 
   const CoreCatalogue& catalogue() const { return catalogue_; }
   CoreTableModel* model() const { return model_; }
@@ -65,17 +74,26 @@ class CoreWindow : public SelectionWindowBase {
   void SelectRow(std::size_t row);
   void UpdateButtons();
   void ShowFileState(const UserCoreFile::LoadResult& load);
-  // Makes a change to the user's cores and saves it; a change that cannot
-  // be saved is undone and reported.
-  std::optional<std::string> Change(
-      const std::function<std::optional<std::string>()>& change,
-      const std::string& keep_name);
+  // Makes a change on the file as it is now and saves it; returns why the
+  // change is refused. A change that cannot be saved is reported and not
+  // made. The table then shows the file, `keep_name` selected.
+  std::optional<std::string> Change(const CoreChange& change,
+                                    const std::string& keep_name);
+  // Shows the catalogue as it now is, the core of this name selected, else
+  // the row it had.
+  void ShowCatalogue(const std::string& keep_name);
+  std::string CurrentName() const;
+  // Watches the file and its folder; a replaced file must be added again.
+  void Watch();
   void Message(const QString& text);
 
   QPointer<MainWindow> main_;
   CoreCatalogue catalogue_;
   UserCoreFile file_;
   bool file_readable_ = true;
+  std::size_t file_issues_ = 0;  // rows of the file not read
+  QFileSystemWatcher watcher_;
+  QTimer reload_;
   CoreTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* summary_ = nullptr;

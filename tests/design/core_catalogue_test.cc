@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "design/core_selection.h"
 #include "design/csv_text.h"
+#include "design/memory_store.h"
 #include "design/shipped_data.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
@@ -160,6 +163,46 @@ TEST(MatchCore, FindsTheCoreWhoseDimensionsTheFieldsHold) {
   EXPECT_EQ(MatchCore(cores, "32", "", "48"), std::nullopt);
   EXPECT_EQ(MatchCore(cores, "abc", "16", "48"), std::nullopt);
 }
+
+struct SheetNumber {
+  const char* cell;   // as a spreadsheet wrote it
+  double value;       // the number read
+  const char* field;  // what 使用 puts into the field
+};
+void PrintTo(const SheetNumber& c, std::ostream* os) { *os << c.cell; }
+
+class DimensionCell : public testing::TestWithParam<SheetNumber> {};
+
+// A dimension reads as the number of the text the program writes for it,
+// so that after 使用 the fields still name the core.
+TEST_P(DimensionCell, ReadsAsItsWrittenTextAndIsFoundAgainAfterUse) {
+  const SheetNumber& number = GetParam();
+  const std::string cell = number.cell;
+  const CoreCsvParse parse = ParseCoreCsv(
+      "Sheet," + cell + "," + cell + "," + cell + "\n", false, BuiltInCores());
+  ASSERT_EQ(parse.cores.size(), 1u);
+  for (double mm :
+       {parse.cores[0].a_mm, parse.cores[0].c_mm, parse.cores[0].h_mm}) {
+    EXPECT_EQ(mm, number.value);
+    EXPECT_EQ(DimensionText(mm), number.field);
+  }
+  const auto typed = ReadCoreInput({"Typed", cell, cell, cell});
+  ASSERT_TRUE(std::holds_alternative<CoreEntry>(typed));
+  EXPECT_EQ(std::get<CoreEntry>(typed).a_mm, number.value);
+
+  MemoryStore store;
+  FillCore(store, parse.cores[0]);
+  EXPECT_EQ(store.Text(Field::kTongueWidth), number.field);
+  EXPECT_EQ(MatchCore(parse.cores, store), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, DimensionCell,
+    testing::Values(SheetNumber{"12.700000000000001", 12.7, "12.7"},
+                    SheetNumber{"15.875", 15.875, "15.875"},
+                    SheetNumber{"0.30000000000000004", 0.3, "0.3"},
+                    SheetNumber{"999.99999999999989", 1000, "1000"}),
+    testing_support::ReadableName());
 
 }  // namespace
 }  // namespace spulix

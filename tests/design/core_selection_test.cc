@@ -8,6 +8,7 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "store_helpers.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
@@ -94,6 +95,9 @@ struct Unusable {
   Texts texts;
   const char* problem;  // part of the first reported problem
 };
+void PrintTo(const Unusable& c, std::ostream* os) {
+  for (const auto& [name, text] : c.texts) *os << name << ' ' << text << ' ';
+}
 
 class UnusableDesign : public testing::TestWithParam<Unusable> {};
 
@@ -128,7 +132,67 @@ INSTANTIATE_TEST_SUITE_P(
         Unusable{{{"U1", "220"}, {"U2", "36"}, {"f2", "thin"}, {"P2", "250"}},
                  "次级层间绝缘 f2“thin”不是数字"},
         Unusable{{{"U1", "220"}, {"U2", "36"}, {"P2", "2000"}},
-                 "额定功率 P 超过 1000 瓦"}));
+                 "额定功率 P 超过 1000 瓦"},
+        // So large that choosing the efficiency overflows.
+        Unusable{{{"U1", "220"}, {"U2", "36"}, {"P2", "1e308"}},
+                 "额定功率 P 超过 1000 瓦"},
+        Unusable{{{"U1", "220"}, {"U2", "36"}, {"r1", "1e400"}, {"P2", "250"}},
+                 "初级外层绝缘 r1“1e400”超出范围"},
+        // Complete, but the primary turns overflow for every core.
+        Unusable{{{"U1", "1e9"}, {"U2", "36"}, {"P2", "250"}}, "计算中途停止"}),
+    testing_support::ReadableName());
+
+struct OddCore {
+  const char* name;
+  CoreEntry core;   // beyond the catalogue's limits
+  bool gives_coil;  // the calculation still gives H for it
+};
+void PrintTo(const OddCore& c, std::ostream* os) { *os << c.name; }
+
+class UnjudgedCore : public testing::TestWithParam<OddCore> {};
+
+// A core the calculation or the fit check cannot handle is left unjudged
+// and never the smallest fit, while the others are judged as without it;
+// only when no core gives a coil does the design count as unusable.
+TEST_P(UnjudgedCore, IsLeftOutWithoutStoppingTheOthers) {
+  const DesignTexts design = SampleDesign();
+  const OddCore& odd = GetParam();
+  std::vector<CoreEntry> cores = BuiltInCores();
+  cores.push_back(odd.core);
+  const CoreSelection selection = SelectCore(design, cores);
+  ASSERT_TRUE(selection.usable()) << selection.problems.front();
+  const CoreResult& result = selection.results.back();
+  EXPECT_EQ(result.verdict, CoreVerdict::kUnknown);
+  EXPECT_EQ(result.coil_thickness.empty(), !odd.gives_coil);
+  EXPECT_EQ(result.margin_mm.has_value(), odd.gives_coil);
+  const CoreSelection without = SelectCore(design, BuiltInCores());
+  EXPECT_EQ(selection.smallest_fit, without.smallest_fit);
+  for (std::size_t i = 0; i < without.results.size(); ++i) {
+    EXPECT_EQ(selection.results[i].verdict, without.results[i].verdict);
+  }
+
+  const CoreSelection alone = SelectCore(design, {odd.core});
+  EXPECT_EQ(alone.usable(), odd.gives_coil);
+  EXPECT_EQ(alone.smallest_fit, std::nullopt);
+  if (!odd.gives_coil) {
+    ASSERT_FALSE(alone.problems.empty());
+    EXPECT_NE(alone.problems.front().find("计算中途停止"), std::string::npos)
+        << alone.problems.front();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cores, UnjudgedCore,
+    testing::Values(OddCore{"zero tongue (stack thickness divides by it)",
+                            {"a0", 0, 20, 60, false},
+                            false},
+                    OddCore{"window 1 km high (turns per layer overflow)",
+                            {"h1e6", 30, 20, 1e6, false},
+                            false},
+                    OddCore{"window too wide for the fit check",
+                            {"c1e306", 30, 1e306, 60, false},
+                            true}),
+    testing_support::ReadableName());
 
 }  // namespace
 }  // namespace spulix
