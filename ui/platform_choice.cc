@@ -25,6 +25,11 @@ void ChoosePlatform() {
   const std::string platform = PlatformForEnvironment(
       [](const char* name) { return std::getenv(name); });
   if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  // On X11, every repaint through shared memory (the caret's blink, the
+  // clock) brings a completion event back, which wakes the event thread and
+  // then the main thread: more than the repaint itself. The window is small
+  // enough to send its pixels plainly. A value the user set stays.
+  setenv("QT_XCB_NO_MITSHM", "1", 0);
 }
 
 }  // namespace spulix

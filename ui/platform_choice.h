@@ -19,7 +19,8 @@ using EnvironmentLookup = std::function<const char*(const char*)>;
 // reachable (DISPLAY set); otherwise "", leaving the choice to Qt.
 std::string PlatformForEnvironment(const EnvironmentLookup& lookup);
 
-// Applies that choice to this process; call before QApplication exists.
+// Applies that choice to this process, and sends X11 repaints without
+// shared memory (fewer wake-ups when idle); call before QApplication exists.
 void ChoosePlatform();
 
 }  // namespace spulix
