@@ -241,22 +241,6 @@ const std::vector<HostileFile>& HostileFiles() {
   return table;
 }
 
-std::vector<HostileFile> HostileReads() {
-  std::vector<HostileFile> rows;
-  for (const HostileFile& row : HostileFiles()) {
-    if (!row.write) rows.push_back(row);
-  }
-  return rows;
-}
-
-std::vector<HostileFile> HostileWrites() {
-  std::vector<HostileFile> rows;
-  for (const HostileFile& row : HostileFiles()) {
-    if (row.write) rows.push_back(row);
-  }
-  return rows;
-}
-
 std::vector<HostileFile> HostileFilesNamed(
     const std::vector<std::string_view>& names) {
   std::vector<HostileFile> rows;
@@ -323,26 +307,11 @@ Outcome OutcomeOf(const std::optional<WriteFailure>& failure) {
   return O::kWriteFailed;
 }
 
-const char* NameOf(Outcome outcome) {
-  switch (outcome) {
-    case O::kAccepted:
-      return "accepted";
-    case O::kCannotOpen:
-      return "cannot open";
-    case O::kNotAFile:
-      return "not a file";
-    case O::kTooLarge:
-      return "too large";
-    case O::kTooComplex:
-      return "too complex";
-    case O::kBadContent:
-      return "bad content";
-    case O::kReadOnly:
-      return "read-only";
-    case O::kWriteFailed:
-      return "write failed";
-  }
-  return "?";
+std::ostream& operator<<(std::ostream& out, Outcome outcome) {
+  static constexpr const char* kNames[] = {
+      "accepted",    "cannot open", "not a file", "too large",
+      "too complex", "bad content", "read-only",  "write failed"};
+  return out << kNames[static_cast<int>(outcome)];
 }
 
 std::string WriteEffectProblem(const MadeFile& made, const fs::path& folder,
@@ -379,9 +348,5 @@ ScratchFolder::~ScratchFolder() {
 }
 
 void PrintTo(const HostileFile& file, std::ostream* out) { *out << file.name; }
-
-std::ostream& operator<<(std::ostream& out, Outcome outcome) {
-  return out << NameOf(outcome);
-}
 
 }  // namespace spulix::testing_support

@@ -52,8 +52,6 @@ struct HostileFile {
 };
 
 const std::vector<HostileFile>& HostileFiles();
-std::vector<HostileFile> HostileReads();
-std::vector<HostileFile> HostileWrites();
 // The rows of these names, in this order (for a few wiring rows).
 std::vector<HostileFile> HostileFilesNamed(
     const std::vector<std::string_view>& names);
@@ -62,7 +60,6 @@ Outcome OutcomeOf(const DesignParse& parse);
 Outcome OutcomeOf(const std::optional<DesignError>& error);
 Outcome OutcomeOf(const BoundedRead& read);
 Outcome OutcomeOf(const std::optional<WriteFailure>& failure);
-const char* NameOf(Outcome outcome);
 
 // After writing `bytes` to a made file: an empty text if the folder shows
 // what `expected` means (the bytes in the target, links still links, or
