@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Design files and the report as the window runs them: saving and opening
 // a design (targets: under 5 ms each), exporting the PDF report (under
-// 300 ms).
+// 300 ms); and the hostile shapes of design file that reading refuses
+// (under 50 ms each; their peak memory is measured by design_file_bench.sh
+// on spulix-calc).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <string>
+#include <variant>
 
 #include "design/field_reactions.h"
+#include "document/design_file.h"
 #include "ui/design_file_commands.h"
 #include "ui/main_window.h"
 
@@ -56,6 +61,55 @@ void BM_ExportReport(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ExportReport)->Unit(benchmark::kMillisecond);
+
+// A megabyte of opening brackets.
+std::string NestedBrackets() { return std::string(kMaxDesignFileBytes, '['); }
+
+// An object of 80,000 short keys, just under a megabyte.
+std::string ManyKeys() {
+  std::string text = "{";
+  for (int i = 0; i < 80000; ++i) {
+    text += (i ? ",\"k" : "\"k") + std::to_string(100000 + i) + "\":0";
+  }
+  return text + "}";
+}
+
+// The costliest text the checks let through to the parser: as many keys as
+// allowed, with values that fill the size limit.
+std::string WidestAllowed() {
+  const std::uint64_t keys = kMaxDesignValues - 1;
+  const std::string value(kMaxDesignFileBytes / keys - 16, 'x');
+  std::string text = "{";
+  for (std::uint64_t i = 0; i < keys; ++i) {
+    text += (i ? ",\"k" : "\"k") + std::to_string(100000 + i) + "\":\"" +
+            value + "\"";
+  }
+  return text + "}";
+}
+
+void BM_ReadHostile(benchmark::State& state, std::string (*make)()) {
+  Fixture& f = Shared();
+  const std::string path =
+      f.dir.filePath(QStringLiteral("hostile.spulix")).toStdString();
+  const std::string text = make();
+  if (auto error = SaveDesignText(path, text)) {
+    state.SkipWithError("cannot write the file");
+    return;
+  }
+  for (auto _ : state) {
+    const DesignParse parse = ReadDesignFile(path);
+    if (!std::holds_alternative<DesignError>(parse)) {
+      state.SkipWithError("accepted");
+    }
+  }
+  state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK_CAPTURE(BM_ReadHostile, NestedBrackets, &NestedBrackets)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHostile, ManyKeys, &ManyKeys)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadHostile, WidestAllowed, &WidestAllowed)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace spulix

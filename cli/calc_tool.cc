@@ -2,11 +2,10 @@
 #include "cli/calc_tool.h"
 
 #include <cmath>
-#include <fstream>
+#include <cstring>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 #include "cli/script_parser.h"
@@ -19,6 +18,7 @@
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
 #include "design/wire_table.h"
+#include "document/bounded_file.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "spulix/version.h"
@@ -177,7 +177,8 @@ std::string CoresText(const CoreCatalogue& catalogue,
   return out;
 }
 
-constexpr Field kWireFields[] = {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter};
+constexpr Field kWireFields[] = {Field::kPrimaryWireDiameter,
+                                 Field::kSecondaryWireDiameter};
 
 nlohmann::ordered_json OptionalNumber(const std::optional<double>& value) {
   return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
@@ -371,19 +372,24 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
   return std::nullopt;
 }
 
-std::optional<std::string> ReadScript(const std::string& path,
-                                      std::istream& input) {
-  std::ostringstream content;
-  if (path == "-") {
-    content << input.rdbuf();
-    if (input.bad()) return std::nullopt;
-    return content.str();
+// A script or core list: a regular file or a pipe ("-" is standard input)
+// of at most kMaxTextFileBytes. Returns why not in the usage error's words.
+BoundedRead ReadInput(const std::string& path, std::istream& input) {
+  if (path == "-") return ReadBoundedStream(input, kMaxTextFileBytes);
+  return ReadBoundedFile(path, kMaxTextFileBytes, true);
+}
+
+std::string Why(const ReadFailure& failure) {
+  switch (failure.kind) {
+    case ReadFailure::Kind::kCannotOpen:
+    case ReadFailure::Kind::kReadFailed:
+      return std::strerror(failure.error_number);
+    case ReadFailure::Kind::kNotAFile:
+      return "not a regular file or pipe";
+    case ReadFailure::Kind::kTooLarge:
+      break;
   }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  content << file.rdbuf();
-  if (file.bad()) return std::nullopt;
-  return content.str();
+  return "larger than " + std::to_string(kMaxTextFileBytes) + " bytes";
 }
 
 // A design file that cannot be read or written: one line, exit status 2.
@@ -399,9 +405,13 @@ std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
                                     CoreCatalogue& catalogue,
                                     std::string& warnings) {
   for (const std::string& path : options.core_files) {
-    const std::optional<std::string> content = ReadScript(path, input);
-    if (!content) return UsageError("cannot read core file '" + path + "'");
-    for (const CatalogueIssue& issue : catalogue.AddUserCsv(*content)) {
+    const BoundedRead content = ReadInput(path, input);
+    if (const auto* failure = std::get_if<ReadFailure>(&content)) {
+      return UsageError("cannot read core file '" + path +
+                        "': " + Why(*failure));
+    }
+    for (const CatalogueIssue& issue :
+         catalogue.AddUserCsv(std::get<std::string>(content))) {
       warnings += "spulix-calc: " + path + ": " + DescribeIssue(issue) + "\n";
     }
   }
@@ -453,7 +463,8 @@ Options:
                     empty fields; its texts are taken as saved, and nothing
                     is calculated unless NAME=TEXT or a script follows
   --save FILE       write the resulting design to FILE (.spulix), replacing
-                    it atomically
+                    it atomically; a link is written through, a read-only
+                    file is refused and left as it is
   --cores           also judge every core of the catalogue for this design
                     (H, c - H, whether the coil fits) and name the smallest
                     that fits
@@ -462,6 +473,9 @@ Options:
                     window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text
   --version         show the version and licence
+
+Scripts and core files are regular files or pipes of at most 1 MiB;
+design files are regular files of at most 1 MiB.
 
 Exit status:
   0 when the run completed, 2 on a usage error or a design file that cannot
@@ -502,12 +516,12 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     RestoreDesign(store, std::get<DesignDocument>(parse));
   }
   if (options.script) {
-    const std::optional<std::string> content =
-        ReadScript(*options.script, input);
-    if (!content) {
-      return UsageError("cannot read script '" + *options.script + "'");
+    const BoundedRead content = ReadInput(*options.script, input);
+    if (const auto* failure = std::get_if<ReadFailure>(&content)) {
+      return UsageError("cannot read script '" + *options.script +
+                        "': " + Why(*failure));
     }
-    const ScriptParse parse = ParseScript(*content);
+    const ScriptParse parse = ParseScript(std::get<std::string>(content));
     if (parse.error) {
       return UsageError("script '" + *options.script + "' " + *parse.error);
     }

@@ -7,7 +7,10 @@
 namespace spulix {
 namespace {
 
+// Written in a fixed order; read into a map, whose lookups stay fast
+// however many keys a file holds.
 using Json = nlohmann::ordered_json;
+using ReadJson = nlohmann::json;
 
 std::string FigureName(Caption caption) {
   return "Label" + std::to_string(static_cast<int>(caption));
@@ -40,7 +43,51 @@ bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
 }
 
-DesignError FromParseError(const Json::parse_error& error,
+// Looks over the text, outside its strings, for nesting deeper than
+// kMaxDesignDepth or more than kMaxDesignValues values, before the parser
+// builds a tree of it: a megabyte of brackets or of keys would cost the
+// parser a gigabyte or seconds. Broken JSON passes here and fails there.
+std::optional<DesignError> CheckShape(std::string_view text) {
+  int depth = 0;
+  std::uint64_t values = 1;
+  bool in_string = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (in_string) {
+      if (c == '\\') {
+        ++i;
+      } else if (c == '"') {
+        in_string = false;
+      }
+      continue;
+    }
+    switch (c) {
+      case '"':
+        in_string = true;
+        break;
+      case '{':
+      case '[':
+        if (++depth > kMaxDesignDepth || ++values > kMaxDesignValues) {
+          return At(DesignError::Kind::kTooComplex, text, i);
+        }
+        break;
+      case '}':
+      case ']':
+        if (depth > 0) --depth;
+        break;
+      case ',':
+        if (++values > kMaxDesignValues) {
+          return At(DesignError::Kind::kTooComplex, text, i);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return std::nullopt;
+}
+
+DesignError FromParseError(const ReadJson::parse_error& error,
                            std::string_view text) {
   // The parser counts the byte it stopped at from 1.
   const std::uint64_t position = error.byte > 0 ? error.byte - 1 : 0;
@@ -59,7 +106,8 @@ DesignError FromParseError(const Json::parse_error& error,
 
 // Copies the string members `names` of `object` (under `section`) in order.
 template <std::size_t N, typename NameOf>
-std::optional<DesignError> ReadStrings(const Json& root, const char* section,
+std::optional<DesignError> ReadStrings(const ReadJson& root,
+                                       const char* section,
                                        std::array<std::string, N>& out,
                                        NameOf name_of) {
   const auto found = root.find(section);
@@ -114,12 +162,13 @@ std::string SerializeDesign(const DesignDocument& document) {
 
 DesignParse ParseDesign(std::string_view text) {
   if (IsBlank(text)) return Error(DesignError::Kind::kEmpty);
-  Json root;
+  if (auto error = CheckShape(text)) return *error;
+  ReadJson root;
   try {
-    root = Json::parse(text.begin(), text.end());
-  } catch (const Json::parse_error& error) {
+    root = ReadJson::parse(text.begin(), text.end());
+  } catch (const ReadJson::parse_error& error) {
     return FromParseError(error, text);
-  } catch (const Json::exception&) {
+  } catch (const ReadJson::exception&) {
     // Well-formed but beyond what the parser holds, such as a number too
     // large for any type: no design of ours looks like that.
     return Error(DesignError::Kind::kNotADesign);

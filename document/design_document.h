@@ -60,6 +60,9 @@ struct DesignError {
     kWrongType,       // detail: the key whose value is not what it must be
     kWriteFailed,     // detail: the system's reason
     kDesignTooLarge,  // the design would make a file too large to open again
+    kReadOnly,        // saving over a read-only file, which is left alone
+    kTooComplex,      // position: where the nesting or the values pass
+                      // kMaxDesignDepth or kMaxDesignValues
   };
   Kind kind;
   std::string detail;
@@ -67,10 +70,20 @@ struct DesignError {
   // Where the position lies in the text, both from 1 (0: not known).
   std::uint64_t line = 0;
   std::uint64_t column = 0;
+  // The C library's errno behind kCannotOpen, kReadFailed and kWriteFailed
+  // (0: none), so each language can say it in its own words.
+  int error_number = 0;
 };
 
 // Largest design file accepted; saving refuses designs that would exceed it.
-inline constexpr std::uint64_t kMaxDesignFileBytes = 16u << 20;
+// A design is about 1 KB.
+inline constexpr std::uint64_t kMaxDesignFileBytes = 1u << 20;
+// The JSON text's deepest nesting and its number of values (each key's
+// value, array element and container counts one) that are parsed at all:
+// a design nests 2 deep with about 40 values. Checked before a tree is
+// built, so no file costs more than a few megabytes.
+inline constexpr int kMaxDesignDepth = 16;
+inline constexpr std::uint64_t kMaxDesignValues = 4096;
 
 using DesignParse = std::variant<DesignDocument, DesignError>;
 
@@ -80,8 +93,9 @@ DesignDocument CaptureDesign(const FieldStore& store);
 // The file text, pretty-printed, ending with a line feed.
 std::string SerializeDesign(const DesignDocument& document);
 
-// Reads a file text. Invalid UTF-8, broken or truncated JSON, a newer
-// version, a missing or mistyped field or label are errors.
+// Reads a file text. Invalid UTF-8, broken or truncated JSON, nesting or
+// values beyond the limits above, a newer version, a missing or mistyped
+// field or label are errors.
 DesignParse ParseDesign(std::string_view text);
 
 // Puts a design into a store without running any change reaction, so the

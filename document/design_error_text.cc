@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/design_error_text.h"
 
+#include "document/system_error_text.h"
+
 namespace spulix {
 namespace {
 
@@ -12,13 +14,20 @@ std::string Megabytes(std::uint64_t bytes) {
   return Number((bytes + (1u << 20) - 1) >> 20);
 }
 
+// The system's reason in Chinese where there is one.
+std::string Reason(const DesignError& e) {
+  return e.error_number != 0 ? ChineseSystemError(e.error_number) : e.detail;
+}
+
+}  // namespace
+
 std::string ChineseProblem(const DesignError& e) {
   const std::string where = e.line > 0 ? "（第 " + Number(e.line) + " 行第 " +
                                              Number(e.column) + " 列）"
                                        : "";
   switch (e.kind) {
     case Kind::kCannotOpen:
-      return "无法打开（" + e.detail + "）";
+      return "无法打开（" + Reason(e) + "）";
     case Kind::kNotAFile:
       return "这不是一个普通文件（可能是文件夹）";
     case Kind::kTooLarge:
@@ -26,7 +35,7 @@ std::string ChineseProblem(const DesignError& e) {
              " MB），设计文件不能超过 " + Megabytes(kMaxDesignFileBytes) +
              " MB";
     case Kind::kReadFailed:
-      return "读取失败（" + e.detail + "）";
+      return "读取失败（" + Reason(e) + "）";
     case Kind::kEmpty:
       return "文件是空的";
     case Kind::kInvalidUtf8:
@@ -48,13 +57,21 @@ std::string ChineseProblem(const DesignError& e) {
     case Kind::kWrongType:
       return "文件中“" + e.detail + "”的类型不对";
     case Kind::kWriteFailed:
-      return "写入失败（" + e.detail + "），原有文件保持不变";
+      return "写入失败（" + Reason(e) + "），原有文件保持不变";
     case Kind::kDesignTooLarge:
       return "设计中的文本太长，文件会超过 " + Megabytes(kMaxDesignFileBytes) +
              " MB";
+    case Kind::kReadOnly:
+      return "文件是只读的，没有改动它";
+    case Kind::kTooComplex:
+      return "文件的结构太复杂（嵌套超过 " + Number(kMaxDesignDepth) +
+             " 层或多于 " + Number(kMaxDesignValues) +
+             " 个值），不是 Spulix 设计文件" + where;
   }
   return "未知错误";
 }
+
+namespace {
 
 std::string EnglishProblem(const DesignError& e) {
   const std::string where =
@@ -93,6 +110,12 @@ std::string EnglishProblem(const DesignError& e) {
       return "cannot write: " + e.detail + " (any earlier file is unchanged)";
     case Kind::kDesignTooLarge:
       return "the design's texts are too long for a design file";
+    case Kind::kReadOnly:
+      return "the file is read-only (left unchanged)";
+    case Kind::kTooComplex:
+      return "nested deeper than " + Number(kMaxDesignDepth) +
+             " levels or more than " + Number(kMaxDesignValues) + " values" +
+             where + "; not a Spulix design";
   }
   return "unknown error";
 }

@@ -12,6 +12,9 @@ namespace spulix {
 
 enum class FileAction { kOpen, kSave };
 
+// The problem alone, as in "文件太大（约 3 MB）…" (no full stop).
+std::string ChineseProblem(const DesignError& error);
+
 // "无法打开设计文件“name”：<problem>。"
 std::string ChineseErrorText(const DesignError& error,
                              const std::string& file_name, FileAction action);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "document/design_document.h"
 
@@ -14,15 +15,19 @@ namespace spulix {
 // without being read, and so is a file above kMaxDesignFileBytes.
 DesignParse ReadDesignFile(const std::string& path);
 
-// Writes the design atomically: into a new file in the same folder, flushed
-// to the disk, then renamed over `path`. On any failure the earlier file is
-// left as it was and no temporary file stays behind.
+// Writes the design atomically (WriteFileAtomically): a link is written
+// through, a read-only file is refused, and on any failure the earlier file
+// is left as it was and no temporary file stays behind.
 std::optional<DesignError> WriteDesignFile(const std::string& path,
                                            const DesignDocument& document);
 
-// The same for a text that is already serialised (the window uses its own
-// atomic writer; this is the check both apply before writing).
+// Refuses a serialised design too large to be opened again.
 std::optional<DesignError> CheckDesignSize(const std::string& text);
+
+// Writes any bytes the way WriteDesignFile does, with its errors (the
+// window also writes its PDF report this way).
+std::optional<DesignError> SaveDesignText(const std::string& path,
+                                          std::string_view text);
 
 }  // namespace spulix
 

@@ -2,6 +2,7 @@
 #include "ui/design_file_commands.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -12,10 +13,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
+#include <string_view>
 
 #include "document/design_error_text.h"
 #include "document/design_file.h"
@@ -39,18 +40,14 @@ QString WithSuffix(QString path, const QString& suffix) {
   return path;
 }
 
-// Writes through a temporary file that replaces the target only once it is
-// complete on disk.
+// The same atomic writer as spulix-calc's: a link is written through, a
+// read-only file refused, the earlier file kept on any failure.
 std::optional<DesignError> SaveBytes(const QString& path,
                                      const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-      file.commit()) {
-    return std::nullopt;
-  }
-  const std::string reason = file.errorString().toStdString();
-  file.cancelWriting();
-  return DesignError{DesignError::Kind::kWriteFailed, reason};
+  return SaveDesignText(
+      QFile::encodeName(path).toStdString(),
+      std::string_view(bytes.constData(),
+                       static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
@@ -270,16 +267,22 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
       current_file_.isEmpty() ? QString() : QFileInfo(current_file_).fileName();
   content.when = QDateTime::currentDateTime();
   if (parts_) content.parts = parts_();
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) &&
-      WriteDesignReport(store_, content, &file) && file.commit()) {
+  // Rendered in memory, then written like a design file.
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  std::optional<DesignError> error;
+  if (!WriteDesignReport(store_, content, &buffer)) {
+    error = DesignError{DesignError::Kind::kWriteFailed, "无法生成 PDF"};
+  } else {
+    error = SaveBytes(path, pdf);
+  }
+  if (!error) {
     store_.ShowStatus(QStringLiteral("报告已导出 ") +
                       QFileInfo(path).fileName());
     return true;
   }
-  const std::string reason = file.errorString().toStdString();
-  file.cancelWriting();
-  Tell("无法导出报告“" + Shown(path) + "”：写入失败（" + reason + "）。");
+  Tell("无法导出报告“" + Shown(path) + "”：" + ChineseProblem(*error) + "。");
   return false;
 }
 

@@ -4,14 +4,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
+
+#include "document/atomic_file.h"
+#include "document/bounded_file.h"
+#include "document/system_error_text.h"
 
 namespace spulix {
 namespace {
 
-// A hand-made core list is a few kilobytes; anything far beyond is not one.
-constexpr qint64 kMaxFileBytes = 1 << 20;
+QString FromSystem(int error_number) {
+  return QString::fromStdString(ChineseSystemError(error_number));
+}
+
+std::string LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+QString ReadProblem(const ReadFailure& failure) {
+  switch (failure.kind) {
+    case ReadFailure::Kind::kCannotOpen:
+    case ReadFailure::Kind::kReadFailed:
+      return FromSystem(failure.error_number);
+    case ReadFailure::Kind::kNotAFile:
+      return QStringLiteral("这不是一个普通文件");
+    case ReadFailure::Kind::kTooLarge:
+      break;
+  }
+  return QStringLiteral("文件超过 %1 MB，不像是铁心列表")
+      .arg(kMaxTextFileBytes >> 20);
+}
+
+QString WriteProblem(const WriteFailure& failure) {
+  switch (failure.kind) {
+    case WriteFailure::Kind::kSystem:
+      break;
+    case WriteFailure::Kind::kReadOnly:
+      return QStringLiteral("文件是只读的");
+    case WriteFailure::Kind::kNotAFile:
+      return QStringLiteral("这不是一个普通文件");
+  }
+  return QStringLiteral("写入失败（%1）").arg(FromSystem(failure.error_number));
+}
 
 // The first of name.bak, name.1.bak, ... that does not exist yet.
 QString FreeBackupPath(const QString& path) {
@@ -35,22 +70,24 @@ UserCoreFile::LoadResult UserCoreFile::Load(CoreCatalogue& catalogue) {
   LoadResult result;
   damaged_ = false;
   catalogue.LoadUserCsv("");
-  QFile file(path_);
-  if (!file.exists()) return result;
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Only a regular file, and only so much of it: a pipe or a device named
+  // here must neither hang the window nor fill its memory.
+  const BoundedRead read =
+      ReadBoundedFile(LocalPath(path_), kMaxTextFileBytes, false);
+  if (const auto* failure = std::get_if<ReadFailure>(&read)) {
+    // Nothing there (a file where a folder should be included): nothing
+    // to lose by writing one later.
+    if (failure->kind == ReadFailure::Kind::kCannotOpen &&
+        (failure->error_number == ENOENT || failure->error_number == ENOTDIR)) {
+      return result;
+    }
     result.readable = false;
-    result.error = file.errorString();
-  } else if (file.size() > kMaxFileBytes) {
-    result.readable = false;
-    result.error = QStringLiteral("文件超过 1 MB，不像是铁心列表");
-  }
-  if (!result.readable) {
+    result.error = ReadProblem(*failure);
     damaged_ = true;
     return result;
   }
-  const QByteArray content = file.readAll();
-  result.issues = catalogue.LoadUserCsv(std::string_view(
-      content.constData(), static_cast<std::size_t>(content.size())));
+  const std::string& content = std::get<std::string>(read);
+  result.issues = catalogue.LoadUserCsv(content);
   damaged_ = !result.issues.empty();
   return result;
 }
@@ -67,13 +104,9 @@ QString UserCoreFile::Save(const CoreCatalogue& catalogue) {
     }
     backup_path_ = backup;
   }
-  QSaveFile file(path_);
-  const std::string text = catalogue.UserCsv();
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(text.data(), static_cast<qint64>(text.size())) !=
-          static_cast<qint64>(text.size()) ||
-      !file.commit()) {
-    return file.errorString();
+  if (const auto failure =
+          WriteFileAtomically(LocalPath(path_), catalogue.UserCsv())) {
+    return WriteProblem(*failure);
   }
   damaged_ = false;
   return QString();

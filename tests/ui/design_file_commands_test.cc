@@ -28,9 +28,11 @@
 #include "design/field_reactions.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
+#include "tests/document/hostile_files.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
 #include "ui/qt_translations.h"
+#include "ui/user_core_file.h"
 
 namespace spulix {
 namespace {
@@ -192,7 +194,9 @@ class DesignFileCommandsTest : public QObject {
     const QString from_tool = dir_.filePath(QStringLiteral("t.spulix"));
     Form1 form;
     Command9_Click(form.window().store());
-    form.window().field(Field::kPrimaryWireDiameter)->setText(QStringLiteral("1,2 逗号"));
+    form.window()
+        .field(Field::kPrimaryWireDiameter)
+        ->setText(QStringLiteral("1,2 逗号"));
     QVERIFY(form.files().SaveTo(from_window));
 
     const ToolOutput shown =
@@ -209,7 +213,8 @@ class DesignFileCommandsTest : public QObject {
     Form1 other;
     QVERIFY(other.files().Open(from_tool));
     QCOMPARE(other.Text(Field::kOutputVoltage), QStringLiteral("12"));
-    QVERIFY(other.Text(Field::kSecondaryTurns) != form.Text(Field::kSecondaryTurns));
+    QVERIFY(other.Text(Field::kSecondaryTurns) !=
+            form.Text(Field::kSecondaryTurns));
   }
 
   void BadFilesLeaveTheWindowUntouched_data() {
@@ -274,6 +279,87 @@ class DesignFileCommandsTest : public QObject {
     QCOMPARE(form.files().current_file(), good);
   }
 
+  // A few rows of the shared table through the window's commands and its
+  // core file: what the design file code refuses, the window refuses with
+  // a message; what it writes through, the window writes through.
+  void HostileFilesInTheWindow_data() {
+    QTest::addColumn<std::size_t>("row");
+    const auto& table = testing_support::HostileFiles();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      if (QStringList({"DevZero", "NamedPipe", "EndlessPipe", "NestedBrackets",
+                       "DanglingLink", "ReadOnlyFile", "PipeInTheWay"})
+              .contains(QLatin1String(table[i].name))) {
+        QTest::newRow(table[i].name) << i;
+      }
+    }
+  }
+
+  void HostileFilesInTheWindow() {
+    QFETCH(std::size_t, row);
+    using testing_support::Outcome;
+    const testing_support::HostileFile& file =
+        testing_support::HostileFiles()[row];
+    const testing_support::ScratchFolder scratch;
+    const auto fresh = [&](const char* name) {
+      std::filesystem::create_directories(scratch.path() / name);
+      return file.make(scratch.path() / name);
+    };
+    const bool accepted = file.design == Outcome::kAccepted;
+    Form1 form;
+    CoreCatalogue catalogue;
+    catalogue.LoadUserCsv("Own,40,20,60\n");
+    if (!file.write) {
+      const auto design = fresh("design");
+      QCOMPARE(form.files().Open(QString::fromStdString(design.path)),
+               accepted);
+      QCOMPARE(form.messages().size(), std::size_t{accepted ? 0u : 1u});
+      // A missing core file is an empty list; any other refusal blocks it.
+      const auto cores = fresh("cores");
+      QCOMPARE(UserCoreFile(QString::fromStdString(cores.path))
+                   .Load(catalogue)
+                   .readable,
+               file.regular == Outcome::kAccepted);
+      return;
+    }
+    Command9_Click(form.window().store());
+    struct Writer {
+      const char* folder;
+      std::function<bool(const QString&)> write;
+      std::function<std::string(const testing_support::MadeFile&)> bytes;
+    };
+    const Writer writers[] = {
+        {"save", [&](const QString& path) { return form.files().SaveTo(path); },
+         [&](const auto&) { return SerializeDesign(form.Shown()); }},
+        {"report",
+         [&](const QString& path) { return form.files().ExportReportTo(path); },
+         [&](const auto& made) {  // a PDF: whatever landed, if anything
+           return accepted ? Slurp(QString::fromStdString(made.target.string()))
+                           : std::string();
+         }},
+        {"cores",
+         [&](const QString& path) {
+           return UserCoreFile(path).Save(catalogue).isEmpty();
+         },
+         [&](const auto&) { return catalogue.UserCsv(); }},
+    };
+    for (const Writer& writer : writers) {
+      const auto made = fresh(writer.folder);
+      QCOMPARE(writer.write(QString::fromStdString(made.path)), accepted);
+      QCOMPARE(testing_support::WriteEffectProblem(
+                   made, scratch.path() / writer.folder, writer.bytes(made),
+                   file.design),
+               std::string());
+    }
+    QCOMPARE(form.messages().size(), std::size_t{accepted ? 0u : 2u});
+    for (const std::string& message : form.messages()) {
+      QVERIFY2(QString::fromStdString(message).contains(
+                   QStringLiteral("文件是只读的")) ||
+                   QString::fromStdString(message).contains(
+                       QStringLiteral("不是一个普通文件")),
+               message.c_str());
+    }
+  }
+
   void FailedSavesKeepTheEarlierFile() {
     const QString path = dir_.filePath(QStringLiteral("keep.spulix"));
     Form1 form;
@@ -288,7 +374,9 @@ class DesignFileCommandsTest : public QObject {
     rlimit small = old;
     small.rlim_cur = 2048;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    form.window().field(Field::kInputPower)->setText(QString(50000, QLatin1Char('8')));
+    form.window()
+        .field(Field::kInputPower)
+        ->setText(QString(50000, QLatin1Char('8')));
     const bool saved = form.files().Save();
     setrlimit(RLIMIT_FSIZE, &old);
     QVERIFY(!saved);
@@ -414,7 +502,8 @@ class DesignFileCommandsTest : public QObject {
       const QString value = form.Text(FieldFromNumber(number));
       QVERIFY2(text.contains(value), qPrintable(value));
     }
-    QVERIFY(!text.contains(QStringLiteral("次级导线")));  // d2 is no standard size
+    QVERIFY(
+        !text.contains(QStringLiteral("次级导线")));  // d2 is no standard size
 
     // Without chosen parts the section is left out.
     form.files().SetPartsSource({});
