@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "cli/script_parser.h"
+#include "cli/text_table.h"
 #include "cli/utf8.h"
 #include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
@@ -54,33 +55,6 @@ ToolOutput UsageError(const std::string& message) {
 
 std::string LabelName(Caption caption) {
   return "Label" + std::to_string(static_cast<int>(caption));
-}
-
-std::string PadRight(const std::string& text, int width) {
-  const int missing = width - DisplayWidth(text);
-  return missing > 0
-             ? text + std::string(static_cast<std::size_t>(missing), ' ')
-             : text;
-}
-
-// Rows in columns two blanks apart, by display width.
-std::string Aligned(const std::vector<std::vector<std::string>>& rows) {
-  std::vector<int> widths(rows[0].size(), 0);
-  for (const auto& row : rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-    }
-  }
-  std::string out;
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      line += c + 1 < row.size() ? PadRight(row[c], widths[c] + 2) : row[c];
-    }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    out += line + "\n";
-  }
-  return out;
 }
 
 std::string Table(const MemoryStore& store) {
@@ -177,7 +151,8 @@ std::string CoresText(const CoreCatalogue& catalogue,
   return out;
 }
 
-constexpr Field kWireFields[] = {Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter};
+constexpr Field kWireFields[] = {Field::kPrimaryWireDiameter,
+                                 Field::kSecondaryWireDiameter};
 
 nlohmann::ordered_json OptionalNumber(const std::optional<double>& value) {
   return value ? nlohmann::ordered_json(*value) : nlohmann::ordered_json();
