@@ -2,6 +2,7 @@
 #include "design/winding_sheet.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -79,29 +80,37 @@ std::optional<double> ReadNumber(std::string_view text) {
 }
 
 enum class Need { kPositive, kNotNegative };
+enum class Source { kTyped, kCalculated };
 
 // A number the sheet needs from a text, or the reason it cannot have it.
-double Number(const std::string& text, const std::string& name,
-              const std::string& when_empty, Need need) {
-  if (IsEmptyText(text)) Stop(when_empty);
+// `name` gives the text's name for the reason, built only when needed.
+template <typename NameFn>
+double Number(const std::string& text, NameFn name, Source source, Need need) {
+  if (IsEmptyText(text)) {
+    Stop(source == Source::kTyped ? "请先输入 " + name()
+                                  : "缺少" + name() + "，请先计算（刷新）");
+  }
   const std::optional<double> value = ReadNumber(text);
-  if (!value) Stop(name + "“" + text + "”不是数字");
-  if (need == Need::kPositive && !(*value > 0)) Stop(name + " 必须大于 0");
-  if (need == Need::kNotNegative && *value < 0) Stop(name + " 不能小于 0");
+  if (!value) Stop(name() + "“" + text + "”不是数字");
+  if (need == Need::kPositive && !(*value > 0)) Stop(name() + " 必须大于 0");
+  if (need == Need::kNotNegative && *value < 0) Stop(name() + " 不能小于 0");
   return *value;
 }
 
 // A field the user types.
-double Input(const DesignTexts& design, Field field) {
-  return Number(TextOf(design, field), Named(field), "请先输入 " + Named(field),
-                Need::kPositive);
+double Input(const DesignTexts& design, Field field,
+             Need need = Need::kPositive) {
+  return Number(
+      TextOf(design, field), [field] { return Named(field); }, Source::kTyped,
+      need);
 }
 
 // A field the calculation writes.
 double Result(const DesignTexts& design, Field field,
               Need need = Need::kPositive) {
-  return Number(TextOf(design, field), Named(field),
-                "缺少" + Named(field) + "，请先计算（刷新）", need);
+  return Number(
+      TextOf(design, field), [field] { return Named(field); },
+      Source::kCalculated, need);
 }
 
 // A count within the range the sheet works in.
@@ -149,11 +158,15 @@ std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
   std::vector<ExtraValues> extras;
   for (std::size_t k = 0; k < choices.extra_secondaries.size(); ++k) {
     const ExtraSecondary& extra = choices.extra_secondaries[k];
-    const std::string name = "次级" + std::to_string(k + 2) + " 的";
-    const double u = Number(extra.voltage, name + "电压",
-                            "请先输入" + name + "电压", Need::kPositive);
-    const double i = Number(extra.current, name + "电流",
-                            "请先输入" + name + "电流", Need::kPositive);
+    const auto named = [k](const char* quantity) {
+      return [k, quantity] {
+        return "次级" + std::to_string(k + 2) + " 的" + quantity;
+      };
+    };
+    const double u =
+        Number(extra.voltage, named("电压"), Source::kTyped, Need::kPositive);
+    const double i =
+        Number(extra.current, named("电流"), Source::kTyped, Need::kPositive);
     extras.push_back({u, i});
   }
   return extras;
@@ -248,8 +261,8 @@ class SheetBuilder {
   double u1_ = 0;
   double u2_ = 0;
   double p2_ = 0;
-  std::map<Field, double> insulation_;
-  double loss_factor_ = 0;  // W/kg at 1.5 T
+  std::array<double, kFieldCount + 1> insulation_{};  // by control number
+  double loss_factor_ = 0;                            // W/kg at 1.5 T
 };
 
 WindingSheet SheetBuilder::Build() {
@@ -306,9 +319,10 @@ void SheetBuilder::ReadDesign() {
     const std::string& text = TextOf(design_, field);
     if (IsEmptyText(text)) {
       empty.push_back(Named(field));
-      insulation_[field] = 0;
+      insulation_[ControlNumber(field)] = 0;
     } else {
-      insulation_[field] = Number(text, Named(field), "", Need::kNotNegative);
+      insulation_[ControlNumber(field)] =
+          Input(design_, field, Need::kNotNegative);
     }
   }
   if (!empty.empty()) {
@@ -394,9 +408,10 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     }
     w.layers = (w.turns + w.turns_per_layer - 1) / w.turns_per_layer;
     w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
-    w.thickness_mm = w.layers * w.overall_mm +
-                     (w.layers - 1) * insulation_.at(plan.interlayer) +
-                     insulation_.at(plan.outer);
+    w.thickness_mm =
+        w.layers * w.overall_mm +
+        (w.layers - 1) * insulation_[ControlNumber(plan.interlayer)] +
+        insulation_[ControlNumber(plan.outer)];
     // The tube around the tongue has square corners; each winding rounds
     // them at the height of its middle.
     const double middle = wound + w.thickness_mm / 2;

@@ -355,7 +355,8 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{
             "no turns", {{"U2", "0.01"}, {"P2", "251"}}, {}, "次级1：匝数为 0"},
         Stop{"extra U no number", {}, WithExtra("x", "1"), "次级2 的电压“x”"},
-        Stop{"extra I empty", {}, WithExtra("6.3", ""), "请先输入次级2 的电流"},
+        Stop{
+            "extra I empty", {}, WithExtra("6.3", ""), "请先输入 次级2 的电流"},
         Stop{"unknown steel", {}, WithSteel("50W999"), "50W999"},
         Stop{"17 strands", {{"d2", "12.61"}}, {}, "并绕超过 16 股"}),
     testing_support::ReadableName());
