@@ -79,7 +79,7 @@ std::optional<double> ReadNumber(std::string_view text) {
   }
 }
 
-enum class Need { kPositive, kNotNegative };
+enum class Need { kPositive, kNotNegative, kAnyNumber };
 enum class Source { kTyped, kCalculated };
 
 // A number the sheet needs from a text, or the reason it cannot have it.
@@ -275,8 +275,8 @@ WindingSheet SheetBuilder::Build() {
   }
   sheet_.section_cm2 = Result(e, F::kCoreSection);
   sheet_.b_mm = Result(e, F::kStackThickness);
-  sheet_.effective_height_mm =
-      Result(e, F::kEffectiveHeight, Need::kNotNegative);
+  // A window too low for one turn is named with the winding below.
+  sheet_.effective_height_mm = Result(e, F::kEffectiveHeight, Need::kAnyNumber);
   std::vector<WindingPlan> plans = PlanWindings(e);
   for (std::size_t k = 0; k < extras.size(); ++k) {
     const ExtraSecondary& extra = choices_.extra_secondaries[k];
