@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Engine speed: a full calculation of the sample design on the in-memory
-// store, the build-up recalculation, and each field text operation.
+// store, the build-up recalculation, the winding sheet and the cores it
+// recommends, and each field text operation.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
+#include "design/winding_sheet.h"
 
 namespace spulix {
 namespace {
@@ -51,15 +53,22 @@ void BM_RecalculateBuildUp(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateBuildUp);
 
-// Judging every core for one design, as the core window does after each
-// change of the design: the shipped cores plus 100 of the user's own.
-void BM_SelectCoreWholeCatalogue(benchmark::State& state) {
+// The shipped cores plus 100 of the user's own, as the core window and the
+// sheet window see them.
+CoreCatalogue LargeCatalogue() {
   CoreCatalogue catalogue;
   for (int i = 0; i < 100; ++i) {
     const double a = 10 + i * 0.5;
     catalogue.AddUserCore({"U-" + std::to_string(i), std::to_string(a),
                            std::to_string(a / 2), std::to_string(a * 1.5)});
   }
+  return catalogue;
+}
+
+// Judging every core for one design, as the core window does after each
+// change of the design: the shipped cores plus 100 of the user's own.
+void BM_SelectCoreWholeCatalogue(benchmark::State& state) {
+  const CoreCatalogue catalogue = LargeCatalogue();
   const DesignTexts design = CopyTexts(SampleStore());
   for (auto _ : state) {
     benchmark::DoNotOptimize(SelectCore(design, catalogue.cores()));
@@ -67,6 +76,55 @@ void BM_SelectCoreWholeCatalogue(benchmark::State& state) {
   state.counters["cores"] = static_cast<double>(catalogue.cores().size());
 }
 BENCHMARK(BM_SelectCoreWholeCatalogue)->Unit(benchmark::kMicrosecond);
+
+// The sheet for one design, as its window computes it after each change.
+void BM_WindingSheet(benchmark::State& state) {
+  const DesignTexts design = CopyTexts(SampleStore());
+  const SheetChoices choices;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeWindingSheet(design, choices));
+  }
+}
+BENCHMARK(BM_WindingSheet)->Unit(benchmark::kMicrosecond);
+
+// With two extra secondaries the sheet recalculates a copy of the design.
+void BM_WindingSheetWithExtras(benchmark::State& state) {
+  const DesignTexts design = CopyTexts(SampleStore());
+  SheetChoices choices;
+  choices.extra_secondaries = {{"6.3", "2", false}, {"12", "1", true}};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeWindingSheet(design, choices));
+  }
+}
+BENCHMARK(BM_WindingSheetWithExtras)->Unit(benchmark::kMicrosecond);
+
+// The recommended core for a design with only U1, U2 and P2, over 9 + 100
+// cores: tried smallest first until one builds.
+void BM_RecommendCore(benchmark::State& state) {
+  const CoreCatalogue catalogue = LargeCatalogue();
+  MemoryStore store;
+  store.SetText(Field::kInputVoltage, "220");
+  store.SetText(Field::kOutputVoltage, "24");
+  store.SetText(Field::kOutputPower, "150");
+  const DesignTexts design = CopyTexts(store);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RecommendCore(design, {}, catalogue.cores()));
+  }
+  state.counters["cores"] = static_cast<double>(catalogue.cores().size());
+}
+BENCHMARK(BM_RecommendCore)->Unit(benchmark::kMicrosecond);
+
+// Every one of the 9 + 100 cores judged by the sheet, as --cores does; also
+// what the recommendation costs when no core builds.
+void BM_JudgeCoresBySheet(benchmark::State& state) {
+  const CoreCatalogue catalogue = LargeCatalogue();
+  const DesignTexts design = CopyTexts(SampleStore());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(JudgeCoresBySheet(design, {}, catalogue.cores()));
+  }
+  state.counters["cores"] = static_cast<double>(catalogue.cores().size());
+}
+BENCHMARK(BM_JudgeCoresBySheet)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadStrict(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ReadStrict(" 1,234.56 "));

@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "cli/script_parser.h"
+#include "cli/sheet_output.h"
+#include "cli/text_table.h"
 #include "cli/utf8.h"
 #include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
@@ -16,7 +18,9 @@
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
+#include "design/steel_grades.h"
 #include "design/transformer_design.h"
+#include "design/winding_sheet.h"
 #include "design/wire_table.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
@@ -41,6 +45,9 @@ struct Options {
   bool version = false;
   bool cores = false;
   bool wires = false;
+  bool sheet = false;
+  SheetChoices choices;
+  bool choices_given = false;  // --secondary, --ct, --grade or --steel
   std::optional<std::string> script;
   std::optional<std::string> design;  // start from this design file
   std::optional<std::string> save;    // write the resulting design here
@@ -54,33 +61,6 @@ ToolOutput UsageError(const std::string& message) {
 
 std::string LabelName(Caption caption) {
   return "Label" + std::to_string(static_cast<int>(caption));
-}
-
-std::string PadRight(const std::string& text, int width) {
-  const int missing = width - DisplayWidth(text);
-  return missing > 0
-             ? text + std::string(static_cast<std::size_t>(missing), ' ')
-             : text;
-}
-
-// Rows in columns two blanks apart, by display width.
-std::string Aligned(const std::vector<std::vector<std::string>>& rows) {
-  std::vector<int> widths(rows[0].size(), 0);
-  for (const auto& row : rows) {
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-    }
-  }
-  std::string out;
-  for (const auto& row : rows) {
-    std::string line;
-    for (std::size_t c = 0; c < row.size(); ++c) {
-      line += c + 1 < row.size() ? PadRight(row[c], widths[c] + 2) : row[c];
-    }
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    out += line + "\n";
-  }
-  return out;
 }
 
 std::string Table(const MemoryStore& store) {
@@ -119,7 +99,8 @@ const char* VerdictText(CoreVerdict verdict) {
 }
 
 nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
-                                 const CoreSelection& selection) {
+                                 const CoreSelection& selection,
+                                 const SheetCoreSelection& builds) {
   nlohmann::ordered_json cores = nlohmann::ordered_json::array();
   for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
     const CoreEntry& core = catalogue.cores()[i];
@@ -135,13 +116,16 @@ nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
       entry["H"] = result.coil_thickness;
     }
     entry["fits"] = result.fits();
+    entry["coil"] = JsonNumber(builds.results[i].coil_mm);
+    entry["builds"] = builds.results[i].builds;
     cores.push_back(std::move(entry));
   }
   return cores;
 }
 
 std::string CoresText(const CoreCatalogue& catalogue,
-                      const CoreSelection& selection) {
+                      const CoreSelection& selection,
+                      const SheetCoreSelection& builds) {
   std::string out = "\n铁心选型";
   if (!selection.usable()) {
     out += "：无法判断（";
@@ -152,25 +136,40 @@ std::string CoresText(const CoreCatalogue& catalogue,
   }
   out += "\n";
   std::vector<std::vector<std::string>> rows;
-  rows.push_back({"型号", "a", "c", "h", "H", "c-H", "结论"});
+  rows.push_back(
+      {"型号", "a", "c", "h", "H", "c-H", "结论", "实绕", "实绕结论"});
   for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
     const CoreEntry& core = catalogue.cores()[i];
     const CoreResult& result = selection.results[i];
     std::string verdict = VerdictText(result.verdict);
     if (selection.smallest_fit == i) verdict += " *最小可用";
-    rows.push_back({core.name, DimensionText(core.a_mm),
-                    DimensionText(core.c_mm), DimensionText(core.h_mm),
-                    result.margin_mm ? result.coil_thickness : "—",
-                    result.margin_mm ? FormatPattern(*result.margin_mm,
-                                                     Pattern::kTwoDecimals)
-                                     : "—",
-                    verdict});
+    const SheetCoreResult& build = builds.results[i];
+    std::string build_verdict = !build.coil_mm ? "—"
+                                : build.builds ? "可用"
+                                               : "不可用";
+    if (builds.smallest_buildable == i) build_verdict += " *最小可用";
+    rows.push_back(
+        {core.name, DimensionText(core.a_mm), DimensionText(core.c_mm),
+         DimensionText(core.h_mm),
+         result.margin_mm ? result.coil_thickness : "—",
+         result.margin_mm
+             ? FormatPattern(*result.margin_mm, Pattern::kTwoDecimals)
+             : "—",
+         verdict,
+         build.coil_mm ? FormatPattern(*build.coil_mm, Pattern::kTwoDecimals)
+                       : "—",
+         build_verdict});
   }
   out += Aligned(rows);
   if (selection.usable()) {
     out += "最小可用铁心：" +
            (selection.smallest_fit
                 ? catalogue.cores()[*selection.smallest_fit].name
+                : std::string("无")) +
+           "\n";
+    out += "实绕最小可用铁心：" +
+           (builds.smallest_buildable
+                ? catalogue.cores()[*builds.smallest_buildable].name
                 : std::string("无")) +
            "\n";
   }
@@ -195,11 +194,21 @@ nlohmann::ordered_json WiresJson(const MemoryStore& store) {
       entry["nominal_mm"] = nullptr;
       entry["grade1_max_mm"] = nullptr;
       entry["grade2_max_mm"] = nullptr;
+      entry["grade1_bound_mm"] = nullptr;
+      entry["grade2_bound_mm"] = nullptr;
       if (auto next = NextStandardWire(text)) {
         const StandardWire& wire = StandardWires()[*next];
         entry["nominal_mm"] = wire.nominal_mm;
         entry["grade1_max_mm"] = OptionalNumber(wire.grade1_max_mm);
         entry["grade2_max_mm"] = OptionalNumber(wire.grade2_max_mm);
+        // Where the size has no value, the next known size's as a bound.
+        for (int grade : {1, 2}) {
+          const auto overall = OverallDiameterOf(*next, grade);
+          if (overall && overall->is_bound) {
+            entry[grade == 1 ? "grade1_bound_mm" : "grade2_bound_mm"] =
+                overall->mm;
+          }
+        }
       }
     } catch (const FieldFailure&) {
       entry = nullptr;
@@ -213,18 +222,20 @@ std::string WiresText(const MemoryStore& store) {
   std::vector<std::vector<std::string>> rows;
   rows.push_back({"符号", "线径", "标准线径", "一级漆膜最大外径",
                   "二级漆膜最大外径", "截面积"});
-  const auto known = [](const std::string& text) {
-    return text.empty() ? std::string("未知") : text;
+  // "≤0.989" where the size has no value of its own.
+  const auto overall = [](std::size_t wire, int grade) {
+    const auto value = OverallDiameterOf(wire, grade);
+    if (!value) return std::string("未知");
+    return (value->is_bound ? "≤" : "") + value->text;
   };
   for (Field field : kWireFields) {
     const std::string text = store.Text(field);
     std::vector<std::string> row = {InfoOf(field).symbol, text};
     if (auto next = NextStandardWire(text)) {
       const StandardWire& wire = StandardWires()[*next];
-      row.insert(
-          row.end(),
-          {wire.nominal_text, known(wire.grade1_text), known(wire.grade2_text),
-           FormatGeneral(std::round(wire.AreaMm2() * 1e4) / 1e4)});
+      row.insert(row.end(),
+                 {wire.nominal_text, overall(*next, 1), overall(*next, 2),
+                  FormatGeneral(std::round(wire.AreaMm2() * 1e4) / 1e4)});
     } else {
       row.push_back("无");
     }
@@ -235,10 +246,26 @@ std::string WiresText(const MemoryStore& store) {
 
 std::string Render(const MemoryStore& store, const Options& options,
                    const CoreCatalogue& catalogue) {
+  const DesignTexts design = CopyTexts(store);
   std::optional<CoreSelection> selection;
+  std::optional<SheetCoreSelection> builds;
   if (options.cores) {
-    selection = SelectCore(CopyTexts(store), catalogue.cores());
+    selection = SelectCore(design, catalogue.cores());
+    builds = JudgeCoresBySheet(design, options.choices, catalogue.cores());
   }
+  std::optional<SheetOutcome> sheet;
+  std::optional<std::string> recommended;
+  if (options.sheet) {
+    sheet = ComputeWindingSheet(design, options.choices);
+    const std::optional<std::size_t> core =
+        builds ? builds->smallest_buildable
+               : RecommendCore(design, options.choices, catalogue.cores());
+    if (core) recommended = catalogue.cores()[*core].name;
+  }
+  const auto core_name = [&catalogue](std::optional<std::size_t> index) {
+    return index ? nlohmann::ordered_json(catalogue.cores()[*index].name)
+                 : nlohmann::ordered_json();
+  };
   if (options.json) {
     nlohmann::ordered_json document;
     document["messages"] = store.messages();
@@ -253,14 +280,12 @@ std::string Render(const MemoryStore& store, const Options& options,
     }
     document["labels"] = std::move(labels);
     if (selection) {
-      document["cores"] = CoresJson(catalogue, *selection);
-      document["smallest_fit"] =
-          selection->smallest_fit
-              ? nlohmann::ordered_json(
-                    catalogue.cores()[*selection->smallest_fit].name)
-              : nlohmann::ordered_json();
+      document["cores"] = CoresJson(catalogue, *selection, *builds);
+      document["smallest_fit"] = core_name(selection->smallest_fit);
+      document["smallest_buildable"] = core_name(builds->smallest_buildable);
     }
     if (options.wires) document["wires"] = WiresJson(store);
+    if (sheet) document["sheet"] = SheetJson(*sheet, recommended);
     return document.dump() + "\n";
   }
   std::string out;
@@ -269,8 +294,9 @@ std::string Render(const MemoryStore& store, const Options& options,
   }
   if (!store.messages().empty()) out += "\n";
   out += Table(store);
-  if (selection) out += CoresText(catalogue, *selection);
+  if (selection) out += CoresText(catalogue, *selection, *builds);
   if (options.wires) out += WiresText(store);
+  if (sheet) out += SheetText(*sheet, recommended);
   return out;
 }
 
@@ -313,6 +339,53 @@ void RunAction(MemoryStore& store, const Action& action) {
   }
 }
 
+// A text the sheet can take as a voltage or a current.
+bool IsPositiveNumber(const std::string& text) {
+  try {
+    return ReadStrict(text) > 0;
+  } catch (const FieldFailure&) {
+    return false;
+  }
+}
+
+// --secondary U,I[,ct], --grade 1|2 or --steel NAME into the choices; the
+// reason when the value is bad.
+std::optional<std::string> ParseChoice(const std::string& option,
+                                       const std::string& value,
+                                       SheetChoices& choices) {
+  if (option == "--grade") {
+    if (value != "1" && value != "2") return "--grade takes 1 or 2";
+    choices.enamel_grade = value == "1" ? 1 : 2;
+    return std::nullopt;
+  }
+  if (option == "--steel") {
+    const std::optional<std::size_t> grade = FindSteelGrade(value);
+    if (!grade) {
+      return "unknown steel grade '" + value + "' (" +
+             SteelGrades().front().name + " .. " + SteelGrades().back().name +
+             ", e.g. " + kDefaultSteelGrade + ")";
+    }
+    choices.steel = SteelGrades()[*grade].name;
+    return std::nullopt;
+  }
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t comma; (comma = value.find(',', start)) != value.npos;
+       start = comma + 1) {
+    parts.push_back(value.substr(start, comma - start));
+  }
+  parts.push_back(value.substr(start));
+  const bool ct = parts.size() == 3 && parts[2] == "ct";
+  if ((parts.size() != 2 && !ct) || !IsPositiveNumber(parts[0]) ||
+      !IsPositiveNumber(parts[1])) {
+    return "--secondary takes U,I or U,I,ct with U and I numbers above 0, "
+           "got '" +
+           value + "'";
+  }
+  choices.extra_secondaries.push_back({parts[0], parts[1], ct});
+  return std::nullopt;
+}
+
 std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
                                        Options& options) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -327,6 +400,19 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.cores = true;
     } else if (arg == "--wires") {
       options.wires = true;
+    } else if (arg == "--sheet") {
+      options.sheet = true;
+    } else if (arg == "--ct") {
+      options.choices.center_tap = true;
+      options.choices_given = true;
+    } else if (arg == "--secondary" || arg == "--grade" || arg == "--steel") {
+      if (i + 1 >= args.size()) {
+        return UsageError(arg + " needs a value (see --help)");
+      }
+      if (auto error = ParseChoice(arg, args[++i], options.choices)) {
+        return UsageError(*error);
+      }
+      options.choices_given = true;
     } else if (arg == "--core-file") {
       if (i + 1 >= args.size()) return UsageError("--core-file needs a FILE");
       options.core_files.push_back(args[++i]);
@@ -364,6 +450,10 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       }
       options.assignments.push_back({*field, arg.substr(equals + 1)});
     }
+  }
+  if (options.choices_given && !options.sheet && !options.cores) {
+    return UsageError(
+        "--secondary, --ct, --grade and --steel need --sheet or --cores");
   }
   if (options.script && !options.assignments.empty()) {
     return UsageError(
@@ -434,8 +524,9 @@ std::string CalcToolUsage() {
   return R"(Usage: spulix-calc [OPTION ...] [NAME=TEXT ...]
   or:  spulix-calc [OPTION ...] --script FILE   (FILE may be - for standard input)
   or:  spulix-calc --help | --version
-OPTION is --json, --cores, --wires, --core-file FILE, --design FILE or
---save FILE (below); e.g. spulix-calc [--json] --script FILE.
+OPTION is --json, --cores, --wires, --sheet, --core-file FILE, --design FILE,
+--save FILE or a winding sheet choice (below); e.g.
+spulix-calc [--json] --script FILE.
 
 Computes a Spulix transformer design without a window and prints every
 message the program would show, then every field.
@@ -467,12 +558,23 @@ Options:
                     file is refused and left as it is
   --cores           also judge every core of the catalogue for this design
                     (H, c - H, whether the coil fits) and name the smallest
-                    that fits
+                    that fits, then the same by the winding sheet (实绕)
   --wires           also give the next standard enamelled wire for d1, d2
+  --sheet           also give the winding sheet: standard enamelled wire in
+                    whole layers, wire to buy, losses, efficiency, voltages
+                    on load, temperature rise, primary fuse, and the
+                    smallest core whose coil fits by the sheet
   --core-file FILE  add the cores of a CSV file (name,tongue_a_mm,
                     window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text
   --version         show the version and licence
+
+Winding sheet choices (for --sheet and --cores):
+  --secondary U,I[,ct]  add a secondary of U volts and I amperes, ",ct" for a
+                    centre tap; repeat for more (次级2, 次级3, ...)
+  --ct              centre-tap the main secondary (次级1)
+  --grade 1|2       enamel grade of the wire (default 2, the thicker film)
+  --steel NAME      electrical steel grade, e.g. 50W470 (default 50W800)
 
 Scripts and core files are regular files or pipes of at most 1 MiB;
 design files are regular files of at most 1 MiB.

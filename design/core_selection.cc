@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/core_selection.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "design/core_fit_check.h"
@@ -87,26 +88,9 @@ std::string Joined(const std::vector<std::string>& texts) {
 std::optional<std::string> Evaluate(MemoryStore& store,
                                     const DesignTexts& design,
                                     const CoreEntry& core, CoreResult& result) {
-  store.LoadTexts(design);
-  store.ClearMessages();
-  FillCore(store, core);
-  // H is only ever written by the calculation, never read before: emptying
-  // it first tells a run that stopped early from one that wrote H.
-  store.SetText(Field::kCoilThickness, "");
-  CalculateDesign(store);
-  if (!store.messages().empty()) {
-    return "计算提示：" + Joined(store.messages());
-  }
-  if (store.Text(Field::kOutputPower) != TextOf(design, Field::kOutputPower)) {
-    return std::string("计算清空了输出功率 P2");
-  }
+  if (auto failure = TryCore(store, design, core)) return failure;
   const std::string coil = store.Text(Field::kCoilThickness);
-  double coil_mm = 0;
-  try {
-    coil_mm = ReadStrict(coil);
-  } catch (const FieldFailure&) {
-    return std::string("计算中途停止（数值超出范围），没有得出线包厚度 H");
-  }
+  const double coil_mm = ReadStrict(coil);  // TryCore has read it
   result.coil_thickness = coil;
   result.margin_mm = core.c_mm - coil_mm;
   const std::string_view verdict = FitVerdict(store);
@@ -126,6 +110,40 @@ DesignTexts CopyTexts(const FieldStore& store) {
         store.Text(FieldFromNumber(number));
   }
   return texts;
+}
+
+std::optional<std::string> TryCore(MemoryStore& store,
+                                   const DesignTexts& design,
+                                   const CoreEntry& core) {
+  store.LoadTexts(design);
+  store.ClearMessages();
+  FillCore(store, core);
+  // H is only ever written by the calculation, never read before: emptying
+  // it first tells a run that stopped early from one that wrote H.
+  store.SetText(Field::kCoilThickness, "");
+  CalculateDesign(store);
+  if (!store.messages().empty()) {
+    return "计算提示：" + Joined(store.messages());
+  }
+  if (store.Text(Field::kOutputPower) != TextOf(design, Field::kOutputPower)) {
+    return std::string("计算清空了输出功率 P2");
+  }
+  try {
+    ReadField(store, Field::kCoilThickness);
+  } catch (const FieldFailure&) {
+    return std::string("计算中途停止（数值超出范围），没有得出线包厚度 H");
+  }
+  return std::nullopt;
+}
+
+std::vector<std::size_t> SmallestFitOrder(const std::vector<CoreEntry>& cores) {
+  std::vector<std::size_t> order(cores.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  const auto rank = [&cores](std::size_t k) {
+    return std::make_tuple(cores[k].a_mm, cores[k].c_mm * cores[k].h_mm, k);
+  };
+  std::ranges::sort(order, {}, rank);
+  return order;
 }
 
 void FillCore(FieldStore& store, const CoreEntry& core) {
@@ -157,12 +175,11 @@ CoreSelection SelectCore(const DesignTexts& design,
       continue;
     }
     any_result = true;
-    if (!result.fits()) continue;
-    const auto rank = [&](std::size_t k) {
-      return std::make_tuple(cores[k].a_mm, cores[k].c_mm * cores[k].h_mm, k);
-    };
-    if (!selection.smallest_fit || rank(i) < rank(*selection.smallest_fit)) {
+  }
+  for (std::size_t i : SmallestFitOrder(cores)) {
+    if (selection.results[i].fits()) {
       selection.smallest_fit = i;
+      break;
     }
   }
   if (!any_result && first_failure) {

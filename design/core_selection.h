@@ -13,6 +13,7 @@
 
 #include "design/core_catalogue.h"
 #include "design/field_store.h"
+#include "design/memory_store.h"
 
 namespace spulix {
 
@@ -25,6 +26,19 @@ DesignTexts CopyTexts(const FieldStore& store);
 void FillCore(FieldStore& store, const CoreEntry& core);
 // FillCore, then the full calculation as the Refresh command runs it.
 void UseCore(FieldStore& store, const CoreEntry& core);
+
+// The cores' indices from the smallest to the largest: narrowest tongue a
+// first, then the smallest window c x h, then catalogue order. The first
+// fitting core in this order is the one the core window recommends.
+std::vector<std::size_t> SmallestFitOrder(const std::vector<CoreEntry>& cores);
+
+// Puts the design into `store` and the core into it as 使用 does, messages
+// recorded by the store. Returns why the run gave no coil thickness H (a
+// message was shown, P2 was emptied or the run stopped early), or nothing
+// when the store now holds the design calculated for this core.
+std::optional<std::string> TryCore(MemoryStore& store,
+                                   const DesignTexts& design,
+                                   const CoreEntry& core);
 
 enum class CoreVerdict {
   kFits,      // H < c

@@ -105,19 +105,13 @@ void Run(FieldStore& store) {
   {
     const double n0 = ReadField(store, F::kTurnsPerVolt);
     const double u2 = ReadField(store, F::kOutputVoltage);
-    WriteWhole(
-        store, F::kSecondaryTurns,
-        RoundToInt16(Mul(Mul(n0, u2), constants::kSecondaryTurnsAllowance)));
+    WriteWhole(store, F::kSecondaryTurns, SecondaryTurnsFor(n0, u2));
   }
   // Steps 11 and 12: wire diameters.
-  WriteFormatted(store, F::kPrimaryWireDiameter,
-                 Mul(Sqrt(ReadField(store, F::kPrimaryCurrent)),
-                     constants::kWireDiameterFactor),
-                 Pattern::kTwoDecimals);
-  WriteFormatted(store, F::kSecondaryWireDiameter,
-                 Mul(Sqrt(ReadField(store, F::kSecondaryCurrent)),
-                     constants::kWireDiameterFactor),
-                 Pattern::kTwoDecimals);
+  store.SetText(F::kPrimaryWireDiameter,
+                WireDiameterFor(ReadField(store, F::kPrimaryCurrent)));
+  store.SetText(F::kSecondaryWireDiameter,
+                WireDiameterFor(ReadField(store, F::kSecondaryCurrent)));
   // Step 13.
   CalculateBuildUp(store);
 }
@@ -141,6 +135,18 @@ std::optional<double> CoefficientFor(double p) {
   if (p > 50 && p <= 500) return 1.25;
   if (p > 500 && p <= 1000) return 1.2;
   return std::nullopt;
+}
+
+int SecondaryTurnsFor(double turns_per_volt, double volts, bool center_tapped) {
+  const double turns =
+      Mul(Mul(turns_per_volt, volts), constants::kSecondaryTurnsAllowance);
+  if (!center_tapped) return RoundToInt16(turns);
+  return 2 * RoundToInt16(Div(turns, 2));
+}
+
+std::string WireDiameterFor(double current_a) {
+  return FormatPattern(Mul(Sqrt(current_a), constants::kWireDiameterFactor),
+                       Pattern::kTwoDecimals);
 }
 
 void CalculateDesign(FieldStore& store) {

@@ -4,6 +4,7 @@
 #define SPULIX_DESIGN_DESIGN_CALCULATION_H_
 
 #include <optional>
+#include <string>
 
 #include "design/field_store.h"
 
@@ -18,6 +19,17 @@ std::optional<double> EfficiencyFor(double p2);
 // Rated-power coefficient chosen by the rated power, or none outside
 // 0 < P <= 1000.
 std::optional<double> CoefficientFor(double p);
+
+// The calculation's step for a secondary's turns: N0 x U x 1.05, rounded to
+// a whole number (halves to even). A centre-tapped winding rounds each half
+// and has twice that. ArithmeticFault beyond the 16-bit range.
+int SecondaryTurnsFor(double turns_per_volt, double volts,
+                      bool center_tapped = false);
+
+// The calculation's step for a winding's wire: the text of the diameter
+// sqrt(I) x 0.715 mm, with two decimals. ArithmeticFault for a negative
+// current.
+std::string WireDiameterFor(double current_a);
 
 // Runs the whole calculation, build-up included. A TypeMismatch anywhere
 // empties P2 (which runs a nested calculation) and then shows "请输入数字";

@@ -71,6 +71,7 @@ inline constexpr double kWindowHeightFactor = 0.9;
 inline constexpr double kWindowHeightMarginMm = 2;
 inline constexpr double kCoilAllowance = 1.1;
 inline constexpr double kCoilAllowanceTimesB0 = 1.32;  // 1.1 x B0, B0 = 1.2 mm
+inline constexpr double kBobbinWallMm = 1.2;           // B0
 }  // namespace constants
 
 // Failure kinds of the field operations.

@@ -77,4 +77,18 @@ std::optional<std::size_t> MatchStandardWire(std::string_view d_text) {
   return std::nullopt;
 }
 
+std::optional<OverallDiameter> OverallDiameterOf(std::size_t index, int grade) {
+  const std::vector<StandardWire>& wires = StandardWires();
+  for (std::size_t i = index; i < wires.size(); ++i) {
+    const StandardWire& wire = wires[i];
+    const std::optional<double>& mm =
+        grade == 1 ? wire.grade1_max_mm : wire.grade2_max_mm;
+    if (mm) {
+      return OverallDiameter{
+          *mm, grade == 1 ? wire.grade1_text : wire.grade2_text, i != index, i};
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace spulix

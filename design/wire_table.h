@@ -26,6 +26,16 @@ struct StandardWire {
   double AreaMm2() const;  // bare copper cross-section
 };
 
+// The largest overall diameter of one enamel grade (1 or 2) for a size. Where
+// the table has no value for the size, the next larger size's value stands
+// in as an upper bound: the enamelled wire is surely no thicker than that.
+struct OverallDiameter {
+  double mm = 0;
+  std::string text;        // as the table gives it: "0.989"
+  bool is_bound = false;   // taken from a larger size
+  std::size_t source = 0;  // index of the size the value belongs to
+};
+
 // Every standard size, smallest first.
 const std::vector<StandardWire>& StandardWires();
 
@@ -39,6 +49,10 @@ std::optional<std::size_t> NextStandardWire(std::string_view d_text);
 // The standard size whose nominal diameter equals the number in the text
 // (the wire the user chose), or none.
 std::optional<std::size_t> MatchStandardWire(std::string_view d_text);
+
+// The overall diameter of the size at `index` with grade 1 or 2 enamel;
+// none where neither it nor any larger size has a value.
+std::optional<OverallDiameter> OverallDiameterOf(std::size_t index, int grade);
 
 }  // namespace spulix
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <string>
 
 namespace spulix {
 namespace {
@@ -65,6 +66,40 @@ TEST(StandardWires, MatchesOnlyAnExactNominalDiameter) {
   EXPECT_EQ(MatchStandardWire("x"), std::nullopt);
   const StandardWire& one = StandardWires()[*MatchStandardWire("1")];
   EXPECT_DOUBLE_EQ(one.AreaMm2(), std::numbers::pi / 4);
+}
+
+// Where a size has no overall diameter, the nearest larger size that has
+// one gives its value as a bound; a size with its own value keeps it.
+TEST(StandardWires, OverallDiameterFallsBackToTheNextKnownSize) {
+  const std::vector<StandardWire>& wires = StandardWires();
+  int bounds = 0;
+  for (int grade : {1, 2}) {
+    for (std::size_t i = 0; i < wires.size(); ++i) {
+      SCOPED_TRACE(wires[i].nominal_text + " grade " + std::to_string(grade));
+      const auto own =
+          grade == 1 ? wires[i].grade1_max_mm : wires[i].grade2_max_mm;
+      const auto overall = OverallDiameterOf(i, grade);
+      ASSERT_TRUE(overall.has_value());  // the largest size has values
+      EXPECT_EQ(overall->is_bound, !own.has_value());
+      EXPECT_GT(overall->mm, wires[i].nominal_mm);
+      EXPECT_DOUBLE_EQ(overall->mm, std::stod(overall->text));
+      if (own) {
+        EXPECT_EQ(overall->source, i);
+        EXPECT_DOUBLE_EQ(overall->mm, *own);
+        continue;
+      }
+      ++bounds;
+      ASSERT_GT(overall->source, i);
+      const StandardWire& from = wires[overall->source];
+      EXPECT_EQ(overall->text,
+                grade == 1 ? from.grade1_text : from.grade2_text);
+      for (std::size_t k = i + 1; k < overall->source; ++k) {
+        EXPECT_TRUE(wires[k].grade1_text.empty());
+      }
+    }
+  }
+  EXPECT_GT(bounds, 0);
+  EXPECT_EQ(OverallDiameterOf(wires.size(), 2), std::nullopt);
 }
 
 }  // namespace
