@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -16,7 +15,6 @@
 #include "ui/core_edit_dialog.h"
 #include "ui/core_file_change.h"
 #include "ui/core_table_model.h"
-#include "ui/main_window.h"
 #include "ui/qt_field_store.h"
 
 namespace spulix {
@@ -41,9 +39,9 @@ CoreInput InputOf(const CoreEntry& core) {
 
 }  // namespace
 
-CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
+CoreWindow::CoreWindow(QtFieldStore& store, const QString& user_file)
     : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
-      main_(&main),
+      store_(&store),
       file_(user_file) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CoreSummary"));
@@ -107,10 +105,8 @@ CoreWindow::CoreWindow(MainWindow& main, const QString& user_file)
   refresh_.setSingleShot(true);
   refresh_.setInterval(kFollowDelayMs);
   connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
-  for (int number = 1; number <= kFieldCount; ++number) {
-    connect(main.field(FieldFromNumber(number)), &QLineEdit::textChanged,
-            &refresh_, qOverload<>(&QTimer::start));
-  }
+  connect(&store, &QtFieldStore::FieldChanged, &refresh_,
+          qOverload<>(&QTimer::start));
 
   // Another Spulix may change the file: a save replaces it, so its folder
   // is watched too.
@@ -161,9 +157,8 @@ void CoreWindow::Message(const QString& text) {
 
 void CoreWindow::Refresh() {
   refresh_.stop();
-  if (main_.isNull()) return;
-  model_->SetSelection(
-      SelectCore(CopyTexts(main_->store()), catalogue_.cores()));
+  if (store_.isNull()) return;
+  model_->SetSelection(SelectCore(CopyTexts(*store_), catalogue_.cores()));
   const CoreSelection& selection = model_->selection();
   QString text;
   if (!selection.usable()) {
@@ -238,11 +233,11 @@ void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
 
 void CoreWindow::UseSelected() {
   const std::optional<std::size_t> row = CurrentRow();
-  if (!row || main_.isNull()) return;
+  if (!row || store_.isNull()) return;
   // A copy: the calculation's messages may run the event loop, in which the
   // catalogue could change.
   const CoreEntry core = catalogue_.cores()[*row];
-  UseCore(main_->store(), core);
+  UseCore(*store_, core);
 }
 
 std::optional<std::string> CoreWindow::Change(const CoreChange& change,

@@ -26,14 +26,14 @@ class QTableView;
 namespace spulix {
 
 class CoreTableModel;
-class MainWindow;
+class QtFieldStore;
 
 class CoreWindow : public SelectionWindowBase {
   Q_OBJECT
 
  public:
   // A top-level window without owner that deletes itself when closed.
-  explicit CoreWindow(MainWindow& main,
+  explicit CoreWindow(QtFieldStore& store,
                       const QString& user_file = UserCoreFile::DefaultPath());
 
   // Messages and the question before removing a core; by default a message
@@ -87,7 +87,7 @@ class CoreWindow : public SelectionWindowBase {
   void Watch();
   void Message(const QString& text);
 
-  QPointer<MainWindow> main_;
+  QPointer<QtFieldStore> store_;
   CoreCatalogue catalogue_;
   UserCoreFile file_;
   bool file_readable_ = true;

@@ -16,9 +16,8 @@
 #include "design/core_fit_check.h"
 #include "design/transformer_design.h"
 #include "design/wire_table.h"
+#include "ui/core_diagram_figures.h"
 #include "ui/fonts.h"
-#include "ui/user_core_file.h"
-#include "ui/window_layout.h"
 
 namespace spulix {
 namespace {
@@ -180,15 +179,6 @@ double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
   return y + 5;
 }
 
-QPointF FigureAt(const char* label) {
-  for (const ControlRow& row : ControlRows()) {
-    if (std::string_view(row.name) == label) {
-      return QPointF(Px(row.left), Px(row.top));
-    }
-  }
-  return {};
-}
-
 double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
   y = Heading(r, x, y, w, QStringLiteral("铁心图"));
@@ -199,18 +189,12 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
   r.painter().setRenderHint(QPainter::SmoothPixmapTransform);
   r.painter().drawImage(r.Mm(x, y, w, height), picture);
 
-  struct Figure {
-    const char* label;
-    Field field;
-    Caption caption;
-  };
-  constexpr Figure kFigures[] = {
-      {"Label66", Field::kWindowWidth, Caption::kWidthFigure},
-      {"Label67", Field::kTongueWidth, Caption::kTongueFigure},
-      {"Label68", Field::kWindowHeight, Caption::kHeightFigure}};
+  // The picture's pixels are the window's: 15 twips each.
+  constexpr double kTwipsPerPixel = 15;
   const QFont font = ReportFont(Face::kHei, 9);
-  for (const Figure& figure : kFigures) {
-    const QPointF at = FigureAt(figure.label) * mm_per_pixel;
+  for (const DiagramFigure& figure : kDiagramFigures) {
+    const QPointF at = QPointF(figure.left_twips, figure.top_twips) /
+                       kTwipsPerPixel * mm_per_pixel;
     const QString text = InfoOf(figure.field).symbol + QStringLiteral(" = ") +
                          Q(store.CaptionText(figure.caption));
     const double width =
@@ -223,7 +207,7 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
   }
   y += height + 2;
   const QFont legend = ReportFont(Face::kHei, 9);
-  for (const Figure& figure : kFigures) {
+  for (const DiagramFigure& figure : kDiagramFigures) {
     const FieldInfo& info = InfoOf(figure.field);
     r.Text(QRectF(x, y, w, 5),
            QStringLiteral("%1：%2，%3 %4")
@@ -311,28 +295,6 @@ void Paint(QPainter& painter, const FieldStore& store,
 }
 
 }  // namespace
-
-std::optional<StandardParts> ChosenStandardParts(
-    const FieldStore& store, const QString& user_core_file) {
-  StandardParts parts;
-  CoreCatalogue catalogue;
-  UserCoreFile(user_core_file).Load(catalogue);
-  if (auto core = MatchCore(catalogue.cores(), store)) {
-    const CoreEntry& entry = catalogue.cores()[*core];
-    parts.core = StandardParts::Core{entry.name, entry.a_mm, entry.c_mm,
-                                     entry.h_mm};
-  }
-  auto wire = [&store](Field field) -> std::optional<StandardParts::Wire> {
-    const auto match = MatchStandardWire(store.Text(field));
-    if (!match) return std::nullopt;
-    const StandardWire& w = StandardWires()[*match];
-    return StandardParts::Wire{w.nominal_mm, w.grade1_max_mm, w.grade2_max_mm};
-  };
-  parts.d1 = wire(Field::kPrimaryWireDiameter);
-  parts.d2 = wire(Field::kSecondaryWireDiameter);
-  if (!parts.core && !parts.d1 && !parts.d2) return std::nullopt;
-  return parts;
-}
 
 bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
                        QIODevice* device) {

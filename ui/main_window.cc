@@ -19,6 +19,7 @@
 #include <limits>
 #include <optional>
 
+#include "design/standard_parts.h"
 #include "ui/caption_frame.h"
 #include "ui/center_on_screen.h"
 #include "ui/clickable_label.h"
@@ -29,7 +30,6 @@
 #include "ui/second_timer.h"
 #include "ui/selection_windows.h"
 #include "ui/sharp_pictures.h"
-#include "ui/user_core_file.h"
 #include "ui/wrapped_label.h"
 
 namespace spulix {
@@ -112,12 +112,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label67")),
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
-  selection_ = new SelectionWindows(*this);
+  selection_ = new SelectionWindows(*store_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
   design_files_ = new DesignFileCommands(this, *store_);
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
-    return ChosenStandardParts(*store_, UserCoreFile::DefaultPath());
+    return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
   });
   ConnectCommands(commands_,
                   CommandTargets{this,

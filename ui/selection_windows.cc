@@ -4,7 +4,7 @@
 #include <QEvent>
 
 #include "ui/core_window.h"
-#include "ui/main_window.h"
+#include "ui/user_core_file.h"
 #include "ui/wire_window.h"
 
 namespace spulix {
@@ -22,8 +22,22 @@ Window* Raise(Window* window) {
 
 }  // namespace
 
-SelectionWindows::SelectionWindows(MainWindow& main, QString user_core_file)
-    : QObject(&main), main_(main), user_core_file_(std::move(user_core_file)) {}
+SelectionWindows::SelectionWindows(QtFieldStore& store, QObject* owner,
+                                   QString user_core_file)
+    : QObject(owner),
+      store_(store),
+      user_core_file_(std::move(user_core_file)) {}
+
+QString SelectionWindows::UserCoreFilePath() const {
+  return user_core_file_.isEmpty() ? UserCoreFile::DefaultPath()
+                                   : user_core_file_;
+}
+
+CoreCatalogue SelectionWindows::LoadCatalogue() const {
+  CoreCatalogue catalogue;
+  UserCoreFile(UserCoreFilePath()).Load(catalogue);
+  return catalogue;
+}
 
 SelectionWindows::~SelectionWindows() {
   delete cores_.data();
@@ -32,8 +46,7 @@ SelectionWindows::~SelectionWindows() {
 
 CoreWindow* SelectionWindows::OpenCores() {
   if (cores_.isNull()) {
-    cores_ = user_core_file_.isEmpty() ? new CoreWindow(main_)
-                                       : new CoreWindow(main_, user_core_file_);
+    cores_ = new CoreWindow(store_, UserCoreFilePath());
     cores_->installEventFilter(this);
   }
   return Raise(cores_.data());
@@ -41,7 +54,7 @@ CoreWindow* SelectionWindows::OpenCores() {
 
 WireWindow* SelectionWindows::OpenWires() {
   if (wires_.isNull()) {
-    wires_ = new WireWindow(main_);
+    wires_ = new WireWindow(store_);
     wires_->installEventFilter(this);
   }
   return Raise(wires_.data());

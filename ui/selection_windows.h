@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the menu 选型: 标准铁心… and 标准漆包线…, each open at most
-// once, serving the main window that owns this object.
+// once, serving the design of one field store. The windows know the store,
+// never the window that owns this object.
 #ifndef SPULIX_UI_SELECTION_WINDOWS_H_
 #define SPULIX_UI_SELECTION_WINDOWS_H_
 
@@ -8,12 +9,14 @@
 #include <QPointer>
 #include <QString>
 
+#include "design/core_catalogue.h"
+
 class QWidget;
 
 namespace spulix {
 
 class CoreWindow;
-class MainWindow;
+class QtFieldStore;
 class WireWindow;
 
 class SelectionWindows : public QObject {
@@ -22,8 +25,9 @@ class SelectionWindows : public QObject {
  public:
   // `user_core_file` is where the user's own cores are kept; empty means
   // cores.csv in the user's data folder.
-  explicit SelectionWindows(MainWindow& main, QString user_core_file = {});
-  // The windows still open go with the main window they serve.
+  SelectionWindows(QtFieldStore& store, QObject* owner,
+                   QString user_core_file = {});
+  // The windows still open go with their owner.
   ~SelectionWindows() override;
 
   // Creates the window if it does not exist, shows it, brings it to the
@@ -32,6 +36,10 @@ class SelectionWindows : public QObject {
   WireWindow* OpenWires();
   // Where the core window opened next keeps the user's cores.
   void SetUserCoreFile(const QString& path) { user_core_file_ = path; }
+  // That file's path (the default one where none was set).
+  QString UserCoreFilePath() const;
+  // The catalogue the core window shows: the shipped cores and the user's.
+  CoreCatalogue LoadCatalogue() const;
   // The open window, or nullptr.
   CoreWindow* cores() const;
   WireWindow* wires() const;
@@ -40,7 +48,7 @@ class SelectionWindows : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  MainWindow& main_;
+  QtFieldStore& store_;
   QString user_core_file_;
   QPointer<CoreWindow> cores_;
   QPointer<WireWindow> wires_;

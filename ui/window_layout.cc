@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "ui/core_diagram_figures.h"
+
 namespace spulix {
 namespace {
 
@@ -69,6 +71,14 @@ using C = Container;
 constexpr Colour kPlat = kPlatformColour;
 constexpr ControlFont kWin = ControlFont::kWindow;
 
+// A figure on the core diagram, auto-sized on its grey patch.
+constexpr ControlRow Figure(const DiagramFigure& figure) {
+  return {figure.label, K::kAutoLabel,   C::kPicture1, figure.left_twips,
+          figure.top_twips, 0,           180,          nullptr,
+          nullptr,      nullptr,         0,            kPlat,
+          Rgb(0xD6D2D7), kWin};
+}
+
 constexpr auto kControlRows = std::to_array<ControlRow>({
   // name, kind, container, left, top, width, height, caption, tool tip,
   // picture, icon pixels, text colour, background, font, command, holds
@@ -113,12 +123,9 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
   {"Picture1", K::kPicture, C::kWindow, 8280, 5160, 2925, 1980, nullptr,
    nullptr, ":/pictures/core_diagram.png", 0, kPlat, kPlat, kWin, nullptr,
    C::kPicture1},
-  {"Label66", K::kAutoLabel, C::kPicture1, 720, 120, 0, 180, nullptr, nullptr,
-   nullptr, 0, kPlat, Rgb(0xD6D2D7), kWin},
-  {"Label67", K::kAutoLabel, C::kPicture1, 1440, 1560, 0, 180, nullptr, nullptr,
-   nullptr, 0, kPlat, Rgb(0xD6D2D7), kWin},
-  {"Label68", K::kAutoLabel, C::kPicture1, 2400, 840, 0, 180, nullptr, nullptr,
-   nullptr, 0, kPlat, Rgb(0xD6D2D7), kWin},
+  Figure(kDiagramFigures[0]),
+  Figure(kDiagramFigures[1]),
+  Figure(kDiagramFigures[2]),
   {"Label65", K::kWrappedLabel, C::kWindow, 11280, 5880, 255, 735, "窗口高度",
    nullptr, nullptr, 0, kPlat, kPlat, kWin},
   {"Label64", K::kAutoLabel, C::kWindow, 9600, 7200, 0, 180, "舌宽", nullptr,

@@ -3,7 +3,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -11,14 +10,11 @@
 #include "design/core_catalogue.h"
 #include "design/field_reactions.h"
 #include "design/wire_table.h"
-#include "ui/main_window.h"
+#include "ui/qt_field_store.h"
 #include "ui/wire_table_model.h"
 
 namespace spulix {
 namespace {
-
-constexpr Field kDiameters[] = {Field::kPrimaryWireDiameter,
-                                Field::kSecondaryWireDiameter};
 
 // "d1 = 0.84 毫米 → 0.850 毫米", or why there is no standard size.
 QString Line(const char* symbol, const std::string& text) {
@@ -35,9 +31,9 @@ QString Line(const char* symbol, const std::string& text) {
 
 }  // namespace
 
-WireWindow::WireWindow(MainWindow& main)
+WireWindow::WireWindow(QtFieldStore& store)
     : SelectionWindowBase("WireWindow", QStringLiteral("标准漆包线")),
-      main_(&main) {
+      store_(&store) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("WireSummary"));
 
@@ -83,10 +79,12 @@ WireWindow::WireWindow(MainWindow& main)
   refresh_.setSingleShot(true);
   refresh_.setInterval(0);
   connect(&refresh_, &QTimer::timeout, this, &WireWindow::Refresh);
-  for (Field field : kDiameters) {
-    connect(main.field(field), &QLineEdit::textChanged, &refresh_,
-            qOverload<>(&QTimer::start));
-  }
+  connect(&store, &QtFieldStore::FieldChanged, this, [this](Field field) {
+    if (field == Field::kPrimaryWireDiameter ||
+        field == Field::kSecondaryWireDiameter) {
+      refresh_.start();
+    }
+  });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
           this, [this] {
             if (!placing_) picked_ = true;
@@ -99,9 +97,9 @@ WireWindow::WireWindow(MainWindow& main)
 
 void WireWindow::Refresh() {
   refresh_.stop();
-  if (main_.isNull()) return;
-  const std::string d1 = main_->store().Text(Field::kPrimaryWireDiameter);
-  const std::string d2 = main_->store().Text(Field::kSecondaryWireDiameter);
+  if (store_.isNull()) return;
+  const std::string d1 = store_->Text(Field::kPrimaryWireDiameter);
+  const std::string d2 = store_->Text(Field::kSecondaryWireDiameter);
   const auto mark_d1 = NextStandardWire(std::string_view(d1));
   const auto mark_d2 = NextStandardWire(std::string_view(d2));
   if (mark_d1 != model_->mark_d1() || mark_d2 != model_->mark_d2()) {
@@ -154,9 +152,9 @@ std::optional<std::size_t> WireWindow::RowFor(Field field) const {
 
 void WireWindow::UseFor(Field field) {
   const std::optional<std::size_t> row = RowFor(field);
-  if (!row || main_.isNull()) return;
+  if (!row || store_.isNull()) return;
   const StandardWire& wire = StandardWires()[*row];
-  FieldStore& store = main_->store();
+  FieldStore& store = *store_;
   store.SetText(field, DimensionText(wire.nominal_mm));
   OnFieldDoubleClicked(store, field);
 }

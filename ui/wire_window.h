@@ -20,7 +20,7 @@ class QTableView;
 
 namespace spulix {
 
-class MainWindow;
+class QtFieldStore;
 class WireTableModel;
 
 class WireWindow : public SelectionWindowBase {
@@ -28,7 +28,7 @@ class WireWindow : public SelectionWindowBase {
 
  public:
   // A top-level window without owner that deletes itself when closed.
-  explicit WireWindow(MainWindow& main);
+  explicit WireWindow(QtFieldStore& store);
 
   // Writes a nominal diameter into d1 (Text16) or d2 (Text17), then runs
   // the double-click's recalculation: the row the user picked since the
@@ -50,7 +50,7 @@ class WireWindow : public SelectionWindowBase {
   void PlaceMarks();
   std::optional<std::size_t> RowFor(Field field) const;
 
-  QPointer<MainWindow> main_;
+  QPointer<QtFieldStore> store_;
   WireTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* summary_ = nullptr;

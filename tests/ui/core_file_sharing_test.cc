@@ -33,7 +33,7 @@ class CoreFileSharingTest : public QObject {
   }
 
   CoreWindow* Open() {
-    auto* window = new CoreWindow(*main_, CoreFile());
+    auto* window = new CoreWindow(main_->store(), CoreFile());
     window->SetMessageSink([this](const QString& text) { messages_ << text; });
     window->SetConfirmation([](const QString&) { return true; });
     window->show();
