@@ -25,6 +25,8 @@ struct ExtraSecondary {
   std::string voltage;  // V rms, end to end
   std::string current;  // A rms, of the whole winding
   bool center_tap = false;
+  friend bool operator==(const ExtraSecondary&,
+                         const ExtraSecondary&) = default;
 };
 
 // What the sheet needs beyond the design's fields.
@@ -33,6 +35,7 @@ struct SheetChoices {
   std::string steel = kDefaultSteelGrade;
   bool center_tap = false;  // the main secondary, 次级1
   std::vector<ExtraSecondary> extra_secondaries;
+  friend bool operator==(const SheetChoices&, const SheetChoices&) = default;
 };
 
 // One winding as it is wound, primary first.

@@ -18,6 +18,7 @@
 #include <variant>
 
 #include "design/field_store.h"
+#include "design/winding_sheet.h"
 
 namespace spulix {
 
@@ -32,6 +33,9 @@ inline constexpr std::array<Caption, 3> kDesignFigures = {
 struct DesignDocument {
   std::array<std::string, kFieldCount> texts;  // [0] is Text1
   std::array<std::string, 3> figures;          // as kDesignFigures
+  // The winding sheet's choices and extra secondaries, which belong to the
+  // design; the defaults where a file has none.
+  SheetChoices sheet;
 
   std::string& text(Field field) { return texts[ControlNumber(field) - 1]; }
   const std::string& text(Field field) const {
