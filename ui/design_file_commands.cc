@@ -20,6 +20,7 @@
 
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "ui/design_sheet_choices.h"
 #include "ui/qt_field_store.h"
 
 namespace spulix {
@@ -64,8 +65,9 @@ QString DroppedDesign(const QMimeData* data) {
   return {};
 }
 
-DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
-    : QObject(window), window_(window), store_(store) {
+DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
+                                       DesignSheetChoices& choices)
+    : QObject(window), window_(window), store_(store), choices_(choices) {
   setObjectName(QStringLiteral("DesignFileCommands"));
   auto make = [this](const char* name, const QString& caption,
                      const QKeySequence& keys, auto run) {
@@ -105,13 +107,19 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store)
     edit->installEventFilter(this);
   }
 
-  saved_ = CaptureDesign(store_);
+  saved_ = Capture();
+  connect(&choices_, &DesignSheetChoices::Changed, this,
+          &DesignFileCommands::UpdateSaveCaption);
   connect(&store_, &QtFieldStore::FieldChanged, this,
           &DesignFileCommands::UpdateSaveCaption);
 }
 
-bool DesignFileCommands::modified() const {
-  return CaptureDesign(store_) != saved_;
+bool DesignFileCommands::modified() const { return Capture() != saved_; }
+
+DesignDocument DesignFileCommands::Capture() const {
+  DesignDocument document = CaptureDesign(store_);
+  document.sheet = choices_.choices();
+  return document;
 }
 
 void DesignFileCommands::UpdateSaveCaption() {
@@ -126,7 +134,7 @@ void DesignFileCommands::UpdateSaveCaption() {
 void DesignFileCommands::TieTo(const QString& path) {
   current_file_ = path;
   if (!path.isEmpty()) last_folder_ = QFileInfo(path).absolutePath();
-  saved_ = CaptureDesign(store_);
+  saved_ = Capture();
   UpdateSaveCaption();
 }
 
@@ -220,7 +228,9 @@ bool DesignFileCommands::Open(const QString& path) {
     Tell(ChineseErrorText(*error, Shown(path), FileAction::kOpen));
     return false;
   }
-  RestoreDesign(store_, std::get<DesignDocument>(parse));
+  const DesignDocument& document = std::get<DesignDocument>(parse);
+  RestoreDesign(store_, document);
+  choices_.Set(document.sheet);
   TieTo(path);
   return true;
 }
@@ -238,7 +248,7 @@ bool DesignFileCommands::SaveAs() {
 }
 
 bool DesignFileCommands::SaveTo(const QString& path) {
-  const std::string text = SerializeDesign(CaptureDesign(store_));
+  const std::string text = SerializeDesign(Capture());
   std::optional<DesignError> error = CheckDesignSize(text);
   if (!error) error = SaveBytes(path, QByteArray::fromStdString(text));
   if (error) {

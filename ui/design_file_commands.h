@@ -20,6 +20,7 @@ class QMimeData;
 
 namespace spulix {
 
+class DesignSheetChoices;
 class QtFieldStore;
 
 class DesignFileCommands : public QObject {
@@ -38,7 +39,8 @@ class DesignFileCommands : public QObject {
   using UnsavedQuestion = std::function<Unsaved()>;
 
   // Puts the four commands into the window's 文件 menu before "打印".
-  DesignFileCommands(QMainWindow* window, QtFieldStore& store);
+  DesignFileCommands(QMainWindow* window, QtFieldStore& store,
+                     DesignSheetChoices& choices);
 
   // Each shows a message that names the file and the problem when it fails,
   // and returns whether it succeeded. A failed open leaves the window as it
@@ -89,9 +91,12 @@ class DesignFileCommands : public QObject {
   // The design as it stands becomes the saved one, tied to `path`.
   void TieTo(const QString& path);
   void UpdateSaveCaption();
+  // The design as a file holds it: the field texts and the sheet choices.
+  DesignDocument Capture() const;
 
   QMainWindow* window_;
   QtFieldStore& store_;
+  DesignSheetChoices& choices_;
   QString current_file_;
   QString last_folder_;
   DesignDocument saved_;

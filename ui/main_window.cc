@@ -25,6 +25,7 @@
 #include "ui/clickable_label.h"
 #include "ui/clock_text.h"
 #include "ui/design_file_commands.h"
+#include "ui/design_sheet_choices.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
 #include "ui/second_timer.h"
@@ -112,9 +113,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label67")),
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
+  sheet_choices_ = new DesignSheetChoices(this);
   selection_ = new SelectionWindows(*store_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
-  design_files_ = new DesignFileCommands(this, *store_);
+  design_files_ = new DesignFileCommands(this, *store_, *sheet_choices_);
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
     return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
@@ -130,6 +132,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
                                  selection_});
   // After Clear has emptied the fields, the next design is a new one: it
   // must not overwrite the file of the one before.
+  connect(commands_.clear, &QAction::triggered, sheet_choices_,
+          &DesignSheetChoices::Clear);
   connect(commands_.clear, &QAction::triggered, design_files_,
           &DesignFileCommands::Forget);
 

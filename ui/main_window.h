@@ -22,6 +22,7 @@ class QWindow;
 namespace spulix {
 
 class DesignFileCommands;
+class DesignSheetChoices;
 class SelectionWindows;
 
 class MainWindow : public QMainWindow {
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
   // Open, save and report of the 文件 menu, and files dropped or named at
   // start.
   DesignFileCommands& design_files() const { return *design_files_; }
+  // The winding sheet's choices, which belong to the design.
+  DesignSheetChoices& sheet_choices() const { return *sheet_choices_; }
 
   // One tick of Timer1: writes the clock for `now`.
   void Timer1_Timer(const QDateTime& now);
@@ -73,6 +76,7 @@ class MainWindow : public QMainWindow {
   MainWindowCommands commands_;
   SelectionWindows* selection_ = nullptr;
   DesignFileCommands* design_files_ = nullptr;
+  DesignSheetChoices* sheet_choices_ = nullptr;
   QWidget* client_ = nullptr;
   std::array<QWidget*, 6> containers_{};
   std::array<QLineEdit*, kFieldCount> fields_{};
