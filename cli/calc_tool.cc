@@ -39,6 +39,32 @@ struct Assignment {
   std::string text;
 };
 
+// The winding sheet's choices given on the command line. Each replaces the
+// design file's own; --secondary, given at least once, replaces the file's
+// whole list of extra secondaries.
+struct ChoiceOptions {
+  std::optional<int> enamel_grade;
+  std::optional<std::string> steel;
+  bool center_tap = false;
+  std::optional<std::vector<ExtraSecondary>> extra_secondaries;
+};
+
+bool Given(const ChoiceOptions& given) {
+  return given.enamel_grade || given.steel || given.center_tap ||
+         given.extra_secondaries;
+}
+
+// The choices with those given on the command line over them.
+SheetChoices Overridden(SheetChoices choices, const ChoiceOptions& given) {
+  if (given.enamel_grade) choices.enamel_grade = *given.enamel_grade;
+  if (given.steel) choices.steel = *given.steel;
+  if (given.center_tap) choices.center_tap = true;
+  if (given.extra_secondaries) {
+    choices.extra_secondaries = *given.extra_secondaries;
+  }
+  return choices;
+}
+
 struct Options {
   bool json = false;
   bool help = false;
@@ -46,8 +72,7 @@ struct Options {
   bool cores = false;
   bool wires = false;
   bool sheet = false;
-  SheetChoices choices;
-  bool choices_given = false;  // --secondary, --ct, --grade or --steel
+  ChoiceOptions choices;
   std::optional<std::string> script;
   std::optional<std::string> design;  // start from this design file
   std::optional<std::string> save;    // write the resulting design here
@@ -245,21 +270,22 @@ std::string WiresText(const MemoryStore& store) {
 }
 
 std::string Render(const MemoryStore& store, const Options& options,
+                   const SheetChoices& choices,
                    const CoreCatalogue& catalogue) {
   const DesignTexts design = CopyTexts(store);
   std::optional<CoreSelection> selection;
   std::optional<SheetCoreSelection> builds;
   if (options.cores) {
     selection = SelectCore(design, catalogue.cores());
-    builds = JudgeCoresBySheet(design, options.choices, catalogue.cores());
+    builds = JudgeCoresBySheet(design, choices, catalogue.cores());
   }
   std::optional<SheetOutcome> sheet;
   std::optional<std::string> recommended;
   if (options.sheet) {
-    sheet = ComputeWindingSheet(design, options.choices);
+    sheet = ComputeWindingSheet(design, choices);
     const std::optional<std::size_t> core =
         builds ? builds->smallest_buildable
-               : RecommendCore(design, options.choices, catalogue.cores());
+               : RecommendCore(design, choices, catalogue.cores());
     if (core) recommended = catalogue.cores()[*core].name;
   }
   const auto core_name = [&catalogue](std::optional<std::size_t> index) {
@@ -352,7 +378,7 @@ bool IsPositiveNumber(const std::string& text) {
 // reason when the value is bad.
 std::optional<std::string> ParseChoice(const std::string& option,
                                        const std::string& value,
-                                       SheetChoices& choices) {
+                                       ChoiceOptions& choices) {
   if (option == "--grade") {
     if (value != "1" && value != "2") return "--grade takes 1 or 2";
     choices.enamel_grade = value == "1" ? 1 : 2;
@@ -382,7 +408,8 @@ std::optional<std::string> ParseChoice(const std::string& option,
            "got '" +
            value + "'";
   }
-  choices.extra_secondaries.push_back({parts[0], parts[1], ct});
+  if (!choices.extra_secondaries) choices.extra_secondaries.emplace();
+  choices.extra_secondaries->push_back({parts[0], parts[1], ct});
   return std::nullopt;
 }
 
@@ -404,7 +431,6 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.sheet = true;
     } else if (arg == "--ct") {
       options.choices.center_tap = true;
-      options.choices_given = true;
     } else if (arg == "--secondary" || arg == "--grade" || arg == "--steel") {
       if (i + 1 >= args.size()) {
         return UsageError(arg + " needs a value (see --help)");
@@ -412,7 +438,6 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       if (auto error = ParseChoice(arg, args[++i], options.choices)) {
         return UsageError(*error);
       }
-      options.choices_given = true;
     } else if (arg == "--core-file") {
       if (i + 1 >= args.size()) return UsageError("--core-file needs a FILE");
       options.core_files.push_back(args[++i]);
@@ -451,9 +476,11 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.assignments.push_back({*field, arg.substr(equals + 1)});
     }
   }
-  if (options.choices_given && !options.sheet && !options.cores) {
+  if (Given(options.choices) && !options.sheet && !options.cores &&
+      !options.save) {
     return UsageError(
-        "--secondary, --ct, --grade and --steel need --sheet or --cores");
+        "--secondary, --ct, --grade and --steel need --sheet, --cores or "
+        "--save");
   }
   if (options.script && !options.assignments.empty()) {
     return UsageError(
@@ -552,10 +579,12 @@ Options:
   --json            print one JSON object: messages, fields, labels
   --design FILE     start from a design saved by Spulix (.spulix) instead of
                     empty fields; its texts are taken as saved, and nothing
-                    is calculated unless NAME=TEXT or a script follows
+                    is calculated unless NAME=TEXT or a script follows; its
+                    winding sheet choices too, unless given below
   --save FILE       write the resulting design to FILE (.spulix), replacing
                     it atomically; a link is written through, a read-only
-                    file is refused and left as it is
+                    file is refused and left as it is; the winding sheet
+                    choices are saved with it
   --cores           also judge every core of the catalogue for this design
                     (H, c - H, whether the coil fits) and name the smallest
                     that fits, then the same by the winding sheet (实绕)
@@ -569,10 +598,13 @@ Options:
   --help            show this text
   --version         show the version and licence
 
-Winding sheet choices (for --sheet and --cores):
+Winding sheet choices (for --sheet, --cores and --save; each replaces the
+choice of the --design file, which otherwise stays):
   --secondary U,I[,ct]  add a secondary of U volts and I amperes, ",ct" for a
-                    centre tap; repeat for more (次级2, 次级3, ...)
-  --ct              centre-tap the main secondary (次级1)
+                    centre tap; repeat for more (次级2, 次级3, ...); given
+                    once or more, these replace the file's extra secondaries
+  --ct              centre-tap the main secondary (次级1); a file's centre
+                    tap stays without it
   --grade 1|2       enamel grade of the wire (default 2, the thicker film)
   --steel NAME      electrical steel grade, e.g. 50W470 (default 50W800)
 
@@ -610,13 +642,17 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   }
 
   MemoryStore store;
+  SheetChoices choices;  // the file's, then the command line's over them
   if (options.design) {
     DesignParse parse = ReadDesignFile(*options.design);
     if (auto* error = std::get_if<DesignError>(&parse)) {
       return FileError(*error, *options.design, FileAction::kOpen);
     }
-    RestoreDesign(store, std::get<DesignDocument>(parse));
+    const DesignDocument& document = std::get<DesignDocument>(parse);
+    RestoreDesign(store, document);
+    choices = document.sheet;
   }
+  choices = Overridden(std::move(choices), options.choices);
   if (options.script) {
     const BoundedRead content = ReadInput(*options.script, input);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
@@ -647,11 +683,13 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     }
   }
   if (options.save) {
-    if (auto error = WriteDesignFile(*options.save, CaptureDesign(store))) {
+    DesignDocument document = CaptureDesign(store);
+    document.sheet = choices;
+    if (auto error = WriteDesignFile(*options.save, document)) {
       return FileError(*error, *options.save, FileAction::kSave);
     }
   }
-  return {0, Render(store, options, catalogue), warnings};
+  return {0, Render(store, options, choices, catalogue), warnings};
 }
 
 }  // namespace spulix

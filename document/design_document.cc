@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <type_traits>
 
 namespace spulix {
 namespace {
@@ -11,6 +12,8 @@ namespace {
 // however many keys a file holds.
 using Json = nlohmann::ordered_json;
 using ReadJson = nlohmann::json;
+
+constexpr const char* kSheetKey = "sheet";
 
 std::string FigureName(Caption caption) {
   return "Label" + std::to_string(static_cast<int>(caption));
@@ -41,50 +44,6 @@ DesignError At(DesignError::Kind kind, std::string_view text,
 
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
-// Looks over the text, outside its strings, for nesting deeper than
-// kMaxDesignDepth or more than kMaxDesignValues values, before the parser
-// builds a tree of it: a megabyte of brackets or of keys would cost the
-// parser a gigabyte or seconds. Broken JSON passes here and fails there.
-std::optional<DesignError> CheckShape(std::string_view text) {
-  int depth = 0;
-  std::uint64_t values = 1;
-  bool in_string = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (in_string) {
-      if (c == '\\') {
-        ++i;
-      } else if (c == '"') {
-        in_string = false;
-      }
-      continue;
-    }
-    switch (c) {
-      case '"':
-        in_string = true;
-        break;
-      case '{':
-      case '[':
-        if (++depth > kMaxDesignDepth || ++values > kMaxDesignValues) {
-          return At(DesignError::Kind::kTooComplex, text, i);
-        }
-        break;
-      case '}':
-      case ']':
-        if (depth > 0) --depth;
-        break;
-      case ',':
-        if (++values > kMaxDesignValues) {
-          return At(DesignError::Kind::kTooComplex, text, i);
-        }
-        break;
-      default:
-        break;
-    }
-  }
-  return std::nullopt;
 }
 
 DesignError FromParseError(const ReadJson::parse_error& error,
@@ -126,7 +85,129 @@ std::optional<DesignError> ReadStrings(const ReadJson& root,
   return std::nullopt;
 }
 
+std::string Member(const std::string& path, const char* key) {
+  return path + "." + key;
+}
+
+// The member `key` of `object` when it is present: a bool or a string.
+// Leaves `out` as it is when absent; the key's path when mistyped.
+template <typename T>
+std::optional<DesignError> ReadMember(const ReadJson& object, const char* key,
+                                      const std::string& path, T& out) {
+  const auto value = object.find(key);
+  if (value == object.end()) return std::nullopt;
+  const bool typed =
+      std::is_same_v<T, bool> ? value->is_boolean() : value->is_string();
+  if (!typed) return Error(DesignError::Kind::kWrongType, Member(path, key));
+  out = value->template get<T>();
+  return std::nullopt;
+}
+
+// The optional "sheet": every member may be left out and keeps its default
+// (an extra secondary's U and I: empty); a value of the wrong JSON type, or
+// an enamel grade other than 1 or 2, refuses the file. Texts are kept as
+// they are, numbers or not, and so is a steel name no grade has: the sheet
+// names what it cannot use.
+std::optional<DesignError> ReadSheet(const ReadJson& root,
+                                     SheetChoices& sheet) {
+  const auto found = root.find(kSheetKey);
+  if (found == root.end()) return std::nullopt;
+  const std::string path = kSheetKey;
+  if (!found->is_object()) return Error(DesignError::Kind::kWrongType, path);
+  // The grade is one of two whole numbers, so 2.0, "2" and 3 are refused.
+  const auto grade = found->find("enamel_grade");
+  if (grade != found->end()) {
+    if (!grade->is_number_integer() || (*grade != 1 && *grade != 2)) {
+      return Error(DesignError::Kind::kWrongType, Member(path, "enamel_grade"));
+    }
+    sheet.enamel_grade = *grade == 1 ? 1 : 2;
+  }
+  if (auto error = ReadMember(*found, "steel", path, sheet.steel)) {
+    return error;
+  }
+  if (auto error = ReadMember(*found, "center_tap", path, sheet.center_tap)) {
+    return error;
+  }
+  const auto extras = found->find("extra_secondaries");
+  if (extras == found->end()) return std::nullopt;
+  const std::string list = Member(path, "extra_secondaries");
+  if (!extras->is_array()) return Error(DesignError::Kind::kWrongType, list);
+  for (std::size_t i = 0; i < extras->size(); ++i) {
+    const ReadJson& entry = (*extras)[i];
+    const std::string at = list + "[" + std::to_string(i) + "]";
+    if (!entry.is_object()) return Error(DesignError::Kind::kWrongType, at);
+    ExtraSecondary extra;
+    if (auto error = ReadMember(entry, "U", at, extra.voltage)) return error;
+    if (auto error = ReadMember(entry, "I", at, extra.current)) return error;
+    if (auto error = ReadMember(entry, "center_tap", at, extra.center_tap)) {
+      return error;
+    }
+    sheet.extra_secondaries.push_back(std::move(extra));
+  }
+  return std::nullopt;
+}
+
+Json SheetJson(const SheetChoices& sheet) {
+  Json out;
+  out["enamel_grade"] = sheet.enamel_grade;
+  out["steel"] = sheet.steel;
+  out["center_tap"] = sheet.center_tap;
+  Json extras = Json::array();
+  for (const ExtraSecondary& extra : sheet.extra_secondaries) {
+    Json entry;
+    entry["U"] = extra.voltage;
+    entry["I"] = extra.current;
+    entry["center_tap"] = extra.center_tap;
+    extras.push_back(std::move(entry));
+  }
+  out["extra_secondaries"] = std::move(extras);
+  return out;
+}
+
 }  // namespace
+
+// Looks outside the strings only: a megabyte of brackets or of keys would
+// cost the parser a gigabyte or seconds. Broken JSON passes here and fails
+// in the parser.
+std::optional<DesignError> CheckDesignShape(std::string_view text) {
+  int depth = 0;
+  std::uint64_t values = 1;
+  bool in_string = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (in_string) {
+      if (c == '\\') {
+        ++i;
+      } else if (c == '"') {
+        in_string = false;
+      }
+      continue;
+    }
+    switch (c) {
+      case '"':
+        in_string = true;
+        break;
+      case '{':
+      case '[':
+        if (++depth > kMaxDesignDepth || ++values > kMaxDesignValues) {
+          return At(DesignError::Kind::kTooComplex, text, i);
+        }
+        break;
+      case '}':
+      case ']':
+        if (depth > 0) --depth;
+        break;
+      case ',':
+        if (++values > kMaxDesignValues) {
+          return At(DesignError::Kind::kTooComplex, text, i);
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return std::nullopt;
+}
 
 DesignDocument CaptureDesign(const FieldStore& store) {
   DesignDocument document;
@@ -155,6 +236,11 @@ std::string SerializeDesign(const DesignDocument& document) {
     labels[FigureName(kDesignFigures[i])] = document.figures[i];
   }
   root["labels"] = std::move(labels);
+  // Only where the choices are not the defaults, so that a design without
+  // any keeps the bytes it always had.
+  if (document.sheet != SheetChoices{}) {
+    root[kSheetKey] = SheetJson(document.sheet);
+  }
   // Texts from the window and the tool are valid UTF-8; a stray byte from
   // elsewhere becomes U+FFFD rather than failing the save.
   return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -162,7 +248,7 @@ std::string SerializeDesign(const DesignDocument& document) {
 
 DesignParse ParseDesign(std::string_view text) {
   if (IsBlank(text)) return Error(DesignError::Kind::kEmpty);
-  if (auto error = CheckShape(text)) return *error;
+  if (auto error = CheckDesignShape(text)) return *error;
   ReadJson root;
   try {
     root = ReadJson::parse(text.begin(), text.end());
@@ -202,6 +288,7 @@ DesignParse ParseDesign(std::string_view text) {
           [](std::size_t i) { return FigureName(kDesignFigures[i]); })) {
     return *error;
   }
+  if (auto error = ReadSheet(root, document.sheet)) return *error;
   return document;
 }
 

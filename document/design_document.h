@@ -5,13 +5,21 @@
 // The text form (a .spulix file) is one JSON object:
 //   {"format": "spulix-design", "version": 1,
 //    "fields": {"Text1": "250", ..., "Text29": "0.05"},
-//    "labels": {"Label66": "22", "Label67": "35", "Label68": "61.5"}}
+//    "labels": {"Label66": "22", "Label67": "35", "Label68": "61.5"},
+//    "sheet": {"enamel_grade": 2, "steel": "50W800", "center_tap": false,
+//              "extra_secondaries": [{"U": "6.3", "I": "2",
+//                                     "center_tap": false}]}}
 // Every field and label must be present as a string; other keys are ignored.
+// "sheet" holds the winding sheet's choices and is written only where they
+// are not the defaults; a file without it, or without any of its members,
+// takes the defaults. Its texts (steel, U, I) are kept as typed; a value of
+// another JSON type, or an enamel grade other than 1 or 2, refuses the file.
 #ifndef SPULIX_DOCUMENT_DESIGN_DOCUMENT_H_
 #define SPULIX_DOCUMENT_DESIGN_DOCUMENT_H_
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -84,8 +92,10 @@ struct DesignError {
 inline constexpr std::uint64_t kMaxDesignFileBytes = 1u << 20;
 // The JSON text's deepest nesting and its number of values (each key's
 // value, array element and container counts one) that are parsed at all:
-// a design nests 2 deep with about 40 values. Checked before a tree is
-// built, so no file costs more than a few megabytes.
+// a design nests 2 deep with about 40 values; the winding sheet's choices
+// nest 4 deep with 4 more values per extra secondary, so about 1000 of
+// them fit. Checked before a tree is built, so no file costs more than a
+// few megabytes.
 inline constexpr int kMaxDesignDepth = 16;
 inline constexpr std::uint64_t kMaxDesignValues = 4096;
 
@@ -99,8 +109,13 @@ std::string SerializeDesign(const DesignDocument& document);
 
 // Reads a file text. Invalid UTF-8, broken or truncated JSON, nesting or
 // values beyond the limits above, a newer version, a missing or mistyped
-// field or label are errors.
+// field or label, a mistyped sheet member are errors.
 DesignParse ParseDesign(std::string_view text);
+
+// Refuses a text nested deeper than kMaxDesignDepth or holding more than
+// kMaxDesignValues values (kTooComplex) before any parser builds a tree of
+// it; ParseDesign starts with it.
+std::optional<DesignError> CheckDesignShape(std::string_view text);
 
 // Puts a design into a store without running any change reaction, so the
 // store shows exactly what was saved (a design saved right after the test

@@ -59,8 +59,9 @@ std::string ChineseProblem(const DesignError& e) {
     case Kind::kWriteFailed:
       return "写入失败（" + Reason(e) + "），原有文件保持不变";
     case Kind::kDesignTooLarge:
-      return "设计中的文本太长，文件会超过 " + Megabytes(kMaxDesignFileBytes) +
-             " MB";
+      return "设计太大（文本太长或附加次级太多），文件会超过 " +
+             Megabytes(kMaxDesignFileBytes) + " MB 或 " +
+             Number(kMaxDesignValues) + " 个值的上限";
     case Kind::kReadOnly:
       return "文件是只读的，没有改动它";
     case Kind::kTooComplex:
@@ -109,7 +110,8 @@ std::string EnglishProblem(const DesignError& e) {
     case Kind::kWriteFailed:
       return "cannot write: " + e.detail + " (any earlier file is unchanged)";
     case Kind::kDesignTooLarge:
-      return "the design's texts are too long for a design file";
+      return "the design is too large for a design file (texts too long or "
+             "too many extra secondaries)";
     case Kind::kReadOnly:
       return "the file is read-only (left unchanged)";
     case Kind::kTooComplex:

@@ -41,7 +41,8 @@ DesignParse ReadDesignFile(const std::string& path) {
 }
 
 std::optional<DesignError> CheckDesignSize(const std::string& text) {
-  if (text.size() > kMaxDesignFileBytes) {
+  // Too many values (extra secondaries) would be refused on opening too.
+  if (text.size() > kMaxDesignFileBytes || CheckDesignShape(text)) {
     return DesignError{DesignError::Kind::kDesignTooLarge, {}, text.size()};
   }
   return std::nullopt;

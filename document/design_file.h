@@ -21,7 +21,8 @@ DesignParse ReadDesignFile(const std::string& path);
 std::optional<DesignError> WriteDesignFile(const std::string& path,
                                            const DesignDocument& document);
 
-// Refuses a serialised design too large to be opened again.
+// Refuses a serialised design too large to be opened again: over
+// kMaxDesignFileBytes, or beyond the limits of CheckDesignShape.
 std::optional<DesignError> CheckDesignSize(const std::string& text);
 
 // Writes any bytes the way WriteDesignFile does, with its errors (the

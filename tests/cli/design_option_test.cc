@@ -88,6 +88,55 @@ TEST_F(DesignOption, OutputWithTheDesignMatchesTheSameRunWithout) {
   EXPECT_EQ(saved.err, "");
 }
 
+// The winding sheet's choices travel with the design: --design restores
+// them, the options override them one by one (--secondary replaces the
+// whole list), --save writes what was used.
+TEST_F(DesignOption, SheetChoicesAreRestoredOverriddenAndSaved) {
+  const std::vector<std::string> sample = {"U1=220", "U2=36", "h=61.5",
+                                           "c=22",   "a=35",  "P2=250"};
+  const std::string first = Path("choices.spulix");
+  std::vector<std::string> args = {"--save", first,         "--grade",
+                                   "1",      "--steel",     "50w470",
+                                   "--ct",   "--secondary", "6.3,2"};
+  args.insert(args.end(), sample.begin(), sample.end());
+  RunJson(args);  // no --sheet: the choices are still saved
+
+  const Json restored = RunJson({"--design", first, "--sheet"})["sheet"];
+  EXPECT_EQ(restored["enamel_grade"], 1);
+  EXPECT_EQ(restored["steel"], "50W470");
+  ASSERT_EQ(restored["windings"].size(), 3u);
+  EXPECT_TRUE(restored["windings"][1]["tap"].is_number());
+  EXPECT_EQ(restored["windings"][2]["voltage_v"], 6.3);
+
+  const std::string second = Path("changed.spulix");
+  const Json changed =
+      RunJson({"--design", first, "--sheet", "--save", second, "--grade", "2",
+               "--secondary", "12,1,ct", "--secondary", "5,1"})["sheet"];
+  EXPECT_EQ(changed["enamel_grade"], 2);
+  EXPECT_EQ(changed["steel"], "50W470");                   // the file's
+  EXPECT_TRUE(changed["windings"][1]["tap"].is_number());  // the file's
+  ASSERT_EQ(changed["windings"].size(), 4u);               // replaced
+  EXPECT_EQ(changed["windings"][2]["voltage_v"], 12);
+  EXPECT_EQ(RunJson({"--design", second, "--sheet"})["sheet"], changed);
+
+  // A text that is no number stays in the file for the sheet to name.
+  std::ifstream in(second);
+  std::string text(std::istreambuf_iterator<char>(in), {});
+  text.replace(text.find("\"5\""), 3, "\"5 V\"");
+  std::ofstream(second, std::ios::trunc) << text;
+  const Json named = RunJson({"--design", second, "--sheet"})["sheet"];
+  EXPECT_NE(named["error"].get<std::string>().find("“5 V”"), std::string::npos)
+      << named;
+
+  // A design without choices is written as before: no "sheet" at all.
+  const std::string plain = Path("plain.spulix");
+  RunJson({"--save", plain, "P2=250"});
+  std::ifstream plain_in(plain);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(plain_in), {})
+                .find("\"sheet\""),
+            std::string::npos);
+}
+
 struct BadFile {
   const char* name;
   std::string content;  // written to the file; "<dir>": a folder instead

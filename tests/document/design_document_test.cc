@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+#include <variant>
 
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "document/design_error_text.h"
+#include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
@@ -174,6 +177,113 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BadText>& info) {
       return info.param.name;
     });
+
+// The winding sheet's choices under "sheet": what the file holds, or the
+// member whose value has the wrong type.
+struct SheetKey {
+  const char* name;
+  std::string value;  // JSON text of "sheet"; empty: no key
+  std::variant<SheetChoices, std::string> read;
+};
+
+void PrintTo(const SheetKey& row, std::ostream* os) { *os << row.name; }
+
+std::string WithSheet(const std::string& value) {
+  if (value.empty()) return kGood;
+  std::string text = kGood;
+  return text.insert(text.rfind('}'), ", \"sheet\": " + value);
+}
+
+std::string ManyExtras(int count) {
+  std::string list;
+  for (int i = 0; i < count; ++i) {
+    list += (i ? "," : "") + std::string(R"({"U": "6.3", "I": "2"})");
+  }
+  return R"({"extra_secondaries": [)" + list + "]}";
+}
+
+class SheetKeys : public testing::TestWithParam<SheetKey> {};
+
+TEST_P(SheetKeys, AreReadKeptAndWrittenOrRefusedByName) {
+  const SheetKey& row = GetParam();
+  DesignParse parse = ParseDesign(WithSheet(row.value));
+  if (const auto* key = std::get_if<std::string>(&row.read)) {
+    ASSERT_TRUE(std::holds_alternative<DesignError>(parse));
+    const DesignError& error = std::get<DesignError>(parse);
+    EXPECT_EQ(error.kind, DesignError::Kind::kWrongType);
+    EXPECT_EQ(error.detail, *key);
+    EXPECT_NE(ChineseErrorText(error, "x.spulix", FileAction::kOpen)
+                  .find("“" + *key + "”的类型不对"),
+              std::string::npos);
+    return;
+  }
+  ASSERT_TRUE(std::holds_alternative<DesignDocument>(parse))
+      << EnglishErrorText(std::get<DesignError>(parse), "x", FileAction::kOpen);
+  const DesignDocument& opened = std::get<DesignDocument>(parse);
+  const SheetChoices& expected = std::get<SheetChoices>(row.read);
+  EXPECT_EQ(opened.sheet, expected);
+  DesignDocument fields_only = opened;
+  fields_only.sheet = {};
+  EXPECT_EQ(fields_only, SampleDesign());
+
+  // Saved again: the same choices, and no key at all for the defaults, so
+  // such a design keeps the bytes it had before there were choices.
+  const std::string saved = SerializeDesign(opened);
+  EXPECT_EQ(Parsed(saved), opened);
+  EXPECT_EQ(saved.find("\"sheet\"") == std::string::npos,
+            expected == SheetChoices{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SheetKeys,
+    testing::Values(
+        SheetKey{"NoKey", "", SheetChoices{}},
+        SheetKey{"DefaultsWritten",
+                 R"({"enamel_grade": 2, "steel": "50W800",
+                     "center_tap": false, "extra_secondaries": []})",
+                 SheetChoices{}},
+        SheetKey{"MembersLeftOut", R"({"center_tap": true})",
+                 SheetChoices{2, "50W800", true, {}}},
+        SheetKey{
+            "Every",
+            R"({"enamel_grade": 1, "steel": "50W470",
+                     "center_tap": true, "extra_secondaries": [
+                     {"U": "6.3", "I": "2", "center_tap": false},
+                     {"U": "12", "I": "1", "center_tap": true}]})",
+            SheetChoices{
+                1, "50W470", true, {{"6.3", "2", false}, {"12", "1", true}}}},
+        SheetKey{"TextsThatAreNoNumbers",
+                 R"({"steel": "M19", "extra_secondaries": [
+                     {"U": "6,3 V", "I": ""}, {"center_tap": true}]})",
+                 SheetChoices{.steel = "M19",
+                              .extra_secondaries = {{"6,3 V", "", false},
+                                                    {"", "", true}}}},
+        SheetKey{"AThousandExtras", ManyExtras(1000),
+                 SheetChoices{.extra_secondaries = std::vector<ExtraSecondary>(
+                                  1000, {"6.3", "2", false})}},
+        SheetKey{"NotAnObject", "[]", "sheet"},
+        SheetKey{"GradeAsText", R"({"enamel_grade": "2"})",
+                 "sheet.enamel_grade"},
+        SheetKey{"GradeThree", R"({"enamel_grade": 3})", "sheet.enamel_grade"},
+        SheetKey{"GradeNotWhole", R"({"enamel_grade": 2.0})",
+                 "sheet.enamel_grade"},
+        SheetKey{"SteelAsNumber", R"({"steel": 800})", "sheet.steel"},
+        SheetKey{"CentreTapAsText", R"({"center_tap": "false"})",
+                 "sheet.center_tap"},
+        SheetKey{"ExtrasAsObject", R"({"extra_secondaries": {}})",
+                 "sheet.extra_secondaries"},
+        SheetKey{"ExtraAsText", R"({"extra_secondaries": ["6.3,2"]})",
+                 "sheet.extra_secondaries[0]"},
+        SheetKey{"VoltageAsNumber",
+                 R"({"extra_secondaries": [{"U": 6.3, "I": "2"}]})",
+                 "sheet.extra_secondaries[0].U"},
+        SheetKey{"SecondCurrentNull",
+                 R"({"extra_secondaries": [{}, {"U": "6.3", "I": null}]})",
+                 "sheet.extra_secondaries[1].I"},
+        SheetKey{"ExtraTapAsNumber",
+                 R"({"extra_secondaries": [{"center_tap": 1}]})",
+                 "sheet.extra_secondaries[0].center_tap"}),
+    testing_support::ReadableName());
 
 }  // namespace
 }  // namespace spulix

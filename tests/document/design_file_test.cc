@@ -119,6 +119,18 @@ TEST_F(DesignFile, FailedSavesLeaveTheEarlierFileIntact) {
       WriteDesignFile(path, Design(std::string(kMaxDesignFileBytes, '9')));
   ASSERT_TRUE(too_large);
   EXPECT_EQ(too_large->kind, DesignError::Kind::kDesignTooLarge);
+  // So is one with more extra secondaries than a file may hold values.
+  DesignDocument crowded = Design("250");
+  crowded.sheet.extra_secondaries.resize(1100, {"6.3", "2", false});
+  const auto too_many = WriteDesignFile(path, crowded);
+  ASSERT_TRUE(too_many);
+  EXPECT_EQ(too_many->kind, DesignError::Kind::kDesignTooLarge);
+  crowded.sheet.extra_secondaries.resize(1000);
+  EXPECT_FALSE(WriteDesignFile(Path("crowded.spulix"), crowded));
+  const DesignParse crowded_read = ReadDesignFile(Path("crowded.spulix"));
+  ASSERT_TRUE(std::holds_alternative<DesignDocument>(crowded_read));
+  EXPECT_EQ(std::get<DesignDocument>(crowded_read), crowded);
+  std::filesystem::remove(Path("crowded.spulix"));
 
   EXPECT_EQ(Content(path), before);
   EXPECT_EQ(Entries(), std::vector<std::string>{"keep.spulix"});

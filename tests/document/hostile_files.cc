@@ -43,7 +43,8 @@ MadeFile ToWrite(const fs::path& path, const fs::path& target) {
 
 std::string DesignWithDeepExtra() {
   std::string text = SerializeDesign(DesignDocument{});
-  // A key this version does not know, 8 levels deep with the root.
+  // A key this version does not know inside an extra secondary of the
+  // winding sheet, 8 levels deep with the root.
   text.insert(text.rfind('}'),
               ",\"sheet\":{\"extra_secondaries\":[{\"a\":[[[[1]]]]}]}");
   return text;
