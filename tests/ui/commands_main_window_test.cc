@@ -4,34 +4,44 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <string>
 #include <vector>
 
 #include "design/core_fit_check.h"
+#include "design/design_calculation.h"
 #include "design/field_reactions.h"
+#include "design/memory_store.h"
+#include "ui/calculator_launcher.h"
 #include "ui/main_window.h"
+#include "ui/qt_field_store.h"
 #include "ui/window_printer.h"
 
 namespace spulix {
 namespace {
 
-// The real window with its commands, its messages collected.
+// The real window with its commands, its messages collected and the
+// changes of its fields counted.
 class Form1 {
  public:
   Form1() {
     window_.store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
+    QObject::connect(&window_.store(), &QtFieldStore::FieldChanged,
+                     [this] { ++changes_; });
     window_.show();
   }
 
   MainWindow& window() { return window_; }
   std::vector<std::string>& messages() { return messages_; }
+  int changes() const { return changes_; }
 
   template <typename T = QWidget>
   T* Control(const char* name) {
@@ -56,9 +66,20 @@ class Form1 {
 
   QString Status() { return Control<QLabel>("Label33")->text(); }
 
+  // The texts of all 29 fields.
+  QStringList Texts() {
+    QStringList texts;
+    for (int n = 1; n <= kFieldCount; ++n) {
+      texts << window_.field(FieldFromNumber(n))->text();
+    }
+    return texts;
+  }
+
  private:
-  MainWindow window_;
+  // Before the window, which may report while it goes.
   std::vector<std::string> messages_;
+  int changes_ = 0;
+  MainWindow window_;
 };
 
 int CountTopLevels(const QString& name) {
@@ -68,6 +89,44 @@ int CountTopLevels(const QString& name) {
   }
   return count;
 }
+
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name) return widget;
+  }
+  return nullptr;
+}
+
+void FlushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+const QStringList kSecondaryWindows = {"Form2",   "Dialog",  "Dialog1",
+                                       "Dialog2", "Dialog3", "HELP"};
+
+// Writes fake calculator programs into a folder that becomes the whole PATH.
+class FakePrograms {
+ public:
+  FakePrograms() { qputenv("PATH", dir_.path().toLocal8Bit()); }
+
+  void Add(const QString& name) {
+    QFile file(dir_.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Only shell built-ins: the PATH holds nothing else.
+    file.write(QStringLiteral("#!/bin/sh\necho \"$0\" > '%1'\n")
+                   .arg(MarkerPath())
+                   .toLocal8Bit());
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                                QFile::ExeOwner));
+  }
+
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QString MarkerPath() const { return dir_.filePath("started"); }
+
+ private:
+  QTemporaryDir dir_;
+};
 
 }  // namespace
 
@@ -80,25 +139,39 @@ class CommandsMainWindowTest : public QObject {
   void everyControlRunsItsCommand();
   void coreFitButtonShowsVerdict();
   void clearEmptiesWindowAndShowsStatus();
+  void clearWithEmptyU1ShowsMessageWhileClearing();
+  void refreshRunsOneCalculation_data();
+  void refreshRunsOneCalculation();
   void queryButtonTogglesPanelMenuDoesNot();
-  void linksAndMenuItemsOpenOneTableWindow_data();
-  void linksAndMenuItemsOpenOneTableWindow();
+  void secondaryWindowOpensOnce_data();
+  void secondaryWindowOpensOnce();
+  void secondaryWindowsOpenTogetherAndCloseAlone();
   void diagramButtonsTakeTurns();
+  void calculatorFindsFirstInstalled_data();
+  void calculatorFindsFirstInstalled();
+  void calculatorButtonStartsProgramOrStaysSilent();
   void printWithoutPrinterShowsMessageOnce();
   void exitEndsProgramWithItsWindows();
+
+ private:
+  QByteArray saved_path_;
 };
 
 void CommandsMainWindowTest::initTestCase() {
+  saved_path_ = qgetenv("PATH");
+  // No print system is reachable from this test: printing must find no
+  // default printer.
   qputenv("CUPS_SERVER", "/nonexistent/spulix-test/cups.sock");
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
 }
 
 void CommandsMainWindowTest::cleanup() {
+  qputenv("PATH", saved_path_);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget->objectName() != QStringLiteral("Form1")) widget->close();
   }
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  FlushDeletes();
 }
 
 // Each button, link and menu item shows its command's one action, so the
@@ -167,16 +240,16 @@ void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   Form1 form;
   form.Click("Command9");  // the sample design
   form.Click("Command2");  // refresh: every result filled in
-  for (int n = 1; n <= kFieldCount; ++n) {
-    QVERIFY(!form.window().field(FieldFromNumber(n))->text().isEmpty());
-  }
+  for (const QString& text : form.Texts()) QVERIFY(!text.isEmpty());
+  QVERIFY(!form.Control<QLabel>("Label66")->text().isEmpty());
   QVERIFY(form.Status().isEmpty());
   form.messages().clear();
 
   form.Click("Command3");
 
+  const QStringList texts = form.Texts();
   for (int n = 1; n <= kFieldCount; ++n) {
-    QVERIFY2(form.window().field(FieldFromNumber(n))->text().isEmpty(),
+    QVERIFY2(texts[n - 1].isEmpty(),
              qPrintable(QStringLiteral("Text%1").arg(n)));
   }
   for (const char* figure : {"Label66", "Label67", "Label68"}) {
@@ -185,10 +258,82 @@ void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
   QVERIFY(form.messages().empty());
 
-  // The menu item does the same; a second Clear writes the status again.
+  // The menu item on the empty window changes no field and shows no
+  // message, but writes the status again (a mouse move had cleared it).
+  const int changes = form.changes();
   form.Control<QLabel>("Label33")->clear();
   form.Choose("QK");
+  QCOMPARE(form.changes(), changes);
+  QVERIFY(form.messages().empty());
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
+}
+
+void CommandsMainWindowTest::clearWithEmptyU1ShowsMessageWhileClearing() {
+  // Records P2 and U2 as they stand when each message is shown.
+  struct Seen {
+    std::string message;
+    QString p2, u2;
+  };
+  std::vector<Seen> seen;
+  Form1 form;
+  form.Click("Command9");
+  form.window().field(Field::kInputVoltage)->clear();
+  form.window().store().SetMessageSink([&](std::string_view text) {
+    seen.push_back({std::string(text),
+                    form.window().field(Field::kOutputPower)->text(),
+                    form.window().field(Field::kOutputVoltage)->text()});
+  });
+
+  form.Click("Command3");
+
+  QVERIFY(!seen.empty());
+  QCOMPARE(seen.front().message, std::string(kMessageEnterInputVoltage));
+  // Shown by the calculation that emptying P2 starts, before U2 is reached.
+  QCOMPARE(seen.front().p2, QString());
+  QCOMPARE(seen.front().u2, QStringLiteral("36"));
+  for (const QString& text : form.Texts()) QVERIFY(text.isEmpty());
+  QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
+}
+
+void CommandsMainWindowTest::refreshRunsOneCalculation_data() {
+  QTest::addColumn<QString>("u1");
+  QTest::addColumn<QString>("p2");
+  QTest::newRow("full design") << "220"
+                               << "250";
+  QTest::newRow("empty U1, 250 W") << ""
+                                   << "250";
+  QTest::newRow("empty U1, 100 W") << ""
+                                   << "100";
+  QTest::newRow("P2 not a number") << "220"
+                                   << "12a";
+}
+
+void CommandsMainWindowTest::refreshRunsOneCalculation() {
+  QFETCH(QString, u1);
+  QFETCH(QString, p2);
+  // The same design in the window and in a memory store; the window runs
+  // the command, the memory store one direct calculation.
+  Form1 form;
+  MemoryStore expected;
+  for (FieldStore* store : {static_cast<FieldStore*>(&form.window().store()),
+                            static_cast<FieldStore*>(&expected)}) {
+    Command9_Click(*store);
+    store->SetText(Field::kInputVoltage, u1.toStdString());
+    store->SetText(Field::kOutputPower, p2.toStdString());
+    store->SetText(Field::kInputPower, "");  // a result the calculation writes
+  }
+  form.messages().clear();
+  expected.ClearMessages();
+
+  form.Click("Command2");
+  CalculateDesign(expected);
+
+  for (int n = 1; n <= kFieldCount; ++n) {
+    QCOMPARE(form.window().field(FieldFromNumber(n))->text().toStdString(),
+             expected.Text(FieldFromNumber(n)));
+  }
+  QCOMPARE(form.messages(), expected.messages());
+  if (u1.isEmpty()) QVERIFY(!form.messages().empty());
 }
 
 void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
@@ -197,57 +342,108 @@ void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
   QVERIFY(panel->isHidden());
   form.Click("Command6");
   QVERIFY(panel->isVisible());
+  // The menu 查询 and its items Clear and Refresh leave the panel alone.
   form.Control<QMenu>("CX")->menuAction()->trigger();
   form.Choose("SX");
+  form.Choose("QK");
   QVERIFY(panel->isVisible());
   form.Click("Command6");
   QVERIFY(panel->isHidden());
   form.Control<QMenu>("CX")->menuAction()->trigger();
+  form.Choose("QK");
   QVERIFY(panel->isHidden());
 }
 
-void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow_data() {
-  QTest::addColumn<QString>("link");
+// Each secondary window opens from its link or button and from its menu
+// item, without a parent and not modal; opening it again brings the one
+// window to the front.
+void CommandsMainWindowTest::secondaryWindowOpensOnce_data() {
+  QTest::addColumn<QString>("control");  // a link or button, or none
   QTest::addColumn<QString>("item");
   QTest::addColumn<QString>("window");
+  QTest::addColumn<QString>("title");
   QTest::newRow("efficiency") << "Label69"
                               << "XLB"
-                              << "Dialog";
+                              << "Dialog"
+                              << "变压器效率表";
   QTest::newRow("coefficient") << "Label71"
                                << "XSB"
-                               << "Dialog1";
+                               << "Dialog1"
+                               << "变压器功率系数表";
   QTest::newRow("flux density") << "Label72"
                                 << "MDB"
-                                << "Dialog2";
+                                << "Dialog2"
+                                << "对话框标题";
   QTest::newRow("stacking") << "Label73"
                             << "JXXS"
-                            << "Dialog3";
+                            << "Dialog3"
+                            << "对话框标题";
+  QTest::newRow("about") << "Command7"
+                         << "ABORT"
+                         << "Form2"
+                         << "Spulix";
+  QTest::newRow("help") << ""
+                        << "HELP"
+                        << "HELP"
+                        << "帮助文件";
 }
 
-void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow() {
-  QFETCH(QString, link);
+void CommandsMainWindowTest::secondaryWindowOpensOnce() {
+  QFETCH(QString, control);
   QFETCH(QString, item);
   QFETCH(QString, window);
+  QFETCH(QString, title);
   Form1 form;
   QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
-  form.Click("Command6");
-  form.Click(link.toLatin1().constData());
-  QCOMPARE(CountTopLevels(window), 1);
-  QPointer<QWidget> table;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == window) table = widget;
+  form.Click("Command6");  // the panel with the table links
+  if (control.isEmpty()) {
+    form.Choose(item.toLatin1().constData());
+  } else {
+    form.Click(control.toLatin1().constData());
   }
-  QVERIFY(table->isVisible());
-  QTRY_VERIFY(table->isActiveWindow());
-
-  form.window().activateWindow();
-  QTRY_VERIFY(form.window().isActiveWindow());
-  form.Choose(item.toLatin1().constData());
   QCOMPARE(CountTopLevels(window), 1);
-  QVERIFY(table);
-  QTRY_VERIFY(table->isActiveWindow());
-  // The panel stays open while the tables are used.
+  QPointer<QWidget> opened = TopLevel(window);
+  QVERIFY(opened->isVisible());
+  QCOMPARE(opened->windowTitle(), title);
+  QVERIFY(opened->parentWidget() == nullptr);
+  QTRY_VERIFY(opened->isActiveWindow());
+
+  for (int again = 0; again < 2; ++again) {
+    form.window().activateWindow();
+    QTRY_VERIFY(form.window().isActiveWindow());
+    form.Choose(item.toLatin1().constData());
+    QCOMPARE(CountTopLevels(window), 1);
+    QCOMPARE(TopLevel(window), opened.data());
+    QTRY_VERIFY(opened->isActiveWindow());
+  }
+  // The main window stays usable, and the panel open.
+  QVERIFY(!opened->isModal());
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
   QVERIFY(form.Control("Frame4")->isVisible());
+}
+
+void CommandsMainWindowTest::secondaryWindowsOpenTogetherAndCloseAlone() {
+  Form1 form;
+  for (const char* item : {"ABORT", "XLB", "XSB", "MDB", "JXXS", "HELP"}) {
+    form.Choose(item);
+  }
+  for (const QString& name : kSecondaryWindows) {
+    QVERIFY2(TopLevel(name) && TopLevel(name)->isVisible(), qPrintable(name));
+  }
+  for (const QString& closed : kSecondaryWindows) {
+    TopLevel(closed)->close();
+    FlushDeletes();
+    QCOMPARE(CountTopLevels(closed), 0);
+    for (const QString& other : kSecondaryWindows) {
+      if (other == closed) continue;
+      const bool closed_before =
+          kSecondaryWindows.indexOf(other) < kSecondaryWindows.indexOf(closed);
+      QCOMPARE(CountTopLevels(other), closed_before ? 0 : 1);
+    }
+  }
+  // Closed windows come back, new, on the next opening.
+  form.Choose("XSB");
+  QCOMPARE(CountTopLevels(QStringLiteral("Dialog1")), 1);
 }
 
 void CommandsMainWindowTest::diagramButtonsTakeTurns() {
@@ -270,34 +466,94 @@ void CommandsMainWindowTest::diagramButtonsTakeTurns() {
   }
 }
 
+void CommandsMainWindowTest::calculatorFindsFirstInstalled_data() {
+  QTest::addColumn<QStringList>("installed");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("none") << QStringList() << "";
+  QTest::newRow("only the last") << QStringList{"xcalc"} << "xcalc";
+  QTest::newRow("gnome first")
+      << QStringList{"mate-calc", "gnome-calculator"} << "gnome-calculator";
+  QTest::newRow("kcalc before xcalc")
+      << QStringList{"xcalc", "kcalc"} << "kcalc";
+  QTest::newRow("qalculate-qt before gtk")
+      << QStringList{"qalculate-gtk", "qalculate-qt", "galculator"}
+      << "qalculate-qt";
+  QTest::newRow("galculator before mate-calc")
+      << QStringList{"mate-calc", "galculator"} << "galculator";
+  QTest::newRow("unknown program ignored") << QStringList{"bc"} << "";
+}
+
+void CommandsMainWindowTest::calculatorFindsFirstInstalled() {
+  QFETCH(QStringList, installed);
+  QFETCH(QString, expected);
+  FakePrograms programs;
+  for (const QString& name : installed) programs.Add(name);
+  QCOMPARE(FindCalculator(),
+           expected.isEmpty() ? QString() : programs.Path(expected));
+}
+
+// The button starts the first calculator installed; without one it does
+// nothing, and says nothing either.
+void CommandsMainWindowTest::calculatorButtonStartsProgramOrStaysSilent() {
+  {
+    FakePrograms none;
+    Form1 form;
+    QVERIFY(!StartCalculator());
+    form.Click("Command12");
+    QVERIFY(form.messages().empty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+  FakePrograms programs;
+  programs.Add("galculator");
+  programs.Add("xcalc");
+  Form1 form;
+  form.Click("Command12");
+  QTRY_VERIFY(QFileInfo(programs.MarkerPath()).size() > 0);
+  QFile marker(programs.MarkerPath());
+  QVERIFY(marker.open(QIODevice::ReadOnly));
+  QCOMPARE(QString::fromLocal8Bit(marker.readAll()).trimmed(),
+           programs.Path("galculator"));
+  QVERIFY(form.messages().empty());
+}
+
+// Without a printer both the button and the menu item say so once each and
+// leave the design, the panel and the status line as they were.
 void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   Form1 form;
   form.Click("Command9");
+  form.Click("Command6");
   form.messages().clear();
-  const QString p1 = form.window().field(Field::kInputPower)->text();
+  const QStringList before = form.Texts();
+  const int changes = form.changes();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
   form.Choose("DY");
   QCOMPARE(form.messages().size(), size_t(2));
-  QCOMPARE(form.window().field(Field::kInputPower)->text(), p1);
+  QCOMPARE(form.Texts(), before);
+  QCOMPARE(form.changes(), changes);
+  QVERIFY(form.Control("Frame4")->isVisible());
   QVERIFY(form.Status().isEmpty());
 }
 
 void CommandsMainWindowTest::exitEndsProgramWithItsWindows() {
+  // The loop must end because of Exit, not because the last window closed.
+  QApplication::setQuitOnLastWindowClosed(false);
   Form1 form;
   form.Click("Command7");
   for (const char* item : {"XLB", "XSB", "MDB", "JXXS", "HELP"}) {
     form.Choose(item);
   }
   QTimer::singleShot(0, [&] { form.Click("Command1"); });
+  // Should Exit not end the loop, this ends it with a failing code.
   QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
-  QCOMPARE(QCoreApplication::exec(), 0);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const int code = QCoreApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(true);
+  QCOMPARE(code, 0);
+  FlushDeletes();
   QVERIFY(!form.window().isVisible());
-  for (const char* name :
-       {"Form2", "Dialog", "Dialog1", "Dialog2", "Dialog3", "HELP"}) {
-    QCOMPARE(CountTopLevels(QString::fromUtf8(name)), 0);
+  for (const QString& name : kSecondaryWindows) {
+    QCOMPARE(CountTopLevels(name), 0);
   }
 }
 
