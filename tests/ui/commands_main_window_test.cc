@@ -15,33 +15,27 @@
 #include <string>
 #include <vector>
 
-#include "design/core_fit_check.h"
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "ui/calculator_launcher.h"
 #include "ui/main_window.h"
-#include "ui/qt_field_store.h"
 #include "ui/window_printer.h"
 
 namespace spulix {
 namespace {
 
-// The real window with its commands, its messages collected and the
-// changes of its fields counted.
+// The real window with its commands, its messages collected.
 class Form1 {
  public:
   Form1() {
     window_.store().SetMessageSink(
         [this](std::string_view text) { messages_.emplace_back(text); });
-    QObject::connect(&window_.store(), &QtFieldStore::FieldChanged,
-                     [this] { ++changes_; });
     window_.show();
   }
 
   MainWindow& window() { return window_; }
   std::vector<std::string>& messages() { return messages_; }
-  int changes() const { return changes_; }
 
   template <typename T = QWidget>
   T* Control(const char* name) {
@@ -76,9 +70,7 @@ class Form1 {
   }
 
  private:
-  // Before the window, which may report while it goes.
-  std::vector<std::string> messages_;
-  int changes_ = 0;
+  std::vector<std::string> messages_;  // before the window that feeds it
   MainWindow window_;
 };
 
@@ -137,9 +129,7 @@ class CommandsMainWindowTest : public QObject {
   void initTestCase();
   void cleanup();
   void everyControlRunsItsCommand();
-  void coreFitButtonShowsVerdict();
   void clearEmptiesWindowAndShowsStatus();
-  void clearWithEmptyU1ShowsMessageWhileClearing();
   void refreshRunsOneCalculation_data();
   void refreshRunsOneCalculation();
   void queryButtonTogglesPanelMenuDoesNot();
@@ -225,17 +215,6 @@ void CommandsMainWindowTest::everyControlRunsItsCommand() {
   }
 }
 
-void CommandsMainWindowTest::coreFitButtonShowsVerdict() {
-  Form1 form;
-  form.Click("Command5");
-  QCOMPARE(form.messages(), std::vector<std::string>{kFitIncomplete});
-  form.Click("Command9");
-  form.Click("Command2");
-  form.messages().clear();
-  form.Click("Command5");
-  QCOMPARE(form.messages(), std::vector<std::string>{kFitOk});
-}
-
 void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   Form1 form;
   form.Click("Command9");  // the sample design
@@ -258,40 +237,9 @@ void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
   QVERIFY(form.messages().empty());
 
-  // The menu item on the empty window changes no field and shows no
-  // message, but writes the status again (a mouse move had cleared it).
-  const int changes = form.changes();
+  // The menu item does the same; a second Clear writes the status again.
   form.Control<QLabel>("Label33")->clear();
   form.Choose("QK");
-  QCOMPARE(form.changes(), changes);
-  QVERIFY(form.messages().empty());
-  QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
-}
-
-void CommandsMainWindowTest::clearWithEmptyU1ShowsMessageWhileClearing() {
-  // Records P2 and U2 as they stand when each message is shown.
-  struct Seen {
-    std::string message;
-    QString p2, u2;
-  };
-  std::vector<Seen> seen;
-  Form1 form;
-  form.Click("Command9");
-  form.window().field(Field::kInputVoltage)->clear();
-  form.window().store().SetMessageSink([&](std::string_view text) {
-    seen.push_back({std::string(text),
-                    form.window().field(Field::kOutputPower)->text(),
-                    form.window().field(Field::kOutputVoltage)->text()});
-  });
-
-  form.Click("Command3");
-
-  QVERIFY(!seen.empty());
-  QCOMPARE(seen.front().message, std::string(kMessageEnterInputVoltage));
-  // Shown by the calculation that emptying P2 starts, before U2 is reached.
-  QCOMPARE(seen.front().p2, QString());
-  QCOMPARE(seen.front().u2, QStringLiteral("36"));
-  for (const QString& text : form.Texts()) QVERIFY(text.isEmpty());
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
 }
 
@@ -300,12 +248,8 @@ void CommandsMainWindowTest::refreshRunsOneCalculation_data() {
   QTest::addColumn<QString>("p2");
   QTest::newRow("full design") << "220"
                                << "250";
-  QTest::newRow("empty U1, 250 W") << ""
-                                   << "250";
-  QTest::newRow("empty U1, 100 W") << ""
-                                   << "100";
-  QTest::newRow("P2 not a number") << "220"
-                                   << "12a";
+  QTest::newRow("empty U1") << ""
+                            << "250";
 }
 
 void CommandsMainWindowTest::refreshRunsOneCalculation() {
@@ -355,46 +299,36 @@ void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
 }
 
 // Each secondary window opens from its link or button and from its menu
-// item, without a parent and not modal; opening it again brings the one
-// window to the front.
+// item: the same one window (how it opens is the registry's test).
 void CommandsMainWindowTest::secondaryWindowOpensOnce_data() {
   QTest::addColumn<QString>("control");  // a link or button, or none
   QTest::addColumn<QString>("item");
   QTest::addColumn<QString>("window");
-  QTest::addColumn<QString>("title");
   QTest::newRow("efficiency") << "Label69"
                               << "XLB"
-                              << "Dialog"
-                              << "变压器效率表";
+                              << "Dialog";
   QTest::newRow("coefficient") << "Label71"
                                << "XSB"
-                               << "Dialog1"
-                               << "变压器功率系数表";
+                               << "Dialog1";
   QTest::newRow("flux density") << "Label72"
                                 << "MDB"
-                                << "Dialog2"
-                                << "对话框标题";
+                                << "Dialog2";
   QTest::newRow("stacking") << "Label73"
                             << "JXXS"
-                            << "Dialog3"
-                            << "对话框标题";
+                            << "Dialog3";
   QTest::newRow("about") << "Command7"
                          << "ABORT"
-                         << "Form2"
-                         << "Spulix";
+                         << "Form2";
   QTest::newRow("help") << ""
                         << "HELP"
-                        << "HELP"
-                        << "帮助文件";
+                        << "HELP";
 }
 
 void CommandsMainWindowTest::secondaryWindowOpensOnce() {
   QFETCH(QString, control);
   QFETCH(QString, item);
   QFETCH(QString, window);
-  QFETCH(QString, title);
   Form1 form;
-  QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
   form.Click("Command6");  // the panel with the table links
   if (control.isEmpty()) {
     form.Choose(item.toLatin1().constData());
@@ -404,21 +338,10 @@ void CommandsMainWindowTest::secondaryWindowOpensOnce() {
   QCOMPARE(CountTopLevels(window), 1);
   QPointer<QWidget> opened = TopLevel(window);
   QVERIFY(opened->isVisible());
-  QCOMPARE(opened->windowTitle(), title);
-  QVERIFY(opened->parentWidget() == nullptr);
-  QTRY_VERIFY(opened->isActiveWindow());
-
-  for (int again = 0; again < 2; ++again) {
-    form.window().activateWindow();
-    QTRY_VERIFY(form.window().isActiveWindow());
-    form.Choose(item.toLatin1().constData());
-    QCOMPARE(CountTopLevels(window), 1);
-    QCOMPARE(TopLevel(window), opened.data());
-    QTRY_VERIFY(opened->isActiveWindow());
-  }
-  // The main window stays usable, and the panel open.
-  QVERIFY(!opened->isModal());
-  QVERIFY(QApplication::activeModalWidget() == nullptr);
+  form.Choose(item.toLatin1().constData());
+  QCOMPARE(CountTopLevels(window), 1);
+  QCOMPARE(TopLevel(window), opened.data());
+  // The panel stays open while the tables are used.
   QVERIFY(form.Control("Frame4")->isVisible());
 }
 
@@ -524,14 +447,12 @@ void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   form.Click("Command6");
   form.messages().clear();
   const QStringList before = form.Texts();
-  const int changes = form.changes();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
   form.Choose("DY");
   QCOMPARE(form.messages().size(), size_t(2));
   QCOMPARE(form.Texts(), before);
-  QCOMPARE(form.changes(), changes);
   QVERIFY(form.Control("Frame4")->isVisible());
   QVERIFY(form.Status().isEmpty());
 }
