@@ -439,22 +439,17 @@ void CommandsMainWindowTest::calculatorButtonStartsProgramOrStaysSilent() {
   QVERIFY(form.messages().empty());
 }
 
-// Without a printer both the button and the menu item say so once each and
-// leave the design, the panel and the status line as they were.
+// Print reaches the printing of the window: without a printer it says so
+// once (what printing leaves alone is the print test's) and the panel
+// stays open.
 void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   Form1 form;
-  form.Click("Command9");
   form.Click("Command6");
   form.messages().clear();
-  const QStringList before = form.Texts();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
-  form.Choose("DY");
-  QCOMPARE(form.messages().size(), size_t(2));
-  QCOMPARE(form.Texts(), before);
   QVERIFY(form.Control("Frame4")->isVisible());
-  QVERIFY(form.Status().isEmpty());
 }
 
 void CommandsMainWindowTest::exitEndsProgramWithItsWindows() {
