@@ -42,6 +42,9 @@ struct BadRow {
   const char* line;
   const char* reason;  // part of the reported reason
 };
+void PrintTo(const BadRow& c, std::ostream* os) {
+  testing_support::PrintText(c.line, os);
+}
 
 class CoreCsvBadRow : public testing::TestWithParam<BadRow> {};
 
@@ -79,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"X\xFF,10,5,15", "无效"}, BadRow{"X\x01,10,5,15", "无效"},
         BadRow{"ei-96,10,5,15", "重复"}, BadRow{"mine-1,10,5,15", "重复"},
         BadRow{"ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMNO,1,1,1",
-               "超过 40 个字符"}));
+               "超过 40 个字符"}),
+    testing_support::ReadableName());
 
 TEST(CoreCsv, ReadsColumnsByHeaderOrPositionAndForgivesFileNoise) {
   // Byte order mark, Windows line ends, comments, blanks, columns reordered,

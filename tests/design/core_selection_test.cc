@@ -96,6 +96,7 @@ struct Unusable {
   const char* problem;  // part of the first reported problem
 };
 void PrintTo(const Unusable& c, std::ostream* os) {
+  if (c.texts.empty()) *os << "nothing typed";
   for (const auto& [name, text] : c.texts) *os << name << ' ' << text << ' ';
 }
 

@@ -6,6 +6,8 @@
 #include <numbers>
 #include <string>
 
+#include "tests/readable_params.h"
+
 namespace spulix {
 namespace {
 
@@ -37,6 +39,9 @@ struct NextCase {
   const char* d;
   const char* next;  // nominal text, or "" for none
 };
+void PrintTo(const NextCase& c, std::ostream* os) {
+  testing_support::PrintText(c.d, os);
+}
 
 class NextWire : public testing::TestWithParam<NextCase> {};
 
@@ -57,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NextCase{"0.0501", "0.053"}, NextCase{"0.01", "0.050"},
                     NextCase{"3.15", "3.150"}, NextCase{"3.16", ""},
                     NextCase{"1,000.00", ""}, NextCase{"0.00", ""},
-                    NextCase{"-1", ""}, NextCase{"", ""}, NextCase{"abc", ""}));
+                    NextCase{"-1", ""}, NextCase{"", ""}, NextCase{"abc", ""}),
+    testing_support::ReadableName());
 
 TEST(StandardWires, MatchesOnlyAnExactNominalDiameter) {
   ASSERT_TRUE(MatchStandardWire("0.85").has_value());

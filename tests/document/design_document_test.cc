@@ -99,6 +99,7 @@ struct BadText {
   const char* english;  // part of the one-line message
   const char* chinese;  // part of the window's message
 };
+void PrintTo(const BadText& c, std::ostream* os) { *os << c.name; }
 
 class BadTexts : public testing::TestWithParam<BadText> {};
 

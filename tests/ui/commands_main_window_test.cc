@@ -4,17 +4,21 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <string>
 #include <vector>
 
-#include "design/core_fit_check.h"
+#include "design/design_calculation.h"
 #include "design/field_reactions.h"
+#include "design/memory_store.h"
+#include "ui/calculator_launcher.h"
 #include "ui/main_window.h"
 #include "ui/window_printer.h"
 
@@ -56,9 +60,18 @@ class Form1 {
 
   QString Status() { return Control<QLabel>("Label33")->text(); }
 
+  // The texts of all 29 fields.
+  QStringList Texts() {
+    QStringList texts;
+    for (int n = 1; n <= kFieldCount; ++n) {
+      texts << window_.field(FieldFromNumber(n))->text();
+    }
+    return texts;
+  }
+
  private:
+  std::vector<std::string> messages_;  // before the window that feeds it
   MainWindow window_;
-  std::vector<std::string> messages_;
 };
 
 int CountTopLevels(const QString& name) {
@@ -69,6 +82,44 @@ int CountTopLevels(const QString& name) {
   return count;
 }
 
+QWidget* TopLevel(const QString& name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name) return widget;
+  }
+  return nullptr;
+}
+
+void FlushDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+const QStringList kSecondaryWindows = {"Form2",   "Dialog",  "Dialog1",
+                                       "Dialog2", "Dialog3", "HELP"};
+
+// Writes fake calculator programs into a folder that becomes the whole PATH.
+class FakePrograms {
+ public:
+  FakePrograms() { qputenv("PATH", dir_.path().toLocal8Bit()); }
+
+  void Add(const QString& name) {
+    QFile file(dir_.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // Only shell built-ins: the PATH holds nothing else.
+    file.write(QStringLiteral("#!/bin/sh\necho \"$0\" > '%1'\n")
+                   .arg(MarkerPath())
+                   .toLocal8Bit());
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner |
+                                QFile::ExeOwner));
+  }
+
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QString MarkerPath() const { return dir_.filePath("started"); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
 }  // namespace
 
 class CommandsMainWindowTest : public QObject {
@@ -78,27 +129,39 @@ class CommandsMainWindowTest : public QObject {
   void initTestCase();
   void cleanup();
   void everyControlRunsItsCommand();
-  void coreFitButtonShowsVerdict();
   void clearEmptiesWindowAndShowsStatus();
+  void refreshRunsOneCalculation_data();
+  void refreshRunsOneCalculation();
   void queryButtonTogglesPanelMenuDoesNot();
-  void linksAndMenuItemsOpenOneTableWindow_data();
-  void linksAndMenuItemsOpenOneTableWindow();
+  void secondaryWindowOpensOnce_data();
+  void secondaryWindowOpensOnce();
+  void secondaryWindowsOpenTogetherAndCloseAlone();
   void diagramButtonsTakeTurns();
+  void calculatorFindsFirstInstalled_data();
+  void calculatorFindsFirstInstalled();
+  void calculatorButtonStartsProgramOrStaysSilent();
   void printWithoutPrinterShowsMessageOnce();
   void exitEndsProgramWithItsWindows();
+
+ private:
+  QByteArray saved_path_;
 };
 
 void CommandsMainWindowTest::initTestCase() {
+  saved_path_ = qgetenv("PATH");
+  // No print system is reachable from this test: printing must find no
+  // default printer.
   qputenv("CUPS_SERVER", "/nonexistent/spulix-test/cups.sock");
   qunsetenv("PRINTER");
   qunsetenv("LPDEST");
 }
 
 void CommandsMainWindowTest::cleanup() {
+  qputenv("PATH", saved_path_);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     if (widget->objectName() != QStringLiteral("Form1")) widget->close();
   }
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  FlushDeletes();
 }
 
 // Each button, link and menu item shows its command's one action, so the
@@ -152,31 +215,20 @@ void CommandsMainWindowTest::everyControlRunsItsCommand() {
   }
 }
 
-void CommandsMainWindowTest::coreFitButtonShowsVerdict() {
-  Form1 form;
-  form.Click("Command5");
-  QCOMPARE(form.messages(), std::vector<std::string>{kFitIncomplete});
-  form.Click("Command9");
-  form.Click("Command2");
-  form.messages().clear();
-  form.Click("Command5");
-  QCOMPARE(form.messages(), std::vector<std::string>{kFitOk});
-}
-
 void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   Form1 form;
   form.Click("Command9");  // the sample design
   form.Click("Command2");  // refresh: every result filled in
-  for (int n = 1; n <= kFieldCount; ++n) {
-    QVERIFY(!form.window().field(FieldFromNumber(n))->text().isEmpty());
-  }
+  for (const QString& text : form.Texts()) QVERIFY(!text.isEmpty());
+  QVERIFY(!form.Control<QLabel>("Label66")->text().isEmpty());
   QVERIFY(form.Status().isEmpty());
   form.messages().clear();
 
   form.Click("Command3");
 
+  const QStringList texts = form.Texts();
   for (int n = 1; n <= kFieldCount; ++n) {
-    QVERIFY2(form.window().field(FieldFromNumber(n))->text().isEmpty(),
+    QVERIFY2(texts[n - 1].isEmpty(),
              qPrintable(QStringLiteral("Text%1").arg(n)));
   }
   for (const char* figure : {"Label66", "Label67", "Label68"}) {
@@ -191,23 +243,65 @@ void CommandsMainWindowTest::clearEmptiesWindowAndShowsStatus() {
   QCOMPARE(form.Status(), QString::fromUtf8(kClearedStatus));
 }
 
+void CommandsMainWindowTest::refreshRunsOneCalculation_data() {
+  QTest::addColumn<QString>("u1");
+  QTest::addColumn<QString>("p2");
+  QTest::newRow("full design") << "220"
+                               << "250";
+  QTest::newRow("empty U1") << ""
+                            << "250";
+}
+
+void CommandsMainWindowTest::refreshRunsOneCalculation() {
+  QFETCH(QString, u1);
+  QFETCH(QString, p2);
+  // The same design in the window and in a memory store; the window runs
+  // the command, the memory store one direct calculation.
+  Form1 form;
+  MemoryStore expected;
+  for (FieldStore* store : {static_cast<FieldStore*>(&form.window().store()),
+                            static_cast<FieldStore*>(&expected)}) {
+    Command9_Click(*store);
+    store->SetText(Field::kInputVoltage, u1.toStdString());
+    store->SetText(Field::kOutputPower, p2.toStdString());
+    store->SetText(Field::kInputPower, "");  // a result the calculation writes
+  }
+  form.messages().clear();
+  expected.ClearMessages();
+
+  form.Click("Command2");
+  CalculateDesign(expected);
+
+  for (int n = 1; n <= kFieldCount; ++n) {
+    QCOMPARE(form.window().field(FieldFromNumber(n))->text().toStdString(),
+             expected.Text(FieldFromNumber(n)));
+  }
+  QCOMPARE(form.messages(), expected.messages());
+  if (u1.isEmpty()) QVERIFY(!form.messages().empty());
+}
+
 void CommandsMainWindowTest::queryButtonTogglesPanelMenuDoesNot() {
   Form1 form;
   QWidget* panel = form.Control("Frame4");
   QVERIFY(panel->isHidden());
   form.Click("Command6");
   QVERIFY(panel->isVisible());
+  // The menu 查询 and its items Clear and Refresh leave the panel alone.
   form.Control<QMenu>("CX")->menuAction()->trigger();
   form.Choose("SX");
+  form.Choose("QK");
   QVERIFY(panel->isVisible());
   form.Click("Command6");
   QVERIFY(panel->isHidden());
   form.Control<QMenu>("CX")->menuAction()->trigger();
+  form.Choose("QK");
   QVERIFY(panel->isHidden());
 }
 
-void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow_data() {
-  QTest::addColumn<QString>("link");
+// Each secondary window opens from its link or button and from its menu
+// item: the same one window (how it opens is the registry's test).
+void CommandsMainWindowTest::secondaryWindowOpensOnce_data() {
+  QTest::addColumn<QString>("control");  // a link or button, or none
   QTest::addColumn<QString>("item");
   QTest::addColumn<QString>("window");
   QTest::newRow("efficiency") << "Label69"
@@ -222,32 +316,57 @@ void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow_data() {
   QTest::newRow("stacking") << "Label73"
                             << "JXXS"
                             << "Dialog3";
+  QTest::newRow("about") << "Command7"
+                         << "ABORT"
+                         << "Form2";
+  QTest::newRow("help") << ""
+                        << "HELP"
+                        << "HELP";
 }
 
-void CommandsMainWindowTest::linksAndMenuItemsOpenOneTableWindow() {
-  QFETCH(QString, link);
+void CommandsMainWindowTest::secondaryWindowOpensOnce() {
+  QFETCH(QString, control);
   QFETCH(QString, item);
   QFETCH(QString, window);
   Form1 form;
-  QVERIFY(QTest::qWaitForWindowExposed(&form.window()));
-  form.Click("Command6");
-  form.Click(link.toLatin1().constData());
-  QCOMPARE(CountTopLevels(window), 1);
-  QPointer<QWidget> table;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == window) table = widget;
+  form.Click("Command6");  // the panel with the table links
+  if (control.isEmpty()) {
+    form.Choose(item.toLatin1().constData());
+  } else {
+    form.Click(control.toLatin1().constData());
   }
-  QVERIFY(table->isVisible());
-  QTRY_VERIFY(table->isActiveWindow());
-
-  form.window().activateWindow();
-  QTRY_VERIFY(form.window().isActiveWindow());
+  QCOMPARE(CountTopLevels(window), 1);
+  QPointer<QWidget> opened = TopLevel(window);
+  QVERIFY(opened->isVisible());
   form.Choose(item.toLatin1().constData());
   QCOMPARE(CountTopLevels(window), 1);
-  QVERIFY(table);
-  QTRY_VERIFY(table->isActiveWindow());
+  QCOMPARE(TopLevel(window), opened.data());
   // The panel stays open while the tables are used.
   QVERIFY(form.Control("Frame4")->isVisible());
+}
+
+void CommandsMainWindowTest::secondaryWindowsOpenTogetherAndCloseAlone() {
+  Form1 form;
+  for (const char* item : {"ABORT", "XLB", "XSB", "MDB", "JXXS", "HELP"}) {
+    form.Choose(item);
+  }
+  for (const QString& name : kSecondaryWindows) {
+    QVERIFY2(TopLevel(name) && TopLevel(name)->isVisible(), qPrintable(name));
+  }
+  for (const QString& closed : kSecondaryWindows) {
+    TopLevel(closed)->close();
+    FlushDeletes();
+    QCOMPARE(CountTopLevels(closed), 0);
+    for (const QString& other : kSecondaryWindows) {
+      if (other == closed) continue;
+      const bool closed_before =
+          kSecondaryWindows.indexOf(other) < kSecondaryWindows.indexOf(closed);
+      QCOMPARE(CountTopLevels(other), closed_before ? 0 : 1);
+    }
+  }
+  // Closed windows come back, new, on the next opening.
+  form.Choose("XSB");
+  QCOMPARE(CountTopLevels(QStringLiteral("Dialog1")), 1);
 }
 
 void CommandsMainWindowTest::diagramButtonsTakeTurns() {
@@ -270,34 +389,87 @@ void CommandsMainWindowTest::diagramButtonsTakeTurns() {
   }
 }
 
+void CommandsMainWindowTest::calculatorFindsFirstInstalled_data() {
+  QTest::addColumn<QStringList>("installed");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("none") << QStringList() << "";
+  QTest::newRow("only the last") << QStringList{"xcalc"} << "xcalc";
+  QTest::newRow("gnome first")
+      << QStringList{"mate-calc", "gnome-calculator"} << "gnome-calculator";
+  QTest::newRow("kcalc before xcalc")
+      << QStringList{"xcalc", "kcalc"} << "kcalc";
+  QTest::newRow("qalculate-qt before gtk")
+      << QStringList{"qalculate-gtk", "qalculate-qt", "galculator"}
+      << "qalculate-qt";
+  QTest::newRow("galculator before mate-calc")
+      << QStringList{"mate-calc", "galculator"} << "galculator";
+  QTest::newRow("unknown program ignored") << QStringList{"bc"} << "";
+}
+
+void CommandsMainWindowTest::calculatorFindsFirstInstalled() {
+  QFETCH(QStringList, installed);
+  QFETCH(QString, expected);
+  FakePrograms programs;
+  for (const QString& name : installed) programs.Add(name);
+  QCOMPARE(FindCalculator(),
+           expected.isEmpty() ? QString() : programs.Path(expected));
+}
+
+// The button starts the first calculator installed; without one it does
+// nothing, and says nothing either.
+void CommandsMainWindowTest::calculatorButtonStartsProgramOrStaysSilent() {
+  {
+    FakePrograms none;
+    Form1 form;
+    QVERIFY(!StartCalculator());
+    form.Click("Command12");
+    QVERIFY(form.messages().empty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+  FakePrograms programs;
+  programs.Add("galculator");
+  programs.Add("xcalc");
+  Form1 form;
+  form.Click("Command12");
+  QTRY_VERIFY(QFileInfo(programs.MarkerPath()).size() > 0);
+  QFile marker(programs.MarkerPath());
+  QVERIFY(marker.open(QIODevice::ReadOnly));
+  QCOMPARE(QString::fromLocal8Bit(marker.readAll()).trimmed(),
+           programs.Path("galculator"));
+  QVERIFY(form.messages().empty());
+}
+
+// Print reaches the printing of the window: without a printer it says so
+// once (what printing leaves alone is the print test's) and the panel
+// stays open.
 void CommandsMainWindowTest::printWithoutPrinterShowsMessageOnce() {
   Form1 form;
-  form.Click("Command9");
+  form.Click("Command6");
   form.messages().clear();
-  const QString p1 = form.window().field(Field::kInputPower)->text();
   form.Click("Command4");
   QCOMPARE(form.messages(),
            std::vector<std::string>{std::string(kPrinterMessage)});
-  form.Choose("DY");
-  QCOMPARE(form.messages().size(), size_t(2));
-  QCOMPARE(form.window().field(Field::kInputPower)->text(), p1);
-  QVERIFY(form.Status().isEmpty());
+  QVERIFY(form.Control("Frame4")->isVisible());
 }
 
 void CommandsMainWindowTest::exitEndsProgramWithItsWindows() {
+  // The loop must end because of Exit, not because the last window closed.
+  QApplication::setQuitOnLastWindowClosed(false);
   Form1 form;
   form.Click("Command7");
   for (const char* item : {"XLB", "XSB", "MDB", "JXXS", "HELP"}) {
     form.Choose(item);
   }
   QTimer::singleShot(0, [&] { form.Click("Command1"); });
+  // Should Exit not end the loop, this ends it with a failing code.
   QTimer::singleShot(5000, [] { QCoreApplication::exit(7); });
-  QCOMPARE(QCoreApplication::exec(), 0);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const int code = QCoreApplication::exec();
+  QApplication::setQuitOnLastWindowClosed(true);
+  QCOMPARE(code, 0);
+  FlushDeletes();
   QVERIFY(!form.window().isVisible());
-  for (const char* name :
-       {"Form2", "Dialog", "Dialog1", "Dialog2", "Dialog3", "HELP"}) {
-    QCOMPARE(CountTopLevels(QString::fromUtf8(name)), 0);
+  for (const QString& name : kSecondaryWindows) {
+    QCOMPARE(CountTopLevels(name), 0);
   }
 }
 
