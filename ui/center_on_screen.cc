@@ -20,8 +20,9 @@ constexpr char kCentringName[] = "spulix-centring";
 constexpr Qt::WindowStates kOffNormal =
     Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 // How long a window manager that promises frame extents may keep a shown
-// window waiting before the frame is taken from the window tree instead.
-constexpr int kExtentsGraceMs = 1000;
+// window waiting before the frame is taken from the window tree instead; a
+// busy machine can keep Openbox a second and more.
+constexpr int kExtentsGraceMs = 2500;
 
 enum class Certainty {
   kGuess,    // not framed yet: the frame of the last framed window

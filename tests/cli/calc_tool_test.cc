@@ -169,8 +169,11 @@ struct UsageCase {
 };
 
 void PrintTo(const UsageCase& c, std::ostream* os) {
-  for (const std::string& arg : c.args) *os << arg << ' ';
-  if (!c.input.empty()) *os << testing::PrintToString(c.input);
+  for (const std::string& arg : c.args) {
+    testing_support::PrintText(arg, os);
+    *os << ' ';
+  }
+  if (!c.input.empty()) testing_support::PrintText(c.input, os);
 }
 
 class UsageErrors : public testing::TestWithParam<UsageCase> {};

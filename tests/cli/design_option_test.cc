@@ -143,6 +143,8 @@ struct BadFile {
   const char* problem;
 };
 
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
+
 class BadDesignFiles : public DesignOption,
                        public testing::WithParamInterface<BadFile> {};
 
