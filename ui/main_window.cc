@@ -121,6 +121,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   design_files_->SetPartsSource([this] {
     return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
   });
+  design_files_->SetCoresSource(
+      [this] { return selection_->LoadCatalogue().cores(); });
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),
