@@ -195,8 +195,11 @@ void CoreWindow::Refresh() {
   const QString by_sheet =
       QStringLiteral("按实绕（标准漆包线带漆膜、整层绕制）");
   if (buildable && buildable != selection.smallest_fit) {
-    text += by_sheet + QStringLiteral("最小可用的是 %1（★），与上面不同。")
-                           .arg(FromUtf8(catalogue_.cores()[*buildable].name));
+    text += by_sheet + QStringLiteral("最小可用的是 %1（★）%2。")
+                           .arg(FromUtf8(catalogue_.cores()[*buildable].name),
+                                selection.smallest_fit
+                                    ? QStringLiteral("，与上面不同")
+                                    : QString());
   } else if (buildable) {
     text += by_sheet + QStringLiteral("也是它（★）。");
   } else if (selection.usable()) {
