@@ -26,7 +26,7 @@ awk '
     printf "summary|Design file: save, CPU time|%.2f ms|\n", ms($4, $5)
   }
   $1 == "BM_OpenDesign" { line("Design file: open into the window", 5, ms($2, $3)) }
-  $1 == "BM_ExportReport" { line("Report: one-page PDF", 300, ms($2, $3)) }
+  $1 == "BM_ExportReport" { line("Report: two-page PDF", 300, ms($2, $3)) }
   $1 ~ /^BM_ReadHostile\// {
     split($1, name, "/")
     line("Design file: read the hostile " name[2], 50, ms($2, $3))

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cores of the catalogue as table rows, with what each does for the
-// current design: coil thickness H, the room left c - H and the verdict;
-// the smallest fitting core stands out.
+// current design: coil thickness H, the room left c - H and the verdict by
+// the traditional rule, then the coil as the winding sheet winds it and its
+// verdict; the smallest core the sheet can wind stands out.
 #ifndef SPULIX_UI_CORE_TABLE_MODEL_H_
 #define SPULIX_UI_CORE_TABLE_MODEL_H_
 
@@ -9,6 +10,7 @@
 
 #include "design/core_catalogue.h"
 #include "design/core_selection.h"
+#include "design/winding_sheet.h"
 
 namespace spulix {
 
@@ -16,15 +18,28 @@ class CoreTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { kName, kKind, kA, kC, kH, kCoil, kMargin, kVerdict, kCount };
+  enum Column {
+    kName,
+    kKind,
+    kA,
+    kC,
+    kH,
+    kCoil,
+    kMargin,
+    kVerdict,
+    kSheetCoil,
+    kSheetVerdict,
+    kCount
+  };
 
   explicit CoreTableModel(const CoreCatalogue& catalogue,
                           QObject* parent = nullptr);
 
   // After entries were added, changed or removed.
   void CatalogueChanged();
-  void SetSelection(CoreSelection selection);
+  void SetSelection(CoreSelection selection, SheetCoreSelection by_sheet);
   const CoreSelection& selection() const { return selection_; }
+  const SheetCoreSelection& by_sheet() const { return by_sheet_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,6 +52,7 @@ class CoreTableModel : public QAbstractTableModel {
 
   const CoreCatalogue& catalogue_;
   CoreSelection selection_;
+  SheetCoreSelection by_sheet_;
 };
 
 // "可用", "不可用", "慎用" or "—".

@@ -15,6 +15,7 @@
 #include "ui/core_edit_dialog.h"
 #include "ui/core_file_change.h"
 #include "ui/core_table_model.h"
+#include "ui/design_sheet_choices.h"
 #include "ui/qt_field_store.h"
 
 namespace spulix {
@@ -39,9 +40,11 @@ CoreInput InputOf(const CoreEntry& core) {
 
 }  // namespace
 
-CoreWindow::CoreWindow(QtFieldStore& store, const QString& user_file)
+CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
+                       const QString& user_file)
     : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
       store_(&store),
+      choices_(&choices),
       file_(user_file) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CoreSummary"));
@@ -107,6 +110,8 @@ CoreWindow::CoreWindow(QtFieldStore& store, const QString& user_file)
   connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
+  connect(&choices, &DesignSheetChoices::Changed, &refresh_,
+          qOverload<>(&QTimer::start));
 
   // Another Spulix may change the file: a save replaces it, so its folder
   // is watched too.
@@ -123,11 +128,11 @@ CoreWindow::CoreWindow(QtFieldStore& store, const QString& user_file)
   model_->CatalogueChanged();
   ShowFileState(load);
   Refresh();
-  const CoreSelection& selection = model_->selection();
-  SelectRow(selection.smallest_fit.value_or(0));
+  SelectRow(model_->by_sheet().smallest_buildable.value_or(
+      model_->selection().smallest_fit.value_or(0)));
   table_->resizeColumnsToContents();
   table_->setFocus();
-  resize(640, 420);
+  resize(780, 420);
 }
 
 bool CoreWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -157,9 +162,14 @@ void CoreWindow::Message(const QString& text) {
 
 void CoreWindow::Refresh() {
   refresh_.stop();
-  if (store_.isNull()) return;
-  model_->SetSelection(SelectCore(CopyTexts(*store_), catalogue_.cores()));
+  if (store_.isNull() || choices_.isNull()) return;
+  const DesignTexts design = CopyTexts(*store_);
+  model_->SetSelection(
+      SelectCore(design, catalogue_.cores()),
+      JudgeCoresBySheet(design, choices_->choices(), catalogue_.cores()));
   const CoreSelection& selection = model_->selection();
+  const std::optional<std::size_t> buildable =
+      model_->by_sheet().smallest_buildable;
   QString text;
   if (!selection.usable()) {
     text = QStringLiteral("无法判断：");
@@ -179,6 +189,21 @@ void CoreWindow::Refresh() {
                .arg(FromUtf8(catalogue_.cores()[*selection.smallest_fit].name));
   } else {
     text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
+  }
+  // The star follows the sheet: the wires a winder buys, with their enamel,
+  // in whole layers, may need a larger core than the traditional rule.
+  const QString by_sheet =
+      QStringLiteral("按实绕（标准漆包线带漆膜、整层绕制）");
+  if (buildable && buildable != selection.smallest_fit) {
+    text += by_sheet + QStringLiteral("最小可用的是 %1（★）%2。")
+                           .arg(FromUtf8(catalogue_.cores()[*buildable].name),
+                                selection.smallest_fit
+                                    ? QStringLiteral("，与上面不同")
+                                    : QString());
+  } else if (buildable) {
+    text += by_sheet + QStringLiteral("也是它（★）。");
+  } else if (selection.usable()) {
+    text += by_sheet + QStringLiteral("没有一种铁心绕得下。");
   }
   if (summary_->text() != text) summary_->setText(text);
 }

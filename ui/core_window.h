@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // 标准铁心: every core of the catalogue judged for the main window's design
-// as it stands, following it while the user types. 使用 puts a core into
+// as it stands, following it while the user types: by the traditional rule
+// and by the winding sheet with the design's sheet choices, the smallest
+// core the sheet can wind marked and selected. 使用 puts a core into
 // the main window; the user's own cores are added, changed and removed here
 // and kept in a file of their own, which other running Spulix windows may
 // change too: each change is made on the file as it is, and the window
@@ -26,6 +28,7 @@ class QTableView;
 namespace spulix {
 
 class CoreTableModel;
+class DesignSheetChoices;
 class QtFieldStore;
 
 class CoreWindow : public SelectionWindowBase {
@@ -33,8 +36,8 @@ class CoreWindow : public SelectionWindowBase {
 
  public:
   // A top-level window without owner that deletes itself when closed.
-  explicit CoreWindow(QtFieldStore& store,
-                      const QString& user_file = UserCoreFile::DefaultPath());
+  CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
+             const QString& user_file = UserCoreFile::DefaultPath());
 
   // Messages and the question before removing a core; by default a message
   // box (tests answer them themselves).
@@ -88,6 +91,7 @@ class CoreWindow : public SelectionWindowBase {
   void Message(const QString& text);
 
   QPointer<QtFieldStore> store_;
+  QPointer<DesignSheetChoices> choices_;
   CoreCatalogue catalogue_;
   UserCoreFile file_;
   bool file_readable_ = true;

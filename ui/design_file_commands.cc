@@ -18,6 +18,8 @@
 #include <QUrl>
 #include <string_view>
 
+#include "design/core_selection.h"
+#include "design/winding_sheet.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "ui/design_sheet_choices.h"
@@ -277,6 +279,13 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
       current_file_.isEmpty() ? QString() : QFileInfo(current_file_).fileName();
   content.when = QDateTime::currentDateTime();
   if (parts_) content.parts = parts_();
+  content.sheet_choices = choices_.choices();
+  const std::vector<CoreEntry> cores =
+      cores_ ? cores_() : CoreCatalogue().cores();
+  if (const std::optional<std::size_t> core =
+          RecommendCore(CopyTexts(store_), content.sheet_choices, cores)) {
+    content.recommended_core = cores[*core].name;
+  }
   // Rendered in memory, then written like a design file.
   QByteArray pdf;
   QBuffer buffer(&pdf);

@@ -10,7 +10,9 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "design/core_catalogue.h"
 #include "document/design_document.h"
 #include "ui/design_report.h"
 
@@ -34,6 +36,9 @@ class DesignFileCommands : public QObject {
       std::function<QString(Dialog dialog, const QString& suggested)>;
   // The standard parts the user chose, if any, for the report.
   using PartsSource = std::function<std::optional<StandardParts>()>;
+  // The cores the report's winding sheet recommends from (the shipped and
+  // the user's); the shipped ones alone where none is given.
+  using CoresSource = std::function<std::vector<CoreEntry>()>;
   // What to do with unsaved changes before another design replaces them.
   enum class Unsaved { kSave, kDiscard, kCancel };
   using UnsavedQuestion = std::function<Unsaved()>;
@@ -74,6 +79,7 @@ class DesignFileCommands : public QObject {
 
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
   void SetPartsSource(PartsSource source) { parts_ = std::move(source); }
+  void SetCoresSource(CoresSource source) { cores_ = std::move(source); }
   void SetUnsavedQuestion(UnsavedQuestion question) {
     question_ = std::move(question);
   }
@@ -102,6 +108,7 @@ class DesignFileCommands : public QObject {
   DesignDocument saved_;
   FileChooser chooser_;
   PartsSource parts_;
+  CoresSource cores_;
   UnsavedQuestion question_;
   QAction* open_ = nullptr;
   QAction* save_ = nullptr;

@@ -9,11 +9,17 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 #include <cmath>
 #include <span>
+#include <variant>
+#include <vector>
 
 #include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
+#include "design/core_selection.h"
+#include "design/sheet_text.h"
+#include "design/steel_grades.h"
 #include "design/transformer_design.h"
 #include "design/wire_table.h"
 #include "ui/core_diagram_figures.h"
@@ -47,6 +53,22 @@ QFont ReportFont(Face face, double points, bool bold = false) {
 QString Millimetres(std::optional<double> value) {
   if (!value) return QStringLiteral("未知");
   return QLocale::c().toString(*value, 'g', 6) + QStringLiteral(" 毫米");
+}
+
+// A standard wire's overall diameter; where the table has none, the bound
+// the winding sheet winds with (the next larger size's value).
+QString OverallMillimetres(const StandardParts::Wire& wire, int grade) {
+  const std::optional<double> known = grade == 1 ? wire.grade1 : wire.grade2;
+  if (known || !wire.nominal) return Millimetres(known);
+  const std::vector<StandardWire>& wires = StandardWires();
+  for (std::size_t i = 0; i < wires.size(); ++i) {
+    if (wires[i].nominal_mm != *wire.nominal) continue;
+    if (const std::optional<OverallDiameter> bound =
+            OverallDiameterOf(i, grade)) {
+      return QStringLiteral("≤") + Millimetres(bound->mm);
+    }
+  }
+  return Millimetres(known);
 }
 
 // Paints on the page in millimetres, with the text as text.
@@ -201,9 +223,17 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
         QFontMetricsF(font, r.painter().device()).horizontalAdvance(text) /
             r.Scale() +
         1.5;
-    const double left = std::min(x + at.x(), x + w - width);
-    r.Fill(QRectF(left, y + at.y(), width, 4.4), QColor(0xD6, 0xD2, 0xD7));
-    r.Text(QRectF(left + 0.75, y + at.y(), width, 4.4), text, font);
+    // Inside the picture's frame (its outermost pixel), however long the
+    // figure.
+    constexpr double kLabelHeight = 4.4;
+    const double frame = 1.5 * mm_per_pixel;
+    const double left =
+        std::clamp(x + at.x(), x + frame, x + w - frame - width);
+    const double top =
+        std::clamp(y + at.y(), y + frame, y + height - frame - kLabelHeight);
+    r.Fill(QRectF(left, top, width, kLabelHeight), QColor(0xD6, 0xD2, 0xD7));
+    r.Text(QRectF(left + 0.75, top, width - 0.75, kLabelHeight), text, font,
+           Qt::AlignLeft | Qt::AlignVCenter);
   }
   y += height + 2;
   const QFont legend = ReportFont(Face::kHei, 9);
@@ -243,8 +273,8 @@ double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
     if (!*wire) continue;
     line(QString::fromUtf8(name), true);
     line(QStringLiteral("标称 %1").arg(Millimetres((*wire)->nominal)));
-    line(QStringLiteral("一级漆包外径 %1").arg(Millimetres((*wire)->grade1)));
-    line(QStringLiteral("二级漆包外径 %1").arg(Millimetres((*wire)->grade2)));
+    line(QStringLiteral("一级漆包外径 %1").arg(OverallMillimetres(**wire, 1)));
+    line(QStringLiteral("二级漆包外径 %1").arg(OverallMillimetres(**wire, 2)));
     y += 1.5;
   }
   return y + 3;
@@ -294,6 +324,158 @@ void Paint(QPainter& painter, const FieldStore& store,
          QColor(0x70, 0x70, 0x70));
 }
 
+// A table of text rows, striped, the first row a header on a tinted band
+// where `header`; `widths` in millimetres, one per column. The first column
+// is left-aligned, the others as `align`. Returns the y below it.
+double TextTable(ReportPainter& r, double x, double y,
+                 const std::vector<double>& widths, const TextRows& rows,
+                 bool header, Qt::Alignment align) {
+  constexpr double kRow = 5.3;
+  const QFont header_font = ReportFont(Face::kHei, 9, true);
+  const QFont caption_font = ReportFont(Face::kHei, 9);
+  const QFont value_font = ReportFont(Face::kHei, 9.5);
+  constexpr double kPad = 1.5;
+  double total = 0;
+  for (double width : widths) total += width;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const bool head = header && i == 0;
+    if (head) {
+      r.Fill(QRectF(x, y, total, kRow), kHeaderFill);
+    } else if (i % 2 == (header ? 0 : 1)) {
+      r.Fill(QRectF(x, y, total, kRow), kStripeFill);
+    }
+    double left = x;
+    for (std::size_t c = 0; c < rows[i].size() && c < widths.size(); ++c) {
+      const QFont& font = head     ? header_font
+                          : c == 0 ? caption_font
+                                   : value_font;
+      r.Text(QRectF(left + kPad, y, widths[c] - 2 * kPad, kRow), Q(rows[i][c]),
+             font, (c == 0 ? Qt::AlignLeft : align) | Qt::AlignVCenter);
+      left += widths[c];
+    }
+    y += kRow;
+  }
+  r.Rule(x, y, x + total);
+  return y;
+}
+
+QString ChoicesText(const SheetChoices& choices) {
+  QString steel = Q(choices.steel);
+  if (const auto grade = FindSteelGrade(choices.steel)) {
+    const SteelGrade& found = SteelGrades()[*grade];
+    steel += QStringLiteral("（%1 毫米，1.5 特时不超过 %2 瓦/千克）")
+                 .arg(QLocale::c().toString(found.thickness_mm, 'g', 4),
+                      QLocale::c().toString(found.loss_w_per_kg, 'f', 2));
+  }
+  return QStringLiteral(
+             "漆膜：%1级　硅钢片：%2　次级1 中心抽头：%3　"
+             "附加次级：%4")
+      .arg(choices.enamel_grade == 1 ? QStringLiteral("一")
+                                     : QStringLiteral("二"),
+           steel,
+           choices.center_tap ? QStringLiteral("有") : QStringLiteral("无"),
+           choices.extra_secondaries.empty()
+               ? QStringLiteral("无")
+               : QStringLiteral("%1 组").arg(choices.extra_secondaries.size()));
+}
+
+QString RecommendedText(const std::optional<std::string>& core) {
+  return QStringLiteral("推荐铁心（按实绕，最小可用）：%1")
+      .arg(core ? Q(*core) : QStringLiteral("无"));
+}
+
+// Page two: the winding sheet of the design with its choices. Notes that
+// do not fit go on to a further page.
+void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
+                const ReportContent& content) {
+  ReportPainter r(painter);
+  const double x = kMarginMm;
+  const double full = kPageWidthMm - 2 * kMarginMm;
+  double y = kMarginMm;
+
+  r.Text(QRectF(x, y, full, 10), QStringLiteral("绕制单"),
+         ReportFont(Face::kHei, 18, true));
+  r.Text(QRectF(x, y, full, 10), QStringLiteral("标准漆包线（带漆膜）整层绕制"),
+         ReportFont(Face::kHei, 10), Qt::AlignRight | Qt::AlignVCenter,
+         QColor(0x50, 0x50, 0x50));
+  y += 12;
+  r.Text(QRectF(x, y, full, 6), ChoicesText(content.sheet_choices),
+         ReportFont(Face::kHei, 10));
+  y += 7;
+  r.Rule(x, y, x + full, 0.5);
+  y += 5;
+
+  const SheetOutcome outcome =
+      ComputeWindingSheet(CopyTexts(store), content.sheet_choices);
+  if (const auto* reason = std::get_if<std::string>(&outcome)) {
+    y = Heading(r, x, y, full, QStringLiteral("无法计算绕制单"));
+    y += r.Paragraph(x, y, full, Q(*reason), ReportFont(Face::kHei, 11, true),
+                     QColor(0xC0, 0x00, 0x00));
+    y += 3;
+    r.Text(QRectF(x, y, full, 6), RecommendedText(content.recommended_core),
+           ReportFont(Face::kHei, 11, true));
+    return;
+  }
+  const WindingSheet& sheet = std::get<WindingSheet>(outcome);
+
+  // The windings side by side, one row per quantity.
+  y = Heading(r, x, y, full, QStringLiteral("绕组（由内向外绕制）"));
+  const TextRows windings = SheetWindingRows(sheet);
+  constexpr double kCaptionMm = 42;
+  std::vector<double> widths = {kCaptionMm};
+  const double column =
+      (full - kCaptionMm) / static_cast<double>(sheet.windings.size());
+  widths.insert(widths.end(), sheet.windings.size(), column);
+  y = TextTable(r, x, y, widths, windings, true, Qt::AlignHCenter);
+  y += 5;
+
+  // The coil against the window.
+  y = Heading(r, x, y, full, QStringLiteral("线包"));
+  r.Text(QRectF(x, y, full, 7),
+         sheet.fits ? QStringLiteral("绕得下") : QStringLiteral("绕不下"),
+         ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
+         sheet.fits ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x00, 0x00));
+  y += 7;
+  y += r.Paragraph(x, y, full, Q(SheetCoilText(sheet)),
+                   ReportFont(Face::kHei, 9.5));
+  y += 5;
+
+  // How it will run on the left; what to buy and the core on the right.
+  const double left_w = 100;
+  const double right_x = x + left_w + kGapMm;
+  const double right_w = full - left_w - kGapMm;
+  double left_y = Heading(r, x, y, left_w, QStringLiteral("运行估算"));
+  left_y = TextTable(r, x, left_y, {32, left_w - 32}, SheetSummaryRows(sheet),
+                     false, Qt::AlignLeft);
+  double right_y =
+      Heading(r, right_x, y, right_w, QStringLiteral("要买的漆包线"));
+  TextRows buy = SheetWiresToBuyRows(sheet);
+  buy[0][0] = "规格";
+  right_y = TextTable(r, right_x, right_y, {24, 21, right_w - 45}, buy, true,
+                      Qt::AlignRight);
+  right_y += 5;
+  right_y += r.Paragraph(right_x, right_y, right_w,
+                         RecommendedText(content.recommended_core),
+                         ReportFont(Face::kHei, 9.5, true));
+  y = std::max(left_y, right_y) + 5;
+
+  if (!sheet.notes.empty()) {
+    y = Heading(r, x, y, full, QStringLiteral("说明"));
+    const QFont font = ReportFont(Face::kHei, 9);
+    for (const std::string& note : sheet.notes) {
+      if (y > 297 - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
+      r.Text(QRectF(x, y, 4, 4.6), QStringLiteral("•"), font);
+      y += r.Paragraph(x + 4, y + 0.3, full - 4, Q(note), font) + 1;
+    }
+  }
+
+  r.Text(QRectF(x, 297 - kMarginMm, full, 5),
+         QStringLiteral("由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
+                        "绕制计算；铁损、温升为估算，不改变第一页的数值。"),
+         ReportFont(Face::kHei, 8), Qt::AlignLeft | Qt::AlignVCenter,
+         QColor(0x70, 0x70, 0x70));
+}
+
 }  // namespace
 
 bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
@@ -307,6 +489,8 @@ bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
   QPainter painter;
   if (!painter.begin(&writer)) return false;
   Paint(painter, store, content);
+  if (!writer.newPage()) return false;
+  PaintSheet(writer, painter, store, content);
   return painter.end();
 }
 

@@ -114,13 +114,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       findChild<QLabel*>(QStringLiteral("Label68"))};
   store_ = std::make_unique<QtFieldStore>(controls, this);
   sheet_choices_ = new DesignSheetChoices(this);
-  selection_ = new SelectionWindows(*store_, this);
+  selection_ = new SelectionWindows(*store_, *sheet_choices_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
   design_files_ = new DesignFileCommands(this, *store_, *sheet_choices_);
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
     return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
   });
+  design_files_->SetCoresSource(
+      [this] { return selection_->LoadCatalogue().cores(); });
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),

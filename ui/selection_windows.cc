@@ -22,10 +22,12 @@ Window* Raise(Window* window) {
 
 }  // namespace
 
-SelectionWindows::SelectionWindows(QtFieldStore& store, QObject* owner,
+SelectionWindows::SelectionWindows(QtFieldStore& store,
+                                   DesignSheetChoices& choices, QObject* owner,
                                    QString user_core_file)
     : QObject(owner),
       store_(store),
+      choices_(choices),
       user_core_file_(std::move(user_core_file)) {}
 
 QString SelectionWindows::UserCoreFilePath() const {
@@ -46,7 +48,7 @@ SelectionWindows::~SelectionWindows() {
 
 CoreWindow* SelectionWindows::OpenCores() {
   if (cores_.isNull()) {
-    cores_ = new CoreWindow(store_, UserCoreFilePath());
+    cores_ = new CoreWindow(store_, choices_, UserCoreFilePath());
     cores_->installEventFilter(this);
   }
   return Raise(cores_.data());

@@ -16,6 +16,7 @@ class QWidget;
 namespace spulix {
 
 class CoreWindow;
+class DesignSheetChoices;
 class QtFieldStore;
 class WireWindow;
 
@@ -25,8 +26,8 @@ class SelectionWindows : public QObject {
  public:
   // `user_core_file` is where the user's own cores are kept; empty means
   // cores.csv in the user's data folder.
-  SelectionWindows(QtFieldStore& store, QObject* owner,
-                   QString user_core_file = {});
+  SelectionWindows(QtFieldStore& store, DesignSheetChoices& choices,
+                   QObject* owner, QString user_core_file = {});
   // The windows still open go with their owner.
   ~SelectionWindows() override;
 
@@ -49,6 +50,7 @@ class SelectionWindows : public QObject {
 
  private:
   QtFieldStore& store_;
+  DesignSheetChoices& choices_;
   QString user_core_file_;
   QPointer<CoreWindow> cores_;
   QPointer<WireWindow> wires_;

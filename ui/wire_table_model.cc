@@ -14,8 +14,13 @@ namespace {
 constexpr const char* kHeaders[WireTableModel::kCount] = {
     "标称直径", "一级漆膜最大外径", "二级漆膜最大外径", "截面积 mm²", "用于"};
 
-QString Known(const std::string& text) {
-  return text.empty() ? QStringLiteral("未知") : QString::fromStdString(text);
+// The table's value, or where it has none the bound the winding sheet
+// winds with: the next larger size's value, "≤0.989".
+QString Overall(std::size_t row, int grade) {
+  const std::optional<OverallDiameter> overall = OverallDiameterOf(row, grade);
+  if (!overall) return QStringLiteral("未知");
+  return (overall->is_bound ? QStringLiteral("≤") : QString()) +
+         QString::fromStdString(overall->text);
 }
 
 }  // namespace
@@ -49,9 +54,9 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
         case kNominal:
           return QString::fromStdString(wire.nominal_text);
         case kGrade1:
-          return Known(wire.grade1_text);
+          return Overall(row, 1);
         case kGrade2:
-          return Known(wire.grade2_text);
+          return Overall(row, 2);
         case kArea:
           return QString::number(wire.AreaMm2(), 'g', 4);
         case kMark: {

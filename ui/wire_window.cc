@@ -46,7 +46,7 @@ WireWindow::WireWindow(QtFieldStore& store)
           "6109（一级漆膜即 "
           "QZ-1 薄漆膜，二级即 QZ-2 厚漆膜）。0.71 毫米及以下的外径"
           "可信度高，以上为中等；0.53 毫米起的 R40 中间规格未查到外径，"
-          "标为“未知”。"),
+          "以灰色“≤”给出上限（取下一个规格的外径），绕制单也按它计算。"),
       this);
   source->setObjectName(QStringLiteral("WireSource"));
   source->setWordWrap(true);

@@ -33,7 +33,8 @@ class CoreFileSharingTest : public QObject {
   }
 
   CoreWindow* Open() {
-    auto* window = new CoreWindow(main_->store(), CoreFile());
+    auto* window =
+        new CoreWindow(main_->store(), main_->sheet_choices(), CoreFile());
     window->SetMessageSink([this](const QString& text) { messages_ << text; });
     window->SetConfirmation([](const QString&) { return true; });
     window->show();

@@ -11,9 +11,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -25,10 +25,14 @@
 #include <vector>
 
 #include "cli/calc_tool.h"
+#include "design/core_selection.h"
 #include "design/field_reactions.h"
+#include "design/sheet_text.h"
+#include "design/winding_sheet.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
 #include "tests/document/hostile_files.h"
+#include "ui/design_sheet_choices.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
 #include "ui/qt_translations.h"
@@ -455,7 +459,8 @@ class DesignFileCommandsTest : public QObject {
     }
   }
 
-  void ReportIsOneSearchablePageWithEveryValue() {
+  // Page one has every value of the window; page two the winding sheet.
+  void ReportIsTwoSearchablePagesWithEveryValue() {
     const QString design = dir_.filePath(QStringLiteral("报告样品.spulix"));
     const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
     Form1 form;
@@ -470,31 +475,36 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY(form.files().SaveTo(design));
     QVERIFY(form.files().ExportReportTo(pdf));
 
-    // SPULIX_REPORT_PNG=path/name keeps a rendering (name.png) to look at.
+    // SPULIX_REPORT_PNG=path/name keeps a rendering (name-1.png, name-2.png)
+    // to look at.
     if (qEnvironmentVariableIsSet("SPULIX_REPORT_PNG")) {
-      RunTool(QStringLiteral("pdftoppm"),
-              {QStringLiteral("-png"), QStringLiteral("-r"),
-               QStringLiteral("100"), QStringLiteral("-singlefile"), pdf,
-               qEnvironmentVariable("SPULIX_REPORT_PNG")});
+      RunTool(
+          QStringLiteral("pdftoppm"),
+          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+           pdf, qEnvironmentVariable("SPULIX_REPORT_PNG")});
       QFile::copy(pdf, qEnvironmentVariable("SPULIX_REPORT_PNG") + ".pdf");
     }
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     if (info.isEmpty()) QSKIP("pdfinfo (poppler-utils) is not installed");
     QVERIFY2(
-        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))),
+        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))),
         qPrintable(info));
     QVERIFY(info.contains(QStringLiteral("A4")));
     // The CJK faces share glyphs between ideographs and Kangxi radicals, and
     // the text layer names the radical (⽇ for 日); viewers search in the
     // compatibility-normalised form, and so does this test.
-    const QString text =
-        RunTool(QStringLiteral("pdftotext"),
-                {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
-            .normalized(QString::NormalizationForm_KC);
+    const auto page = [&pdf](const char* number) {
+      return RunTool(QStringLiteral("pdftotext"),
+                     {QStringLiteral("-layout"), QStringLiteral("-f"),
+                      QString::fromLatin1(number), QStringLiteral("-l"),
+                      QString::fromLatin1(number), pdf, QStringLiteral("-")})
+          .normalized(QString::NormalizationForm_KC);
+    };
+    const QString text = page("1");
     for (const char* expected :
          {"Spulix 电源变压器设计报告", "报告样品.spulix", "变压器输出功率",
           "初级外层绝缘", "整个线包总厚度", "这只窗口能容得下", "EI-114",
-          "标称 0.85 毫米", "一级漆包外径 未知", "c = 19", "h = 57"}) {
+          "标称 0.85 毫米", "一级漆包外径 ≤0.959 毫米", "c = 19", "h = 57"}) {
       QVERIFY2(text.contains(QString::fromUtf8(expected)),
                qPrintable(QString::fromUtf8(expected) + "\n" + text));
     }
@@ -505,6 +515,28 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY(
         !text.contains(QStringLiteral("次级导线")));  // d2 is no standard size
 
+    // Page two: the sheet with the design's choices, as the command line
+    // prints it; the wire to buy by size.
+    const QString sheet = page("2");
+    const SheetOutcome outcome = ComputeWindingSheet(
+        CopyTexts(store), form.window().sheet_choices().choices());
+    QVERIFY(std::holds_alternative<WindingSheet>(outcome));
+    const WindingSheet& expected = std::get<WindingSheet>(outcome);
+    QVERIFY(!text.contains(QStringLiteral("绕制单")));
+    for (QString wanted :
+         {QStringLiteral("绕制单"), QStringLiteral("初级"),
+          QStringLiteral("次级1"), QStringLiteral("50W800"),
+          QStringLiteral("要买的漆包线"), QStringLiteral("推荐铁心"),
+          QString::fromStdString(SheetCoilText(expected))}) {
+      wanted = wanted.normalized(QString::NormalizationForm_KC);
+      QVERIFY2(sheet.contains(wanted), qPrintable(wanted + "\n" + sheet));
+    }
+    for (const auto& row : SheetWiresToBuyRows(expected)) {
+      for (const std::string& cell : row) {
+        QVERIFY2(sheet.contains(QString::fromStdString(cell)), cell.c_str());
+      }
+    }
+
     // Without chosen parts the section is left out.
     form.files().SetPartsSource({});
     QVERIFY(form.files().ExportReportTo(pdf));
@@ -513,6 +545,19 @@ class DesignFileCommandsTest : public QObject {
             .normalized(QString::NormalizationForm_KC);
     QVERIFY(without.contains(QStringLiteral("铁心图")));
     QVERIFY(!without.contains(QStringLiteral("标准铁心")));
+
+    // A design without a core: the reason and the core to take instead.
+    form.Clear();
+    for (const auto& [field, value] : {std::pair{Field::kInputVoltage, "220"},
+                                       std::pair{Field::kOutputVoltage, "24"},
+                                       std::pair{Field::kOutputPower, "150"}}) {
+      store.SetText(field, value);
+    }
+    QVERIFY(form.files().ExportReportTo(pdf));
+    const QString reason = page("2");
+    QVERIFY2(reason.contains(QStringLiteral("无法计算绕制单")) &&
+                 reason.contains(QStringLiteral("EI-114")),
+             qPrintable(reason));
   }
 
   void ReportIntoAMissingFolderSaysSo() {
@@ -541,8 +586,8 @@ class DesignFileCommandsTest : public QObject {
     QCOMPARE(form.SaveCaption(), QStringLiteral("保存设计 trafo150w.spulix"));
 
     // A long name is elided to fit the status line.
-    const QString long_name = dir_.filePath(QString(120, QLatin1Char('x')) +
-                                            QStringLiteral(".pdf"));
+    const QString long_name =
+        dir_.filePath(QString(120, QLatin1Char('x')) + QStringLiteral(".pdf"));
     QVERIFY(form.files().ExportReportTo(long_name));
     const QLabel* status =
         form.window().findChild<QLabel*>(QStringLiteral("Label33"));

@@ -2,6 +2,8 @@
 // The menu 选型 and its windows on the real main window: the cores judged
 // for the design as it stands, 使用, the user's own cores and their file,
 // the wire table and 用于 d1 / d2.
+#include "ui/selection_windows.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -23,13 +25,14 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/winding_build_up.h"
+#include "design/winding_sheet.h"
 #include "design/wire_table.h"
 #include "ui/core_edit_dialog.h"
 #include "ui/core_table_model.h"
 #include "ui/core_window.h"
+#include "ui/design_sheet_choices.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
-#include "ui/selection_windows.h"
 #include "ui/wire_table_model.h"
 #include "ui/wire_window.h"
 
@@ -167,9 +170,17 @@ class SelectionWindowsTest : public QObject {
         SelectCore(CopyTexts(main_->store()), window->catalogue().cores());
     QVERIFY(expected.smallest_fit.has_value());
     const int smallest = static_cast<int>(*expected.smallest_fit);
-    // The table follows once the changes pause.
-    QTRY_COMPARE(Cell(window->model(), smallest, CoreTableModel::kVerdict),
+    const std::optional<std::size_t> buildable =
+        JudgeCoresBySheet(CopyTexts(main_->store()), {},
+                          window->catalogue().cores())
+            .smallest_buildable;
+    QVERIFY(buildable.has_value());
+    // The table follows once the changes pause; the star is the sheet's.
+    QTRY_COMPARE(Cell(window->model(), static_cast<int>(*buildable),
+                      CoreTableModel::kSheetVerdict),
                  QStringLiteral("可用 ★最小"));
+    QCOMPARE(Cell(window->model(), smallest, CoreTableModel::kVerdict),
+             QStringLiteral("可用"));
     QVERIFY(window->summary()->text().contains(QString::fromStdString(
         window->catalogue().cores()[*expected.smallest_fit].name)));
     for (int row = 0; row < window->model()->rowCount(); ++row) {
@@ -188,6 +199,67 @@ class SelectionWindowsTest : public QObject {
     QTest::keyClick(p2, Qt::Key_Backspace);
     QTRY_COMPARE(Cell(window->model(), smallest, CoreTableModel::kCoil),
                  before);
+  }
+
+  // The sheet's columns judge every core with the design's sheet choices;
+  // the star and the first selection go to the smallest core the sheet
+  // winds, and follow the choices as they change.
+  void sheetColumnsAndStarFollowTheChoices_data() {
+    QTest::addColumn<int>("grade");
+    QTest::addColumn<QString>("extra");  // "U,I" of one extra secondary
+    QTest::addColumn<QString>("star");
+    QTest::newRow("defaults") << 2 << QString() << "EI-114";
+    QTest::newRow("grade 1") << 1 << QString() << "EI-105";
+    QTest::newRow("12 V 2 A more") << 2 << "12,2"
+                                   << "EI-133";
+  }
+  void sheetColumnsAndStarFollowTheChoices() {
+    QFETCH(int, grade);
+    QFETCH(QString, extra);
+    QFETCH(QString, star);
+    Open();
+    for (const auto& [field, text] : {std::pair{Field::kInputVoltage, "220"},
+                                      std::pair{Field::kOutputVoltage, "24"},
+                                      std::pair{Field::kOutputPower, "150"}}) {
+      main_->field(field)->setText(QString::fromLatin1(text));
+    }
+    CoreWindow* window = Cores();
+    // The traditional rule takes EI-96; the sheet's defaults need EI-114.
+    const auto name = [window](int row) {
+      return QString::fromStdString(
+          window->catalogue().cores()[static_cast<std::size_t>(row)].name);
+    };
+    QCOMPARE(name(window->table()->currentIndex().row()),
+             QStringLiteral("EI-114"));
+    QVERIFY(window->summary()->text().contains(QStringLiteral("EI-96")));
+    QVERIFY(window->summary()->text().contains(QStringLiteral("EI-114（★）")));
+    QCOMPARE(Cell(window->model(), RowOf(window, "EI-96"),
+                  CoreTableModel::kSheetVerdict),
+             QStringLiteral("不可用"));
+
+    SheetChoices choices;
+    choices.enamel_grade = grade;
+    if (!extra.isEmpty()) {
+      const QStringList parts = extra.split(QLatin1Char(','));
+      choices.extra_secondaries.push_back(
+          {parts[0].toStdString(), parts[1].toStdString(), false});
+    }
+    main_->sheet_choices().Set(choices);
+    const int row = RowOf(window, star.toLatin1().constData());
+    QTRY_COMPARE(Cell(window->model(), row, CoreTableModel::kSheetVerdict),
+                 QStringLiteral("可用 ★最小"));
+    const SheetCoreSelection judged = JudgeCoresBySheet(
+        CopyTexts(main_->store()), choices, window->catalogue().cores());
+    for (int r = 0; r < window->model()->rowCount(); ++r) {
+      const auto& result = judged.results[static_cast<std::size_t>(r)];
+      QCOMPARE(Cell(window->model(), r, CoreTableModel::kSheetCoil),
+               result.coil_mm ? QString::fromStdString(FormatPattern(
+                                    *result.coil_mm, Pattern::kTwoDecimals))
+                              : QStringLiteral("—"));
+    }
+    // A window opened now starts on the starred core.
+    window->close();
+    QCOMPARE(name(Cores()->table()->currentIndex().row()), star);
   }
 
   // Enter on a row does what typing its h, c and a and Refresh would do.
@@ -346,6 +418,11 @@ class SelectionWindowsTest : public QObject {
              QStringLiteral("1.900"));
     QVERIFY(window->summary()->text().contains(
         QStringLiteral("d1 = 0.84 毫米 → 标准线径 0.850 毫米")));
+    // The table has no grade 2 value for 0.850: the bound the sheet uses.
+    QCOMPARE(
+        Cell(window->model(), static_cast<int>(*window->model()->mark_d1()),
+             WireTableModel::kGrade2),
+        QStringLiteral("≤0.989"));
 
     MemoryStore expected;
     expected.LoadTexts(CopyTexts(main_->store()));
@@ -404,7 +481,8 @@ class SelectionWindowsTest : public QObject {
     WireWindow* window = windows_->wires();
     window->table()->setCurrentIndex(window->model()->index(0, 0));
     window->UseFor(Field::kSecondaryWireDiameter);
-    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter), std::string("0.05"));
+    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter),
+             std::string("0.05"));
     MemoryStore expected;
     expected.SetText(Field::kSecondaryWireDiameter, "0.05");
     RecalculateBuildUp(expected);

@@ -84,7 +84,7 @@ class SelectionWindowsXvfbTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(cores));
     cores->move(20, 20);
     Settle();
-    const auto smallest = cores->model()->selection().smallest_fit;
+    const auto smallest = cores->model()->by_sheet().smallest_buildable;
     QVERIFY(smallest.has_value());
     QVERIFY(RowInView(cores->table(), static_cast<int>(*smallest)));
     QCOMPARE(cores->table()->currentIndex().row(), static_cast<int>(*smallest));
