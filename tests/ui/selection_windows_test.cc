@@ -2,6 +2,8 @@
 // The menu 选型 and its windows on the real main window: the cores judged
 // for the design as it stands, 使用, the user's own cores and their file,
 // the wire table and 用于 d1 / d2.
+#include "ui/selection_windows.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -29,7 +31,6 @@
 #include "ui/core_window.h"
 #include "ui/main_window.h"
 #include "ui/main_window_commands.h"
-#include "ui/selection_windows.h"
 #include "ui/wire_table_model.h"
 #include "ui/wire_window.h"
 
@@ -132,7 +133,7 @@ class SelectionWindowsTest : public QObject {
     QVERIFY(menu);
     QStringList items;
     for (QAction* action : menu->actions()) items << action->text();
-    QCOMPARE(items, QStringList({"标准铁心…", "标准漆包线…"}));
+    QCOMPARE(items, QStringList({"标准铁心…", "标准漆包线…", "绕制单…"}));
   }
 
   void eachWindowOpensOnce() {
@@ -404,7 +405,8 @@ class SelectionWindowsTest : public QObject {
     WireWindow* window = windows_->wires();
     window->table()->setCurrentIndex(window->model()->index(0, 0));
     window->UseFor(Field::kSecondaryWireDiameter);
-    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter), std::string("0.05"));
+    QCOMPARE(main_->store().Text(Field::kSecondaryWireDiameter),
+             std::string("0.05"));
     MemoryStore expected;
     expected.SetText(Field::kSecondaryWireDiameter, "0.05");
     RecalculateBuildUp(expected);
