@@ -254,7 +254,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   ShowChoices();
   Refresh();
   windings_->setFocus();
-  resize(1200, 640);
+  resize(1040, 600);
 }
 
 SheetWindow::~SheetWindow() {
