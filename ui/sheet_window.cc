@@ -264,13 +264,9 @@ SheetWindow::~SheetWindow() {
 }
 
 void SheetWindow::keyPressEvent(QKeyEvent* event) {
-  // The editor of a cell passes Enter on after taking it; anywhere else
-  // Enter is the default button's.
-  const QWidget* focus = focusWidget();
-  const bool editing =
-      focus != nullptr && focus != extras_ && extras_->isAncestorOf(focus);
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-      !editing) {
+  // Enter is the default button's wherever it is not taken: the editor of
+  // a cell and a button with the focus keep it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     UseRecommended();
     return;
   }
