@@ -171,6 +171,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   extra_row->addWidget(extras_, 1);
   extra_row->addLayout(extra_buttons);
 
+  // The row is as high as the extra secondaries' table, never higher.
+  extra_box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   auto* top = new QHBoxLayout;
   top->addWidget(choice_box);
   top->addWidget(extra_box, 1);
@@ -214,13 +216,19 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   buttons->addStretch();
   QPushButton* close = AddButton(buttons, "CloseSheet", "关闭", this);
 
+  // The sheet's area keeps its room while a reason stands in for it.
+  auto* sheet_area = new QWidget(this);
+  auto* sheet_layout = new QVBoxLayout(sheet_area);
+  sheet_layout->setContentsMargins(0, 0, 0, 0);
+  sheet_layout->addWidget(windings_, 1);
+  sheet_layout->addWidget(verdict_);
+  sheet_layout->addLayout(figures_row);
+  sheet_layout->addWidget(notes_);
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(status_);
-  layout->addWidget(windings_, 1);
-  layout->addWidget(verdict_);
-  layout->addLayout(figures_row);
-  layout->addWidget(notes_);
+  layout->addWidget(sheet_area, 1);
   layout->addLayout(buttons);
 
   connect(enamel_, &QComboBox::currentIndexChanged, this,
