@@ -266,8 +266,9 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
 }
 
 SheetWindow::~SheetWindow() {
-  // A cell editor still open commits its text while the window's widgets
-  // go, after the design may have gone: nothing of it reaches the design.
+  // A cell editor still open commits its text when the base class closes
+  // the window, after this class's members are gone: it must not reach
+  // TakeChoices then.
   disconnect(extras_, nullptr, this, nullptr);
 }
 

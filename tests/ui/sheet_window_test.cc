@@ -150,6 +150,16 @@ class SheetWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(QFileInfo::exists(path));
+
+    // The main window going while a cell is being edited takes the sheet
+    // window with it, and the cell's text nowhere.
+    QTest::mouseClick(
+        window->findChild<QPushButton*>(QStringLiteral("AddSecondary")),
+        Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    QPointer<SheetWindow> gone = window;
+    main_.reset();
+    QVERIFY(gone.isNull());
   }
 
   void screenshot() {
