@@ -261,7 +261,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
 
   ShowChoices();
   Refresh();
-  windings_->setFocus();
+  // Enter at once uses the recommended core.
+  use_->setFocus();
   resize(1040, 600);
 }
 

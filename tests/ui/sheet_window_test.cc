@@ -104,7 +104,7 @@ class SheetWindowTest : public QObject {
     UseCore(expected, catalogue.cores()[*catalogue.FindByName("EI-114")]);
 
     QVERIFY(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(CopyTexts(main_->store()), CopyTexts(expected));
     QTRY_VERIFY(!ShowsReason(window));
     QCOMPARE(window->model()->rowCount(), 2);
