@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -140,9 +141,16 @@ class SheetWindowTest : public QObject {
     QCOMPARE(Cell(window->model(), 2, 0), QStringLiteral("次级2"));
     QCOMPARE(Cell(window->model(), 2, 1), QStringLiteral("6.3"));
 
+    auto* center_tap =
+        window->findChild<QCheckBox*>(QStringLiteral("CenterTap"));
+    center_tap->click();
+    QVERIFY(choices.choices().center_tap);
+    QTRY_VERIFY(Cell(window->model(), 1, 4) != QStringLiteral("—"));  // 抽头
+
     main_->findChild<QAction*>(QStringLiteral("QK"))->trigger();
     QVERIFY(choices.choices().extra_secondaries.empty());
     QCOMPARE(window->extras()->rowCount(), 0);
+    QVERIFY(!center_tap->isChecked());
 
     const QString path = home_->filePath(QStringLiteral("设计.json"));
     main_->design_files().SetFileChooser(
