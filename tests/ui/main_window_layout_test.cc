@@ -390,8 +390,8 @@ class MainWindowLayoutTest : public QObject {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
     QTest::newRow("typed input")
-        << int(FieldRole::kTypedInput) << ColourOf(0x00C000) << ColourOf(0xFFFFFF)
-        << kHeiSubsetFamily << 19 << true;
+        << int(FieldRole::kTypedInput) << ColourOf(0x00C000)
+        << ColourOf(0xFFFFFF) << kHeiSubsetFamily << 19 << true;
     QTest::newRow("insulation input")
         << int(FieldRole::kInsulationInput) << ColourOf(0x8080FF) << QColor()
         << kHeiSubsetFamily << 16 << true;
@@ -517,7 +517,7 @@ class MainWindowLayoutTest : public QObject {
                       "ExportReport", "DY", "tc"}},
                     {"CX", {"QK", "SX"}},
                     {"BJ", {"XLB", "XSB", "MDB", "JXXS"}},
-                    {"XX", {"BZTX", "BZQBX"}},
+                    {"XX", {"BZTX", "BZQBX", "RZD"}},
                     {"BZ", {"HELP", "ABORT"}}};
     const QList<QAction*> top = window_->menuBar()->actions();
     QCOMPARE(top.size(), qsizetype(expected.size()));
