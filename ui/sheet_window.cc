@@ -364,9 +364,7 @@ void SheetWindow::RemoveSecondary() {
 void SheetWindow::ShowSheetParts(bool visible) {
   const std::initializer_list<QWidget*> parts = {windings_, verdict_, figures_,
                                                  wires_, notes_};
-  for (QWidget* part : parts) {
-    part->setVisible(visible);
-  }
+  for (QWidget* part : parts) part->setVisible(visible);
 }
 
 void SheetWindow::Refresh() {
@@ -378,8 +376,9 @@ void SheetWindow::Refresh() {
   catalogue_ = catalogue_source_();
   recommended_core_ = RecommendCore(texts, choices, catalogue_.cores());
   std::optional<std::string> core_name;
-  if (recommended_core_)
+  if (recommended_core_) {
     core_name = catalogue_.cores()[*recommended_core_].name;
+  }
   recommended_->setText(FromUtf8(RecommendedCoreText(core_name)));
   use_->setEnabled(recommended_core_.has_value());
 
