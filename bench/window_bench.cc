@@ -6,6 +6,9 @@
 //                                   been repainted: median and p99
 //   window_bench keystroke-cores [COUNT]
 //                                   the same with the core window open
+//   window_bench keystroke-sheet [COUNT]
+//                                   the same with the 绕制单 window open,
+//                                   and how long one refresh of it takes
 //   window_bench idle [SECONDS]     CPU time of the open window with its
 //                                   clock running, and how often the clock
 //                                   label repaints for how many new texts
@@ -24,11 +27,13 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "ui/core_window.h"
 #include "ui/main_window.h"
 #include "ui/selection_windows.h"
+#include "ui/sheet_window.h"
 
 namespace spulix {
 namespace {
@@ -76,16 +81,33 @@ double Percentile(std::vector<double> values, double p) {
   return values[index];
 }
 
-// With `with_cores`, the core window is open beside the main window and
-// follows every keystroke.
-int Keystrokes(MainWindow& window, int count, bool with_cores) {
+// Which window is open beside the main window, following every keystroke.
+enum class Beside { kNothing, kCores, kSheet };
+
+// One refresh of the sheet window, as it runs once the user pauses: the
+// sheet and the recommended core over the catalogue read from its file.
+void TimeSheetRefresh(SheetWindow* sheet) {
+  std::vector<double> ms;
+  for (int i = 0; i < 200; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    sheet->Refresh();
+    ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+  }
+  std::printf("summary|Sheet window refresh after a pause, median|%.3f ms|\n",
+              Percentile(ms, 0.5));
+}
+
+int Keystrokes(MainWindow& window, int count, Beside beside) {
   int messages = 0;
   window.store().SetMessageSink([&messages](std::string_view) { ++messages; });
   QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command9")),
                     Qt::LeftButton);
-  if (with_cores) {
-    QWidget* cores = window.selection_windows().OpenCores();
-    if (!QTest::qWaitForWindowExposed(cores)) return 1;
+  QWidget* other = nullptr;
+  if (beside == Beside::kCores) other = window.selection_windows().OpenCores();
+  if (beside == Beside::kSheet) other = window.selection_windows().OpenSheet();
+  if (other != nullptr) {
+    if (!QTest::qWaitForWindowExposed(other)) return 1;
     window.activateWindow();
   }
   QLineEdit* p2 = window.field(Field::kOutputPower);
@@ -145,11 +167,16 @@ int Keystrokes(MainWindow& window, int count, bool with_cores) {
       "%d changed fields not repainted; %d messages\n",
       count, Percentile(key_ms, 0.5), median, p99, Percentile(total_ms, 1.0),
       unpainted, messages);
-  const char* what = with_cores ? ", core window open" : "";
+  const char* what = beside == Beside::kCores   ? ", core window open"
+                     : beside == Beside::kSheet ? ", 绕制单 window open"
+                                                : "";
   std::printf("summary|Keystroke to repainted%s, median|%.3f ms|\n", what,
               median);
   std::printf("summary|Keystroke to repainted%s, p99|%.3f ms|< 2 ms|%s\n", what,
               p99, p99 < 2.0 ? "met" : "MISSED");
+  if (beside == Beside::kSheet) {
+    TimeSheetRefresh(window.selection_windows().sheet());
+  }
   return unpainted == 0 && messages == 0 ? 0 : 1;
 }
 
@@ -198,16 +225,22 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "the window was not exposed\n");
     return 1;
   }
-  if (mode == QLatin1String("keystroke") ||
-      mode == QLatin1String("keystroke-cores")) {
-    return spulix::Keystrokes(window, amount > 0 ? amount : 1000,
-                              mode == QLatin1String("keystroke-cores"));
+  using spulix::Beside;
+  const std::pair<const char*, Beside> keystrokes[] = {
+      {"keystroke", Beside::kNothing},
+      {"keystroke-cores", Beside::kCores},
+      {"keystroke-sheet", Beside::kSheet}};
+  for (const auto& [name, beside] : keystrokes) {
+    if (mode == QLatin1String(name)) {
+      return spulix::Keystrokes(window, amount > 0 ? amount : 1000, beside);
+    }
   }
   if (mode == QLatin1String("idle")) {
     return spulix::Idle(window, amount > 0 ? amount : 10);
   }
   std::fprintf(stderr,
-               "usage: %s keystroke|keystroke-cores [COUNT] | idle [SECONDS]\n",
+               "usage: %s keystroke|keystroke-cores|keystroke-sheet [COUNT] | "
+               "idle [SECONDS]\n",
                argv[0]);
   return 2;
 }

@@ -3,10 +3,10 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "cli/text_table.h"
 #include "design/sheet_text.h"
-#include "design/wire_table.h"
 
 namespace spulix {
 namespace {
@@ -40,8 +40,18 @@ Json WindingJson(const SheetWinding& w) {
   return j;
 }
 
-std::string Recommended(const std::optional<std::string>& core) {
-  return "推荐铁心：" + core.value_or("无") + "\n";
+// One row per quantity, one column per winding.
+std::string WindingTable(const WindingSheet& sheet) {
+  std::vector<std::vector<std::string>> rows;
+  rows.push_back({"绕组"});
+  for (const SheetWinding& w : sheet.windings) rows[0].push_back(w.name);
+  for (const SheetQuantity& quantity : SheetQuantities()) {
+    rows.push_back({quantity.caption});
+    for (const SheetWinding& w : sheet.windings) {
+      rows.back().push_back(quantity.text(w));
+    }
+  }
+  return Aligned(rows);
 }
 
 }  // namespace
@@ -99,21 +109,30 @@ Json SheetJson(const SheetOutcome& outcome,
 
 std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core) {
+  const std::string recommended = RecommendedCoreText(recommended_core) + "\n";
   if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    return "\n绕制单：无法计算（" + *reason + "）\n" +
-           Recommended(recommended_core);
+    return "\n绕制单：无法计算（" + *reason + "）\n" + recommended;
   }
   const WindingSheet& s = std::get<WindingSheet>(outcome);
-  std::string out = "\n" + SheetTitleText(s) + "\n";
-  out += Aligned(SheetWindingRows(s));
-  out += "\n" + SheetCoilText(s) + "\n";
-  out += Aligned(SheetSummaryRows(s));
-  out += "\n" + Aligned(SheetWiresToBuyRows(s));
+  std::string out = "\n" + SheetTitle(s) + "\n";
+  out += WindingTable(s);
+  out += "\n" + CoilVerdictText(s) + "\n";
+  std::vector<std::vector<std::string>> figures;
+  for (const auto& [caption, value] : SheetFigures(s)) {
+    figures.push_back({caption, value});
+  }
+  out += Aligned(figures);
+  std::vector<std::vector<std::string>> buy = {
+      {"要买的漆包线", "长度", "重量"}};
+  for (const auto& row : WiresToBuyTexts(s)) {
+    buy.emplace_back(row.begin(), row.end());
+  }
+  out += "\n" + Aligned(buy);
   if (!s.notes.empty()) {
     out += "\n说明：\n";
     for (const std::string& note : s.notes) out += "- " + note + "\n";
   }
-  out += "\n" + Recommended(recommended_core);
+  out += "\n" + recommended;
   return out;
 }
 

@@ -1,44 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The winding sheet's values as texts, the same wherever the sheet is shown
-// (the command line's table, the report): each quantity with its own count
-// of decimals, the C locale, "—" where there is no value.
+// (spulix-calc's table, the 绕制单 window): fixed decimals, never the
+// locale's, and Chinese captions with their units.
 #ifndef SPULIX_DESIGN_SHEET_TEXT_H_
 #define SPULIX_DESIGN_SHEET_TEXT_H_
 
+#include <array>
 #include <optional>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "design/winding_sheet.h"
 
 namespace spulix {
 
-// A number with a fixed count of decimals; "—" for none.
+// A number with a fixed count of decimals; "—" where there is none.
 std::string FixedText(double value, int decimals);
 std::string FixedText(const std::optional<double>& value, int decimals);
 
-// "0.850", or "2×2.65" for parallel strands.
-std::string SheetWireText(const SheetWinding& winding);
-// "1.110", or "≤0.989" where it is the next size's bound.
-std::string SheetOverallText(const SheetWinding& winding);
+// One quantity of a winding: its caption, unit in brackets, and its text.
+struct SheetQuantity {
+  const char* caption;  // "电压（伏）"
+  std::string (*text)(const SheetWinding& winding);
+};
+// A winding's quantities in the sheet's order, voltage to full-load voltage.
+std::span<const SheetQuantity> SheetQuantities();
 
 using TextRows = std::vector<std::vector<std::string>>;
-
-// One row per quantity, one column per winding; the first row names the
-// windings, the first column the quantities.
+// The same as a table: one row per quantity, one column per winding; the
+// first row names the windings, the first column the quantities.
 TextRows SheetWindingRows(const WindingSheet& sheet);
 
 // "绕制单（二级漆膜，硅钢片 50W800，标准漆包线整层绕制）"
-std::string SheetTitleText(const WindingSheet& sheet);
-
-// The coil against the window, with the verdict and the margin.
-std::string SheetCoilText(const WindingSheet& sheet);
-
-// The finished transformer: caption and value (with its unit) per row.
-TextRows SheetSummaryRows(const WindingSheet& sheet);
-
-// The wire to buy by size: a header row, then size, length and mass.
-TextRows SheetWiresToBuyRows(const WindingSheet& sheet);
+std::string SheetTitle(const WindingSheet& sheet);
+// The coil's thickness against the window width c: fits, and by how much.
+std::string CoilVerdictText(const WindingSheet& sheet);
+// The finished transformer, caption and value: output power to the fuse.
+std::vector<std::pair<std::string, std::string>> SheetFigures(
+    const WindingSheet& sheet);
+// The wire to buy, smallest size first: size, length, mass.
+std::vector<std::array<std::string, 3>> WiresToBuyTexts(
+    const WindingSheet& sheet);
+// "推荐铁心：EI-105", or "推荐铁心：无".
+std::string RecommendedCoreText(const std::optional<std::string>& core);
 
 }  // namespace spulix
 

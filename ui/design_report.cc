@@ -436,7 +436,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
          ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
          sheet.fits ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x00, 0x00));
   y += 7;
-  y += r.Paragraph(x, y, full, Q(SheetCoilText(sheet)),
+  y += r.Paragraph(x, y, full, Q(CoilVerdictText(sheet)),
                    ReportFont(Face::kHei, 9.5));
   y += 5;
 
@@ -445,12 +445,18 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const double right_x = x + left_w + kGapMm;
   const double right_w = full - left_w - kGapMm;
   double left_y = Heading(r, x, y, left_w, QStringLiteral("运行估算"));
-  left_y = TextTable(r, x, left_y, {32, left_w - 32}, SheetSummaryRows(sheet),
-                     false, Qt::AlignLeft);
+  TextRows figures;
+  for (const auto& [caption, value] : SheetFigures(sheet)) {
+    figures.push_back({caption, value});
+  }
+  left_y = TextTable(r, x, left_y, {32, left_w - 32}, figures, false,
+                     Qt::AlignLeft);
   double right_y =
       Heading(r, right_x, y, right_w, QStringLiteral("要买的漆包线"));
-  TextRows buy = SheetWiresToBuyRows(sheet);
-  buy[0][0] = "规格";
+  TextRows buy = {{"规格", "长度", "重量"}};
+  for (const auto& row : WiresToBuyTexts(sheet)) {
+    buy.push_back({row.begin(), row.end()});
+  }
   right_y = TextTable(r, right_x, right_y, {24, 21, right_w - 45}, buy, true,
                       Qt::AlignRight);
   right_y += 5;

@@ -117,6 +117,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   selection_ = new SelectionWindows(*store_, *sheet_choices_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
   design_files_ = new DesignFileCommands(this, *store_, *sheet_choices_);
+  // Saving right after choosing a core in the sheet window.
+  selection_->SetDesignShortcuts({design_files_->open_action(),
+                                  design_files_->save_action(),
+                                  design_files_->save_as_action()});
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
     return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
@@ -177,7 +181,7 @@ void MainWindow::BuildMenus() {
   add_menu("BJ", "编辑",
            {c.efficiency_table, c.coefficient_table, c.flux_density_table,
             c.stacking_table});
-  add_menu("XX", "选型", {c.standard_cores, c.standard_wires});
+  add_menu("XX", "选型", {c.standard_cores, c.standard_wires, c.winding_sheet});
   add_menu("BZ", "帮助", {c.help, c.about});
 }
 

@@ -65,6 +65,7 @@ MainWindowCommands CreateCommands(QObject* owner) {
   c.sample_design = MakeAction(owner, "sampleDesign", "测试");
   c.standard_cores = MakeAction(owner, "BZTX", "标准铁心…");
   c.standard_wires = MakeAction(owner, "BZQBX", "标准漆包线…");
+  c.winding_sheet = MakeAction(owner, "RZD", "绕制单…");
   return c;
 }
 
@@ -102,6 +103,8 @@ void ConnectCommands(const MainWindowCommands& commands,
      [selection = targets.selection] { selection->OpenCores(); });
   on(commands.standard_wires,
      [selection = targets.selection] { selection->OpenWires(); });
+  on(commands.winding_sheet,
+     [selection = targets.selection] { selection->OpenSheet(); });
 }
 
 }  // namespace spulix

@@ -43,6 +43,7 @@ struct MainWindowCommands {
   QAction* sample_design = nullptr;       // Command9
   QAction* standard_cores = nullptr;      // menu 选型: BZTX
   QAction* standard_wires = nullptr;      // menu 选型: BZQBX
+  QAction* winding_sheet = nullptr;       // menu 选型: RZD
 };
 
 // Creates every action, owned by `owner`, with its caption and icon; menu

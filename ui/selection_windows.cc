@@ -4,6 +4,7 @@
 #include <QEvent>
 
 #include "ui/core_window.h"
+#include "ui/sheet_window.h"
 #include "ui/user_core_file.h"
 #include "ui/wire_window.h"
 
@@ -44,6 +45,7 @@ CoreCatalogue SelectionWindows::LoadCatalogue() const {
 SelectionWindows::~SelectionWindows() {
   delete cores_.data();
   delete wires_.data();
+  delete sheet_.data();
 }
 
 CoreWindow* SelectionWindows::OpenCores() {
@@ -62,8 +64,21 @@ WireWindow* SelectionWindows::OpenWires() {
   return Raise(wires_.data());
 }
 
+SheetWindow* SelectionWindows::OpenSheet() {
+  if (sheet_.isNull()) {
+    // The catalogue as the core window reads it, again at each refresh, so
+    // that a core the user adds there can be recommended here.
+    sheet_ = new SheetWindow(
+        store_, choices_, [this] { return LoadCatalogue(); },
+        design_shortcuts_);
+    sheet_->installEventFilter(this);
+  }
+  return Raise(sheet_.data());
+}
+
 CoreWindow* SelectionWindows::cores() const { return cores_.data(); }
 WireWindow* SelectionWindows::wires() const { return wires_.data(); }
+SheetWindow* SelectionWindows::sheet() const { return sheet_.data(); }
 
 bool SelectionWindows::eventFilter(QObject* watched, QEvent* event) {
   // A closed window deletes itself only back in the event loop; forget it at
@@ -71,6 +86,7 @@ bool SelectionWindows::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Close) {
     if (watched == cores_.data()) cores_.clear();
     if (watched == wires_.data()) wires_.clear();
+    if (watched == sheet_.data()) sheet_.clear();
   }
   return QObject::eventFilter(watched, event);
 }

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows of the menu 选型: 标准铁心… and 标准漆包线…, each open at most
-// once, serving the design of one field store. The windows know the store,
-// never the window that owns this object.
+// The windows of the menu 选型: 标准铁心…, 标准漆包线… and 绕制单…, each
+// open at most once, serving the design of one field store and its sheet
+// choices. The windows know the design, never the window that owns this
+// object.
 #ifndef SPULIX_UI_SELECTION_WINDOWS_H_
 #define SPULIX_UI_SELECTION_WINDOWS_H_
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include "design/core_catalogue.h"
 
+class QAction;
 class QWidget;
 
 namespace spulix {
@@ -18,6 +21,7 @@ namespace spulix {
 class CoreWindow;
 class DesignSheetChoices;
 class QtFieldStore;
+class SheetWindow;
 class WireWindow;
 
 class SelectionWindows : public QObject {
@@ -35,15 +39,22 @@ class SelectionWindows : public QObject {
   // front and returns it.
   CoreWindow* OpenCores();
   WireWindow* OpenWires();
+  SheetWindow* OpenSheet();
   // Where the core window opened next keeps the user's cores.
   void SetUserCoreFile(const QString& path) { user_core_file_ = path; }
   // That file's path (the default one where none was set).
   QString UserCoreFilePath() const;
   // The catalogue the core window shows: the shipped cores and the user's.
   CoreCatalogue LoadCatalogue() const;
+  // The design's file commands, whose keys the sheet window opened next
+  // keeps.
+  void SetDesignShortcuts(QList<QAction*> actions) {
+    design_shortcuts_ = std::move(actions);
+  }
   // The open window, or nullptr.
   CoreWindow* cores() const;
   WireWindow* wires() const;
+  SheetWindow* sheet() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,8 +63,10 @@ class SelectionWindows : public QObject {
   QtFieldStore& store_;
   DesignSheetChoices& choices_;
   QString user_core_file_;
+  QList<QAction*> design_shortcuts_;
   QPointer<CoreWindow> cores_;
   QPointer<WireWindow> wires_;
+  QPointer<SheetWindow> sheet_;
 };
 
 }  // namespace spulix

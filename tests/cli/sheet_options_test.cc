@@ -92,8 +92,9 @@ TEST(SheetOption, TextFollowsTheUsualOutput) {
   const ToolOutput sheet = Invoke(With({"--sheet"}, kSample));
   ASSERT_EQ(sheet.out.rfind(plain.out, 0), 0u);
   const std::string added = sheet.out.substr(plain.out.size());
-  for (const char* part : {"初级", "次级1", "≤0.989", "绕不下", "慢熔（T）",
-                           "自然冷却的估算", "推荐铁心：EI-133"}) {
+  for (const char* part :
+       {"初级", "次级1", "≤0.989", "绕不下", "T2A（慢熔，2 安）",
+        "自然冷却的估算", "推荐铁心：EI-133"}) {
     EXPECT_NE(added.find(part), std::string::npos) << part;
   }
 }

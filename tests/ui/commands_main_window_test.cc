@@ -199,6 +199,7 @@ void CommandsMainWindowTest::everyControlRunsItsCommand() {
       {"Command9", &C::sample_design},
       {"BZTX", &C::standard_cores},
       {"BZQBX", &C::standard_wires},
+      {"RZD", &C::winding_sheet},
   };
   Form1 form;
   for (const auto& binding : bindings) {

@@ -527,11 +527,11 @@ class DesignFileCommandsTest : public QObject {
          {QStringLiteral("绕制单"), QStringLiteral("初级"),
           QStringLiteral("次级1"), QStringLiteral("50W800"),
           QStringLiteral("要买的漆包线"), QStringLiteral("推荐铁心"),
-          QString::fromStdString(SheetCoilText(expected))}) {
+          QString::fromStdString(CoilVerdictText(expected))}) {
       wanted = wanted.normalized(QString::NormalizationForm_KC);
       QVERIFY2(sheet.contains(wanted), qPrintable(wanted + "\n" + sheet));
     }
-    for (const auto& row : SheetWiresToBuyRows(expected)) {
+    for (const auto& row : WiresToBuyTexts(expected)) {
       for (const std::string& cell : row) {
         QVERIFY2(sheet.contains(QString::fromStdString(cell)), cell.c_str());
       }

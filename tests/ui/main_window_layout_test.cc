@@ -385,7 +385,7 @@ class MainWindowLayoutTest : public QObject {
                       "ExportReport", "DY", "tc"}},
                     {"CX", {"QK", "SX"}},
                     {"BJ", {"XLB", "XSB", "MDB", "JXXS"}},
-                    {"XX", {"BZTX", "BZQBX"}},
+                    {"XX", {"BZTX", "BZQBX", "RZD"}},
                     {"BZ", {"HELP", "ABORT"}}};
     const QList<QAction*> top = window_->menuBar()->actions();
     QCOMPARE(top.size(), qsizetype(expected.size()));

@@ -135,7 +135,7 @@ class SelectionWindowsTest : public QObject {
     QVERIFY(menu);
     QStringList items;
     for (QAction* action : menu->actions()) items << action->text();
-    QCOMPARE(items, QStringList({"标准铁心…", "标准漆包线…"}));
+    QCOMPARE(items, QStringList({"标准铁心…", "标准漆包线…", "绕制单…"}));
   }
 
   void eachWindowOpensOnce() {

@@ -97,6 +97,8 @@ class WindowLeakTest : public QObject {
                           << "HELP" << false << 0;
     QTest::newRow("about, title bar") << "ABORT"
                                       << "Form2" << false << 0;
+    QTest::newRow("winding sheet") << "RZD"
+                                   << "SheetWindow" << false << 0;
     // OK only hides the About box; the same box comes back each time.
     QTest::newRow("about, OK") << "ABORT"
                                << "Form2" << true << 1;
