@@ -55,7 +55,9 @@ def characters(source_dirs):
             if path.suffix in ('.cc', '.h') and path.is_file():
                 text = path.read_text(encoding='utf-8')
                 chars.update(c for c in text if ord(c) > 0x7E)
-    return ''.join(sorted(c for c in chars if c.isprintable() or c == ' '))
+    # Spaces are not "printable" to Python, but texts use them.
+    spaces = (' ', '\u3000')
+    return ''.join(sorted(c for c in chars if c.isprintable() or c in spaces))
 
 
 def find_collection(name):
