@@ -326,7 +326,10 @@ std::string Render(const MemoryStore& store, const Options& options,
   return out;
 }
 
-void RunAction(MemoryStore& store, const Action& action) {
+// Clear empties the sheet's extra secondaries and centre tap too, as the
+// window's 清空 does.
+void RunAction(MemoryStore& store, SheetChoices& choices,
+               const Action& action) {
   switch (action.kind) {
     case Action::Kind::kSet:
       store.SetText(action.field, action.text);
@@ -359,6 +362,7 @@ void RunAction(MemoryStore& store, const Action& action) {
           break;
         case Button::kClear:
           ClearDesign(store);
+          ClearSheetChoices(choices);
           break;
       }
       break;
@@ -663,7 +667,9 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     if (parse.error) {
       return UsageError("script '" + *options.script + "' " + *parse.error);
     }
-    for (const Action& action : parse.actions) RunAction(store, action);
+    for (const Action& action : parse.actions) {
+      RunAction(store, choices, action);
+    }
   } else {
     std::optional<std::string> p2;
     auto next_core = chosen.begin();

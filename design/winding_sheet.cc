@@ -555,4 +555,9 @@ std::optional<std::size_t> RecommendCore(const DesignTexts& design,
   return std::nullopt;
 }
 
+void ClearSheetChoices(SheetChoices& choices) {
+  choices.center_tap = false;
+  choices.extra_secondaries.clear();
+}
+
 }  // namespace spulix

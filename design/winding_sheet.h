@@ -38,6 +38,11 @@ struct SheetChoices {
   friend bool operator==(const SheetChoices&, const SheetChoices&) = default;
 };
 
+// What Clear leaves of the choices: no extra secondaries and no centre tap;
+// the enamel and steel grades stay, being the user's habits rather than the
+// design's.
+void ClearSheetChoices(SheetChoices& choices);
+
 // One winding as it is wound, primary first.
 struct SheetWinding {
   std::string name;        // "初级", "次级1", "次级2", ...

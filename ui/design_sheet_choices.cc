@@ -15,8 +15,7 @@ void DesignSheetChoices::Set(const SheetChoices& choices) {
 
 void DesignSheetChoices::Clear() {
   SheetChoices cleared = choices_;
-  cleared.center_tap = false;
-  cleared.extra_secondaries.clear();
+  ClearSheetChoices(cleared);
   Set(cleared);
 }
 

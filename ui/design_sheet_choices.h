@@ -23,8 +23,7 @@ class DesignSheetChoices : public QObject {
   const SheetChoices& choices() const { return choices_; }
   // Sends Changed when the choices differ from the ones held.
   void Set(const SheetChoices& choices);
-  // What Clear leaves: no extra secondaries and no centre tap; the enamel
-  // and steel grades stay, being the user's habits rather than the design.
+  // What Clear leaves (ClearSheetChoices).
   void Clear();
 
  signals:

@@ -119,6 +119,15 @@ TEST_F(DesignOption, SheetChoicesAreRestoredOverriddenAndSaved) {
   EXPECT_EQ(changed["windings"][2]["voltage_v"], 12);
   EXPECT_EQ(RunJson({"--design", second, "--sheet"})["sheet"], changed);
 
+  // Clear in a script, like 清空 in the window, drops the extra secondaries
+  // and the centre tap; the enamel and steel grades stay.
+  const Json cleared = RunJson({"--design", first, "--sheet", "--script", "-"},
+                               "click QK\nclick Command9\n")["sheet"];
+  EXPECT_EQ(cleared["enamel_grade"], 1);
+  EXPECT_EQ(cleared["steel"], "50W470");
+  ASSERT_EQ(cleared["windings"].size(), 2u);
+  EXPECT_TRUE(cleared["windings"][1]["tap"].is_null());
+
   // A text that is no number stays in the file for the sheet to name.
   std::ifstream in(second);
   std::string text(std::istreambuf_iterator<char>(in), {});
