@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt window with one label, quitting after its
 // first frame when SPULIX_EXIT_AFTER_FIRST_FRAME is set, like the benchmark's
-// build of the program; left open otherwise, for the memory and idle runs. Built a
-// second time with SPULIX_BASELINE_CJK, the label shows Chinese in a Noto CJK
-// face: the least any window with a Chinese interface pays for its fonts.
+// build of the program; left open otherwise, for the memory and idle runs.
+// Built a second time with SPULIX_BASELINE_CJK, the label shows Chinese in a
+// Noto CJK face: the least any window with a Chinese interface pays for its
+// fonts.
 #include <QApplication>
 #include <QFont>
 #include <QLabel>

@@ -241,8 +241,8 @@ bool MemoryRun(MapWatcher& x, Subject& s) {
     s.map_ms.push_back(static_cast<double>(mapped - start) / 1e6);
     SleepUntil(mapped + 1500000000LL);
     static const char* const kRss[] = {"Rss:", nullptr};
-    static const char* const kUss[] = {"Private_Clean:", "Private_Dirty:",
-                                       nullptr};
+    static const char* const kUss[] = {
+        "Private_Clean:", "Private_Dirty:", nullptr};
     s.rss_mib.push_back(SmapsMiB(pid, kRss));
     s.uss_mib.push_back(SmapsMiB(pid, kUss));
   }
@@ -386,15 +386,17 @@ int main(int argc, char* argv[]) {
   const Subject& p = subjects[0];
   const double map_ratio = Median(p.map_ms) / Median(cjk->map_ms);
   const double rss_ratio = Median(p.rss_mib) / Median(cjk->rss_mib);
-  std::printf("summary|Start-up to mapped window, median of %d|%.1f ms (CJK "
-              "label window %.1f ms)|\n",
-              runs, Median(p.map_ms), Median(cjk->map_ms));
+  std::printf(
+      "summary|Start-up to mapped window, median of %d|%.1f ms (CJK "
+      "label window %.1f ms)|\n",
+      runs, Median(p.map_ms), Median(cjk->map_ms));
   std::printf("summary|Start-up ratio to CJK label window|%.2f|<= 1.15|%s\n",
               map_ratio, Verdict(map_ratio <= 1.15));
-  std::printf("summary|Rss 1.5 s after mapping / USS|%.1f / %.1f MiB (CJK "
-              "label window %.1f / %.1f)|\n",
-              Median(p.rss_mib), Median(p.uss_mib), Median(cjk->rss_mib),
-              Median(cjk->uss_mib));
+  std::printf(
+      "summary|Rss 1.5 s after mapping / USS|%.1f / %.1f MiB (CJK "
+      "label window %.1f / %.1f)|\n",
+      Median(p.rss_mib), Median(p.uss_mib), Median(cjk->rss_mib),
+      Median(cjk->uss_mib));
   std::printf("summary|Rss ratio to CJK label window|%.2f|<= 1.15|%s\n",
               rss_ratio, Verdict(rss_ratio <= 1.15));
   for (const Subject& s : subjects) {
@@ -409,8 +411,8 @@ int main(int argc, char* argv[]) {
   if (idle_seconds > 0) {
     std::printf("summary|Idle wake-ups per second (%d s)|%.2f|<= 1|%s\n",
                 idle_seconds, p.wakeups_per_s, Verdict(p.wakeups_per_s <= 1));
-    std::printf("summary|Idle CPU (%d s)|%.3f %%|<= 0.05 %%|%s\n",
-                idle_seconds, p.cpu_percent, Verdict(p.cpu_percent <= 0.05));
+    std::printf("summary|Idle CPU (%d s)|%.3f %%|<= 0.05 %%|%s\n", idle_seconds,
+                p.cpu_percent, Verdict(p.cpu_percent <= 0.05));
   }
   return 0;
 }

@@ -8,7 +8,7 @@
 
 namespace spulix {
 
-std::string_view ShippedCoreCsv();  // ei-laminations.csv
+std::string_view ShippedCoreCsv();   // ei-laminations.csv
 std::string_view ShippedWireCsv();   // enamelled-wire-sizes.csv
 std::string_view ShippedSteelCsv();  // electrical-steel-grades.csv
 

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <array>
 
-#include "ui/center_on_screen.h"
 #include "spulix/version.h"
+#include "ui/center_on_screen.h"
 #include "ui/fonts.h"
 #include "ui/ink_label.h"
 #include "ui/sharp_pictures.h"

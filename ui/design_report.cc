@@ -449,8 +449,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   for (const auto& [caption, value] : SheetFigures(sheet)) {
     figures.push_back({caption, value});
   }
-  left_y = TextTable(r, x, left_y, {32, left_w - 32}, figures, false,
-                     Qt::AlignLeft);
+  left_y =
+      TextTable(r, x, left_y, {32, left_w - 32}, figures, false, Qt::AlignLeft);
   double right_y =
       Heading(r, right_x, y, right_w, QStringLiteral("要买的漆包线"));
   TextRows buy = {{"规格", "长度", "重量"}};

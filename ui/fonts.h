@@ -19,9 +19,9 @@ inline constexpr const char* kHeiFamily = "Noto Sans CJK SC";
 // the user types) comes from the installed faces above.
 inline constexpr const char* kSongSubsetFamily = "Spulix Song";
 inline constexpr const char* kHeiSubsetFamily = "Spulix Hei";
-inline constexpr const char* kSubsetFiles[] = {
-    ":/fonts/song-regular.otf", ":/fonts/hei-regular.otf",
-    ":/fonts/hei-bold.otf"};
+inline constexpr const char* kSubsetFiles[] = {":/fonts/song-regular.otf",
+                                               ":/fonts/hei-regular.otf",
+                                               ":/fonts/hei-bold.otf"};
 
 // Registers the embedded faces with the font database, once; whether they
 // all are there. MakeFont calls it.

@@ -23,8 +23,7 @@ inline ToolOutput Invoke(const std::vector<std::string>& args,
 
 // The tool with --json in front; expects a completed run.
 inline nlohmann::json InvokeJson(std::vector<std::string> args,
-                                 const std::string& input,
-                                 ToolOutput* output) {
+                                 const std::string& input, ToolOutput* output) {
   args.insert(args.begin(), "--json");
   *output = Invoke(args, input);
   EXPECT_EQ(output->exit_code, 0) << output->err;

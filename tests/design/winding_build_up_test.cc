@@ -10,7 +10,6 @@
 namespace spulix {
 namespace {
 
-
 using testing_support::Get;
 using testing_support::Messages;
 using testing_support::SetAll;

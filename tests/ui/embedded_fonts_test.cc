@@ -106,7 +106,8 @@ class EmbeddedFontsTest : public QObject {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
     QTest::newRow("宋体 9 pt") << int(Face::kSong) << kPixels9Pt << false;
-    QTest::newRow("宋体 14.25 pt") << int(Face::kSong) << kPixels14_25Pt << false;
+    QTest::newRow("宋体 14.25 pt")
+        << int(Face::kSong) << kPixels14_25Pt << false;
     QTest::newRow("黑体 12 pt") << int(Face::kHei) << kPixels12Pt << false;
     QTest::newRow("黑体 12 pt bold") << int(Face::kHei) << kPixels12Pt << true;
     QTest::newRow("黑体 14.25 pt bold")
@@ -122,10 +123,10 @@ class EmbeddedFontsTest : public QObject {
                                                           : kHeiSubsetFamily));
     const QFont installed = Installed(
         face == int(Face::kSong) ? kSongFamily : kHeiFamily, pixels, bold);
-    const QString text = QStringLiteral(
-        "变压器输出功率 平方厘米 1,234.56 瓦(W) ？铁心是否可用 ") +
-        ClockText(QDateTime(QDate(2024, 1, 2), QTime(14, 5, 9)),
-                  QLocale::c());
+    const QString text =
+        QStringLiteral(
+            "变压器输出功率 平方厘米 1,234.56 瓦(W) ？铁心是否可用 ") +
+        ClockText(QDateTime(QDate(2024, 1, 2), QTime(14, 5, 9)), QLocale::c());
     QCOMPARE(QFontMetrics(font).height(), QFontMetrics(installed).height());
     QCOMPARE(Draw(font, text), Draw(installed, text));
   }
