@@ -73,15 +73,19 @@ constexpr std::array<FieldInfo, kFieldCount> kCatalogue = {{
 }};
 
 constexpr std::array<Field, kFieldCount> kReadingOrder = {
-    Field::kOutputPower, Field::kInputVoltage, Field::kOutputVoltage, Field::kWindowHeight,
-    Field::kWindowWidth, Field::kTongueWidth, Field::kPrimaryOuterInsulation, Field::kPrimaryInterlayerInsulation,
+    Field::kOutputPower, Field::kInputVoltage, Field::kOutputVoltage,
+    Field::kWindowHeight, Field::kWindowWidth, Field::kTongueWidth,
+    Field::kPrimaryOuterInsulation, Field::kPrimaryInterlayerInsulation,
     Field::kSecondaryOuterInsulation, Field::kSecondaryInterlayerInsulation,
     // results
-    Field::kInputPower, Field::kRatedPower, Field::kCoreSection, Field::kStackThickness, Field::kTurnsPerVolt,
-    Field::kPrimaryTurns, Field::kSecondaryTurns, Field::kPrimaryCurrent, Field::kSecondaryCurrent, Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter,
-    Field::kEffectiveHeight, Field::kPrimaryTurnsPerLayer, Field::kPrimaryLayers,
-    Field::kSecondaryTurnsPerLayer, Field::kSecondaryLayers, Field::kPrimaryThickness, Field::kSecondaryThickness,
-    Field::kCoilThickness};
+    Field::kInputPower, Field::kRatedPower, Field::kCoreSection,
+    Field::kStackThickness, Field::kTurnsPerVolt, Field::kPrimaryTurns,
+    Field::kSecondaryTurns, Field::kPrimaryCurrent, Field::kSecondaryCurrent,
+    Field::kPrimaryWireDiameter, Field::kSecondaryWireDiameter,
+    Field::kEffectiveHeight, Field::kPrimaryTurnsPerLayer,
+    Field::kPrimaryLayers, Field::kSecondaryTurnsPerLayer,
+    Field::kSecondaryLayers, Field::kPrimaryThickness,
+    Field::kSecondaryThickness, Field::kCoilThickness};
 
 }  // namespace
 
