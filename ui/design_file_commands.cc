@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -23,6 +22,7 @@
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "ui/design_sheet_choices.h"
+#include "ui/main_window_commands.h"
 #include "ui/qt_field_store.h"
 
 namespace spulix {
@@ -30,7 +30,6 @@ namespace {
 
 const QString kDesignFilter = QStringLiteral("Spulix 设计 (*.spulix)");
 const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
-const QString kSaveCaption = QStringLiteral("保存设计");
 const QString kUntitled = QStringLiteral("未命名.spulix");
 const QString kReportName = QStringLiteral("设计报告.pdf");
 
@@ -68,39 +67,25 @@ QString DroppedDesign(const QMimeData* data) {
 }
 
 DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
-                                       DesignSheetChoices& choices)
+                                       DesignSheetChoices& choices,
+                                       const MainWindowCommands& commands)
     : QObject(window), window_(window), store_(store), choices_(choices) {
   setObjectName(QStringLiteral("DesignFileCommands"));
-  auto make = [this](const char* name, const QString& caption,
-                     const QKeySequence& keys, auto run) {
-    auto* action = new QAction(caption, window_);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(keys);
-    connect(action, &QAction::triggered, this, run);
-    return action;
-  };
-  open_ = make("OpenDesign", QStringLiteral("打开设计…"),
-               QKeySequence(QStringLiteral("Ctrl+O")), [this] {
-                 if (!MayReplaceDesign()) return;
-                 const QString path = Choose(
-                     Dialog::kOpen,
-                     current_file_.isEmpty() ? StartFolder() : current_file_);
-                 if (!path.isEmpty()) Open(path);
-               });
-  save_ = make("SaveDesign", kSaveCaption,
-               QKeySequence(QStringLiteral("Ctrl+S")), [this] { Save(); });
-  save_as_ =
-      make("SaveDesignAs", QStringLiteral("另存为…"),
-           QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { SaveAs(); });
-  export_ = make("ExportReport", QStringLiteral("导出报告 (PDF)…"),
-                 QKeySequence(), [this] { ExportReport(); });
-
-  // Before the menu's first item ("打印"), which stays where it was.
-  if (auto* menu = window_->findChild<QMenu*>(QStringLiteral("WJ"))) {
-    QAction* first = menu->actions().value(0);
-    menu->insertActions(first, {open_, save_, save_as_, export_});
-  }
-  window_->addActions({open_, save_, save_as_, export_});
+  open_ = commands.open_design;
+  save_ = commands.save_design;
+  save_as_ = commands.save_design_as;
+  export_ = commands.export_report;
+  // The item's own caption, to which the file's name and the mark are added.
+  save_caption_ = save_->text();
+  connect(open_, &QAction::triggered, this, [this] {
+    if (!MayReplaceDesign()) return;
+    const QString path = Choose(
+        Dialog::kOpen, current_file_.isEmpty() ? StartFolder() : current_file_);
+    if (!path.isEmpty()) Open(path);
+  });
+  connect(save_, &QAction::triggered, this, [this] { Save(); });
+  connect(save_as_, &QAction::triggered, this, [this] { SaveAs(); });
+  connect(export_, &QAction::triggered, this, [this] { ExportReport(); });
 
   // Dropping onto a field would otherwise type the file's path into it.
   window_->setAcceptDrops(true);
@@ -125,7 +110,7 @@ DesignDocument DesignFileCommands::Capture() const {
 }
 
 void DesignFileCommands::UpdateSaveCaption() {
-  QString caption = kSaveCaption;
+  QString caption = save_caption_;
   if (!current_file_.isEmpty()) {
     caption += QLatin1Char(' ') + QFileInfo(current_file_).fileName();
   }

@@ -23,6 +23,7 @@ class QMimeData;
 namespace spulix {
 
 class DesignSheetChoices;
+struct MainWindowCommands;
 class QtFieldStore;
 
 class DesignFileCommands : public QObject {
@@ -43,9 +44,10 @@ class DesignFileCommands : public QObject {
   enum class Unsaved { kSave, kDiscard, kCancel };
   using UnsavedQuestion = std::function<Unsaved()>;
 
-  // Puts the four commands into the window's 文件 menu before "打印".
+  // Runs the window's four file commands (open, save, save as, report).
   DesignFileCommands(QMainWindow* window, QtFieldStore& store,
-                     DesignSheetChoices& choices);
+                     DesignSheetChoices& choices,
+                     const MainWindowCommands& commands);
 
   // Each shows a message that names the file and the problem when it fails,
   // and returns whether it succeeded. A failed open leaves the window as it
@@ -105,6 +107,7 @@ class DesignFileCommands : public QObject {
   DesignSheetChoices& choices_;
   QString current_file_;
   QString last_folder_;
+  QString save_caption_;
   DesignDocument saved_;
   FileChooser chooser_;
   PartsSource parts_;

@@ -116,7 +116,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   sheet_choices_ = new DesignSheetChoices(this);
   selection_ = new SelectionWindows(*store_, *sheet_choices_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
-  design_files_ = new DesignFileCommands(this, *store_, *sheet_choices_);
+  design_files_ =
+      new DesignFileCommands(this, *store_, *sheet_choices_, commands_);
   // Saving right after choosing a core in the sheet window.
   selection_->SetDesignShortcuts({design_files_->open_action(),
                                   design_files_->save_action(),
@@ -176,7 +177,9 @@ void MainWindow::BuildMenus() {
     menu->addActions(QList<QAction*>(items));
   };
   const MainWindowCommands& c = commands_;
-  add_menu("WJ", "文件", {c.print, c.exit});
+  add_menu("WJ", "文件",
+           {c.open_design, c.save_design, c.save_design_as, c.export_report,
+            c.print, c.exit});
   add_menu("CX", "查询", {c.clear, c.refresh});
   add_menu("BJ", "编辑",
            {c.efficiency_table, c.coefficient_table, c.flux_density_table,

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QWidget>
 
 #include "design/core_fit_check.h"
@@ -46,6 +47,14 @@ void ExitProgram() {
 
 MainWindowCommands CreateCommands(QObject* owner) {
   MainWindowCommands c;
+  // What the design file commands run is connected by DesignFileCommands.
+  c.open_design = MakeAction(owner, "OpenDesign", "打开设计…");
+  c.open_design->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  c.save_design = MakeAction(owner, "SaveDesign", "保存设计");
+  c.save_design->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  c.save_design_as = MakeAction(owner, "SaveDesignAs", "另存为…");
+  c.save_design_as->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  c.export_report = MakeAction(owner, "ExportReport", "导出报告 (PDF)…");
   c.print = MakeAction(owner, "DY", "打印", ":/icons/print.png");
   c.exit = MakeAction(owner, "tc", "退出", ":/icons/exit.png");
   c.clear = MakeAction(owner, "QK", "清空", ":/icons/clear.png");

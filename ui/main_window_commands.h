@@ -25,6 +25,10 @@ class FieldStore;
 //      window_layout.cc names it for a button or link
 //      (&MainWindowCommands::open_design).
 struct MainWindowCommands {
+  QAction* open_design = nullptr;         // menu 文件: Ctrl+O
+  QAction* save_design = nullptr;         // Ctrl+S
+  QAction* save_design_as = nullptr;      // Ctrl+Shift+S
+  QAction* export_report = nullptr;       // the PDF report
   QAction* print = nullptr;               // toolbar Command4, menu DY
   QAction* exit = nullptr;                // Command1, tc
   QAction* clear = nullptr;               // Command3, QK
