@@ -11,7 +11,7 @@
 #include "cli/script_parser.h"
 #include "cli/sheet_output.h"
 #include "cli/text_table.h"
-#include "cli/utf8.h"
+#include "design/utf8.h"
 #include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
 #include "design/core_selection.h"

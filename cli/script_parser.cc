@@ -3,7 +3,7 @@
 
 #include <charconv>
 
-#include "cli/utf8.h"
+#include "design/utf8.h"
 #include "design/transformer_design.h"
 
 namespace spulix {

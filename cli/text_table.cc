@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "cli/utf8.h"
+#include "design/utf8.h"
 
 namespace spulix {
 namespace {

@@ -7,6 +7,7 @@
 #include "design/csv_text.h"
 #include "design/shipped_data.h"
 #include "design/transformer_design.h"
+#include "design/utf8.h"
 
 namespace spulix {
 namespace {
@@ -33,31 +34,9 @@ std::string_view TrimBlanks(std::string_view text) {
 int PrintableLength(std::string_view text) {
   int count = 0;
   for (std::size_t i = 0; i < text.size(); ++count) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    unsigned min = 0;
-    if (lead < 0x80) {
-      if (lead < 0x20 || lead == 0x7F) return -1;
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2, min = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3, min = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4, min = 0x10000;
-    } else {
-      return -1;
-    }
-    if (i + static_cast<std::size_t>(length) > text.size()) return -1;
-    unsigned code = lead & (0x7Fu >> length);
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return -1;
-      code = (code << 6) | (next & 0x3Fu);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ||
-        (code >= 0x80 && code < 0xA0)) {
+    char32_t c = 0;
+    const int length = DecodeCodePoint(text, i, &c);
+    if (length == 0 || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
       return -1;
     }
     i += static_cast<std::size_t>(length);

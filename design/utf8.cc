@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/utf8.h"
+#include "design/utf8.h"
 
 #include <cstdint>
 
@@ -15,8 +15,10 @@ int SequenceLength(unsigned char lead) {
   return 0;
 }
 
-// Decodes one code point at text[i]; returns its length, 0 if invalid.
-int Decode(std::string_view text, std::size_t i, char32_t* code_point) {
+}  // namespace
+
+int DecodeCodePoint(std::string_view text, std::size_t i,
+                    char32_t* code_point) {
   const auto lead = static_cast<unsigned char>(text[i]);
   const int length = SequenceLength(lead);
   if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
@@ -41,6 +43,8 @@ int Decode(std::string_view text, std::size_t i, char32_t* code_point) {
   return length;
 }
 
+namespace {
+
 bool IsWide(char32_t c) {
   return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
@@ -53,7 +57,7 @@ bool IsWide(char32_t c) {
 bool IsValidUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     char32_t c;
-    const int length = Decode(text, i, &c);
+    const int length = DecodeCodePoint(text, i, &c);
     if (length == 0) return false;
     i += static_cast<std::size_t>(length);
   }
@@ -64,7 +68,7 @@ std::vector<std::string> SplitCodePoints(std::string_view text) {
   std::vector<std::string> parts;
   for (std::size_t i = 0; i < text.size();) {
     char32_t c;
-    int length = Decode(text, i, &c);
+    int length = DecodeCodePoint(text, i, &c);
     if (length == 0) length = 1;  // keep stray bytes one by one
     parts.emplace_back(text.substr(i, static_cast<std::size_t>(length)));
     i += static_cast<std::size_t>(length);
@@ -87,7 +91,7 @@ int DisplayWidth(std::string_view text) {
   int width = 0;
   for (std::size_t i = 0; i < text.size();) {
     char32_t c;
-    int length = Decode(text, i, &c);
+    int length = DecodeCodePoint(text, i, &c);
     if (length == 0) {
       length = 1;
       c = '?';
