@@ -3,8 +3,8 @@
 
 #include <charconv>
 
-#include "design/utf8.h"
 #include "design/transformer_design.h"
+#include "design/utf8.h"
 
 namespace spulix {
 namespace {

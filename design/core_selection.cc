@@ -38,8 +38,8 @@ double RatedPower(const DesignTexts& design) {
   const std::string& p2 = TextOf(design, Field::kOutputPower);
   try {
     const double p1 =
-        RoundToInt32(Div(ReadLenient(p2), *EfficiencyFor(ReadStrict(p2))));
-    return Add(Div(p1, 2), Div(ReadStrict(p2), 2));
+        InputPowerFor(ReadLenient(p2), *EfficiencyFor(ReadStrict(p2)));
+    return RatedPowerFor(p1, ReadStrict(p2));
   } catch (const FieldFailure&) {
     return 0;  // beyond every range: no coefficient either
   }

@@ -27,14 +27,14 @@ void Run(FieldStore& store) {
     const std::optional<double> efficiency =
         EfficiencyFor(ReadField(store, F::kOutputPower));
     if (efficiency) {
-      WriteWhole(store, F::kInputPower,
-                 RoundToInt32(Div(ReadFieldLenient(store, F::kOutputPower),
-                                  *efficiency)));
+      WriteWhole(
+          store, F::kInputPower,
+          InputPowerFor(ReadFieldLenient(store, F::kOutputPower), *efficiency));
     }
     // Step 3: rated power from the written P1.
     const double p1 = ReadField(store, F::kInputPower);
     const double p2 = ReadField(store, F::kOutputPower);
-    WriteGeneral(store, F::kRatedPower, Add(Div(p1, 2), Div(p2, 2)));
+    WriteGeneral(store, F::kRatedPower, RatedPowerFor(p1, p2));
     // Step 4: core cross-section.
     const std::optional<double> k =
         CoefficientFor(ReadField(store, F::kRatedPower));
@@ -117,6 +117,14 @@ void Run(FieldStore& store) {
 }
 
 }  // namespace
+
+std::int32_t InputPowerFor(double p2, double efficiency) {
+  return RoundToInt32(Div(p2, efficiency));
+}
+
+double RatedPowerFor(double p1, double p2) {
+  return Add(Div(p1, 2), Div(p2, 2));
+}
 
 std::optional<double> EfficiencyFor(double p2) {
   const double t = Mul(10, p2);

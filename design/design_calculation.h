@@ -3,6 +3,7 @@
 #ifndef SPULIX_DESIGN_DESIGN_CALCULATION_H_
 #define SPULIX_DESIGN_DESIGN_CALCULATION_H_
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,11 @@ inline constexpr const char* kMessageEnterOutputVoltage = "请输入输出电压
 
 // Efficiency chosen by the output power, or none for P2 <= 0.
 std::optional<double> EfficiencyFor(double p2);
+// The calculation's steps from P2 to the rated power, for whoever must know
+// the rated power without calculating: P1 = P2 / η rounded whole (halves to
+// even), P = (P1 + P2) / 2. Throw as the calculation's own steps do.
+std::int32_t InputPowerFor(double p2, double efficiency);
+double RatedPowerFor(double p1, double p2);
 // Rated-power coefficient chosen by the rated power, or none outside
 // 0 < P <= 1000.
 std::optional<double> CoefficientFor(double p);
