@@ -6,14 +6,11 @@
 #include <QFont>
 
 #include "design/transformer_design.h"
+#include "ui/qt_text.h"
 #include "ui/selection_view.h"
 
 namespace spulix {
 namespace {
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr const char* kHeaders[CoreTableModel::kCount] = {
     "型号",     "类别",     "a 舌宽", "c 窗宽",     "h 窗高",
@@ -81,27 +78,27 @@ QString CoreTableModel::Text(int row, int column) const {
   const SheetCoreResult& built = by_sheet_.results[r];
   switch (column) {
     case kName:
-      return FromUtf8(core.name);
+      return ToQString(core.name);
     case kKind:
       return core.built_in ? QStringLiteral("标准") : QStringLiteral("自定义");
     case kA:
-      return FromUtf8(DimensionText(core.a_mm));
+      return ToQString(DimensionText(core.a_mm));
     case kC:
-      return FromUtf8(DimensionText(core.c_mm));
+      return ToQString(DimensionText(core.c_mm));
     case kH:
-      return FromUtf8(DimensionText(core.h_mm));
+      return ToQString(DimensionText(core.h_mm));
     case kCoil:
-      return result.margin_mm ? FromUtf8(result.coil_thickness)
+      return result.margin_mm ? ToQString(result.coil_thickness)
                               : QStringLiteral("—");
     case kMargin:
-      return result.margin_mm ? FromUtf8(FormatPattern(*result.margin_mm,
-                                                       Pattern::kTwoDecimals))
+      return result.margin_mm ? ToQString(FormatPattern(*result.margin_mm,
+                                                        Pattern::kTwoDecimals))
                               : QStringLiteral("—");
     case kVerdict:
       return VerdictText(result.verdict);
     case kSheetCoil:
-      return built.coil_mm ? FromUtf8(FormatPattern(*built.coil_mm,
-                                                    Pattern::kTwoDecimals))
+      return built.coil_mm ? ToQString(FormatPattern(*built.coil_mm,
+                                                     Pattern::kTwoDecimals))
                            : QStringLiteral("—");
     case kSheetVerdict:
       if (!built.coil_mm) return QStringLiteral("—");

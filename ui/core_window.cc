@@ -17,13 +17,10 @@
 #include "ui/core_table_model.h"
 #include "ui/design_sheet_choices.h"
 #include "ui/qt_field_store.h"
+#include "ui/qt_text.h"
 
 namespace spulix {
 namespace {
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
@@ -175,18 +172,19 @@ void CoreWindow::Refresh() {
     text = QStringLiteral("无法判断：");
     for (std::size_t i = 0; i < selection.problems.size(); ++i) {
       if (i > 0) text += QStringLiteral("；");
-      text += FromUtf8(selection.problems[i]);
+      text += ToQString(selection.problems[i]);
     }
     text += QStringLiteral("。");
   } else if (selection.smallest_fit) {
     const auto fitting =
         std::count_if(selection.results.begin(), selection.results.end(),
                       [](const CoreResult& result) { return result.fits(); });
-    text = QStringLiteral(
-               "当前设计的线包能放进 %1 种铁心，最小的是 %2"
-               "（舌宽最窄，其次窗口最小）。")
-               .arg(fitting)
-               .arg(FromUtf8(catalogue_.cores()[*selection.smallest_fit].name));
+    text =
+        QStringLiteral(
+            "当前设计的线包能放进 %1 种铁心，最小的是 %2"
+            "（舌宽最窄，其次窗口最小）。")
+            .arg(fitting)
+            .arg(ToQString(catalogue_.cores()[*selection.smallest_fit].name));
   } else {
     text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
   }
@@ -196,7 +194,7 @@ void CoreWindow::Refresh() {
       QStringLiteral("按实绕（标准漆包线带漆膜、整层绕制）");
   if (buildable && buildable != selection.smallest_fit) {
     text += by_sheet + QStringLiteral("最小可用的是 %1（★）%2。")
-                           .arg(FromUtf8(catalogue_.cores()[*buildable].name),
+                           .arg(ToQString(catalogue_.cores()[*buildable].name),
                                 selection.smallest_fit
                                     ? QStringLiteral("，与上面不同")
                                     : QString());
@@ -245,7 +243,7 @@ void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
             .arg(file_.path())
             .arg(load.issues.size());
     for (const CatalogueIssue& issue : load.issues) {
-      text += QStringLiteral("\n") + FromUtf8(DescribeIssue(issue));
+      text += QStringLiteral("\n") + ToQString(DescribeIssue(issue));
     }
     text += QStringLiteral(
         "\n文件保持原样；您添加、修改或删除自定义铁心时才会"
@@ -372,7 +370,7 @@ void CoreWindow::RemoveSelected() {
                                ? catalogue_.cores()[index + 1].name
                                : catalogue_.cores()[index - 1].name;
   const QString question =
-      QStringLiteral("删除自定义铁心“%1”？").arg(FromUtf8(name));
+      QStringLiteral("删除自定义铁心“%1”？").arg(ToQString(name));
   bool yes = false;
   if (confirm_) {
     yes = confirm_(question);

@@ -24,6 +24,7 @@
 #include "design/wire_table.h"
 #include "ui/core_diagram_figures.h"
 #include "ui/fonts.h"
+#include "ui/qt_text.h"
 
 namespace spulix {
 namespace {
@@ -38,8 +39,6 @@ constexpr double kRowMm = 6.2;
 const QColor kRuleColour(0x90, 0x90, 0x90);
 const QColor kHeaderFill(0xE4, 0xEC, 0xF4);
 const QColor kStripeFill(0xF6, 0xF6, 0xF6);
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QFont ReportFont(Face face, double points, bool bold = false) {
   QFont font = MakeFont(face, kPixels9Pt, bold);
@@ -164,8 +163,9 @@ double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
     const FieldInfo& info = InfoOf(field);
     if (stripe) r.Fill(QRectF(x, y, kLeftColumnMm, kRowMm), kStripeFill);
     stripe = !stripe;
-    const QString cells[4] = {Q(info.symbol), Q(FullCaption(info)),
-                              Q(store.Text(field)), Q(info.unit)};
+    const QString cells[4] = {
+        ToQString(info.symbol), ToQString(FullCaption(info)),
+        ToQString(store.Text(field)), ToQString(info.unit)};
     row(y, cells, false);
     y += kRowMm;
   }
@@ -185,17 +185,17 @@ double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
   y = Heading(r, x, y, w, QStringLiteral("铁心是否可用"));
   const char* verdict = FitVerdict(store);
-  y += r.Paragraph(x, y, w, Q(verdict), ReportFont(Face::kHei, 11, true),
-                   VerdictColour(verdict));
+  y += r.Paragraph(x, y, w, ToQString(verdict),
+                   ReportFont(Face::kHei, 11, true), VerdictColour(verdict));
   y += 1;
   const QFont font = ReportFont(Face::kHei, 9);
   r.Text(QRectF(x, y, w, 5),
          QStringLiteral("线包总厚度 H = %1 毫米")
-             .arg(Q(store.Text(Field::kCoilThickness))),
+             .arg(ToQString(store.Text(Field::kCoilThickness))),
          font);
   r.Text(QRectF(x, y + 5, w, 5),
          QStringLiteral("窗口宽度 c = %1 毫米")
-             .arg(Q(store.Text(Field::kWindowWidth))),
+             .arg(ToQString(store.Text(Field::kWindowWidth))),
          font);
   y += 10;
   return y + 5;
@@ -218,7 +218,7 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
     const QPointF at = QPointF(figure.left_twips, figure.top_twips) /
                        kTwipsPerPixel * mm_per_pixel;
     const QString text = InfoOf(figure.field).symbol + QStringLiteral(" = ") +
-                         Q(store.CaptionText(figure.caption));
+                         ToQString(store.CaptionText(figure.caption));
     const double width =
         QFontMetricsF(font, r.painter().device()).horizontalAdvance(text) /
             r.Scale() +
@@ -241,8 +241,9 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
     const FieldInfo& info = InfoOf(figure.field);
     r.Text(QRectF(x, y, w, 5),
            QStringLiteral("%1：%2，%3 %4")
-               .arg(Q(info.symbol), Q(info.caption),
-                    Q(store.CaptionText(figure.caption)), Q(info.unit)),
+               .arg(ToQString(info.symbol), ToQString(info.caption),
+                    ToQString(store.CaptionText(figure.caption)),
+                    ToQString(info.unit)),
            legend);
     y += 5;
   }
@@ -261,7 +262,7 @@ double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
   };
   if (parts.core) {
     const StandardParts::Core& core = *parts.core;
-    line(QStringLiteral("铁心 %1").arg(Q(core.name)), true);
+    line(QStringLiteral("铁心 %1").arg(ToQString(core.name)), true);
     line(QStringLiteral("a %1，c %2")
              .arg(Millimetres(core.a), Millimetres(core.c)));
     line(QStringLiteral("h %1").arg(Millimetres(core.h)));
@@ -349,8 +350,9 @@ double TextTable(ReportPainter& r, double x, double y,
       const QFont& font = head     ? header_font
                           : c == 0 ? caption_font
                                    : value_font;
-      r.Text(QRectF(left + kPad, y, widths[c] - 2 * kPad, kRow), Q(rows[i][c]),
-             font, (c == 0 ? Qt::AlignLeft : align) | Qt::AlignVCenter);
+      r.Text(QRectF(left + kPad, y, widths[c] - 2 * kPad, kRow),
+             ToQString(rows[i][c]), font,
+             (c == 0 ? Qt::AlignLeft : align) | Qt::AlignVCenter);
       left += widths[c];
     }
     y += kRow;
@@ -360,7 +362,7 @@ double TextTable(ReportPainter& r, double x, double y,
 }
 
 QString ChoicesText(const SheetChoices& choices) {
-  QString steel = Q(choices.steel);
+  QString steel = ToQString(choices.steel);
   if (const auto grade = FindSteelGrade(choices.steel)) {
     const SteelGrade& found = SteelGrades()[*grade];
     steel += QStringLiteral("（%1 毫米，1.5 特时不超过 %2 瓦/千克）")
@@ -381,7 +383,7 @@ QString ChoicesText(const SheetChoices& choices) {
 
 QString RecommendedText(const std::optional<std::string>& core) {
   return QStringLiteral("推荐铁心（按实绕，最小可用）：%1")
-      .arg(core ? Q(*core) : QStringLiteral("无"));
+      .arg(core ? ToQString(*core) : QStringLiteral("无"));
 }
 
 // Page two: the winding sheet of the design with its choices. Notes that
@@ -409,8 +411,9 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
       ComputeWindingSheet(CopyTexts(store), content.sheet_choices);
   if (const auto* reason = std::get_if<std::string>(&outcome)) {
     y = Heading(r, x, y, full, QStringLiteral("无法计算绕制单"));
-    y += r.Paragraph(x, y, full, Q(*reason), ReportFont(Face::kHei, 11, true),
-                     QColor(0xC0, 0x00, 0x00));
+    y +=
+        r.Paragraph(x, y, full, ToQString(*reason),
+                    ReportFont(Face::kHei, 11, true), QColor(0xC0, 0x00, 0x00));
     y += 3;
     r.Text(QRectF(x, y, full, 6), RecommendedText(content.recommended_core),
            ReportFont(Face::kHei, 11, true));
@@ -436,7 +439,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
          ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
          sheet.fits ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x00, 0x00));
   y += 7;
-  y += r.Paragraph(x, y, full, Q(CoilVerdictText(sheet)),
+  y += r.Paragraph(x, y, full, ToQString(CoilVerdictText(sheet)),
                    ReportFont(Face::kHei, 9.5));
   y += 5;
 
@@ -471,7 +474,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
     for (const std::string& note : sheet.notes) {
       if (y > 297 - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
       r.Text(QRectF(x, y, 4, 4.6), QStringLiteral("•"), font);
-      y += r.Paragraph(x + 4, y + 0.3, full - 4, Q(note), font) + 1;
+      y += r.Paragraph(x + 4, y + 0.3, full - 4, ToQString(note), font) + 1;
     }
   }
 

@@ -7,16 +7,9 @@
 #include <QMessageBox>
 
 #include "design/field_reactions.h"
+#include "ui/qt_text.h"
 
 namespace spulix {
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     : controls_(controls), message_parent_(message_parent) {
   for (int number = 1; number <= kFieldCount; ++number) {

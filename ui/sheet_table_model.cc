@@ -2,13 +2,10 @@
 #include "ui/sheet_table_model.h"
 
 #include "design/sheet_text.h"
+#include "ui/qt_text.h"
 
 namespace spulix {
 namespace {
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Column 0 names the winding; the quantities follow.
 constexpr int kNameColumn = 0;
@@ -51,10 +48,10 @@ QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
                : QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return QVariant();
-  if (index.column() == kNameColumn) return FromUtf8(winding.name);
+  if (index.column() == kNameColumn) return ToQString(winding.name);
   const SheetQuantity& quantity =
       SheetQuantities()[static_cast<std::size_t>(index.column() - 1)];
-  return FromUtf8(quantity.text(winding));
+  return ToQString(quantity.text(winding));
 }
 
 QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation,

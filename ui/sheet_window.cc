@@ -26,16 +26,15 @@
 #include "design/winding_sheet.h"
 #include "ui/design_sheet_choices.h"
 #include "ui/qt_field_store.h"
+#include "ui/qt_text.h"
 #include "ui/sheet_table_model.h"
 
 namespace spulix {
 namespace {
 
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString Html(const std::string& text) {
+  return ToQString(text).toHtmlEscaped();
 }
-
-QString Html(const std::string& text) { return FromUtf8(text).toHtmlEscaped(); }
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
@@ -112,7 +111,7 @@ QString WiresHtml(const WindingSheet& sheet) {
 QString NotesText(const WindingSheet& sheet) {
   QString text = QStringLiteral("说明：");
   for (const std::string& note : sheet.notes) {
-    text += QStringLiteral("\n· ") + FromUtf8(note);
+    text += QStringLiteral("\n· ") + ToQString(note);
   }
   return text;
 }
@@ -134,7 +133,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   steel_ = new QComboBox(this);
   steel_->setObjectName(QStringLiteral("SteelGrade"));
   for (const SteelGrade& grade : SteelGrades()) {
-    steel_->addItem(FromUtf8(grade.name));
+    steel_->addItem(ToQString(grade.name));
   }
   center_tap_ = new QCheckBox(QStringLiteral("次级1 带中心抽头"), this);
   center_tap_->setObjectName(QStringLiteral("CenterTap"));
@@ -294,7 +293,7 @@ void SheetWindow::ShowChoices() {
     // A grade this Spulix does not ship (a file from elsewhere) is shown
     // as it is; the sheet names it.
     const QSignalBlocker block(steel_);
-    const QString steel = FromUtf8(choices.steel);
+    const QString steel = ToQString(choices.steel);
     if (steel_->findText(steel) < 0) steel_->addItem(steel);
     steel_->setCurrentIndex(steel_->findText(steel));
   }
@@ -311,9 +310,9 @@ void SheetWindow::ShowChoices() {
       const int row = extras_->rowCount();
       extras_->insertRow(row);
       extras_->setItem(row, kVoltage,
-                       new QTableWidgetItem(FromUtf8(extra.voltage)));
+                       new QTableWidgetItem(ToQString(extra.voltage)));
       extras_->setItem(row, kCurrent,
-                       new QTableWidgetItem(FromUtf8(extra.current)));
+                       new QTableWidgetItem(ToQString(extra.current)));
       extras_->setItem(row, kCenterTap, CenterTapItem(extra.center_tap));
     }
   }
@@ -379,23 +378,23 @@ void SheetWindow::Refresh() {
   if (recommended_core_) {
     core_name = catalogue_.cores()[*recommended_core_].name;
   }
-  recommended_->setText(FromUtf8(RecommendedCoreText(core_name)));
+  recommended_->setText(ToQString(RecommendedCoreText(core_name)));
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
   if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    status_->setText(QStringLiteral("无法计算绕制单：") + FromUtf8(*reason));
+    status_->setText(QStringLiteral("无法计算绕制单：") + ToQString(*reason));
     status_->setStyleSheet(QStringLiteral("color: #A00000"));
     model_->SetWindings({});
     ShowSheetParts(false);
     return;
   }
   const WindingSheet& sheet = std::get<WindingSheet>(outcome);
-  status_->setText(FromUtf8(SheetTitle(sheet)));
+  status_->setText(ToQString(SheetTitle(sheet)));
   status_->setStyleSheet(QString());
   model_->SetWindings(sheet.windings);
   windings_->resizeColumnsToContents();
-  verdict_->setText(FromUtf8(CoilVerdictText(sheet)));
+  verdict_->setText(ToQString(CoilVerdictText(sheet)));
   verdict_->setStyleSheet(sheet.fits ? QStringLiteral("color: #006000")
                                      : QStringLiteral("color: #A00000"));
   figures_->setText(FiguresHtml(sheet));
