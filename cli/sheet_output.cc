@@ -111,12 +111,21 @@ std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core) {
   const std::string recommended = RecommendedCoreText(recommended_core) + "\n";
   if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    return "\n绕制单：无法计算（" + *reason + "）\n" + recommended;
+    // Appended piece by piece: GCC 12 falsely warns (-Wrestrict) about a
+    // literal plus a temporary string in optimised builds.
+    std::string out = "\n绕制单：无法计算（";
+    out += *reason;
+    out += "）\n";
+    return out + recommended;
   }
   const WindingSheet& s = std::get<WindingSheet>(outcome);
-  std::string out = "\n" + SheetTitle(s) + "\n";
+  std::string out = "\n";
+  out += SheetTitle(s);
+  out += "\n";
   out += WindingTable(s);
-  out += "\n" + CoilVerdictText(s) + "\n";
+  out += "\n";
+  out += CoilVerdictText(s);
+  out += "\n";
   std::vector<std::vector<std::string>> figures;
   for (const auto& [caption, value] : SheetFigures(s)) {
     figures.push_back({caption, value});
@@ -127,7 +136,8 @@ std::string SheetText(const SheetOutcome& outcome,
   for (const auto& row : WiresToBuyTexts(s)) {
     buy.emplace_back(row.begin(), row.end());
   }
-  out += "\n" + Aligned(buy);
+  out += "\n";
+  out += Aligned(buy);
   if (!s.notes.empty()) {
     out += "\n说明：\n";
     for (const std::string& note : s.notes) out += "- " + note + "\n";

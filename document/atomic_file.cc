@@ -60,9 +60,16 @@ std::variant<fs::path, int> Resolve(fs::path path) {
 fs::path TemporaryName(const fs::path& target, int attempt) {
   static std::atomic<unsigned> counter{0};
   fs::path name = target;
-  name.replace_filename(
-      "." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
-      "-" + std::to_string(counter++) + "-" + std::to_string(attempt));
+  // Built by appending: GCC 12 falsely warns (-Wrestrict) about a literal
+  // plus a temporary string in optimised builds.
+  std::string file = ".";
+  file += target.filename().string();
+  for (const std::string& part :
+       {std::string(".tmp-"), std::to_string(::getpid()), std::string("-"),
+        std::to_string(counter++), std::string("-"), std::to_string(attempt)}) {
+    file += part;
+  }
+  name.replace_filename(file);
   return name;
 }
 
