@@ -6,12 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "design/core_fit_check.h"
-#include "design/design_calculation.h"
-#include "design/field_reactions.h"
-#include "design/memory_store.h"
 #include "design/transformer_design.h"
 #include "tests/design/checking_store.h"
+#include "tests/design/random_actions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
@@ -30,44 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
       text.push_back(static_cast<char>(next()));
     }
     try {
-      switch (op % 8) {
-        case 0:
-          store.SetText(field, text);
-          break;
-        case 1:
-          for (char c : text) store.SetText(field, store.Text(field) + c);
-          break;
-        case 2: {
-          std::string current = store.Text(field);
-          if (!current.empty()) current.pop_back();
-          store.SetText(field, current);
-          break;
-        }
-        case 3:
-          store.set_engine(true);
-          spulix::OnFieldDoubleClicked(store, field);
-          break;
-        case 4:
-          store.set_engine(true);
-          spulix::Command5_Click(store);
-          break;
-        case 5:
-          store.set_engine(true);
-          spulix::CalculateDesign(store);
-          break;
-        case 6:
-          store.set_engine(true);
-          spulix::Command9_Click(store);
-          break;
-        case 7:
-          store.set_engine(true);
-          spulix::ClearDesign(store);
-          break;
-      }
+      spulix::RunEngineAction(
+          store,
+          static_cast<spulix::EngineAction>(op % spulix::kEngineActionCount),
+          field, text);
     } catch (...) {
       std::abort();  // reactions must handle their own failures
     }
-    store.set_engine(false);
   }
   return 0;
 }

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random texts and random action sequences: no reaction ever throws, and
 // every text the engine writes is empty or a number that reads back.
+#include "tests/design/random_actions.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
-#include "design/core_fit_check.h"
-#include "design/design_calculation.h"
-#include "design/field_reactions.h"
-#include "design/memory_store.h"
 #include "design/transformer_design.h"
-#include "design/winding_build_up.h"
 #include "tests/design/checking_store.h"
 
 namespace spulix {
@@ -36,52 +33,36 @@ TEST(RandomActions, NeverThrowAndNeverWriteUnreadableNumbers) {
                     << InfoOf(field).control;
     });
     for (int step = 0; step < 60; ++step) {
-      const Field field = FieldFromNumber(1 + pick(kFieldCount));
+      Field field = FieldFromNumber(1 + pick(kFieldCount));
       const std::string& text =
           kPool[static_cast<std::size_t>(pick(static_cast<int>(kPool.size())))];
-      ASSERT_NO_THROW({
-        switch (pick(8)) {
-          case 0:
-          case 1:
-            store.SetText(field, text);
-            break;
-          case 2:
-            for (char c : text) store.SetText(field, store.Text(field) + c);
-            break;
-          case 3: {
-            std::string current = store.Text(field);
-            if (!current.empty()) current.pop_back();
-            store.SetText(field, current);
-            break;
-          }
-          case 4:
-            store.set_engine(true);
-            OnFieldDoubleClicked(store, pick(2)
-                                            ? Field::kPrimaryWireDiameter
-                                            : Field::kSecondaryWireDiameter);
-            store.set_engine(false);
-            break;
-          case 5:
-            store.set_engine(true);
-            Command5_Click(store);
-            store.set_engine(false);
-            break;
-          case 6:
-            store.set_engine(true);
-            if (pick(2)) {
-              CalculateDesign(store);
-            } else {
-              Command9_Click(store);
-            }
-            store.set_engine(false);
-            break;
-          case 7:
-            store.set_engine(true);
-            if (pick(4) == 0) ClearDesign(store);
-            store.set_engine(false);
-            break;
-        }
-      });
+      // Mostly typing; Clear rarely, so that designs grow.
+      EngineAction action = EngineAction::kSet;
+      switch (pick(8)) {
+        case 2:
+          action = EngineAction::kType;
+          break;
+        case 3:
+          action = EngineAction::kErase;
+          break;
+        case 4:
+          action = EngineAction::kDoubleClick;
+          field = pick(2) ? Field::kPrimaryWireDiameter
+                          : Field::kSecondaryWireDiameter;
+          break;
+        case 5:
+          action = EngineAction::kFitCheck;
+          break;
+        case 6:
+          action =
+              pick(2) ? EngineAction::kCalculate : EngineAction::kTestButton;
+          break;
+        case 7:
+          if (pick(4) != 0) continue;
+          action = EngineAction::kClear;
+          break;
+      }
+      ASSERT_NO_THROW(RunEngineAction(store, action, field, text));
     }
     ASSERT_EQ(store.bad_writes(), 0) << "round " << round;
   }
