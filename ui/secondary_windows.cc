@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/secondary_windows.h"
 
-#include <QEvent>
-
 #include "ui/about_window.h"
 #include "ui/help_window.h"
 #include "ui/table_window.h"
@@ -30,42 +28,20 @@ QWidget* Create(SecondaryWindow which) {
 
 }  // namespace
 
-SecondaryWindows::SecondaryWindows(QObject* parent) : QObject(parent) {}
+SecondaryWindows::SecondaryWindows(QObject* parent)
+    : QObject(parent),
+      windows_(new WindowRegistry(kSecondaryWindowCount, this)) {}
 
-SecondaryWindows::~SecondaryWindows() {
-  for (QPointer<QWidget>& window : windows_) delete window.data();
-}
+// The windows still open go first, while everything they use is still here.
+SecondaryWindows::~SecondaryWindows() { delete windows_; }
 
 QWidget* SecondaryWindows::Open(SecondaryWindow which) {
-  QPointer<QWidget>& slot = windows_[static_cast<int>(which)];
-  if (slot.isNull()) {
-    slot = Create(which);
-    slot->installEventFilter(this);
-  }
-  QWidget* window = slot.data();
-  // A minimised window would stay an icon (and a table window, with no task
-  // bar entry, out of reach): back to the state it had before.
-  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  return window;
-}
-
-bool SecondaryWindows::eventFilter(QObject* watched, QEvent* event) {
-  // A window closed by its title bar deletes itself, but only once control
-  // returns to the event loop; forget it at once so that an opening in the
-  // meantime makes a new window instead of showing the doomed one.
-  if (event->type() == QEvent::Close) {
-    for (QPointer<QWidget>& window : windows_) {
-      if (window.data() == watched) window.clear();
-    }
-  }
-  return QObject::eventFilter(watched, event);
+  return windows_->Open(static_cast<int>(which),
+                        [which] { return Create(which); });
 }
 
 QWidget* SecondaryWindows::Find(SecondaryWindow which) const {
-  return windows_[static_cast<int>(which)].data();
+  return windows_->Find(static_cast<int>(which));
 }
 
 }  // namespace spulix

@@ -6,9 +6,9 @@
 #define SPULIX_UI_SECONDARY_WINDOWS_H_
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
-#include <array>
+
+#include "ui/window_registry.h"
 
 namespace spulix {
 
@@ -38,11 +38,8 @@ class SecondaryWindows : public QObject {
   // closed by its title bar no longer exists.
   QWidget* Find(SecondaryWindow which) const;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  std::array<QPointer<QWidget>, kSecondaryWindowCount> windows_;
+  WindowRegistry* windows_;
 };
 
 }  // namespace spulix

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection_windows.h"
 
-#include <QEvent>
-
 #include "ui/core_window.h"
 #include "ui/sheet_window.h"
 #include "ui/user_core_file.h"
@@ -11,15 +9,7 @@
 namespace spulix {
 namespace {
 
-template <typename Window>
-Window* Raise(Window* window) {
-  // A minimised window comes back as it was, like the other windows.
-  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  return window;
-}
+enum Slot { kCores, kWires, kSheet, kSlotCount };
 
 }  // namespace
 
@@ -29,7 +19,8 @@ SelectionWindows::SelectionWindows(QtFieldStore& store,
     : QObject(owner),
       store_(store),
       choices_(choices),
-      user_core_file_(std::move(user_core_file)) {}
+      user_core_file_(std::move(user_core_file)),
+      windows_(new WindowRegistry(kSlotCount, this)) {}
 
 QString SelectionWindows::UserCoreFilePath() const {
   return user_core_file_.isEmpty() ? UserCoreFile::DefaultPath()
@@ -42,53 +33,38 @@ CoreCatalogue SelectionWindows::LoadCatalogue() const {
   return catalogue;
 }
 
-SelectionWindows::~SelectionWindows() {
-  delete cores_.data();
-  delete wires_.data();
-  delete sheet_.data();
-}
+// The windows still open go first, while everything they use is still here.
+SelectionWindows::~SelectionWindows() { delete windows_; }
 
 CoreWindow* SelectionWindows::OpenCores() {
-  if (cores_.isNull()) {
-    cores_ = new CoreWindow(store_, choices_, UserCoreFilePath());
-    cores_->installEventFilter(this);
-  }
-  return Raise(cores_.data());
+  return static_cast<CoreWindow*>(windows_->Open(kCores, [this] {
+    return new CoreWindow(store_, choices_, UserCoreFilePath());
+  }));
 }
 
 WireWindow* SelectionWindows::OpenWires() {
-  if (wires_.isNull()) {
-    wires_ = new WireWindow(store_);
-    wires_->installEventFilter(this);
-  }
-  return Raise(wires_.data());
+  return static_cast<WireWindow*>(
+      windows_->Open(kWires, [this] { return new WireWindow(store_); }));
 }
 
 SheetWindow* SelectionWindows::OpenSheet() {
-  if (sheet_.isNull()) {
+  return static_cast<SheetWindow*>(windows_->Open(kSheet, [this] {
     // The catalogue as the core window reads it, again at each refresh, so
     // that a core the user adds there can be recommended here.
-    sheet_ = new SheetWindow(
+    return new SheetWindow(
         store_, choices_, [this] { return LoadCatalogue(); },
         design_shortcuts_);
-    sheet_->installEventFilter(this);
-  }
-  return Raise(sheet_.data());
+  }));
 }
 
-CoreWindow* SelectionWindows::cores() const { return cores_.data(); }
-WireWindow* SelectionWindows::wires() const { return wires_.data(); }
-SheetWindow* SelectionWindows::sheet() const { return sheet_.data(); }
-
-bool SelectionWindows::eventFilter(QObject* watched, QEvent* event) {
-  // A closed window deletes itself only back in the event loop; forget it at
-  // once so that an opening in between makes a new one.
-  if (event->type() == QEvent::Close) {
-    if (watched == cores_.data()) cores_.clear();
-    if (watched == wires_.data()) wires_.clear();
-    if (watched == sheet_.data()) sheet_.clear();
-  }
-  return QObject::eventFilter(watched, event);
+CoreWindow* SelectionWindows::cores() const {
+  return static_cast<CoreWindow*>(windows_->Find(kCores));
+}
+WireWindow* SelectionWindows::wires() const {
+  return static_cast<WireWindow*>(windows_->Find(kWires));
+}
+SheetWindow* SelectionWindows::sheet() const {
+  return static_cast<SheetWindow*>(windows_->Find(kSheet));
 }
 
 }  // namespace spulix

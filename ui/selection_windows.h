@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "design/core_catalogue.h"
+#include "ui/window_registry.h"
 
 class QAction;
 class QWidget;
@@ -56,17 +57,12 @@ class SelectionWindows : public QObject {
   WireWindow* wires() const;
   SheetWindow* sheet() const;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   QtFieldStore& store_;
   DesignSheetChoices& choices_;
   QString user_core_file_;
   QList<QAction*> design_shortcuts_;
-  QPointer<CoreWindow> cores_;
-  QPointer<WireWindow> wires_;
-  QPointer<SheetWindow> sheet_;
+  WindowRegistry* windows_;
 };
 
 }  // namespace spulix
