@@ -109,20 +109,6 @@ std::string Table(const MemoryStore& store) {
   return out;
 }
 
-const char* VerdictText(CoreVerdict verdict) {
-  switch (verdict) {
-    case CoreVerdict::kFits:
-      return "可用";
-    case CoreVerdict::kTooThick:
-      return "不可用";
-    case CoreVerdict::kExact:
-      return "慎用";
-    case CoreVerdict::kUnknown:
-      break;
-  }
-  return "—";
-}
-
 nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
                                  const CoreSelection& selection,
                                  const SheetCoreSelection& builds) {
@@ -166,7 +152,7 @@ std::string CoresText(const CoreCatalogue& catalogue,
   for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
     const CoreEntry& core = catalogue.cores()[i];
     const CoreResult& result = selection.results[i];
-    std::string verdict = VerdictText(result.verdict);
+    std::string verdict = CoreVerdictText(result.verdict);
     if (selection.smallest_fit == i) verdict += " *最小可用";
     const SheetCoreResult& build = builds.results[i];
     std::string build_verdict = !build.coil_mm ? "—"

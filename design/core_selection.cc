@@ -188,4 +188,18 @@ CoreSelection SelectCore(const DesignTexts& design,
   return selection;
 }
 
+const char* CoreVerdictText(CoreVerdict verdict) {
+  switch (verdict) {
+    case CoreVerdict::kFits:
+      return "可用";
+    case CoreVerdict::kTooThick:
+      return "不可用";
+    case CoreVerdict::kExact:
+      return "慎用";
+    case CoreVerdict::kUnknown:
+      break;
+  }
+  return "—";
+}
+
 }  // namespace spulix

@@ -47,6 +47,10 @@ enum class CoreVerdict {
   kUnknown,   // the calculation gave no coil thickness for this core
 };
 
+// "可用", "不可用", "慎用", or "—" where the core could not be judged: the
+// words of the core window's and spulix-calc's tables.
+const char* CoreVerdictText(CoreVerdict verdict);
+
 struct CoreResult {
   CoreVerdict verdict = CoreVerdict::kUnknown;
   std::string coil_thickness;       // H as Text19 would show it

@@ -22,17 +22,7 @@ const QColor kBad(0xC0, 0x00, 0x00);
 }  // namespace
 
 QString VerdictText(CoreVerdict verdict) {
-  switch (verdict) {
-    case CoreVerdict::kFits:
-      return QStringLiteral("可用");
-    case CoreVerdict::kTooThick:
-      return QStringLiteral("不可用");
-    case CoreVerdict::kExact:
-      return QStringLiteral("慎用");
-    case CoreVerdict::kUnknown:
-      break;
-  }
-  return QStringLiteral("—");
+  return QString::fromUtf8(CoreVerdictText(verdict));
 }
 
 CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
