@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "ui/first_frame_probe.h"
+#include "bench/first_frame_probe.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/first_frame_probe.h"
+#include "bench/first_frame_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 // The first-frame probe that start-up measurements rely on: it fires once,
 // only after the window has painted, and the benchmark's build of the
 // program reports the moment and leaves its event loop.
-#include "ui/first_frame_probe.h"
+#include "bench/first_frame_probe.h"
 
 #include <unistd.h>
 

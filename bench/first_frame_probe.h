@@ -2,8 +2,8 @@
 // Notices the first frame a top-level window draws, so that start-up can be
 // measured from outside. Only the start-up benchmark's build of the program
 // uses it: that build prints the moment of its first frame and quits.
-#ifndef SPULIX_UI_FIRST_FRAME_PROBE_H_
-#define SPULIX_UI_FIRST_FRAME_PROBE_H_
+#ifndef SPULIX_BENCH_FIRST_FRAME_PROBE_H_
+#define SPULIX_BENCH_FIRST_FRAME_PROBE_H_
 
 #include <functional>
 
@@ -22,4 +22,4 @@ void ExitAfterFirstFrame(QWidget* window);
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_FIRST_FRAME_PROBE_H_
+#endif  // SPULIX_BENCH_FIRST_FRAME_PROBE_H_
