@@ -405,4 +405,12 @@ bool IsEmptyField(const FieldStore& store, Field field) {
   return IsEmptyText(store.Text(field));
 }
 
+std::optional<double> ReadStrictOrNone(std::string_view text) {
+  try {
+    return ReadStrict(text);
+  } catch (const FieldFailure&) {
+    return std::nullopt;
+  }
+}
+
 }  // namespace spulix

@@ -10,14 +10,6 @@
 namespace spulix {
 namespace {
 
-std::optional<double> ReadNumber(std::string_view text) {
-  try {
-    return ReadStrict(text);
-  } catch (const FieldFailure&) {
-    return std::nullopt;
-  }
-}
-
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
 // The shipped table: a header, then grade, thickness, loss. Rows that do
@@ -28,8 +20,8 @@ std::vector<SteelGrade> ReadShippedTable() {
   for (std::size_t r = 1; r < records.size(); ++r) {
     const std::vector<std::string>& cells = records[r].cells;
     if (cells.size() < 3 || cells[0].empty()) continue;
-    const std::optional<double> thickness = ReadNumber(cells[1]);
-    const std::optional<double> loss = ReadNumber(cells[2]);
+    const std::optional<double> thickness = ReadStrictOrNone(cells[1]);
+    const std::optional<double> loss = ReadStrictOrNone(cells[2]);
     if (!thickness || !loss || *thickness <= 0 || *loss <= 0) continue;
     grades.push_back({cells[0], *thickness, *loss});
   }

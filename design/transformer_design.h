@@ -101,6 +101,10 @@ bool IsEmptyText(std::string_view text);
 // digit. Throws TypeMismatch otherwise, ArithmeticFault beyond double range.
 double ReadStrict(std::string_view text);
 
+// The strict reading, or nothing where it fails (data tables, the sheet's
+// texts): for readers that need no failure kind.
+std::optional<double> ReadStrictOrNone(std::string_view text);
+
 // Skips blanks anywhere, then takes the longest leading number; never fails.
 // A text without a leading number reads 0. A number beyond the double range
 // reads as an infinity, which every checked operation below rejects.

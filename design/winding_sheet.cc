@@ -71,14 +71,6 @@ std::string Named(Field field) {
   return std::string(info.symbol) + "（" + FullCaption(info) + "）";
 }
 
-std::optional<double> ReadNumber(std::string_view text) {
-  try {
-    return ReadStrict(text);
-  } catch (const FieldFailure&) {
-    return std::nullopt;
-  }
-}
-
 enum class Need { kPositive, kNotNegative, kAnyNumber };
 enum class Source { kTyped, kCalculated };
 
@@ -90,7 +82,7 @@ double Number(const std::string& text, NameFn name, Source source, Need need) {
     Stop(source == Source::kTyped ? "请先输入 " + name()
                                   : "缺少" + name() + "，请先计算（刷新）");
   }
-  const std::optional<double> value = ReadNumber(text);
+  const std::optional<double> value = ReadStrictOrNone(text);
   if (!value) Stop(name() + "“" + text + "”不是数字");
   if (need == Need::kPositive && !(*value > 0)) Stop(name() + " 必须大于 0");
   if (need == Need::kNotNegative && *value < 0) Stop(name() + " 不能小于 0");
@@ -228,7 +220,7 @@ struct WireChoice {
 };
 
 WireChoice ChooseWire(const std::string& name, const std::string& d_text) {
-  const std::optional<double> d = ReadNumber(d_text);
+  const std::optional<double> d = ReadStrictOrNone(d_text);
   if (!d || !(*d > 0)) {
     Stop(name + "：线径“" + d_text + "”不是大于 0 的数字");
   }

@@ -11,14 +11,6 @@
 namespace spulix {
 namespace {
 
-std::optional<double> ReadNumber(std::string_view text) {
-  try {
-    return ReadStrict(text);
-  } catch (const FieldFailure&) {
-    return std::nullopt;
-  }
-}
-
 // The shipped table: a header, then nominal, series, grade 1, grade 2. Rows
 // that do not read are left out (the data test keeps the file clean).
 std::vector<StandardWire> ReadShippedTable() {
@@ -27,14 +19,14 @@ std::vector<StandardWire> ReadShippedTable() {
   for (std::size_t r = 1; r < records.size(); ++r) {
     const std::vector<std::string>& cells = records[r].cells;
     if (cells.size() < 4) continue;
-    const std::optional<double> nominal = ReadNumber(cells[0]);
+    const std::optional<double> nominal = ReadStrictOrNone(cells[0]);
     if (!nominal || *nominal <= 0) continue;
     StandardWire wire;
     wire.nominal_mm = *nominal;
     wire.nominal_text = cells[0];
     wire.series = cells[1];
-    wire.grade1_max_mm = ReadNumber(cells[2]);
-    wire.grade2_max_mm = ReadNumber(cells[3]);
+    wire.grade1_max_mm = ReadStrictOrNone(cells[2]);
+    wire.grade2_max_mm = ReadStrictOrNone(cells[3]);
     if (wire.grade1_max_mm) wire.grade1_text = cells[2];
     if (wire.grade2_max_mm) wire.grade2_text = cells[3];
     wires.push_back(std::move(wire));
@@ -64,14 +56,14 @@ std::optional<std::size_t> NextStandardWire(double d_mm) {
 }
 
 std::optional<std::size_t> NextStandardWire(std::string_view d_text) {
-  const std::optional<double> d = ReadNumber(d_text);
+  const std::optional<double> d = ReadStrictOrNone(d_text);
   if (!d) return std::nullopt;
   return NextStandardWire(*d);
 }
 
 std::optional<std::size_t> MatchStandardWire(std::string_view d_text) {
   const std::optional<std::size_t> next = NextStandardWire(d_text);
-  if (next && StandardWires()[*next].nominal_mm == *ReadNumber(d_text)) {
+  if (next && StandardWires()[*next].nominal_mm == *ReadStrictOrNone(d_text)) {
     return next;
   }
   return std::nullopt;
