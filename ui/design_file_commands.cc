@@ -22,7 +22,6 @@
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "ui/design_sheet_choices.h"
-#include "ui/main_window_commands.h"
 #include "ui/qt_field_store.h"
 
 namespace spulix {
@@ -68,13 +67,13 @@ QString DroppedDesign(const QMimeData* data) {
 
 DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
                                        DesignSheetChoices& choices,
-                                       const MainWindowCommands& commands)
+                                       const Actions& actions)
     : QObject(window), window_(window), store_(store), choices_(choices) {
   setObjectName(QStringLiteral("DesignFileCommands"));
-  open_ = commands.open_design;
-  save_ = commands.save_design;
-  save_as_ = commands.save_design_as;
-  export_ = commands.export_report;
+  open_ = actions.open;
+  save_ = actions.save;
+  save_as_ = actions.save_as;
+  export_ = actions.export_report;
   // The item's own caption, to which the file's name and the mark are added.
   save_caption_ = save_->text();
   connect(open_, &QAction::triggered, this, [this] {

@@ -23,7 +23,6 @@ class QMimeData;
 namespace spulix {
 
 class DesignSheetChoices;
-struct MainWindowCommands;
 class QtFieldStore;
 
 class DesignFileCommands : public QObject {
@@ -44,10 +43,17 @@ class DesignFileCommands : public QObject {
   enum class Unsaved { kSave, kDiscard, kCancel };
   using UnsavedQuestion = std::function<Unsaved()>;
 
-  // Runs the window's four file commands (open, save, save as, report).
+  // The window's four file commands, whichever controls show them.
+  struct Actions {
+    QAction* open = nullptr;
+    QAction* save = nullptr;
+    QAction* save_as = nullptr;
+    QAction* export_report = nullptr;
+  };
+
+  // Runs the four actions for the window.
   DesignFileCommands(QMainWindow* window, QtFieldStore& store,
-                     DesignSheetChoices& choices,
-                     const MainWindowCommands& commands);
+                     DesignSheetChoices& choices, const Actions& actions);
 
   // Each shows a message that names the file and the problem when it fails,
   // and returns whether it succeeded. A failed open leaves the window as it

@@ -116,8 +116,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   sheet_choices_ = new DesignSheetChoices(this);
   selection_ = new SelectionWindows(*store_, *sheet_choices_, this);
   selection_->setObjectName(QStringLiteral("SelectionWindows"));
-  design_files_ =
-      new DesignFileCommands(this, *store_, *sheet_choices_, commands_);
+  design_files_ = new DesignFileCommands(
+      this, *store_, *sheet_choices_,
+      {commands_.open_design, commands_.save_design, commands_.save_design_as,
+       commands_.export_report});
   // Saving right after choosing a core in the sheet window.
   selection_->SetDesignShortcuts({design_files_->open_action(),
                                   design_files_->save_action(),
