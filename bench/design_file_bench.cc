@@ -14,8 +14,8 @@
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "document/design_file.h"
-#include "ui/design_file_commands.h"
-#include "ui/main_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/output/design_file_commands.h"
 
 namespace spulix {
 namespace {

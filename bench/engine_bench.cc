@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "design/core_selection.h"
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
+#include "design/parts/core_selection.h"
+#include "design/parts/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
-#include "design/winding_sheet.h"
 
 namespace spulix {
 namespace {

@@ -2,7 +2,7 @@
 // The program as shipped, except that it prints the moment of its first
 // frame and quits: the start-up benchmark's build.
 #include "bench/first_frame_probe.h"
-#include "ui/run_spulix.h"
+#include "ui/app/run_spulix.h"
 
 int main(int argc, char* argv[]) {
   return spulix::RunSpulix(

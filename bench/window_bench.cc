@@ -30,10 +30,10 @@
 #include <utility>
 #include <vector>
 
-#include "ui/core_window.h"
-#include "ui/main_window.h"
-#include "ui/selection_windows.h"
-#include "ui/sheet_window.h"
+#include "ui/main_window/main_window.h"
+#include "ui/selection/core_window.h"
+#include "ui/selection/selection_windows.h"
+#include "ui/selection/sheet_window.h"
 
 namespace spulix {
 namespace {

@@ -11,17 +11,17 @@
 #include "cli/script_parser.h"
 #include "cli/sheet_output.h"
 #include "cli/text_table.h"
-#include "design/core_catalogue.h"
 #include "design/core_fit_check.h"
-#include "design/core_selection.h"
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
-#include "design/steel_grades.h"
+#include "design/parts/core_catalogue.h"
+#include "design/parts/core_selection.h"
+#include "design/parts/steel_grades.h"
+#include "design/parts/winding_sheet.h"
+#include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
 #include "design/utf8.h"
-#include "design/winding_sheet.h"
-#include "design/wire_table.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
@@ -336,21 +336,8 @@ void RunAction(MemoryStore& store, SheetChoices& choices,
       OnFieldDoubleClicked(store, action.field);
       break;
     case Action::Kind::kClick:
-      switch (action.button) {
-        case Button::kFitCheck:
-          Command5_Click(store);
-          break;
-        case Button::kTest:
-          Command9_Click(store);
-          break;
-        case Button::kRefresh:
-          CalculateDesign(store);
-          break;
-        case Button::kClear:
-          ClearDesign(store);
-          ClearSheetChoices(choices);
-          break;
-      }
+      PressDesignButton(store, action.button);
+      if (action.button == DesignButton::kClear) ClearSheetChoices(choices);
       break;
   }
 }

@@ -77,7 +77,7 @@ std::optional<std::string> ParseLine(std::string_view line, int number,
     }
   } else if (verb == "click") {
     if (name.empty()) return where + "missing button name after 'click'";
-    const std::optional<Button> button = ButtonByName(name);
+    const std::optional<DesignButton> button = DesignButtonByName(name);
     if (!button) return where + "unknown button " + Quote(name);
     if (!text.empty()) return where + "unexpected text after " + Quote(name);
     action.kind = Action::Kind::kClick;
@@ -98,14 +98,6 @@ std::optional<Field> FieldByToolName(std::string_view name, bool allow_d) {
   }
   if (allow_d && (name == "d1" || name == "d2")) return FieldBySymbol(name);
   return FieldByControlName(name);
-}
-
-std::optional<Button> ButtonByName(std::string_view name) {
-  if (name == "Command5") return Button::kFitCheck;
-  if (name == "Command9") return Button::kTest;
-  if (name == "Command2" || name == "SX") return Button::kRefresh;
-  if (name == "Command3" || name == "QK") return Button::kClear;
-  return std::nullopt;
 }
 
 ScriptParse ParseScript(std::string_view content) {

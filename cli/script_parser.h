@@ -10,19 +10,18 @@
 #include <string_view>
 #include <vector>
 
+#include "design/field_reactions.h"
 #include "design/field_store.h"
 
 namespace spulix {
-
-enum class Button { kFitCheck, kTest, kRefresh, kClear };
 
 struct Action {
   enum class Kind { kSet, kType, kErase, kDoubleClick, kClick };
   Kind kind = Kind::kSet;
   Field field = Field::kOutputPower;
-  std::string text;                  // set, type
-  std::uint64_t count = 0;           // erase
-  Button button = Button::kRefresh;  // click
+  std::string text;                              // set, type
+  std::uint64_t count = 0;                       // erase
+  DesignButton button = DesignButton::kRefresh;  // click
   int line = 0;
 };
 
@@ -34,7 +33,6 @@ struct ScriptParse {
 // Field names: the input symbols P2 U1 U2 h c a r1 f1 r2 f2, the control
 // names Text1..Text29, and in scripts also d1 and d2.
 std::optional<Field> FieldByToolName(std::string_view name, bool allow_d);
-std::optional<Button> ButtonByName(std::string_view name);
 
 ScriptParse ParseScript(std::string_view content);
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/text_table.h"
-#include "design/sheet_text.h"
+#include "design/parts/sheet_text.h"
 
 namespace spulix {
 namespace {

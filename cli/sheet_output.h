@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "design/winding_sheet.h"
+#include "design/parts/winding_sheet.h"
 
 namespace spulix {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/field_reactions.h"
 
+#include "design/core_fit_check.h"
 #include "design/design_calculation.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
@@ -114,6 +115,30 @@ void ClearDesign(FieldStore& store) {
   };
   for (Field field : kOrder) store.SetText(field, "");
   store.SetCaption(Caption::kStatus, kClearedStatus);
+}
+
+std::optional<DesignButton> DesignButtonByName(std::string_view name) {
+  for (const DesignButtonName& entry : kDesignButtonNames) {
+    if (entry.name == name) return entry.button;
+  }
+  return std::nullopt;
+}
+
+void PressDesignButton(FieldStore& store, DesignButton button) {
+  switch (button) {
+    case DesignButton::kFitCheck:
+      Command5_Click(store);
+      return;
+    case DesignButton::kTest:
+      Command9_Click(store);
+      return;
+    case DesignButton::kRefresh:
+      CalculateDesign(store);
+      return;
+    case DesignButton::kClear:
+      ClearDesign(store);
+      return;
+  }
 }
 
 }  // namespace spulix

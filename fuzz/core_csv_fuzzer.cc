@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "design/core_catalogue.h"
+#include "design/parts/core_catalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {

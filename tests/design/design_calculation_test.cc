@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "design/memory_store.h"
-#include "store_helpers.h"
+#include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
 
 namespace spulix {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "design/memory_store.h"
-#include "store_helpers.h"
+#include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
 
 namespace spulix {

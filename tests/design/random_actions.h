@@ -7,8 +7,6 @@
 
 #include <string>
 
-#include "design/core_fit_check.h"
-#include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "tests/design/checking_store.h"
 
@@ -19,12 +17,15 @@ enum class EngineAction {
   kType,         // the text typed into the field, one byte at a time
   kErase,        // Backspace once
   kDoubleClick,  // on the field
-  kFitCheck,     // Command5
-  kCalculate,    // Refresh
-  kTestButton,   // Command9
+  kFitCheck,     // then the buttons, in DesignButton's order
+  kTest,
+  kRefresh,
   kClear,
 };
 inline constexpr int kEngineActionCount = 8;
+static_assert(static_cast<int>(EngineAction::kClear) -
+                  static_cast<int>(EngineAction::kFitCheck) ==
+              static_cast<int>(DesignButton::kClear));
 
 // Runs one action; the reactions it starts write as the engine.
 inline void RunEngineAction(CheckingStore& store, EngineAction action,
@@ -46,24 +47,12 @@ inline void RunEngineAction(CheckingStore& store, EngineAction action,
       break;
   }
   store.set_engine(true);
-  switch (action) {
-    case EngineAction::kDoubleClick:
-      OnFieldDoubleClicked(store, field);
-      break;
-    case EngineAction::kFitCheck:
-      Command5_Click(store);
-      break;
-    case EngineAction::kCalculate:
-      CalculateDesign(store);
-      break;
-    case EngineAction::kTestButton:
-      Command9_Click(store);
-      break;
-    case EngineAction::kClear:
-      ClearDesign(store);
-      break;
-    default:
-      break;
+  if (action == EngineAction::kDoubleClick) {
+    OnFieldDoubleClicked(store, field);
+  } else {
+    PressDesignButton(store, static_cast<DesignButton>(
+                                 static_cast<int>(action) -
+                                 static_cast<int>(EngineAction::kFitCheck)));
   }
   store.set_engine(false);
 }

@@ -54,8 +54,7 @@ TEST(RandomActions, NeverThrowAndNeverWriteUnreadableNumbers) {
           action = EngineAction::kFitCheck;
           break;
         case 6:
-          action =
-              pick(2) ? EngineAction::kCalculate : EngineAction::kTestButton;
+          action = pick(2) ? EngineAction::kRefresh : EngineAction::kTest;
           break;
         case 7:
           if (pick(4) != 0) continue;

@@ -5,7 +5,7 @@
 
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
-#include "store_helpers.h"
+#include "tests/design/store_helpers.h"
 
 namespace spulix {
 namespace {

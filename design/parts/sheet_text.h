@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The winding sheet's values as texts, the same wherever the sheet is shown
+// (spulix-calc's table, the 绕制单 window): fixed decimals, never the
+// locale's, and Chinese captions with their units.
+#ifndef SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
+#define SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "design/parts/winding_sheet.h"
+
+namespace spulix {
+
+// A number with a fixed count of decimals; "—" where there is none.
+std::string FixedText(double value, int decimals);
+std::string FixedText(const std::optional<double>& value, int decimals);
+
+// One quantity of a winding: its caption, unit in brackets, and its text.
+struct SheetQuantity {
+  const char* caption;  // "电压（伏）"
+  std::string (*text)(const SheetWinding& winding);
+};
+// A winding's quantities in the sheet's order, voltage to full-load voltage.
+std::span<const SheetQuantity> SheetQuantities();
+
+using TextRows = std::vector<std::vector<std::string>>;
+// The same as a table: one row per quantity, one column per winding; the
+// first row names the windings, the first column the quantities.
+TextRows SheetWindingRows(const WindingSheet& sheet);
+
+// "绕制单（二级漆膜，硅钢片 50W800，标准漆包线整层绕制）"
+std::string SheetTitle(const WindingSheet& sheet);
+// The coil's thickness against the window width c: fits, and by how much.
+std::string CoilVerdictText(const WindingSheet& sheet);
+// The finished transformer, caption and value: output power to the fuse.
+std::vector<std::pair<std::string, std::string>> SheetFigures(
+    const WindingSheet& sheet);
+// The wire to buy, smallest size first: size, length, mass.
+std::vector<std::array<std::string, 3>> WiresToBuyTexts(
+    const WindingSheet& sheet);
+// "推荐铁心：EI-105", or "推荐铁心：无".
+std::string RecommendedCoreText(const std::optional<std::string>& core);
+
+}  // namespace spulix
+
+#endif  // SPULIX_DESIGN_PARTS_SHEET_TEXT_H_

@@ -1,0 +1,555 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/parts/winding_sheet.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <utility>
+
+#include "design/design_calculation.h"
+#include "design/memory_store.h"
+#include "design/parts/wire_table.h"
+#include "design/transformer_design.h"
+
+namespace spulix {
+namespace {
+
+using F = Field;
+
+// Copper (IEC 60028, annealed): resistivity at 20 °C, temperature
+// coefficient, density; windings are rated at 75 °C.
+constexpr double kCopperResistivityOhmMm2PerM = 0.017241;
+constexpr double kCopperTemperatureCoefficient = 0.00393;  // per K
+constexpr double kHotRiseK = 75 - 20;
+constexpr double kCopperDensityGPerCm3 = 8.89;
+constexpr double kSteelDensityGPerCm3 = 7.65;
+constexpr double kMainsHz = 50;
+constexpr double kEmfFactor = 4.44;  // 2π/√2 as the handbooks round it
+constexpr double kCm2PerM2 = 1e4;
+// The grade's guaranteed loss is stated at this flux density.
+constexpr double kGradeFluxT = 1.5;
+// Surface-loading fit for naturally cooled transformers: rise in kelvin from
+// the losses per cm² of outer surface.
+constexpr double kRiseFactor = 450;
+constexpr double kRiseExponent = 0.826;
+// Parallel strands up to this many; beyond, no standard wire will do.
+constexpr int kMaxStrands = 16;
+// Each lead of a winding, in metres of its wire.
+constexpr double kLeadM = 0.15;
+// Keeps a value that lies exactly on a boundary (a full layer, a fuse
+// rating) from falling past it through rounding.
+constexpr double kSlack = 1e-9;
+// Time-lag primary fuse: rated at this multiple of the load current, to
+// ride through the inrush, from the miniature fuse ratings (IEC 60127).
+constexpr double kFuseFactor = 1.5;
+constexpr double kFuseRatingsA[] = {
+    0.1, 0.125, 0.16, 0.2,  0.25, 0.315, 0.4, 0.5, 0.63, 0.8,  1,  1.25,
+    1.6, 2,     2.5,  3.15, 4,    5,     6.3, 8,   10,   12.5, 16, 20};
+// Counts beyond this are a design out of any sensible range.
+constexpr double kMaxCount = 1e7;
+
+// Why the sheet stops: the one line it shows instead of numbers.
+struct CannotCompute {
+  std::string reason;
+};
+
+[[noreturn]] void Stop(std::string reason) {
+  throw CannotCompute{std::move(reason)};
+}
+
+const char* kOutOfRange = "数值超出范围，无法计算绕制单";
+
+const std::string& TextOf(const DesignTexts& design, Field field) {
+  return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
+}
+
+// "U1（输入电压）"
+std::string Named(Field field) {
+  const FieldInfo& info = InfoOf(field);
+  return std::string(info.symbol) + "（" + FullCaption(info) + "）";
+}
+
+enum class Need { kPositive, kNotNegative, kAnyNumber };
+enum class Source { kTyped, kCalculated };
+
+// A number the sheet needs from a text, or the reason it cannot have it.
+// `name` gives the text's name for the reason, built only when needed.
+template <typename NameFn>
+double Number(const std::string& text, NameFn name, Source source, Need need) {
+  if (IsEmptyText(text)) {
+    Stop(source == Source::kTyped ? "请先输入 " + name()
+                                  : "缺少" + name() + "，请先计算（刷新）");
+  }
+  const std::optional<double> value = ReadStrictOrNone(text);
+  if (!value) Stop(name() + "“" + text + "”不是数字");
+  if (need == Need::kPositive && !(*value > 0)) Stop(name() + " 必须大于 0");
+  if (need == Need::kNotNegative && *value < 0) Stop(name() + " 不能小于 0");
+  return *value;
+}
+
+// A field the user types.
+double Input(const DesignTexts& design, Field field,
+             Need need = Need::kPositive) {
+  return Number(
+      TextOf(design, field), [field] { return Named(field); }, Source::kTyped,
+      need);
+}
+
+// A field the calculation writes.
+double Result(const DesignTexts& design, Field field,
+              Need need = Need::kPositive) {
+  return Number(
+      TextOf(design, field), [field] { return Named(field); },
+      Source::kCalculated, need);
+}
+
+// A count within the range the sheet works in.
+int Count(double value) {
+  if (!(std::fabs(value) <= kMaxCount)) Stop(kOutOfRange);
+  return static_cast<int>(value);
+}
+
+// Zero turns pass here: the winding then names itself.
+int Turns(const DesignTexts& design, Field field) {
+  const double turns = Result(design, field, Need::kNotNegative);
+  if (turns != std::floor(turns)) Stop(Named(field) + " 不是整数");
+  return Count(turns);
+}
+
+std::string Joined(const std::vector<std::string>& texts,
+                   const char* separator) {
+  std::string out;
+  for (const std::string& text : texts) {
+    if (!out.empty()) out += separator;
+    out += text;
+  }
+  return out;
+}
+
+// The windings as the design and the choices ask for them, before any wire
+// is chosen.
+struct WindingPlan {
+  std::string name;
+  double voltage_v = 0;
+  double current_a = 0;
+  int turns = 0;
+  bool center_tapped = false;
+  std::string d;
+  Field outer = F::kSecondaryOuterInsulation;
+  Field interlayer = F::kSecondaryInterlayerInsulation;
+};
+
+struct ExtraValues {
+  double voltage_v = 0;
+  double current_a = 0;
+};
+
+std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
+  std::vector<ExtraValues> extras;
+  for (std::size_t k = 0; k < choices.extra_secondaries.size(); ++k) {
+    const ExtraSecondary& extra = choices.extra_secondaries[k];
+    const auto named = [k](const char* quantity) {
+      return [k, quantity] {
+        return "次级" + std::to_string(k + 2) + " 的" + quantity;
+      };
+    };
+    const double u =
+        Number(extra.voltage, named("电压"), Source::kTyped, Need::kPositive);
+    const double i =
+        Number(extra.current, named("电流"), Source::kTyped, Need::kPositive);
+    extras.push_back({u, i});
+  }
+  return extras;
+}
+
+// E: the design itself, or with extra secondaries a copy calculated for the
+// total output power exactly as the main window would calculate it.
+DesignTexts Electrical(const DesignTexts& design,
+                       const std::vector<ExtraValues>& extras) {
+  if (extras.empty()) return design;
+  double total = Input(design, F::kOutputPower);
+  for (const ExtraValues& extra : extras) {
+    total += extra.voltage_v * extra.current_a;
+  }
+  if (!std::isfinite(total)) Stop(kOutOfRange);
+  MemoryStore copy;
+  copy.LoadTexts(design);
+  copy.RestoreText(F::kOutputPower, FormatGeneral(total));
+  // Only the calculation writes H: still empty after the run means it
+  // stopped early.
+  copy.RestoreText(F::kCoilThickness, "");
+  CalculateDesign(copy);
+  if (!copy.messages().empty()) {
+    Stop("计算提示：" + Joined(copy.messages(), "；"));
+  }
+  if (IsEmptyField(copy, F::kCoilThickness)) {
+    Stop("计算中途停止（数值超出范围），没有得出线包厚度 H");
+  }
+  return CopyTexts(copy);
+}
+
+// Calls the calculation's own turns step; its range failure is the sheet's.
+int SecondaryTurns(double turns_per_volt, double volts, bool center_tapped) {
+  try {
+    return SecondaryTurnsFor(turns_per_volt, volts, center_tapped);
+  } catch (const FieldFailure&) {
+    Stop(kOutOfRange);
+  }
+}
+
+// The calculation's own wire step, on the current as a field would hold it
+// (two decimals).
+std::string WireDiameterForLoad(double current_a) {
+  try {
+    return WireDiameterFor(
+        ReadStrict(FormatPattern(current_a, Pattern::kTwoDecimals)));
+  } catch (const FieldFailure&) {
+    Stop(kOutOfRange);
+  }
+}
+
+const char* GradeName(int grade) { return grade == 1 ? "一级" : "二级"; }
+
+// The standard wire for a calculated diameter: one strand where a size is
+// large enough, otherwise the fewest strands side by side.
+struct WireChoice {
+  std::size_t wire = 0;
+  int strands = 1;
+};
+
+WireChoice ChooseWire(const std::string& name, const std::string& d_text) {
+  const std::optional<double> d = ReadStrictOrNone(d_text);
+  if (!d || !(*d > 0)) {
+    Stop(name + "：线径“" + d_text + "”不是大于 0 的数字");
+  }
+  if (auto wire = NextStandardWire(*d)) return {*wire, 1};
+  const double largest = StandardWires().back().nominal_mm;
+  for (int strands = 2; strands <= kMaxStrands; ++strands) {
+    const double each = *d / std::sqrt(static_cast<double>(strands));
+    if (each <= largest) return {*NextStandardWire(each), strands};
+  }
+  Stop(name + "：线径 " + d_text + " 毫米没有合适的标准漆包线（并绕超过 " +
+       std::to_string(kMaxStrands) + " 股）");
+}
+
+class SheetBuilder {
+ public:
+  SheetBuilder(const DesignTexts& design, const SheetChoices& choices)
+      : design_(design), choices_(choices) {}
+
+  WindingSheet Build();
+
+ private:
+  void ReadDesign();
+  std::vector<WindingPlan> PlanWindings(const DesignTexts& e);
+  void WindAll(const std::vector<WindingPlan>& plans);
+  void RunTransformer(const DesignTexts& e);
+
+  const DesignTexts& design_;
+  const SheetChoices& choices_;
+  WindingSheet sheet_;
+  double u1_ = 0;
+  double u2_ = 0;
+  double p2_ = 0;
+  std::array<double, kFieldCount + 1> insulation_{};  // by control number
+  double loss_factor_ = 0;                            // W/kg at 1.5 T
+};
+
+WindingSheet SheetBuilder::Build() {
+  ReadDesign();
+  const std::vector<ExtraValues> extras = ReadExtras(choices_);
+  const DesignTexts e = Electrical(design_, extras);
+  const double p = Result(e, F::kRatedPower);
+  if (!CoefficientFor(p)) {
+    Stop("额定功率 P 超过 1000 瓦，无法确定铁心截面积");
+  }
+  sheet_.section_cm2 = Result(e, F::kCoreSection);
+  sheet_.b_mm = Result(e, F::kStackThickness);
+  // A window too low for one turn is named with the winding below.
+  sheet_.effective_height_mm = Result(e, F::kEffectiveHeight, Need::kAnyNumber);
+  std::vector<WindingPlan> plans = PlanWindings(e);
+  for (std::size_t k = 0; k < extras.size(); ++k) {
+    const ExtraSecondary& extra = choices_.extra_secondaries[k];
+    WindingPlan plan;
+    plan.name = "次级" + std::to_string(k + 2);
+    plan.voltage_v = extras[k].voltage_v;
+    plan.current_a = extras[k].current_a;
+    plan.center_tapped = extra.center_tap;
+    plan.turns = SecondaryTurns(Result(e, F::kTurnsPerVolt), plan.voltage_v,
+                                plan.center_tapped);
+    plan.d = WireDiameterForLoad(plan.current_a);
+    plans.push_back(std::move(plan));
+  }
+  for (const WindingPlan& plan : plans) {
+    if (plan.turns < 1) Stop(plan.name + "：匝数为 0，电压太低");
+  }
+  WindAll(plans);
+  RunTransformer(e);
+  return std::move(sheet_);
+}
+
+void SheetBuilder::ReadDesign() {
+  u1_ = Input(design_, F::kInputVoltage);
+  u2_ = Input(design_, F::kOutputVoltage);
+  p2_ = Input(design_, F::kOutputPower);
+  const Field core[] = {F::kWindowHeight, F::kWindowWidth, F::kTongueWidth};
+  if (std::ranges::all_of(core, [this](Field field) {
+        return IsEmptyText(TextOf(design_, field));
+      })) {
+    Stop("还没有铁心：请先选用铁心或输入 h、c、a");
+  }
+  sheet_.h_mm = Input(design_, F::kWindowHeight);
+  sheet_.c_mm = Input(design_, F::kWindowWidth);
+  sheet_.a_mm = Input(design_, F::kTongueWidth);
+
+  std::vector<std::string> empty;
+  for (Field field :
+       {F::kPrimaryOuterInsulation, F::kPrimaryInterlayerInsulation,
+        F::kSecondaryOuterInsulation, F::kSecondaryInterlayerInsulation}) {
+    const std::string& text = TextOf(design_, field);
+    if (IsEmptyText(text)) {
+      empty.push_back(Named(field));
+      insulation_[ControlNumber(field)] = 0;
+    } else {
+      insulation_[ControlNumber(field)] =
+          Input(design_, field, Need::kNotNegative);
+    }
+  }
+  if (!empty.empty()) {
+    sheet_.notes.push_back("未填的绝缘按 0 计：" + Joined(empty, "、"));
+  }
+
+  if (choices_.enamel_grade != 1 && choices_.enamel_grade != 2) {
+    Stop("漆膜等级只能是一级或二级");
+  }
+  const std::optional<std::size_t> steel = FindSteelGrade(choices_.steel);
+  if (!steel) Stop("没有硅钢片牌号“" + choices_.steel + "”");
+  sheet_.enamel_grade = choices_.enamel_grade;
+  sheet_.steel = SteelGrades()[*steel].name;
+  loss_factor_ = SteelGrades()[*steel].loss_w_per_kg;
+}
+
+std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
+  WindingPlan primary;
+  primary.name = "初级";
+  primary.voltage_v = u1_;
+  primary.current_a = Result(e, F::kInputPower) / u1_;
+  primary.turns = Turns(e, F::kPrimaryTurns);
+  primary.d = TextOf(e, F::kPrimaryWireDiameter);
+  primary.outer = F::kPrimaryOuterInsulation;
+  primary.interlayer = F::kPrimaryInterlayerInsulation;
+
+  WindingPlan secondary;
+  secondary.name = "次级1";
+  secondary.voltage_v = u2_;
+  secondary.current_a = p2_ / u2_;
+  secondary.center_tapped = choices_.center_tap;
+  secondary.turns = choices_.center_tap
+                        ? SecondaryTurns(Result(e, F::kTurnsPerVolt), u2_, true)
+                        : Turns(e, F::kSecondaryTurns);
+  // The main secondary keeps a diameter the user typed.
+  secondary.d = TextOf(design_, F::kSecondaryWireDiameter);
+  return {std::move(primary), std::move(secondary)};
+}
+
+void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
+  const std::vector<StandardWire>& wires = StandardWires();
+  std::map<std::size_t, std::string> bound_notes;
+  double wound = 0;  // thickness of the windings already on the bobbin
+  for (const WindingPlan& plan : plans) {
+    SheetWinding w;
+    w.name = plan.name;
+    w.voltage_v = plan.voltage_v;
+    w.current_a = plan.current_a;
+    w.turns = plan.turns;
+    if (plan.center_tapped) w.tap = plan.turns / 2;
+    w.d = plan.d;
+    const WireChoice choice = ChooseWire(plan.name, plan.d);
+    w.wire = choice.wire;
+    w.strands = choice.strands;
+    w.wire_mm = wires[w.wire].nominal_mm;
+    const std::optional<OverallDiameter> overall =
+        OverallDiameterOf(w.wire, choices_.enamel_grade);
+    if (!overall) {
+      Stop(plan.name + "：漆包线 " + wires[w.wire].nominal_text +
+           " 没有外径数据");
+    }
+    w.overall_mm = overall->mm;
+    w.overall_is_bound = overall->is_bound;
+    if (overall->is_bound) {
+      bound_notes.emplace(w.wire, "漆包线 " + wires[w.wire].nominal_text +
+                                      " 没有外径数据，按下一规格 " +
+                                      wires[overall->source].nominal_text +
+                                      " 的" + GradeName(choices_.enamel_grade) +
+                                      "漆膜最大外径 " + overall->text +
+                                      " 计（上限）");
+    }
+    if (w.strands > 1) {
+      sheet_.notes.push_back(plan.name + "：线径 " + plan.d + " 超过最大规格 " +
+                             wires.back().nominal_text + "，用 " +
+                             std::to_string(w.strands) + " 股 " +
+                             wires[w.wire].nominal_text + " 并绕");
+    }
+
+    w.turns_per_layer = Count(std::floor(
+        sheet_.effective_height_mm / (w.strands * w.overall_mm) + kSlack));
+    if (w.turns_per_layer < 1) {
+      Stop(plan.name + "：窗口有效高度 h' 太低，一层绕不下一匝");
+    }
+    w.layers = (w.turns + w.turns_per_layer - 1) / w.turns_per_layer;
+    w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
+    w.thickness_mm =
+        w.layers * w.overall_mm +
+        (w.layers - 1) * insulation_[ControlNumber(plan.interlayer)] +
+        insulation_[ControlNumber(plan.outer)];
+    // The tube around the tongue has square corners; each winding rounds
+    // them at the height of its middle.
+    const double middle = wound + w.thickness_mm / 2;
+    w.mlt_mm = 2 * (sheet_.a_mm + sheet_.b_mm) + 8 * constants::kBobbinWallMm +
+               2 * std::numbers::pi * middle;
+    wound += w.thickness_mm;
+    const int leads = plan.center_tapped ? 3 : 2;
+    w.length_m = w.turns * w.mlt_mm / 1000 + kLeadM * leads;
+    const double copper_mm2 = w.strands * wires[w.wire].AreaMm2();
+    // 1 m of 1 mm² is 1 cm³.
+    w.mass_g = kCopperDensityGPerCm3 * w.length_m * copper_mm2;
+    w.r20_ohm = kCopperResistivityOhmMm2PerM * w.length_m / copper_mm2;
+    w.r75_ohm = w.r20_ohm * (1 + kCopperTemperatureCoefficient * kHotRiseK);
+    w.loss_w = w.current_a * w.current_a * w.r75_ohm;
+    sheet_.windings.push_back(std::move(w));
+  }
+  for (auto& [wire, note] : bound_notes) sheet_.notes.push_back(note);
+  sheet_.build_mm = constants::kBobbinWallMm + wound;
+}
+
+void SheetBuilder::RunTransformer(const DesignTexts& e) {
+  WindingSheet& s = sheet_;
+  s.coil_mm = constants::kCoilAllowance * s.build_mm;
+  s.fits = s.coil_mm < s.c_mm;
+  s.margin_mm = s.c_mm - s.coil_mm;
+
+  // Outer legs and yokes are half the tongue wide.
+  const double lamination_mm2 =
+      (2 * s.a_mm + 2 * s.c_mm) * (s.h_mm + s.a_mm) - 2 * s.c_mm * s.h_mm;
+  s.iron_mass_g = lamination_mm2 * s.b_mm * constants::kStackingCoefficient *
+                  kSteelDensityGPerCm3 / 1000;
+  const SheetWinding& primary = s.windings.front();
+  s.flux_t =
+      u1_ * kCm2PerM2 / (kEmfFactor * kMainsHz * primary.turns * s.section_cm2);
+  const double relative = s.flux_t / kGradeFluxT;
+  s.iron_loss_w = s.iron_mass_g / 1000 * loss_factor_ * relative * relative;
+  for (const SheetWinding& w : s.windings) s.copper_loss_w += w.loss_w;
+  s.output_w = Result(e, F::kOutputPower);
+  s.efficiency = s.output_w / (s.output_w + s.copper_loss_w + s.iron_loss_w);
+
+  const double u1_after_drop = u1_ - primary.current_a * primary.r75_ohm;
+  for (std::size_t k = 1; k < s.windings.size(); ++k) {
+    SheetWinding& w = s.windings[k];
+    const double ratio = static_cast<double>(w.turns) / primary.turns;
+    w.no_load_v = u1_ * ratio;
+    w.full_load_v = u1_after_drop * ratio - w.current_a * w.r75_ohm;
+  }
+
+  const double width = 2 * s.a_mm + 2 * s.c_mm;
+  const double height = s.h_mm + s.a_mm;
+  const double depth = s.b_mm + 2 * s.build_mm;
+  s.surface_cm2 =  // of the box around core and coil, mm² to cm²
+      2 * (width * height + width * depth + height * depth) / 100;
+  s.temperature_rise_k =
+      kRiseFactor * std::pow((s.copper_loss_w + s.iron_loss_w) / s.surface_cm2,
+                             kRiseExponent);
+
+  const double fuse_needed = kFuseFactor * primary.current_a - kSlack;
+  for (double rating : kFuseRatingsA) {
+    if (rating >= fuse_needed) {
+      s.fuse_a = rating;
+      break;
+    }
+  }
+
+  std::map<std::size_t, WireToBuy> buy;
+  for (const SheetWinding& w : s.windings) {
+    WireToBuy& entry = buy[w.wire];
+    entry.wire = w.wire;
+    entry.wire_mm = w.wire_mm;
+    entry.length_m += w.length_m * w.strands;
+    entry.mass_g += w.mass_g;
+  }
+  for (auto& [wire, entry] : buy) s.wires_to_buy.push_back(entry);
+
+  const double checked[] = {s.coil_mm,     s.iron_mass_g,       s.flux_t,
+                            s.iron_loss_w, s.copper_loss_w,     s.efficiency,
+                            s.surface_cm2, s.temperature_rise_k};
+  for (double value : checked) {
+    if (!std::isfinite(value)) Stop(kOutOfRange);
+  }
+  for (const SheetWinding& w : s.windings) {
+    if (!std::isfinite(w.mlt_mm) || !std::isfinite(w.mass_g) ||
+        !std::isfinite(w.loss_w) || !std::isfinite(w.full_load_v.value_or(0))) {
+      Stop(kOutOfRange);
+    }
+  }
+}
+
+}  // namespace
+
+SheetOutcome ComputeWindingSheet(const DesignTexts& design,
+                                 const SheetChoices& choices) {
+  try {
+    return SheetBuilder(design, choices).Build();
+  } catch (const CannotCompute& stop) {
+    return stop.reason;
+  }
+}
+
+SheetOutcome WindingSheetWithCore(const DesignTexts& design,
+                                  const SheetChoices& choices,
+                                  const CoreEntry& core) {
+  MemoryStore store;
+  if (auto failure = TryCore(store, design, core)) return *failure;
+  return ComputeWindingSheet(CopyTexts(store), choices);
+}
+
+SheetCoreSelection JudgeCoresBySheet(const DesignTexts& design,
+                                     const SheetChoices& choices,
+                                     const std::vector<CoreEntry>& cores) {
+  SheetCoreSelection selection;
+  selection.results.resize(cores.size());
+  MemoryStore store;
+  for (std::size_t i = 0; i < cores.size(); ++i) {
+    if (TryCore(store, design, cores[i])) continue;
+    const SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), choices);
+    if (const auto* sheet = std::get_if<WindingSheet>(&outcome)) {
+      selection.results[i] = {sheet->coil_mm, sheet->fits};
+    }
+  }
+  for (std::size_t i : SmallestFitOrder(cores)) {
+    if (selection.results[i].builds) {
+      selection.smallest_buildable = i;
+      break;
+    }
+  }
+  return selection;
+}
+
+std::optional<std::size_t> RecommendCore(const DesignTexts& design,
+                                         const SheetChoices& choices,
+                                         const std::vector<CoreEntry>& cores) {
+  MemoryStore store;
+  for (std::size_t i : SmallestFitOrder(cores)) {
+    if (TryCore(store, design, cores[i])) continue;
+    const SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), choices);
+    const auto* sheet = std::get_if<WindingSheet>(&outcome);
+    if (sheet && sheet->fits) return i;
+  }
+  return std::nullopt;
+}
+
+void ClearSheetChoices(SheetChoices& choices) {
+  choices.center_tap = false;
+  choices.extra_secondaries.clear();
+}
+
+}  // namespace spulix

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The winding sheet: what to wind, what to buy and how the finished
+// transformer will run. Where the main window keeps the traditional build-up
+// (bare wire, layers rounded to the nearest), the sheet winds standard
+// enamelled wire in whole layers and runs the windings at their real loads.
+// It works on a copy of the design, never changes the design and never
+// shows a message.
+#ifndef SPULIX_DESIGN_PARTS_WINDING_SHEET_H_
+#define SPULIX_DESIGN_PARTS_WINDING_SHEET_H_
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "design/parts/core_catalogue.h"
+#include "design/parts/core_selection.h"
+#include "design/parts/steel_grades.h"
+
+namespace spulix {
+
+// A secondary beside the main window's one, its texts as typed.
+struct ExtraSecondary {
+  std::string voltage;  // V rms, end to end
+  std::string current;  // A rms, of the whole winding
+  bool center_tap = false;
+  friend bool operator==(const ExtraSecondary&,
+                         const ExtraSecondary&) = default;
+};
+
+// What the sheet needs beyond the design's fields.
+struct SheetChoices {
+  int enamel_grade = 2;  // 1 thin film, 2 thick film (the safe guess)
+  std::string steel = kDefaultSteelGrade;
+  bool center_tap = false;  // the main secondary, 次级1
+  std::vector<ExtraSecondary> extra_secondaries;
+  friend bool operator==(const SheetChoices&, const SheetChoices&) = default;
+};
+
+// What Clear leaves of the choices: no extra secondaries and no centre tap;
+// the enamel and steel grades stay, being the user's habits rather than the
+// design's.
+void ClearSheetChoices(SheetChoices& choices);
+
+// One winding as it is wound, primary first.
+struct SheetWinding {
+  std::string name;        // "初级", "次级1", "次级2", ...
+  double voltage_v = 0;    // end to end
+  double current_a = 0;    // the load current, rms
+  int turns = 0;           // end to end
+  std::optional<int> tap;  // the centre tap's turn
+  std::string d;           // calculated wire diameter, as a field shows it
+  int strands = 1;         // parallel strands wound side by side
+  std::size_t wire = 0;    // StandardWires() index of one strand
+  double wire_mm = 0;      // its nominal bare diameter
+  double overall_mm = 0;   // its largest enamelled diameter
+  bool overall_is_bound = false;  // the next size's value (an upper bound)
+  int turns_per_layer = 0;
+  int layers = 0;  // whole layers; the last may be part-filled
+  int last_layer_turns = 0;
+  double thickness_mm = 0;            // wire, interlayer and outer insulation
+  double mlt_mm = 0;                  // mean turn length
+  double length_m = 0;                // one strand, leads included
+  double mass_g = 0;                  // all strands
+  double r20_ohm = 0;                 // all strands in parallel, at 20 °C
+  double r75_ohm = 0;                 // and at 75 °C
+  double loss_w = 0;                  // copper loss at the load current
+  std::optional<double> no_load_v;    // secondaries only
+  std::optional<double> full_load_v;  // secondaries only
+};
+
+// The wire of one standard size for the whole transformer.
+struct WireToBuy {
+  std::size_t wire = 0;  // StandardWires() index
+  double wire_mm = 0;
+  double length_m = 0;  // every strand of every winding in this size
+  double mass_g = 0;
+};
+
+struct WindingSheet {
+  int enamel_grade = 2;
+  std::string steel;  // the grade's name as shipped
+
+  // The core as the sheet used it.
+  double a_mm = 0;
+  double b_mm = 0;
+  double c_mm = 0;
+  double h_mm = 0;
+  double effective_height_mm = 0;  // h'
+  double section_cm2 = 0;          // S
+
+  double output_w = 0;  // P2 of all secondaries together
+
+  std::vector<SheetWinding> windings;
+
+  double build_mm = 0;   // bobbin wall and every winding
+  double coil_mm = 0;    // the build with the bulge allowance
+  bool fits = false;     // coil < c
+  double margin_mm = 0;  // c - coil
+
+  double iron_mass_g = 0;
+  double flux_t = 0;
+  double iron_loss_w = 0;
+  double copper_loss_w = 0;
+  double efficiency = 0;
+  double surface_cm2 = 0;
+  double temperature_rise_k = 0;  // an estimate for natural cooling
+  std::optional<double> fuse_a;   // time-lag; none above the largest rating
+
+  std::vector<WireToBuy> wires_to_buy;  // by size, smallest first
+  std::vector<std::string> notes;       // short remarks (Chinese)
+};
+
+// The sheet, or one line (Chinese) that names what is missing.
+using SheetOutcome = std::variant<WindingSheet, std::string>;
+
+// The sheet of the design with the choices. Without extra secondaries it
+// works on the texts as they stand; with them, on a copy recalculated for
+// the total output power. Never throws.
+SheetOutcome ComputeWindingSheet(const DesignTexts& design,
+                                 const SheetChoices& choices);
+
+// The sheet with one core put in as 使用 does, or why there is none.
+SheetOutcome WindingSheetWithCore(const DesignTexts& design,
+                                  const SheetChoices& choices,
+                                  const CoreEntry& core);
+
+// Every core judged by the sheet's coil.
+struct SheetCoreResult {
+  std::optional<double> coil_mm;  // none where the sheet gives none
+  bool builds = false;            // the coil fits the window
+};
+struct SheetCoreSelection {
+  std::vector<SheetCoreResult> results;  // in catalogue order
+  // The first core that builds in the core window's smallest-fit order.
+  std::optional<std::size_t> smallest_buildable;
+};
+SheetCoreSelection JudgeCoresBySheet(const DesignTexts& design,
+                                     const SheetChoices& choices,
+                                     const std::vector<CoreEntry>& cores);
+
+// The smallest core, in the smallest-fit order, whose coil fits by the
+// sheet: the same core as JudgeCoresBySheet's smallest_buildable, found
+// without trying the larger cores. Needs only U1, U2 and P2 of the design.
+std::optional<std::size_t> RecommendCore(const DesignTexts& design,
+                                         const SheetChoices& choices,
+                                         const std::vector<CoreEntry>& cores);
+
+}  // namespace spulix
+
+#endif  // SPULIX_DESIGN_PARTS_WINDING_SHEET_H_

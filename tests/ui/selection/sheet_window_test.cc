@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// 绕制单 on the real main window: opened from the menu once, following the
+// design, 使用推荐铁心 as the core window's 使用, the extra secondaries
+// belonging to the design, and the design's file keys. With
+// SPULIX_SCREENSHOT_DIR set, the window with the sample design and two extra
+// secondaries is written there (sheet-window.png).
+#include "ui/selection/sheet_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <string>
+
+#include "design/design_calculation.h"
+#include "design/memory_store.h"
+#include "design/parts/core_selection.h"
+#include "ui/main_window/main_window.h"
+#include "ui/output/design_file_commands.h"
+#include "ui/selection/selection_windows.h"
+#include "ui/selection/sheet_table_model.h"
+#include "ui/store/design_sheet_choices.h"
+#include "ui/store/qt_field_store.h"
+
+namespace spulix {
+namespace {
+
+QString Cell(QAbstractItemModel* model, int row, int column) {
+  return model->index(row, column).data().toString();
+}
+
+bool ShowsReason(SheetWindow* window) {
+  return window->status()->text().startsWith(QStringLiteral("无法计算"));
+}
+
+}  // namespace
+
+class SheetWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> home_;
+  std::unique_ptr<MainWindow> main_;
+
+  SheetWindow* OpenSheet() {
+    main_->findChild<QAction*>(QStringLiteral("RZD"))->trigger();
+    return main_->selection_windows().sheet();
+  }
+
+  void Type(Field field, const char* text) {
+    QLineEdit* edit = main_->field(field);
+    edit->setFocus();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+  }
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void init() {
+    home_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(home_->isValid());
+    main_ = std::make_unique<MainWindow>();
+    main_->selection_windows().SetUserCoreFile(
+        home_->filePath(QStringLiteral("cores.csv")));
+    main_->store().SetMessageSink([](std::string_view) {});
+    main_->show();
+  }
+
+  void cleanup() {
+    main_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  // From three numbers to a core by Enter, exactly as 使用 puts it in.
+  void recommendsAndUsesTheCore() {
+    SheetWindow* window = OpenSheet();
+    QVERIFY(window != nullptr);
+    QCOMPARE(OpenSheet(), window);
+    int windows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      windows += qobject_cast<SheetWindow*>(widget) != nullptr;
+    }
+    QCOMPARE(windows, 1);
+
+    Type(Field::kInputVoltage, "220");
+    Type(Field::kOutputVoltage, "24");
+    Type(Field::kOutputPower, "150");
+    QTRY_COMPARE(window->recommended()->text(),
+                 QStringLiteral("推荐铁心：EI-114"));
+    QVERIFY(ShowsReason(window));
+    QCOMPARE(window->model()->rowCount(), 0);
+
+    MemoryStore expected;
+    expected.LoadTexts(CopyTexts(main_->store()));
+    const CoreCatalogue catalogue = main_->selection_windows().LoadCatalogue();
+    UseCore(expected, catalogue.cores()[*catalogue.FindByName("EI-114")]);
+
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(CopyTexts(main_->store()), CopyTexts(expected));
+    QTRY_VERIFY(!ShowsReason(window));
+    QCOMPARE(window->model()->rowCount(), 2);
+  }
+
+  // The extra secondaries are the design's: typed in the table, they reach
+  // the choices and the sheet; Clear removes them; Ctrl+S here saves.
+  void extrasBelongToTheDesign() {
+    QTest::mouseClick(
+        main_->findChild<QPushButton*>(QStringLiteral("Command9")),
+        Qt::LeftButton);
+    CalculateDesign(main_->store());
+    SheetWindow* window = OpenSheet();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(window->model()->rowCount(), 2);
+    const DesignTexts before = CopyTexts(main_->store());
+
+    QTest::mouseClick(
+        window->findChild<QPushButton*>(QStringLiteral("AddSecondary")),
+        Qt::LeftButton);
+    QWidget* editor = QApplication::focusWidget();
+    QVERIFY(editor != nullptr && window->extras()->isAncestorOf(editor));
+    QTest::keyClicks(editor, QStringLiteral("6.3"));
+    // Enter finishes the cell, not the window's default button.
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QCOMPARE(CopyTexts(main_->store()), before);
+    window->extras()->item(0, 1)->setText(QStringLiteral("2"));
+    const DesignSheetChoices& choices = main_->sheet_choices();
+    QCOMPARE(choices.choices().extra_secondaries,
+             (std::vector<ExtraSecondary>{{"6.3", "2", false}}));
+    QTRY_COMPARE(window->model()->rowCount(), 3);
+    QCOMPARE(Cell(window->model(), 2, 0), QStringLiteral("次级2"));
+    QCOMPARE(Cell(window->model(), 2, 1), QStringLiteral("6.3"));
+
+    auto* center_tap =
+        window->findChild<QCheckBox*>(QStringLiteral("CenterTap"));
+    center_tap->click();
+    QVERIFY(choices.choices().center_tap);
+    QTRY_VERIFY(Cell(window->model(), 1, 4) != QStringLiteral("—"));  // 抽头
+
+    main_->findChild<QAction*>(QStringLiteral("QK"))->trigger();
+    QVERIFY(choices.choices().extra_secondaries.empty());
+    QCOMPARE(window->extras()->rowCount(), 0);
+    QVERIFY(!center_tap->isChecked());
+
+    const QString path = home_->filePath(QStringLiteral("设计.json"));
+    main_->design_files().SetFileChooser(
+        [&path](DesignFileCommands::Dialog, const QString&) { return path; });
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(QFileInfo::exists(path));
+
+    // The main window going while a cell is being edited takes the sheet
+    // window with it, and the cell's text nowhere.
+    QTest::mouseClick(
+        window->findChild<QPushButton*>(QStringLiteral("AddSecondary")),
+        Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    QPointer<SheetWindow> gone = window;
+    main_.reset();
+    QVERIFY(gone.isNull());
+  }
+
+  void screenshot() {
+    const QString dir = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
+    if (dir.isEmpty()) QSKIP("SPULIX_SCREENSHOT_DIR is not set");
+    QTest::mouseClick(
+        main_->findChild<QPushButton*>(QStringLiteral("Command9")),
+        Qt::LeftButton);
+    SheetChoices choices;
+    choices.extra_secondaries = {{"6.3", "2", false}, {"12", "1", true}};
+    main_->sheet_choices().Set(choices);
+    SheetWindow* window = OpenSheet();
+    QTRY_COMPARE(window->model()->rowCount(), 4);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTest::qWait(300);
+    QVERIFY(window->grab().save(
+        QDir(dir).filePath(QStringLiteral("sheet-window.png"))));
+  }
+};
+
+}  // namespace spulix
+
+QTEST_MAIN(spulix::SheetWindowTest)
+#include "sheet_window_test.moc"

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/selection/core_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
+#include "design/transformer_design.h"
+#include "ui/selection/selection_view.h"
+#include "ui/store/qt_text.h"
+
+namespace spulix {
+namespace {
+
+constexpr const char* kHeaders[CoreTableModel::kCount] = {
+    "型号",     "类别",     "a 舌宽", "c 窗宽",     "h 窗高",
+    "H 线包厚", "c−H 余量", "结论",   "实绕线包厚", "实绕"};
+
+const QColor kGood(0x00, 0x70, 0x00);
+const QColor kBad(0xC0, 0x00, 0x00);
+
+}  // namespace
+
+QString VerdictText(CoreVerdict verdict) {
+  return QString::fromUtf8(CoreVerdictText(verdict));
+}
+
+CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
+    : QAbstractTableModel(parent), catalogue_(catalogue) {
+  selection_.results.resize(catalogue_.cores().size());
+  by_sheet_.results.resize(catalogue_.cores().size());
+}
+
+void CoreTableModel::CatalogueChanged() {
+  beginResetModel();
+  selection_ = CoreSelection{};
+  selection_.results.resize(catalogue_.cores().size());
+  by_sheet_ = SheetCoreSelection{};
+  by_sheet_.results.resize(catalogue_.cores().size());
+  endResetModel();
+}
+
+void CoreTableModel::SetSelection(CoreSelection selection,
+                                  SheetCoreSelection by_sheet) {
+  if (selection.results.size() != catalogue_.cores().size() ||
+      by_sheet.results.size() != catalogue_.cores().size()) {
+    return;
+  }
+  selection_ = std::move(selection);
+  by_sheet_ = std::move(by_sheet);
+  if (rowCount() > 0) {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+  }
+}
+
+int CoreTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(catalogue_.cores().size());
+}
+
+int CoreTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kCount;
+}
+
+QString CoreTableModel::Text(int row, int column) const {
+  const auto r = static_cast<std::size_t>(row);
+  const CoreEntry& core = catalogue_.cores()[r];
+  const CoreResult& result = selection_.results[r];
+  const SheetCoreResult& built = by_sheet_.results[r];
+  switch (column) {
+    case kName:
+      return ToQString(core.name);
+    case kKind:
+      return core.built_in ? QStringLiteral("标准") : QStringLiteral("自定义");
+    case kA:
+      return ToQString(DimensionText(core.a_mm));
+    case kC:
+      return ToQString(DimensionText(core.c_mm));
+    case kH:
+      return ToQString(DimensionText(core.h_mm));
+    case kCoil:
+      return result.margin_mm ? ToQString(result.coil_thickness)
+                              : QStringLiteral("—");
+    case kMargin:
+      return result.margin_mm ? ToQString(FormatPattern(*result.margin_mm,
+                                                        Pattern::kTwoDecimals))
+                              : QStringLiteral("—");
+    case kVerdict:
+      return VerdictText(result.verdict);
+    case kSheetCoil:
+      return built.coil_mm ? ToQString(FormatPattern(*built.coil_mm,
+                                                     Pattern::kTwoDecimals))
+                           : QStringLiteral("—");
+    case kSheetVerdict:
+      if (!built.coil_mm) return QStringLiteral("—");
+      if (by_sheet_.smallest_buildable == r) {
+        return QStringLiteral("可用 ★最小");
+      }
+      return built.builds ? QStringLiteral("可用") : QStringLiteral("不可用");
+  }
+  return QString();
+}
+
+QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const auto row = static_cast<std::size_t>(index.row());
+  const bool smallest = by_sheet_.smallest_buildable == row;
+  switch (role) {
+    case Qt::DisplayRole:
+      return Text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+      return (index.column() >= kA && index.column() <= kMargin) ||
+                     index.column() == kSheetCoil
+                 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                 : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::FontRole:
+      if (smallest) {
+        QFont font;
+        font.setBold(true);
+        return font;
+      }
+      return QVariant();
+    case Qt::BackgroundRole:
+      return smallest ? QVariant(MarkedRowBrush()) : QVariant();
+    case Qt::ForegroundRole:
+      if (index.column() == kSheetVerdict) {
+        const SheetCoreResult& built = by_sheet_.results[row];
+        if (!built.coil_mm) return QVariant();
+        return QBrush(built.builds ? kGood : kBad);
+      }
+      if (index.column() != kVerdict) return QVariant();
+      switch (selection_.results[row].verdict) {
+        case CoreVerdict::kFits:
+          return QBrush(kGood);
+        case CoreVerdict::kTooThick:
+          return QBrush(kBad);
+        case CoreVerdict::kExact:
+          return QBrush(QColor(0xA0, 0x60, 0x00));
+        case CoreVerdict::kUnknown:
+          return QVariant();
+      }
+      return QVariant();
+    default:
+      return QVariant();
+  }
+}
+
+QVariant CoreTableModel::headerData(int section, Qt::Orientation orientation,
+                                    int role) const {
+  return ColumnHeader(kHeaders, section, orientation, role);
+}
+
+}  // namespace spulix

@@ -1,0 +1,392 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/selection/core_window.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "design/parts/core_selection.h"
+#include "ui/selection/core_edit_dialog.h"
+#include "ui/selection/core_file_change.h"
+#include "ui/selection/core_table_model.h"
+#include "ui/store/design_sheet_choices.h"
+#include "ui/store/qt_field_store.h"
+#include "ui/store/qt_text.h"
+
+namespace spulix {
+namespace {
+
+QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
+                       QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  row->addWidget(button);
+  return button;
+}
+
+CoreInput InputOf(const CoreEntry& core) {
+  return {core.name, DimensionText(core.a_mm), DimensionText(core.c_mm),
+          DimensionText(core.h_mm)};
+}
+
+}  // namespace
+
+CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
+                       const QString& user_file)
+    : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
+      store_(&store),
+      choices_(&choices),
+      file_(user_file) {
+  summary_ = new QLabel(this);
+  summary_->setObjectName(QStringLiteral("CoreSummary"));
+  summary_->setWordWrap(true);
+  summary_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // Room for three lines, fixed, so that a new summary at each keystroke
+  // does not lay out the whole window again.
+  summary_->setFixedHeight(3 * summary_->fontMetrics().lineSpacing() + 2);
+
+  model_ = new CoreTableModel(catalogue_, this);
+  table_ = MakeSelectionTable(model_, "CoreTable", this);
+
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("CoreFileNotice"));
+  notice_->setWordWrap(true);
+  notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notice_->setStyleSheet(QStringLiteral("color: #A00000"));
+  notice_->hide();
+
+  auto* source = new QLabel(
+      QStringLiteral("标准铁心为常见的无废料 EI 冲片（c = a/2，h = 1.5a），"
+                     "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"),
+      this);
+  source->setObjectName(QStringLiteral("CoreSource"));
+  source->setWordWrap(true);
+  source->setStyleSheet(QStringLiteral("color: #505050"));
+
+  auto* buttons = new QHBoxLayout;
+  use_ = AddButton(buttons, "UseCore", "使用", this);
+  use_->setToolTip(QStringLiteral("把这只铁心的 h、c、a 填入主窗口并重新计算"));
+  buttons->addSpacing(16);
+  add_ = AddButton(buttons, "AddCore", "添加…", this);
+  edit_ = AddButton(buttons, "EditCore", "修改…", this);
+  remove_ = AddButton(buttons, "RemoveCore", "删除", this);
+  buttons->addStretch();
+  QPushButton* close = AddButton(buttons, "CloseCores", "关闭", this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(notice_);
+  layout->addWidget(source);
+  layout->addLayout(buttons);
+
+  connect(use_, &QPushButton::clicked, this, &CoreWindow::UseSelected);
+  connect(add_, &QPushButton::clicked, this, &CoreWindow::AddCore);
+  connect(edit_, &QPushButton::clicked, this, &CoreWindow::EditSelected);
+  connect(remove_, &QPushButton::clicked, this, &CoreWindow::RemoveSelected);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  // Enter and a double-click on a row use that core.
+  connect(table_, &QTableView::activated, this, &CoreWindow::UseSelected);
+  // Delete on the table removes the user's core.
+  table_->installEventFilter(this);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
+          this, &CoreWindow::UpdateButtons);
+
+  // Every change of the design (a keystroke, a calculation writing its
+  // results, Clear) asks for one new judgement once the user pauses:
+  // judging and repainting the whole table costs a few milliseconds, which
+  // a keystroke in the main window should not wait for.
+  refresh_.setSingleShot(true);
+  refresh_.setInterval(kFollowDelayMs);
+  connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
+  connect(&store, &QtFieldStore::FieldChanged, &refresh_,
+          qOverload<>(&QTimer::start));
+  connect(&choices, &DesignSheetChoices::Changed, &refresh_,
+          qOverload<>(&QTimer::start));
+
+  // Another Spulix may change the file: a save replaces it, so its folder
+  // is watched too.
+  reload_.setSingleShot(true);
+  reload_.setInterval(kFileSettleMs);
+  connect(&reload_, &QTimer::timeout, this, &CoreWindow::ReloadFile);
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, &reload_,
+          qOverload<>(&QTimer::start));
+  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &reload_,
+          qOverload<>(&QTimer::start));
+  Watch();
+
+  const UserCoreFile::LoadResult load = file_.Load(catalogue_);
+  model_->CatalogueChanged();
+  ShowFileState(load);
+  Refresh();
+  SelectRow(model_->by_sheet().smallest_buildable.value_or(
+      model_->selection().smallest_fit.value_or(0)));
+  table_->resizeColumnsToContents();
+  table_->setFocus();
+  resize(780, 420);
+}
+
+bool CoreWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    RemoveSelected();
+    return true;
+  }
+  return SelectionWindowBase::eventFilter(watched, event);
+}
+
+void CoreWindow::showEvent(QShowEvent* event) {
+  SelectionWindowBase::showEvent(event);
+  // Once the table has its size.
+  QTimer::singleShot(0, this, [this] {
+    table_->scrollTo(table_->currentIndex(), QAbstractItemView::EnsureVisible);
+  });
+}
+
+void CoreWindow::Message(const QString& text) {
+  if (sink_) {
+    sink_(text);
+  } else {
+    QtFieldStore::ShowMessageBox(this, text.toStdString());
+  }
+}
+
+void CoreWindow::Refresh() {
+  refresh_.stop();
+  if (store_.isNull() || choices_.isNull()) return;
+  const DesignTexts design = CopyTexts(*store_);
+  model_->SetSelection(
+      SelectCore(design, catalogue_.cores()),
+      JudgeCoresBySheet(design, choices_->choices(), catalogue_.cores()));
+  const CoreSelection& selection = model_->selection();
+  const std::optional<std::size_t> buildable =
+      model_->by_sheet().smallest_buildable;
+  QString text;
+  if (!selection.usable()) {
+    text = QStringLiteral("无法判断：");
+    for (std::size_t i = 0; i < selection.problems.size(); ++i) {
+      if (i > 0) text += QStringLiteral("；");
+      text += ToQString(selection.problems[i]);
+    }
+    text += QStringLiteral("。");
+  } else if (selection.smallest_fit) {
+    const auto fitting =
+        std::count_if(selection.results.begin(), selection.results.end(),
+                      [](const CoreResult& result) { return result.fits(); });
+    text =
+        QStringLiteral(
+            "当前设计的线包能放进 %1 种铁心，最小的是 %2"
+            "（舌宽最窄，其次窗口最小）。")
+            .arg(fitting)
+            .arg(ToQString(catalogue_.cores()[*selection.smallest_fit].name));
+  } else {
+    text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
+  }
+  // The star follows the sheet: the wires a winder buys, with their enamel,
+  // in whole layers, may need a larger core than the traditional rule.
+  const QString by_sheet =
+      QStringLiteral("按实绕（标准漆包线带漆膜、整层绕制）");
+  if (buildable && buildable != selection.smallest_fit) {
+    text += by_sheet + QStringLiteral("最小可用的是 %1（★）%2。")
+                           .arg(ToQString(catalogue_.cores()[*buildable].name),
+                                selection.smallest_fit
+                                    ? QStringLiteral("，与上面不同")
+                                    : QString());
+  } else if (buildable) {
+    text += by_sheet + QStringLiteral("也是它（★）。");
+  } else if (selection.usable()) {
+    text += by_sheet + QStringLiteral("没有一种铁心绕得下。");
+  }
+  if (summary_->text() != text) summary_->setText(text);
+}
+
+std::optional<std::size_t> CoreWindow::CurrentRow() const {
+  const QModelIndex index = table_->currentIndex();
+  if (!index.isValid()) return std::nullopt;
+  return static_cast<std::size_t>(index.row());
+}
+
+void CoreWindow::SelectRow(std::size_t row) {
+  if (row >= catalogue_.cores().size()) return;
+  table_->setCurrentIndex(model_->index(static_cast<int>(row), 0));
+  table_->scrollTo(table_->currentIndex());
+  UpdateButtons();
+}
+
+void CoreWindow::UpdateButtons() {
+  const std::optional<std::size_t> row = CurrentRow();
+  const bool own = row && !catalogue_.IsBuiltIn(*row);
+  use_->setEnabled(row.has_value());
+  add_->setEnabled(file_readable_);
+  edit_->setEnabled(own && file_readable_);
+  remove_->setEnabled(own && file_readable_);
+}
+
+void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
+  file_readable_ = load.readable;
+  file_issues_ = load.issues.size();
+  QString text;
+  if (!load.readable) {
+    text = QStringLiteral(
+               "无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，"
+               "这次不能添加、修改或删除自定义铁心。")
+               .arg(file_.path(), load.error);
+  } else if (!load.issues.empty()) {
+    text =
+        QStringLiteral("自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：")
+            .arg(file_.path())
+            .arg(load.issues.size());
+    for (const CatalogueIssue& issue : load.issues) {
+      text += QStringLiteral("\n") + ToQString(DescribeIssue(issue));
+    }
+    text += QStringLiteral(
+        "\n文件保持原样；您添加、修改或删除自定义铁心时才会"
+        "重写它，重写前原文件另存为 .bak。");
+  }
+  notice_->setText(text);
+  notice_->setVisible(!text.isEmpty());
+  UpdateButtons();
+}
+
+void CoreWindow::UseSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || store_.isNull()) return;
+  // A copy: the calculation's messages may run the event loop, in which the
+  // catalogue could change.
+  const CoreEntry core = catalogue_.cores()[*row];
+  UseCore(*store_, core);
+}
+
+std::optional<std::string> CoreWindow::Change(const CoreChange& change,
+                                              const std::string& keep_name) {
+  const std::string shown = CurrentName();
+  const QString backup_before = file_.backup_path();
+  const CoreFileChange done = ChangeCoreFile(file_, catalogue_, change);
+  if (done.read) ShowFileState(done.load);
+  const bool made = done.error.isEmpty() && !done.refused;
+  if (done.read && !done.load.readable) {
+    Message(QStringLiteral("无法读取自定义铁心文件 %1：%2。这次更改没有生效。")
+                .arg(file_.path(), done.error));
+  } else if (!done.error.isEmpty()) {
+    Message(QStringLiteral("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
+                .arg(file_.path(), done.error));
+  } else if (made && file_.backup_path() != backup_before) {
+    notice_->setText(QStringLiteral("原来有错误的自定义铁心文件已另存为 %1。")
+                         .arg(file_.backup_path()));
+  }
+  // The file now holds no bad rows; the watcher need not show it again.
+  if (made) file_issues_ = 0;
+  ShowCatalogue(made ? keep_name : shown);
+  Watch();
+  return done.refused;
+}
+
+void CoreWindow::ShowCatalogue(const std::string& keep_name) {
+  const std::size_t row = CurrentRow().value_or(0);
+  model_->CatalogueChanged();
+  Refresh();
+  const std::size_t last = catalogue_.cores().size() - 1;
+  SelectRow(catalogue_.FindByName(keep_name).value_or(std::min(row, last)));
+}
+
+std::string CoreWindow::CurrentName() const {
+  const std::optional<std::size_t> row = CurrentRow();
+  return row && *row < catalogue_.cores().size() ? catalogue_.cores()[*row].name
+                                                 : std::string();
+}
+
+void CoreWindow::Watch() {
+  const QString path = file_.path();
+  const QString folder = QFileInfo(path).absolutePath();
+  for (const QString& watched : {folder, path}) {
+    if (!watcher_.files().contains(watched) &&
+        !watcher_.directories().contains(watched) &&
+        QFileInfo::exists(watched)) {
+      watcher_.addPath(watched);
+    }
+  }
+}
+
+void CoreWindow::ReloadFile() {
+  reload_.stop();
+  Watch();
+  CoreCatalogue fresh;
+  const UserCoreFile::LoadResult load = file_.Load(fresh);
+  if (load.readable == file_readable_ && load.issues.size() == file_issues_ &&
+      fresh.UserCsv() == catalogue_.UserCsv()) {
+    return;
+  }
+  const std::string name = CurrentName();
+  catalogue_ = std::move(fresh);
+  ShowFileState(load);
+  ShowCatalogue(name);
+}
+
+void CoreWindow::AddCore() {
+  if (!file_readable_) return;
+  auto* dialog = new CoreEditDialog(
+      QStringLiteral("添加自定义铁心"), CoreInput{},
+      [this](const CoreInput& input) {
+        return Change({CoreChange::Kind::kAdd, std::string(), input},
+                      input.name);
+      },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void CoreWindow::EditSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || catalogue_.IsBuiltIn(*row) || !file_readable_) return;
+  // By name: the rows may move while the dialog is open.
+  const CoreEntry& core = catalogue_.cores()[*row];
+  auto* dialog = new CoreEditDialog(
+      QStringLiteral("修改自定义铁心"), InputOf(core),
+      [this, name = core.name](const CoreInput& input) {
+        return Change({CoreChange::Kind::kModify, name, input}, input.name);
+      },
+      this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void CoreWindow::RemoveSelected() {
+  const std::optional<std::size_t> row = CurrentRow();
+  if (!row || !file_readable_) return;
+  const std::size_t index = *row;
+  if (catalogue_.IsBuiltIn(index)) {
+    Message(QStringLiteral("标准铁心不能删除。"));
+    return;
+  }
+  // By name: the rows may move while the question is open.
+  const std::string name = catalogue_.cores()[index].name;
+  const std::string next = index + 1 < catalogue_.cores().size()
+                               ? catalogue_.cores()[index + 1].name
+                               : catalogue_.cores()[index - 1].name;
+  const QString question =
+      QStringLiteral("删除自定义铁心“%1”？").arg(ToQString(name));
+  bool yes = false;
+  if (confirm_) {
+    yes = confirm_(question);
+  } else {
+    QMessageBox box(this);
+    box.setWindowTitle(QStringLiteral("Spulix"));
+    box.setText(question);
+    QPushButton* remove =
+        box.addButton(QStringLiteral("删除"), QMessageBox::AcceptRole);
+    box.setDefaultButton(
+        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    box.exec();
+    yes = box.clickedButton() == remove;
+  }
+  if (!yes) return;
+  Change({CoreChange::Kind::kRemove, name, CoreInput{}}, next);
+}
+
+}  // namespace spulix

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the core and wire windows share: a top-level window in the program's
+// look that Escape closes, a read-only table of whole rows, column headers
+// and the colour of a marked row.
+#ifndef SPULIX_UI_SELECTION_SELECTION_VIEW_H_
+#define SPULIX_UI_SELECTION_SELECTION_VIEW_H_
+
+#include <QBrush>
+#include <QVariant>
+#include <QWidget>
+#include <span>
+
+class QAbstractItemModel;
+class QTableView;
+
+namespace spulix {
+
+class SelectionWindowBase : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Without owner, with the program's icon and font; deletes itself when
+  // closed.
+  SelectionWindowBase(const char* object_name, const QString& title);
+
+ protected:
+  // Escape closes, as it does a dialog.
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A table of whole rows, one selected at a time, not editable, without row
+// numbers; Tab leaves it.
+QTableView* MakeSelectionTable(QAbstractItemModel* model,
+                               const char* object_name, QWidget* parent);
+
+// The caption of a column, for headerData.
+QVariant ColumnHeader(std::span<const char* const> headers, int section,
+                      Qt::Orientation orientation, int role);
+
+// The background of the rows a window points the user to.
+QBrush MarkedRowBrush();
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_SELECTION_SELECTION_VIEW_H_

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/selection/sheet_table_model.h"
+
+#include "design/parts/sheet_text.h"
+#include "ui/store/qt_text.h"
+
+namespace spulix {
+namespace {
+
+// Column 0 names the winding; the quantities follow.
+constexpr int kNameColumn = 0;
+
+}  // namespace
+
+SheetTableModel::SheetTableModel(QObject* parent)
+    : QAbstractTableModel(parent) {}
+
+void SheetTableModel::SetWindings(std::vector<SheetWinding> windings) {
+  if (windings.size() == windings_.size()) {
+    // The same rows with new values: the view keeps its selection and
+    // scroll position while the user types.
+    windings_ = std::move(windings);
+    if (!windings_.empty()) {
+      emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    return;
+  }
+  beginResetModel();
+  windings_ = std::move(windings);
+  endResetModel();
+}
+
+int SheetTableModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(windings_.size());
+}
+
+int SheetTableModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 1 + static_cast<int>(SheetQuantities().size());
+}
+
+QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return QVariant();
+  const SheetWinding& winding =
+      windings_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::TextAlignmentRole) {
+    return index.column() == kNameColumn
+               ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+               : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  if (role != Qt::DisplayRole) return QVariant();
+  if (index.column() == kNameColumn) return ToQString(winding.name);
+  const SheetQuantity& quantity =
+      SheetQuantities()[static_cast<std::size_t>(index.column() - 1)];
+  return ToQString(quantity.text(winding));
+}
+
+QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation,
+                                     int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+      section >= columnCount()) {
+    return QVariant();
+  }
+  if (section == kNameColumn) return QStringLiteral("绕组");
+  // The unit goes on a second line, so the columns stay as narrow as their
+  // numbers.
+  QString caption = QString::fromUtf8(
+      SheetQuantities()[static_cast<std::size_t>(section - 1)].caption);
+  const qsizetype unit = caption.indexOf(QStringLiteral("（"));
+  if (unit > 0) caption.insert(unit, QLatin1Char('\n'));
+  return caption;
+}
+
+}  // namespace spulix

@@ -1,0 +1,416 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/selection/sheet_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <initializer_list>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "design/parts/core_selection.h"
+#include "design/parts/sheet_text.h"
+#include "design/parts/steel_grades.h"
+#include "design/parts/winding_sheet.h"
+#include "ui/selection/sheet_table_model.h"
+#include "ui/store/design_sheet_choices.h"
+#include "ui/store/qt_field_store.h"
+#include "ui/store/qt_text.h"
+
+namespace spulix {
+namespace {
+
+QString Html(const std::string& text) {
+  return ToQString(text).toHtmlEscaped();
+}
+
+QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
+                       QWidget* parent) {
+  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  // Enter on a button with the focus presses that button, as in a dialog.
+  button->setAutoDefault(true);
+  row->addWidget(button);
+  return button;
+}
+
+QLabel* AddLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+// The columns of the extra secondaries' table.
+enum ExtraColumn { kVoltage, kCurrent, kCenterTap, kExtraColumns };
+
+QTableWidgetItem* CenterTapItem(bool checked) {
+  auto* item = new QTableWidgetItem;
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                 Qt::ItemIsUserCheckable);
+  item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+  return item;
+}
+
+std::vector<ExtraSecondary> ExtrasOf(const QTableWidget& table) {
+  std::vector<ExtraSecondary> extras;
+  for (int row = 0; row < table.rowCount(); ++row) {
+    const auto text = [&](int column) {
+      const QTableWidgetItem* item = table.item(row, column);
+      return item ? item->text().toStdString() : std::string();
+    };
+    const QTableWidgetItem* tap = table.item(row, kCenterTap);
+    extras.push_back({text(kVoltage), text(kCurrent),
+                      tap != nullptr && tap->checkState() == Qt::Checked});
+  }
+  return extras;
+}
+
+// The figures as a grid of caption and value, three pairs a line.
+QString FiguresHtml(const WindingSheet& sheet) {
+  const auto figures = SheetFigures(sheet);
+  constexpr std::size_t kPerLine = 3;
+  QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>");
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    if (i % kPerLine == 0) html += QStringLiteral("<tr>");
+    html += QStringLiteral(
+                "<td>%1：</td><td style='padding-right:18px'>"
+                "%2</td>")
+                .arg(Html(figures[i].first), Html(figures[i].second));
+    if (i % kPerLine == kPerLine - 1) html += QStringLiteral("</tr>");
+  }
+  return html + QStringLiteral("</table>");
+}
+
+QString WiresHtml(const WindingSheet& sheet) {
+  QString html = QStringLiteral(
+      "<table cellspacing=0 cellpadding=2><tr><th align=left>要买的漆包线"
+      "</th><th align=right>长度</th><th align=right>重量</th></tr>");
+  for (const auto& row : WiresToBuyTexts(sheet)) {
+    html += QStringLiteral(
+                "<tr><td>%1</td><td align=right style='padding-left:12px'>"
+                "%2</td><td align=right style='padding-left:12px'>%3</td>"
+                "</tr>")
+                .arg(Html(row[0]), Html(row[1]), Html(row[2]));
+  }
+  return html + QStringLiteral("</table>");
+}
+
+QString NotesText(const WindingSheet& sheet) {
+  QString text = QStringLiteral("说明：");
+  for (const std::string& note : sheet.notes) {
+    text += QStringLiteral("\n· ") + ToQString(note);
+  }
+  return text;
+}
+
+}  // namespace
+
+SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
+                         CatalogueSource catalogue,
+                         const QList<QAction*>& shortcuts)
+    : SelectionWindowBase("SheetWindow", QStringLiteral("绕制单")),
+      store_(&store),
+      choices_(&choices),
+      catalogue_source_(std::move(catalogue)) {
+  // The choices.
+  enamel_ = new QComboBox(this);
+  enamel_->setObjectName(QStringLiteral("EnamelGrade"));
+  enamel_->addItems(
+      {QStringLiteral("一级（薄漆膜）"), QStringLiteral("二级（厚漆膜）")});
+  steel_ = new QComboBox(this);
+  steel_->setObjectName(QStringLiteral("SteelGrade"));
+  for (const SteelGrade& grade : SteelGrades()) {
+    steel_->addItem(ToQString(grade.name));
+  }
+  center_tap_ = new QCheckBox(QStringLiteral("次级1 带中心抽头"), this);
+  center_tap_->setObjectName(QStringLiteral("CenterTap"));
+  auto* choice_box = new QGroupBox(QStringLiteral("选择"), this);
+  auto* choice_form = new QFormLayout(choice_box);
+  choice_form->addRow(QStringLiteral("漆包线漆膜："), enamel_);
+  choice_form->addRow(QStringLiteral("硅钢片牌号："), steel_);
+  choice_form->addRow(center_tap_);
+
+  // The extra secondaries, edited in place.
+  extras_ = new QTableWidget(0, kExtraColumns, this);
+  extras_->setObjectName(QStringLiteral("SheetExtras"));
+  extras_->setHorizontalHeaderLabels({QStringLiteral("电压（伏）"),
+                                      QStringLiteral("电流（安）"),
+                                      QStringLiteral("中心抽头")});
+  extras_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  extras_->setSelectionMode(QAbstractItemView::SingleSelection);
+  extras_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+  extras_->setTabKeyNavigation(false);
+  extras_->verticalHeader()->setDefaultSectionSize(22);
+  extras_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  extras_->setFixedHeight(4 * 22 +
+                          extras_->horizontalHeader()->sizeHint().height() +
+                          2 * extras_->frameWidth());
+  auto* extra_buttons = new QVBoxLayout;
+  AddButton(extra_buttons, "AddSecondary", "添加", this)
+      ->setToolTip(QStringLiteral("再加一个次级绕组"));
+  remove_ = AddButton(extra_buttons, "RemoveSecondary", "删除", this);
+  extra_buttons->addStretch();
+  auto* extra_box = new QGroupBox(QStringLiteral("其他次级"), this);
+  auto* extra_row = new QHBoxLayout(extra_box);
+  extra_row->addWidget(extras_, 1);
+  extra_row->addLayout(extra_buttons);
+
+  // The row is as high as the extra secondaries' table, never higher.
+  extra_box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  auto* top = new QHBoxLayout;
+  top->addWidget(choice_box);
+  top->addWidget(extra_box, 1);
+
+  // The sheet.
+  status_ = AddLabel("SheetStatus", this);
+  status_->setWordWrap(true);
+  QFont bold = status_->font();
+  bold.setBold(true);
+  status_->setFont(bold);
+  model_ = new SheetTableModel(this);
+  windings_ = MakeSelectionTable(model_, "SheetWindings", this);
+  windings_->horizontalHeader()->setStretchLastSection(false);
+  windings_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  verdict_ = AddLabel("SheetVerdict", this);
+  verdict_->setWordWrap(true);
+  figures_ = AddLabel("SheetFigures", this);
+  figures_->setTextFormat(Qt::RichText);
+  wires_ = AddLabel("SheetWires", this);
+  wires_->setTextFormat(Qt::RichText);
+  notes_ = AddLabel("SheetNotes", this);
+  notes_->setWordWrap(true);
+  notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  auto* figures_row = new QHBoxLayout;
+  figures_row->addWidget(figures_, 0, Qt::AlignTop);
+  figures_row->addSpacing(12);
+  figures_row->addWidget(wires_, 0, Qt::AlignTop);
+  figures_row->addStretch();
+
+  // The recommended core.
+  recommended_ = AddLabel("SheetRecommended", this);
+  recommended_->setFont(bold);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(recommended_);
+  buttons->addSpacing(12);
+  use_ = AddButton(buttons, "UseRecommendedCore", "使用推荐铁心", this);
+  use_->setDefault(true);
+  use_->setToolTip(
+      QStringLiteral("把推荐铁心的 h、c、a 填入主窗口并重新计算，"
+                     "与标准铁心窗口的“使用”相同"));
+  buttons->addStretch();
+  QPushButton* close = AddButton(buttons, "CloseSheet", "关闭", this);
+
+  // The sheet's area keeps its room while a reason stands in for it.
+  auto* sheet_area = new QWidget(this);
+  auto* sheet_layout = new QVBoxLayout(sheet_area);
+  sheet_layout->setContentsMargins(0, 0, 0, 0);
+  sheet_layout->addWidget(windings_, 1);
+  sheet_layout->addWidget(verdict_);
+  sheet_layout->addLayout(figures_row);
+  sheet_layout->addWidget(notes_);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(status_);
+  layout->addWidget(sheet_area, 1);
+  layout->addLayout(buttons);
+
+  connect(enamel_, &QComboBox::currentIndexChanged, this,
+          &SheetWindow::TakeChoices);
+  connect(steel_, &QComboBox::currentIndexChanged, this,
+          &SheetWindow::TakeChoices);
+  connect(center_tap_, &QCheckBox::toggled, this, &SheetWindow::TakeChoices);
+  connect(extras_, &QTableWidget::itemChanged, this, &SheetWindow::TakeChoices);
+  connect(findChild<QPushButton*>(QStringLiteral("AddSecondary")),
+          &QPushButton::clicked, this, &SheetWindow::AddSecondary);
+  connect(remove_, &QPushButton::clicked, this, &SheetWindow::RemoveSecondary);
+  connect(use_, &QPushButton::clicked, this, &SheetWindow::UseRecommended);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+  // Each change of the design or its choices asks for one new sheet once
+  // the user pauses, as the core window does: a keystroke in the main
+  // window should not wait for the sheet and the cores tried for it.
+  refresh_.setSingleShot(true);
+  refresh_.setInterval(kFollowDelayMs);
+  connect(&refresh_, &QTimer::timeout, this, &SheetWindow::Refresh);
+  connect(&store, &QtFieldStore::FieldChanged, &refresh_,
+          qOverload<>(&QTimer::start));
+  connect(&choices, &DesignSheetChoices::Changed, this, [this] {
+    ShowChoices();
+    refresh_.start();
+  });
+
+  // The design's file commands keep their keys in this window.
+  addActions(shortcuts);
+
+  ShowChoices();
+  Refresh();
+  // Enter at once uses the recommended core.
+  use_->setFocus();
+  resize(1040, 600);
+}
+
+SheetWindow::~SheetWindow() {
+  // A cell editor still open commits its text when the base class closes
+  // the window, after this class's members are gone: it must not reach
+  // TakeChoices then.
+  disconnect(extras_, nullptr, this, nullptr);
+}
+
+void SheetWindow::keyPressEvent(QKeyEvent* event) {
+  // Enter is the default button's wherever it is not taken: the editor of
+  // a cell and a button with the focus keep it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    UseRecommended();
+    return;
+  }
+  SelectionWindowBase::keyPressEvent(event);
+}
+
+void SheetWindow::ShowChoices() {
+  if (choices_.isNull()) return;
+  const SheetChoices& choices = choices_->choices();
+  {
+    const QSignalBlocker block(enamel_);
+    enamel_->setCurrentIndex(choices.enamel_grade == 1 ? 0 : 1);
+  }
+  {
+    // A grade this Spulix does not ship (a file from elsewhere) is shown
+    // as it is; the sheet names it.
+    const QSignalBlocker block(steel_);
+    const QString steel = ToQString(choices.steel);
+    if (steel_->findText(steel) < 0) steel_->addItem(steel);
+    steel_->setCurrentIndex(steel_->findText(steel));
+  }
+  {
+    const QSignalBlocker block(center_tap_);
+    center_tap_->setChecked(choices.center_tap);
+  }
+  // The table is rebuilt only when the design's secondaries differ from it,
+  // so an edit made here keeps its cell.
+  if (ExtrasOf(*extras_) != choices.extra_secondaries) {
+    const QSignalBlocker block(extras_);
+    extras_->setRowCount(0);
+    for (const ExtraSecondary& extra : choices.extra_secondaries) {
+      const int row = extras_->rowCount();
+      extras_->insertRow(row);
+      extras_->setItem(row, kVoltage,
+                       new QTableWidgetItem(ToQString(extra.voltage)));
+      extras_->setItem(row, kCurrent,
+                       new QTableWidgetItem(ToQString(extra.current)));
+      extras_->setItem(row, kCenterTap, CenterTapItem(extra.center_tap));
+    }
+  }
+  QStringList names;
+  for (int row = 0; row < extras_->rowCount(); ++row) {
+    names << QStringLiteral("次级%1").arg(row + 2);
+  }
+  extras_->setVerticalHeaderLabels(names);
+  remove_->setEnabled(extras_->rowCount() > 0);
+}
+
+void SheetWindow::TakeChoices() {
+  if (choices_.isNull()) return;
+  SheetChoices choices = choices_->choices();
+  choices.enamel_grade = enamel_->currentIndex() == 0 ? 1 : 2;
+  choices.steel = steel_->currentText().toStdString();
+  choices.center_tap = center_tap_->isChecked();
+  choices.extra_secondaries = ExtrasOf(*extras_);
+  choices_->Set(choices);
+}
+
+void SheetWindow::AddSecondary() {
+  const int row = extras_->rowCount();
+  {
+    const QSignalBlocker block(extras_);
+    extras_->insertRow(row);
+    extras_->setItem(row, kVoltage, new QTableWidgetItem);
+    extras_->setItem(row, kCurrent, new QTableWidgetItem);
+    extras_->setItem(row, kCenterTap, CenterTapItem(false));
+  }
+  TakeChoices();
+  extras_->setCurrentCell(row, kVoltage);
+  extras_->setFocus();
+  extras_->editItem(extras_->item(row, kVoltage));
+}
+
+void SheetWindow::RemoveSecondary() {
+  if (extras_->rowCount() == 0) return;
+  const int current = extras_->currentRow();
+  const int row = current >= 0 ? current : extras_->rowCount() - 1;
+  {
+    const QSignalBlocker block(extras_);
+    extras_->removeRow(row);
+  }
+  TakeChoices();
+}
+
+void SheetWindow::ShowSheetParts(bool visible) {
+  const std::initializer_list<QWidget*> parts = {windings_, verdict_, figures_,
+                                                 wires_, notes_};
+  for (QWidget* part : parts) part->setVisible(visible);
+}
+
+void SheetWindow::Refresh() {
+  refresh_.stop();
+  if (store_.isNull() || choices_.isNull()) return;
+  const DesignTexts texts = CopyTexts(*store_);
+  const SheetChoices& choices = choices_->choices();
+  // The user's cores may have changed in the core window since.
+  catalogue_ = catalogue_source_();
+  recommended_core_ = RecommendCore(texts, choices, catalogue_.cores());
+  std::optional<std::string> core_name;
+  if (recommended_core_) {
+    core_name = catalogue_.cores()[*recommended_core_].name;
+  }
+  recommended_->setText(ToQString(RecommendedCoreText(core_name)));
+  use_->setEnabled(recommended_core_.has_value());
+
+  const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
+  if (const auto* reason = std::get_if<std::string>(&outcome)) {
+    status_->setText(QStringLiteral("无法计算绕制单：") + ToQString(*reason));
+    status_->setStyleSheet(QStringLiteral("color: #A00000"));
+    model_->SetWindings({});
+    ShowSheetParts(false);
+    return;
+  }
+  const WindingSheet& sheet = std::get<WindingSheet>(outcome);
+  status_->setText(ToQString(SheetTitle(sheet)));
+  status_->setStyleSheet(QString());
+  model_->SetWindings(sheet.windings);
+  windings_->resizeColumnsToContents();
+  verdict_->setText(ToQString(CoilVerdictText(sheet)));
+  verdict_->setStyleSheet(sheet.fits ? QStringLiteral("color: #006000")
+                                     : QStringLiteral("color: #A00000"));
+  figures_->setText(FiguresHtml(sheet));
+  wires_->setText(WiresHtml(sheet));
+  notes_->setText(NotesText(sheet));
+  ShowSheetParts(true);
+  notes_->setVisible(!sheet.notes.empty());
+}
+
+void SheetWindow::UseRecommended() {
+  // The recommendation must be for the design as it stands.
+  if (refresh_.isActive()) Refresh();
+  if (!recommended_core_ || store_.isNull()) return;
+  // A copy: the calculation's messages may run the event loop.
+  const CoreEntry core = catalogue_.cores()[*recommended_core_];
+  UseCore(*store_, core);
+}
+
+}  // namespace spulix

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// 绕制单: the winding sheet of the main window's design, following it and
+// its sheet choices while the user types. The choices and the extra
+// secondaries are edited here but belong to the design; 使用推荐铁心 puts
+// the recommended core into the main window as the core window's 使用 does.
+#ifndef SPULIX_UI_SELECTION_SHEET_WINDOW_H_
+#define SPULIX_UI_SELECTION_SHEET_WINDOW_H_
+
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <cstddef>
+#include <functional>
+#include <optional>
+
+#include "design/parts/core_catalogue.h"
+#include "ui/selection/selection_view.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+
+namespace spulix {
+
+class DesignSheetChoices;
+class QtFieldStore;
+class SheetTableModel;
+
+class SheetWindow : public SelectionWindowBase {
+  Q_OBJECT
+
+ public:
+  // The cores to recommend from, read again at each refresh.
+  using CatalogueSource = std::function<CoreCatalogue()>;
+
+  // A top-level window without owner that deletes itself when closed.
+  // `shortcuts` are the design's commands (save, open) whose keys work here
+  // too.
+  SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
+              CatalogueSource catalogue, const QList<QAction*>& shortcuts);
+  ~SheetWindow() override;
+
+  // Computes the sheet and the recommended core for the design now.
+  // Changes of the design are followed this long after the last one.
+  void Refresh();
+  static constexpr int kFollowDelayMs = 100;
+  // Puts the recommended core into the main window as 使用 does.
+  void UseRecommended();
+  // A new extra secondary, its voltage cell open for typing; and removing
+  // the current one.
+  void AddSecondary();
+  void RemoveSecondary();
+
+  SheetTableModel* model() const { return model_; }
+  QTableView* windings() const { return windings_; }
+  QTableWidget* extras() const { return extras_; }
+  QLabel* status() const { return status_; }
+  QLabel* recommended() const { return recommended_; }
+
+ protected:
+  // Enter uses the recommended core, unless a cell editor takes it.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // The design's choices into the controls, and back.
+  void ShowChoices();
+  void TakeChoices();
+  void ShowSheetParts(bool visible);
+
+  QPointer<QtFieldStore> store_;
+  QPointer<DesignSheetChoices> choices_;
+  CatalogueSource catalogue_source_;
+  CoreCatalogue catalogue_;
+  std::optional<std::size_t> recommended_core_;
+  QComboBox* enamel_ = nullptr;
+  QComboBox* steel_ = nullptr;
+  QCheckBox* center_tap_ = nullptr;
+  QTableWidget* extras_ = nullptr;
+  QPushButton* remove_ = nullptr;
+  QLabel* status_ = nullptr;
+  SheetTableModel* model_ = nullptr;
+  QTableView* windings_ = nullptr;
+  QLabel* verdict_ = nullptr;
+  QLabel* figures_ = nullptr;
+  QLabel* wires_ = nullptr;
+  QLabel* notes_ = nullptr;
+  QLabel* recommended_ = nullptr;
+  QPushButton* use_ = nullptr;
+  QTimer refresh_;
+};
+
+}  // namespace spulix
+
+#endif  // SPULIX_UI_SELECTION_SHEET_WINDOW_H_
