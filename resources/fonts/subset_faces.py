@@ -52,7 +52,7 @@ def characters(source_dirs):
         chars.update(chr(c) for c in range(low, high + 1))
     for folder in source_dirs:
         for path in sorted(pathlib.Path(folder).rglob('*')):
-            if path.suffix in ('.cc', '.h') and path.is_file():
+            if path.suffix in ('.cc', '.h', '.ts') and path.is_file():
                 text = path.read_text(encoding='utf-8')
                 chars.update(c for c in text if ord(c) > 0x7E)
     # Spaces are not "printable" to Python, but texts use them.

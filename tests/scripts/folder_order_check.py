@@ -11,7 +11,7 @@ import re
 import sys
 
 ORDER = ['app', 'main_window', 'reference', 'selection', 'output',
-         'placement', 'store', 'widgets']
+         'placement', 'store', 'widgets', 'language']
 INCLUDE = re.compile(r'^#include "ui/([^/"]+)/', re.M)
 
 

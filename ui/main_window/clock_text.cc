@@ -84,4 +84,8 @@ QString ClockText(const QDateTime& now, const QLocale& locale) {
          locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
 }
 
+QString EnglishClockText(const QDateTime& now) {
+  return QLocale::c().toString(now, QStringLiteral("ddd d MMM yyyy HH:mm:ss"));
+}
+
 }  // namespace spulix

@@ -14,6 +14,9 @@ namespace spulix {
 // program's language, is also used for the C locale. Other locales give
 // their own long date and time without a time zone, and the day name once.
 QString ClockText(const QDateTime& now, const QLocale& locale);
+// The same information in English, whatever the locale:
+// "Thu 10 Dec 2026 01:20:28".
+QString EnglishClockText(const QDateTime& now);
 
 }  // namespace spulix
 

@@ -2,6 +2,7 @@
 #include "ui/main_window/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -20,6 +21,8 @@
 #include <optional>
 
 #include "design/parts/standard_parts.h"
+#include "ui/language/language.h"
+#include "ui/language/translated_text.h"
 #include "ui/main_window/clock_text.h"
 #include "ui/main_window/second_timer.h"
 #include "ui/output/design_file_commands.h"
@@ -37,6 +40,10 @@ namespace spulix {
 namespace {
 
 constexpr Colour kUnitTextColour = Rgb(0xC00000);
+// The window's own texts are translated under this context, the fields'
+// captions and units (the engine's catalogue) under "Field".
+constexpr const char* kContext = "MainWindow";
+constexpr const char* kFieldContext = "Field";
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
@@ -71,9 +78,10 @@ void ApplyColours(QWidget* widget, Colour text, Colour background,
 }
 
 QLabel* MakeAutoLabel(QWidget* parent, const char* name, int left, int top,
-                      const QString& caption) {
-  auto* label = new InkLabel(caption, parent);
+                      const char* caption) {
+  auto* label = new InkLabel(QString(), parent);
   label->setObjectName(QString::fromLatin1(name));
+  SetTranslatedText(label, kFieldContext, caption);
   label->move(Px(left), Px(top));
   label->adjustSize();
   return label;
@@ -174,20 +182,34 @@ QWidget* MainWindow::ContainerWidget(Container container) const {
 void MainWindow::BuildMenus() {
   const auto add_menu = [this](const char* name, const char* caption,
                                std::initializer_list<QAction*> items) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+    QMenu* menu = menuBar()->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
+    SetTranslatedText(menu, kContext, caption);
     menu->addActions(QList<QAction*>(items));
+    return menu;
   };
   const MainWindowCommands& c = commands_;
-  add_menu("WJ", "文件",
+  add_menu("WJ", QT_TRANSLATE_NOOP("MainWindow", "文件"),
            {c.open_design, c.save_design, c.save_design_as, c.export_report,
             c.print, c.exit});
-  add_menu("CX", "查询", {c.clear, c.refresh});
-  add_menu("BJ", "编辑",
+  add_menu("CX", QT_TRANSLATE_NOOP("MainWindow", "查询"), {c.clear, c.refresh});
+  add_menu("BJ", QT_TRANSLATE_NOOP("MainWindow", "编辑"),
            {c.efficiency_table, c.coefficient_table, c.flux_density_table,
             c.stacking_table});
-  add_menu("XX", "选型", {c.standard_cores, c.standard_wires, c.winding_sheet});
-  add_menu("BZ", "帮助", {c.help, c.about});
+  add_menu("XX", QT_TRANSLATE_NOOP("MainWindow", "选型"),
+           {c.standard_cores, c.standard_wires, c.winding_sheet});
+  QMenu* help = add_menu("BZ", QT_TRANSLATE_NOOP("MainWindow", "帮助"),
+                         {c.help, c.about});
+  // Named in both languages, so that either reader finds it.
+  QMenu* language = help->addMenu(QStringLiteral("语言 / Language"));
+  language->setObjectName(QStringLiteral("Language"));
+  auto* languages = new QActionGroup(language);
+  for (QAction* item : {c.chinese, c.english}) {
+    languages->addAction(item);
+    language->addAction(item);
+  }
+  c.english->setChecked(CurrentLanguage() == Language::kEnglish);
+  c.chinese->setChecked(CurrentLanguage() == Language::kChinese);
 }
 
 void MainWindow::BuildControls() {
@@ -195,8 +217,7 @@ void MainWindow::BuildControls() {
     QWidget* parent = ContainerWidget(row.container);
     const QString name = QString::fromLatin1(row.name);
     QAction* command = row.command ? commands_.*row.command : nullptr;
-    QString caption = row.caption ? QString::fromUtf8(row.caption) : QString();
-    if (command != nullptr) caption = command->text();
+    const QString caption = command != nullptr ? command->text() : QString();
     const QRect rect = TwipsRect(row.left, row.top, row.width, row.height);
     QWidget* widget = nullptr;
     switch (row.kind) {
@@ -213,6 +234,9 @@ void MainWindow::BuildControls() {
         button->setAutoDefault(false);
         button->addAction(command);
         connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        // The caption follows the command's, in the current language.
+        connect(command, &QAction::changed, button,
+                [button, command] { button->setText(command->text()); });
         widget = button;
         break;
       }
@@ -253,7 +277,10 @@ void MainWindow::BuildControls() {
     }
     widget->setObjectName(name);
     if (row.holds) containers_[static_cast<int>(*row.holds)] = widget;
-    if (row.tool_tip) widget->setToolTip(QString::fromUtf8(row.tool_tip));
+    if (row.caption) SetTranslatedText(widget, kContext, row.caption);
+    if (row.tool_tip) {
+      SetTranslatedText(widget, kContext, row.tool_tip, TextRole::kToolTip);
+    }
     if (row.font == ControlFont::kClock) {
       widget->setFont(MakeFont(Face::kHei, kPixels12Pt));
     } else if (row.font == ControlFont::kLink) {
@@ -295,21 +322,24 @@ void MainWindow::BuildFields() {
 
     QLabel* caption =
         MakeAutoLabel(parent, info.caption_label, row.caption_left,
-                      row.caption_top, QString::fromUtf8(info.caption));
-    if (info.tool_tip) caption->setToolTip(QString::fromUtf8(info.tool_tip));
+                      row.caption_top, info.caption);
+    if (info.tool_tip) {
+      SetTranslatedText(caption, kFieldContext, info.tool_tip,
+                        TextRole::kToolTip);
+    }
 
     const int unit_top = row.field_top + kUnitDropTwips;
     QLabel* unit = nullptr;
     if (row.unit_box_width > 0) {
       auto* wrapped = new WrappedLabel(parent);
       wrapped->setObjectName(QString::fromLatin1(info.unit_label));
-      wrapped->setText(QString::fromUtf8(info.unit));
+      SetTranslatedText(wrapped, kFieldContext, info.unit);
       wrapped->setGeometry(TwipsRect(column.unit_left, unit_top,
                                      row.unit_box_width, row.unit_box_height));
       unit = wrapped;
     } else {
       unit = MakeAutoLabel(parent, info.unit_label, column.unit_left, unit_top,
-                           QString::fromUtf8(info.unit));
+                           info.unit);
     }
     ApplyColours(unit, kUnitTextColour, kPlatformColour);
   }
@@ -349,8 +379,30 @@ void MainWindow::Form_Load() {
 
 void MainWindow::Form_Activate() { field(Field::kInputVoltage)->setFocus(); }
 
+void MainWindow::Retranslate() {
+  RetranslateTexts(this);
+  // Auto-sized labels take the size of their new caption.
+  for (const ControlRow& row : ControlRows()) {
+    if (row.kind == ControlKind::kAutoLabel ||
+        row.kind == ControlKind::kLinkLabel) {
+      Child(row.name)->adjustSize();
+    }
+  }
+  for (const FieldRow& row : FieldRows()) {
+    const FieldInfo& info = InfoOf(row.field);
+    Child(info.caption_label)->adjustSize();
+    if (row.unit_box_width == 0) Child(info.unit_label)->adjustSize();
+  }
+  commands_.chinese->setChecked(CurrentLanguage() == Language::kChinese);
+  commands_.english->setChecked(CurrentLanguage() == Language::kEnglish);
+  design_files_->Retranslate();
+  Timer1_Timer(QDateTime::currentDateTime());
+}
+
 void MainWindow::Timer1_Timer(const QDateTime& now) {
-  const QString text = ClockText(now, QLocale());
+  const QString text = CurrentLanguage() == Language::kEnglish
+                           ? EnglishClockText(now)
+                           : ClockText(now, QLocale());
   if (clock_->text() == text) return;  // nothing to repaint
   clock_->setText(text);
   clock_->adjustSize();
@@ -393,6 +445,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange && design_files_ != nullptr) {
+    Retranslate();
+    return;
+  }
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
   const Qt::WindowStates off_normal =

@@ -49,6 +49,8 @@ class MainWindow : public QMainWindow {
 
   // One tick of Timer1: writes the clock for `now`.
   void Timer1_Timer(const QDateTime& now);
+  // Every text again in the current language (on LanguageChange).
+  void Retranslate();
 
  protected:
   void showEvent(QShowEvent* event) override;

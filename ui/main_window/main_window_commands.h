@@ -48,6 +48,8 @@ struct MainWindowCommands {
   QAction* standard_cores = nullptr;      // menu 选型: BZTX
   QAction* standard_wires = nullptr;      // menu 选型: BZQBX
   QAction* winding_sheet = nullptr;       // menu 选型: RZD
+  QAction* chinese = nullptr;             // menu 帮助 › 语言 / Language
+  QAction* english = nullptr;
 };
 
 // Creates every action, owned by `owner`, with its caption and icon; menu

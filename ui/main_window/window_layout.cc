@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/window_layout.h"
 
+#include <QtGlobal>
 #include <array>
 
 #include "ui/widgets/core_diagram_figures.h"
@@ -96,19 +97,23 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
    nullptr, nullptr, 32, kPlat, kPlat, kWin, &MainWindowCommands::calculator},
   {"Command7", K::kPictureButton, C::kWindow, 3600, 0, 735, 495, nullptr,
    nullptr, nullptr, 32, kPlat, kPlat, kWin, &MainWindowCommands::about},
-  {"Command9", K::kTextButton, C::kWindow, 4335, 30, 645, 435, nullptr, "测试",
+  {"Command9", K::kTextButton, C::kWindow, 4335, 30, 645, 435, nullptr,
+   QT_TRANSLATE_NOOP("MainWindow", "测试"),
    nullptr, 0, kPlat, kPlat, kWin, &MainWindowCommands::sample_design},
   {"Label5", K::kAutoLabel, C::kWindow, 7560, 120, 0, 240, nullptr, nullptr,
    nullptr, 0, Rgb(0x00C000), kPlat, ControlFont::kClock},
   {"Command1", K::kPictureButton, C::kWindow, 11040, 0, 615, 495, nullptr,
    nullptr, nullptr, 20, kPlat, kPlat, kWin, &MainWindowCommands::exit},
 
-  {"Frame1", K::kFrame, C::kWindow, 5760, 960, 2535, 1095, "初级绕组绝缘:", nullptr,
+  {"Frame1", K::kFrame, C::kWindow, 5760, 960, 2535, 1095,
+   QT_TRANSLATE_NOOP("MainWindow", "初级绕组绝缘:"), nullptr,
    nullptr, 0, kPlat, kPlat, kWin, nullptr, C::kFrame1},
-  {"Frame2", K::kFrame, C::kWindow, 8400, 960, 2535, 1095, "次级绕组绝缘:", nullptr,
+  {"Frame2", K::kFrame, C::kWindow, 8400, 960, 2535, 1095,
+   QT_TRANSLATE_NOOP("MainWindow", "次级绕组绝缘:"), nullptr,
    nullptr, 0, kPlat, kPlat, kWin, nullptr, C::kFrame2},
   // The d1 row reads "导线线径" before its own caption "输入线径：".
-  {"Label15", K::kAutoLabel, C::kWindow, 3960, 4080, 0, 180, "导线线径",
+  {"Label15", K::kAutoLabel, C::kWindow, 3960, 4080, 0, 180,
+   QT_TRANSLATE_NOOP("MainWindow", "导线线径"),
    nullptr, nullptr, 0, kPlat, kPlat, kWin},
 
   {"Command5", K::kTextButton, C::kWindow, 8400, 4320, 2895, 375, nullptr,
@@ -118,7 +123,8 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
    nullptr, nullptr, 0, kPlat, kPlat, kWin, &MainWindowCommands::hide_diagram},
   {"Command10", K::kTextButton, C::kWindow, 10920, 4800, 375, 180, nullptr,
    nullptr, nullptr, 0, kPlat, kPlat, kWin, &MainWindowCommands::show_diagram},
-  {"Label63", K::kAutoLabel, C::kWindow, 8760, 4920, 0, 180, "窗口宽度", nullptr,
+  {"Label63", K::kAutoLabel, C::kWindow, 8760, 4920, 0, 180,
+   QT_TRANSLATE_NOOP("MainWindow", "窗口宽度"), nullptr,
    nullptr, 0, kPlat, kPlat, kWin},
   {"Picture1", K::kPicture, C::kWindow, 8280, 5160, 2925, 1980, nullptr,
    nullptr, ":/pictures/core_diagram.png", 0, kPlat, kPlat, kWin, nullptr,
@@ -126,9 +132,11 @@ constexpr auto kControlRows = std::to_array<ControlRow>({
   Figure(kDiagramFigures[0]),
   Figure(kDiagramFigures[1]),
   Figure(kDiagramFigures[2]),
-  {"Label65", K::kWrappedLabel, C::kWindow, 11280, 5880, 255, 735, "窗口高度",
+  {"Label65", K::kWrappedLabel, C::kWindow, 11280, 5880, 255, 735,
+   QT_TRANSLATE_NOOP("MainWindow", "窗口高度"),
    nullptr, nullptr, 0, kPlat, kPlat, kWin},
-  {"Label64", K::kAutoLabel, C::kWindow, 9600, 7200, 0, 180, "舌宽", nullptr,
+  {"Label64", K::kAutoLabel, C::kWindow, 9600, 7200, 0, 180,
+   QT_TRANSLATE_NOOP("MainWindow", "舌宽"), nullptr,
    nullptr, 0, kPlat, Rgb(0xC0C0C0), kWin},
 
   {"Frame3", K::kFrame, C::kWindow, 0, 7440, 11655, 615, nullptr, nullptr,

@@ -108,6 +108,11 @@ DesignDocument DesignFileCommands::Capture() const {
   return document;
 }
 
+void DesignFileCommands::Retranslate() {
+  save_caption_ = save_->text();
+  UpdateSaveCaption();
+}
+
 void DesignFileCommands::UpdateSaveCaption() {
   QString caption = save_caption_;
   if (!current_file_.isEmpty()) {

@@ -92,6 +92,10 @@ class DesignFileCommands : public QObject {
     question_ = std::move(question);
   }
 
+  // After the language changed and the save item got its plain caption
+  // back: the file's name and the mark are added to the new caption.
+  void Retranslate();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -105,6 +109,7 @@ class DesignFileCommands : public QObject {
   // The design as it stands becomes the saved one, tied to `path`.
   void TieTo(const QString& path);
   void UpdateSaveCaption();
+
   // The design as a file holds it: the field texts and the sheet choices.
   DesignDocument Capture() const;
 

@@ -13,6 +13,12 @@ ClickableLabel::ClickableLabel(QWidget* parent) : InkLabel(parent) {
 void ClickableLabel::SetDefaultAction(QAction* action) {
   addAction(action);
   setText(action->text());
+  // The caption follows the action's, in the current language.
+  connect(action, &QAction::changed, this, [this, action] {
+    if (text() == action->text()) return;
+    setText(action->text());
+    adjustSize();
+  });
   connect(this, &ClickableLabel::clicked, action, &QAction::trigger);
 }
 

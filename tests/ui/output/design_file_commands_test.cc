@@ -32,7 +32,7 @@
 #include "document/design_document.h"
 #include "document/design_file.h"
 #include "tests/document/hostile_files.h"
-#include "ui/app/qt_translations.h"
+#include "ui/language/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
 #include "ui/selection/user_core_file.h"
@@ -689,7 +689,7 @@ class DesignFileCommandsTest : public QObject {
   }
 
   void QtDialogsSpeakChinese() {
-    QVERIFY2(InstallQtTranslations(),
+    QVERIFY2(ApplyLanguage(Language::kChinese),
              "Qt's translations (qt6-translations-l10n) are not installed");
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

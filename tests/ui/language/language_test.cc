@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Choosing the language: the command line, the menu, what is remembered,
+// the English main window (no Chinese left, nothing clipped or overlapping)
+// and the way back to exactly the Chinese window.
+#include "ui/language/language.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "tests/ui/language/english_check.h"
+#include "ui/main_window/main_window.h"
+#include "ui/main_window/main_window_commands.h"
+
+namespace spulix {
+
+class LanguageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    // The user's own settings are never touched.
+    QVERIFY(settings_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       settings_.path());
+  }
+  void cleanup() { ApplyLanguage(Language::kChinese); }
+
+  void startOptions_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("language");  // -1: none given
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("error");
+    const auto row = [](const char* name, QStringList args, int language,
+                        const char* file, bool error) {
+      args.prepend(QStringLiteral("spulix"));
+      QTest::newRow(name) << args << language << QString::fromUtf8(file)
+                          << error;
+    };
+    constexpr int kZh = static_cast<int>(Language::kChinese);
+    constexpr int kEn = static_cast<int>(Language::kEnglish);
+    row("nothing", {}, -1, "", false);
+    row("file alone", {"a.spulix"}, -1, "a.spulix", false);
+    row("lang en and file", {"--lang", "en", "a.spulix"}, kEn, "a.spulix",
+        false);
+    row("file then lang", {"设计.spulix", "--lang=zh"}, kZh, "设计.spulix",
+        false);
+    row("the last lang counts", {"--lang", "zh", "--lang", "en"}, kEn, "",
+        false);
+    row("unknown language", {"--lang", "fr"}, -1, "", true);
+    row("lang without value", {"--lang"}, -1, "", true);
+    row("unknown option", {"--language", "en"}, -1, "", true);
+    row("two files", {"a.spulix", "b.spulix"}, -1, "", true);
+  }
+  void startOptions() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, language);
+    QFETCH(QString, file);
+    QFETCH(bool, error);
+    const StartOptions options = ParseStartOptions(arguments);
+    QCOMPARE(!options.error.isEmpty(), error);
+    if (error) return;
+    QCOMPARE(options.language.has_value(), language >= 0);
+    if (options.language)
+      QCOMPARE(static_cast<int>(*options.language), language);
+    QCOMPARE(options.file, file);
+  }
+
+  // The menu switches at once and is remembered for the next start.
+  void menuSwitchesAndIsRemembered() {
+    QCOMPARE(SavedLanguage(), Language::kChinese);
+    MainWindow window;
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("BZ"));
+    QCOMPARE(menu->title(), QStringLiteral("帮助"));
+    QVERIFY(window.commands().chinese->isChecked());
+
+    window.commands().english->trigger();
+    QCOMPARE(CurrentLanguage(), Language::kEnglish);
+    QCOMPARE(SavedLanguage(), Language::kEnglish);
+    QCOMPARE(menu->title(), QStringLiteral("Help"));
+    QVERIFY(window.commands().english->isChecked());
+    QVERIFY(!window.commands().chinese->isChecked());
+
+    window.commands().chinese->trigger();
+    QCOMPARE(SavedLanguage(), Language::kChinese);
+    QCOMPARE(menu->title(), QStringLiteral("帮助"));
+  }
+
+  // In English no Chinese is left (but for the language menu, which names
+  // itself in both), no caption is wider than its control, and no control
+  // overlaps one it does not overlap in Chinese.
+  void englishMainWindow() {
+    const Overlaps chinese = OverlapsOf(MainWindow());
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    MainWindow window;
+    window.Timer1_Timer(QDateTime(QDate(2026, 12, 10), QTime(1, 20, 28)));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
+             QStringLiteral("Thu 10 Dec 2026 01:20:28"));
+    const QStringList faults =
+        EnglishFaults(window, chinese, QStringLiteral("Language"));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+  }
+
+  // Back in Chinese, the window is the one a Chinese start shows, pixel for
+  // pixel, with the save item's file name kept.
+  void backToChineseIsPixelForPixel() {
+    const QDateTime now(QDate(2026, 12, 10), QTime(1, 20, 28));
+    MainWindow fresh;
+    fresh.Timer1_Timer(now);
+    MainWindow switched;
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    switched.Timer1_Timer(now);
+    QCOMPARE(switched.grab().toImage(), fresh.grab().toImage());
+    QCOMPARE(switched.commands().save_design->text(),
+             fresh.commands().save_design->text());
+  }
+
+ private:
+  QTemporaryDir settings_;
+};
+
+}  // namespace spulix
+
+QTEST_MAIN(spulix::LanguageTest)
+#include "language_test.moc"
