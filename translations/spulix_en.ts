@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>h&apos;=0.9*(h-2毫米)</source>
-        <translation>h'=0.9*(h-2 mm)</translation>
+        <translation>h&apos;=0.9*(h-2 mm)</translation>
     </message>
     <message>
         <source>整个线包总厚度</source>
