@@ -2,6 +2,255 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CoreFile</name>
+    <message>
+        <source>另一个 Spulix 正在修改这个文件，请稍后再试</source>
+        <translation>another Spulix is changing this file; try again in a moment</translation>
+    </message>
+    <message>
+        <source>无权在文件旁建立锁文件 %1</source>
+        <translation>no permission to create the lock file %1 beside the file</translation>
+    </message>
+    <message>
+        <source>无法建立锁文件 %1</source>
+        <translation>cannot create the lock file %1</translation>
+    </message>
+    <message>
+        <source>无法建立文件夹 %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>这不是一个普通文件</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>文件超过 %1 MB，不像是铁心列表</source>
+        <translation>the file is larger than %1 MB and does not look like a core list</translation>
+    </message>
+    <message>
+        <source>文件是只读的</source>
+        <translation>the file is read-only</translation>
+    </message>
+    <message>
+        <source>写入失败（%1）</source>
+        <translation>writing failed (%1)</translation>
+    </message>
+    <message>
+        <source>无法先把原文件另存为 %1</source>
+        <translation>cannot first keep the old file as %1</translation>
+    </message>
+</context>
+<context>
+    <name>CoreVerdict</name>
+    <message>
+        <source>可用</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>too thick</translation>
+    </message>
+    <message>
+        <source>慎用</source>
+        <translation>just fits</translation>
+    </message>
+</context>
+<context>
+    <name>DesignReport</name>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source> 毫米</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>铁心是否可用</source>
+        <translation>Does the core fit</translation>
+    </message>
+    <message>
+        <source>线包总厚度 H = %1 毫米</source>
+        <translation>Total coil thickness H = %1 mm</translation>
+    </message>
+    <message>
+        <source>窗口宽度 c = %1 毫米</source>
+        <translation>Window width c = %1 mm</translation>
+    </message>
+    <message>
+        <source>铁心图</source>
+        <translation>Core diagram</translation>
+    </message>
+    <message>
+        <source>%1：%2，%3 %4</source>
+        <translation>%1: %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>标准铁心与导线</source>
+        <translation>Standard core and wires</translation>
+    </message>
+    <message>
+        <source>铁心 %1</source>
+        <translation>Core %1</translation>
+    </message>
+    <message>
+        <source>a %1，c %2</source>
+        <translation>a %1, c %2</translation>
+    </message>
+    <message>
+        <source>初级导线 d1</source>
+        <translation>Primary wire d1</translation>
+    </message>
+    <message>
+        <source>次级导线 d2</source>
+        <translation>Secondary wire d2</translation>
+    </message>
+    <message>
+        <source>标称 %1</source>
+        <translation>nominal %1</translation>
+    </message>
+    <message>
+        <source>一级漆包外径 %1</source>
+        <translation>grade 1 overall %1</translation>
+    </message>
+    <message>
+        <source>二级漆包外径 %1</source>
+        <translation>grade 2 overall %1</translation>
+    </message>
+    <message>
+        <source>Spulix 电源变压器设计报告</source>
+        <translation>Spulix mains transformer design report</translation>
+    </message>
+    <message>
+        <source>yyyy年M月d日 HH:mm</source>
+        <translation>d MMM yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>（未保存）</source>
+        <translation>(not saved)</translation>
+    </message>
+    <message>
+        <source>日期：%1      设计文件：%2</source>
+        <translation>Date: %1      Design file: %2</translation>
+    </message>
+    <message>
+        <source>输入（%1 项）</source>
+        <translation>Inputs (%1)</translation>
+    </message>
+    <message>
+        <source>计算结果（%1 项）</source>
+        <translation>Results (%1)</translation>
+    </message>
+    <message>
+        <source>由 Spulix 生成。所有数值与程序窗口中显示的完全一致。</source>
+        <translation>Made by Spulix. Every value is exactly as the program window shows it.</translation>
+    </message>
+    <message>
+        <source>（%1 毫米，1.5 特时不超过 %2 瓦/千克）</source>
+        <translation> (%1 mm, at most %2 W/kg at 1.5 T)</translation>
+    </message>
+    <message>
+        <source>漆膜：%1级&#x3000;硅钢片：%2&#x3000;次级1 中心抽头：%3&#x3000;附加次级：%4</source>
+        <translation>Enamel: grade %1   Steel: %2   Centre tap on secondary 1: %3   Extra secondaries: %4</translation>
+    </message>
+    <message>
+        <source>一</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1 组</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>推荐铁心（按实绕，最小可用）：%1</source>
+        <translation>Recommended core (as wound, smallest that fits): %1</translation>
+    </message>
+    <message>
+        <source>绕制单</source>
+        <translation>Winding sheet</translation>
+    </message>
+    <message>
+        <source>标准漆包线（带漆膜）整层绕制</source>
+        <translation>Standard enamelled wire (with its enamel), wound in whole layers</translation>
+    </message>
+    <message>
+        <source>无法计算绕制单</source>
+        <translation>The winding sheet cannot be computed</translation>
+    </message>
+    <message>
+        <source>绕组（由内向外绕制）</source>
+        <translation>Windings (wound from the inside out)</translation>
+    </message>
+    <message>
+        <source>线包</source>
+        <translation>Coil</translation>
+    </message>
+    <message>
+        <source>绕得下</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>绕不下</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>运行估算</source>
+        <translation>Running estimates</translation>
+    </message>
+    <message>
+        <source>要买的漆包线</source>
+        <translation>Wire to buy</translation>
+    </message>
+    <message>
+        <source>规格</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>由 Spulix 生成。绕制单按标准漆包线的最大外径与整层绕制计算；铁损、温升为估算，不改变第一页的数值。</source>
+        <translation>Made by Spulix. The winding sheet uses the standard wires&apos; largest overall diameters and whole layers; core loss and temperature rise are estimates and change nothing on page one.</translation>
+    </message>
+</context>
+<context>
     <name>Field</name>
     <message>
         <source>变压器输出功率</source>
@@ -296,6 +545,342 @@
     <message>
         <source>绕制单…</source>
         <translation>Winding sheet…</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionTables</name>
+    <message>
+        <source>型号</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>a 舌宽</source>
+        <translation>a tongue</translation>
+    </message>
+    <message>
+        <source>c 窗宽</source>
+        <translation>c window</translation>
+    </message>
+    <message>
+        <source>h 窗高</source>
+        <translation>h window</translation>
+    </message>
+    <message>
+        <source>H 线包厚</source>
+        <translation>H coil</translation>
+    </message>
+    <message>
+        <source>c−H 余量</source>
+        <translation>c−H margin</translation>
+    </message>
+    <message>
+        <source>结论</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>实绕线包厚</source>
+        <translation>Wound coil</translation>
+    </message>
+    <message>
+        <source>实绕</source>
+        <translation>Wound</translation>
+    </message>
+    <message>
+        <source>标称直径</source>
+        <translation>Nominal Ø</translation>
+    </message>
+    <message>
+        <source>一级漆膜最大外径</source>
+        <translation>Grade 1 max. overall Ø</translation>
+    </message>
+    <message>
+        <source>二级漆膜最大外径</source>
+        <translation>Grade 2 max. overall Ø</translation>
+    </message>
+    <message>
+        <source>截面积 mm²</source>
+        <translation>Section mm²</translation>
+    </message>
+    <message>
+        <source>用于</source>
+        <translation>For</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionWindows</name>
+    <message>
+        <source>标准铁心</source>
+        <translation>Standard cores</translation>
+    </message>
+    <message>
+        <source>标准漆包线</source>
+        <translation>Standard enamelled wires</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::CoreEditDialog</name>
+    <message>
+        <source>型号：</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>舌宽 a（毫米）：</source>
+        <translation>Tongue width a (mm):</translation>
+    </message>
+    <message>
+        <source>窗口宽度 c（毫米）：</source>
+        <translation>Window width c (mm):</translation>
+    </message>
+    <message>
+        <source>窗口高度 h（毫米）：</source>
+        <translation>Window height h (mm):</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::CoreTableModel</name>
+    <message>
+        <source>标准</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>own</translation>
+    </message>
+    <message>
+        <source>可用 ★最小</source>
+        <translation>fits ★smallest</translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation>fits</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>does not fit</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::CoreWindow</name>
+    <message>
+        <source>无法判断：%1。</source>
+        <translation>Cannot judge: %1.</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>当前设计的线包能放进 %1 种铁心，最小的是 %2（舌宽最窄，其次窗口最小）。</source>
+        <translation>The design&apos;s coil fits %1 cores; the smallest is %2 (narrowest tongue, then smallest window). </translation>
+    </message>
+    <message>
+        <source>当前设计的线包放不进任何一种铁心。</source>
+        <translation>The design&apos;s coil fits no core. </translation>
+    </message>
+    <message>
+        <source>按实绕（标准漆包线带漆膜、整层绕制）最小可用的是 %1（★），与上面不同。</source>
+        <translation>As actually wound (standard enamelled wire, whole layers) the smallest that fits is %1 (★), not the same.</translation>
+    </message>
+    <message>
+        <source>按实绕（标准漆包线带漆膜、整层绕制）最小可用的是 %1（★）。</source>
+        <translation>As actually wound (standard enamelled wire, whole layers) the smallest that fits is %1 (★).</translation>
+    </message>
+    <message>
+        <source>按实绕（标准漆包线带漆膜、整层绕制）也是它（★）。</source>
+        <translation>As actually wound (standard enamelled wire, whole layers) it is the same (★).</translation>
+    </message>
+    <message>
+        <source>按实绕（标准漆包线带漆膜、整层绕制）没有一种铁心绕得下。</source>
+        <translation>As actually wound (standard enamelled wire, whole layers) no core takes the coil.</translation>
+    </message>
+    <message>
+        <source>无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，这次不能添加、修改或删除自定义铁心。</source>
+        <translation>Cannot read your core file %1: %2. So that its data is not lost, your cores cannot be added, edited or removed this time.</translation>
+    </message>
+    <message>
+        <source>自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：</source>
+        <translation>Your core file %1 has %2 rows that were not read; the other rows were:</translation>
+    </message>
+    <message>
+        <source>文件保持原样；您添加、修改或删除自定义铁心时才会重写它，重写前原文件另存为 .bak。</source>
+        <translation>The file is left as it is; it is written again only when you add, edit or remove a core, and the old file is kept as .bak first.</translation>
+    </message>
+    <message>
+        <source>无法读取自定义铁心文件 %1：%2。这次更改没有生效。</source>
+        <translation>Cannot read your core file %1: %2. This change was not made.</translation>
+    </message>
+    <message>
+        <source>无法保存自定义铁心到 %1：%2。这次更改没有生效。</source>
+        <translation>Cannot save your cores to %1: %2. This change was not made.</translation>
+    </message>
+    <message>
+        <source>原来有错误的自定义铁心文件已另存为 %1。</source>
+        <translation>The old core file with errors was kept as %1.</translation>
+    </message>
+    <message>
+        <source>添加自定义铁心</source>
+        <translation>Add your own core</translation>
+    </message>
+    <message>
+        <source>修改自定义铁心</source>
+        <translation>Edit your core</translation>
+    </message>
+    <message>
+        <source>标准铁心不能删除。</source>
+        <translation>Standard cores cannot be removed.</translation>
+    </message>
+    <message>
+        <source>删除自定义铁心“%1”？</source>
+        <translation>Remove your core &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>标准铁心为常见的无废料 EI 冲片（c = a/2，h = 1.5a），尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。</source>
+        <translation>Standard cores are the common scrapless EI laminations (c = a/2, h = 1.5a); dimensions from published lamination tables, medium confidence: check them against the laminations you buy.</translation>
+    </message>
+    <message>
+        <source>使用</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>把这只铁心的 h、c、a 填入主窗口并重新计算</source>
+        <translation>Put this core&apos;s h, c and a into the main window and calculate again</translation>
+    </message>
+    <message>
+        <source>添加…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>修改…</source>
+        <translation>Edit…</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::DesignFileCommands</name>
+    <message>
+        <source>当前设计还没有保存。要先保存吗？</source>
+        <translation>The design has not been saved. Save it first?</translation>
+    </message>
+    <message>
+        <source>设计“%1”已修改。要先保存吗？</source>
+        <translation>The design &quot;%1&quot; has changed. Save it first?</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不保存</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>打开设计</source>
+        <translation>Open design</translation>
+    </message>
+    <message>
+        <source>Spulix 设计 (*.spulix)</source>
+        <translation>Spulix designs (*.spulix)</translation>
+    </message>
+    <message>
+        <source>保存设计</source>
+        <translation>Save design</translation>
+    </message>
+    <message>
+        <source>导出报告</source>
+        <translation>Export report</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>未命名.spulix</source>
+        <translation>untitled.spulix</translation>
+    </message>
+    <message>
+        <source>已保存 %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>设计报告.pdf</source>
+        <translation>design report.pdf</translation>
+    </message>
+    <message>
+        <source>报告已导出 %1</source>
+        <translation>Report exported: %1</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::WireTableModel</name>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>spulix::WireWindow</name>
+    <message>
+        <source>（空）</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source> 毫米 → 标准线径 %1 毫米</source>
+        <translation> mm → standard size %1 mm</translation>
+    </message>
+    <message>
+        <source>：没有对应的标准线径</source>
+        <translation>: no standard size</translation>
+    </message>
+    <message>
+        <source>；  </source>
+        <translation>;  </translation>
+    </message>
+    <message>
+        <source>直径单位为毫米。圆漆包铜线，标称直径按 IEC 60317 / GB/T 6109（一级漆膜即 QZ-1 薄漆膜，二级即 QZ-2 厚漆膜）。0.71 毫米及以下的外径可信度高，以上为中等；0.53 毫米起的 R40 中间规格未查到外径，以灰色“≤”给出上限（取下一个规格的外径），绕制单也按它计算。</source>
+        <translation>Diameters in mm. Round enamelled copper wire, nominal diameters to IEC 60317 / GB/T 6109 (grade 1 is the thin QZ-1 enamel, grade 2 the thick QZ-2). Overall diameters up to 0.71 mm are of high confidence, above of medium; for the R40 intermediate sizes from 0.53 mm no overall diameter was found: a grey &quot;≤&quot; gives a bound (the next size&apos;s), which the winding sheet uses too.</translation>
+    </message>
+    <message>
+        <source>用于 d1</source>
+        <translation>Use for d1</translation>
+    </message>
+    <message>
+        <source>用于 d2</source>
+        <translation>Use for d2</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

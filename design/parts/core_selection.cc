@@ -8,6 +8,7 @@
 #include "design/design_calculation.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
+#include "design/user_text.h"
 
 namespace spulix {
 namespace {
@@ -191,11 +192,11 @@ CoreSelection SelectCore(const DesignTexts& design,
 const char* CoreVerdictText(CoreVerdict verdict) {
   switch (verdict) {
     case CoreVerdict::kFits:
-      return "可用";
+      return SPULIX_TEXT("CoreVerdict", "可用");
     case CoreVerdict::kTooThick:
-      return "不可用";
+      return SPULIX_TEXT("CoreVerdict", "不可用");
     case CoreVerdict::kExact:
-      return "慎用";
+      return SPULIX_TEXT("CoreVerdict", "慎用");
     case CoreVerdict::kUnknown:
       break;
   }

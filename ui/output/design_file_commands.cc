@@ -27,11 +27,6 @@
 namespace spulix {
 namespace {
 
-const QString kDesignFilter = QStringLiteral("Spulix 设计 (*.spulix)");
-const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
-const QString kUntitled = QStringLiteral("未命名.spulix");
-const QString kReportName = QStringLiteral("设计报告.pdf");
-
 std::string Shown(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
 }
@@ -148,15 +143,13 @@ DesignFileCommands::Unsaved DesignFileCommands::AskAboutUnsaved() const {
   box.setWindowTitle(QStringLiteral("Spulix"));
   box.setIcon(QMessageBox::NoIcon);
   box.setText(current_file_.isEmpty()
-                  ? QStringLiteral("当前设计还没有保存。要先保存吗？")
-                  : QStringLiteral("设计“%1”已修改。要先保存吗？")
+                  ? tr("当前设计还没有保存。要先保存吗？")
+                  : tr("设计“%1”已修改。要先保存吗？")
                         .arg(QFileInfo(current_file_).fileName()));
-  QPushButton* save =
-      box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+  QPushButton* save = box.addButton(tr("保存"), QMessageBox::AcceptRole);
   QPushButton* discard =
-      box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
-  QPushButton* cancel =
-      box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+      box.addButton(tr("不保存"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(tr("取消"), QMessageBox::RejectRole);
   box.setDefaultButton(save);
   box.setEscapeButton(cancel);
   box.exec();
@@ -193,18 +186,19 @@ QString DesignFileCommands::AskFileDialog(Dialog dialog,
                                           const QString& suggested) const {
   switch (dialog) {
     case Dialog::kOpen:
-      return QFileDialog::getOpenFileName(window_, QStringLiteral("打开设计"),
-                                          suggested, kDesignFilter);
+      return QFileDialog::getOpenFileName(
+          window_, tr("打开设计"), suggested,
+          DesignFileCommands::tr("Spulix 设计 (*.spulix)"));
     case Dialog::kSaveDesign:
-      return WithSuffix(
-          QFileDialog::getSaveFileName(window_, QStringLiteral("保存设计"),
-                                       suggested, kDesignFilter),
-          QLatin1String(kDesignSuffix));
+      return WithSuffix(QFileDialog::getSaveFileName(
+                            window_, tr("保存设计"), suggested,
+                            DesignFileCommands::tr("Spulix 设计 (*.spulix)")),
+                        QLatin1String(kDesignSuffix));
     case Dialog::kExportReport:
-      return WithSuffix(
-          QFileDialog::getSaveFileName(window_, QStringLiteral("导出报告"),
-                                       suggested, kPdfFilter),
-          QStringLiteral(".pdf"));
+      return WithSuffix(QFileDialog::getSaveFileName(
+                            window_, tr("导出报告"), suggested,
+                            DesignFileCommands::tr("PDF 文件 (*.pdf)")),
+                        QStringLiteral(".pdf"));
   }
   return {};
 }
@@ -231,9 +225,10 @@ bool DesignFileCommands::Save() {
 }
 
 bool DesignFileCommands::SaveAs() {
-  const QString suggested = current_file_.isEmpty()
-                                ? QDir(StartFolder()).filePath(kUntitled)
-                                : current_file_;
+  const QString suggested =
+      current_file_.isEmpty()
+          ? QDir(StartFolder()).filePath(tr("未命名.spulix"))
+          : current_file_;
   const QString path = Choose(Dialog::kSaveDesign, suggested);
   return !path.isEmpty() && SaveTo(path);
 }
@@ -247,7 +242,7 @@ bool DesignFileCommands::SaveTo(const QString& path) {
     return false;
   }
   TieTo(path);
-  store_.ShowStatus(QStringLiteral("已保存 ") + QFileInfo(path).fileName());
+  store_.ShowStatus(tr("已保存 %1").arg(QFileInfo(path).fileName()));
   return true;
 }
 
@@ -255,7 +250,7 @@ bool DesignFileCommands::ExportReport() {
   const QFileInfo design(current_file_);
   const QString suggested =
       current_file_.isEmpty()
-          ? QDir(StartFolder()).filePath(kReportName)
+          ? QDir(StartFolder()).filePath(tr("设计报告.pdf"))
           : design.dir().filePath(design.completeBaseName() +
                                   QStringLiteral(".pdf"));
   const QString path = Choose(Dialog::kExportReport, suggested);
@@ -286,8 +281,7 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
     error = SaveBytes(path, pdf);
   }
   if (!error) {
-    store_.ShowStatus(QStringLiteral("报告已导出 ") +
-                      QFileInfo(path).fileName());
+    store_.ShowStatus(tr("报告已导出 %1").arg(QFileInfo(path).fileName()));
     return true;
   }
   Tell("无法导出报告“" + Shown(path) + "”：" + ChineseProblem(*error) + "。");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/output/design_report.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QIODevice>
 #include <QImage>
@@ -22,12 +23,19 @@
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
+#include "ui/language/language.h"
+#include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 #include "ui/widgets/core_diagram_figures.h"
 #include "ui/widgets/fonts.h"
 
 namespace spulix {
 namespace {
+
+// The report's own texts, in the window's language.
+struct Report {
+  Q_DECLARE_TR_FUNCTIONS(DesignReport)
+};
 
 constexpr int kResolution = 1200;  // device units per inch
 constexpr double kPageWidthMm = 210;
@@ -50,8 +58,8 @@ QFont ReportFont(Face face, double points, bool bold = false) {
 }
 
 QString Millimetres(std::optional<double> value) {
-  if (!value) return QStringLiteral("未知");
-  return QLocale::c().toString(*value, 'g', 6) + QStringLiteral(" 毫米");
+  if (!value) return Report::tr("未知");
+  return QLocale::c().toString(*value, 'g', 6) + Report::tr(" 毫米");
 }
 
 // A standard wire's overall diameter; where the table has none, the bound
@@ -134,8 +142,8 @@ double Heading(ReportPainter& r, double x, double y, double w,
 double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
                   std::span<const Field> fields) {
   constexpr double kColumns[] = {13, 47, 24, 20};  // sums to kLeftColumnMm
-  const QString headers[] = {QStringLiteral("符号"), QStringLiteral("名称"),
-                             QStringLiteral("数值"), QStringLiteral("单位")};
+  const QString headers[] = {Report::tr("符号"), Report::tr("名称"),
+                             Report::tr("数值"), Report::tr("单位")};
   const QFont header_font = ReportFont(Face::kHei, 9.5, true);
   const QFont body_font = ReportFont(Face::kHei, 9.5);
   const QFont value_font = ReportFont(Face::kHei, 10, true);
@@ -165,7 +173,7 @@ double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
     stripe = !stripe;
     const QString cells[4] = {
         ToQString(info.symbol), ToQString(FullCaption(info)),
-        ToQString(store.Text(field)), ToQString(info.unit)};
+        ToQString(store.Text(field)), Translated("Field", info.unit)};
     row(y, cells, false);
     y += kRowMm;
   }
@@ -183,18 +191,18 @@ QColor VerdictColour(const char* verdict) {
 
 double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
-  y = Heading(r, x, y, w, QStringLiteral("铁心是否可用"));
+  y = Heading(r, x, y, w, Report::tr("铁心是否可用"));
   const char* verdict = FitVerdict(store);
   y += r.Paragraph(x, y, w, ToQString(verdict),
                    ReportFont(Face::kHei, 11, true), VerdictColour(verdict));
   y += 1;
   const QFont font = ReportFont(Face::kHei, 9);
   r.Text(QRectF(x, y, w, 5),
-         QStringLiteral("线包总厚度 H = %1 毫米")
+         Report::tr("线包总厚度 H = %1 毫米")
              .arg(ToQString(store.Text(Field::kCoilThickness))),
          font);
   r.Text(QRectF(x, y + 5, w, 5),
-         QStringLiteral("窗口宽度 c = %1 毫米")
+         Report::tr("窗口宽度 c = %1 毫米")
              .arg(ToQString(store.Text(Field::kWindowWidth))),
          font);
   y += 10;
@@ -203,7 +211,7 @@ double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
 
 double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
-  y = Heading(r, x, y, w, QStringLiteral("铁心图"));
+  y = Heading(r, x, y, w, Report::tr("铁心图"));
   const QImage picture(QStringLiteral(":/pictures/core_diagram.png"));
   if (picture.isNull()) return y;
   const double mm_per_pixel = w / picture.width();
@@ -240,10 +248,10 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
   for (const DiagramFigure& figure : kDiagramFigures) {
     const FieldInfo& info = InfoOf(figure.field);
     r.Text(QRectF(x, y, w, 5),
-           QStringLiteral("%1：%2，%3 %4")
-               .arg(ToQString(info.symbol), ToQString(info.caption),
+           Report::tr("%1：%2，%3 %4")
+               .arg(ToQString(info.symbol), Translated("Field", info.caption),
                     ToQString(store.CaptionText(figure.caption)),
-                    ToQString(info.unit)),
+                    Translated("Field", info.unit)),
            legend);
     y += 5;
   }
@@ -252,7 +260,7 @@ double Diagram(ReportPainter& r, const FieldStore& store, double x, double y,
 
 double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
              double w) {
-  y = Heading(r, x, y, w, QStringLiteral("标准铁心与导线"));
+  y = Heading(r, x, y, w, Report::tr("标准铁心与导线"));
   const QFont font = ReportFont(Face::kHei, 9);
   // One fact per line, so that nothing breaks inside a value.
   auto line = [&](const QString& text, bool bold = false) {
@@ -262,20 +270,21 @@ double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
   };
   if (parts.core) {
     const StandardParts::Core& core = *parts.core;
-    line(QStringLiteral("铁心 %1").arg(ToQString(core.name)), true);
-    line(QStringLiteral("a %1，c %2")
-             .arg(Millimetres(core.a), Millimetres(core.c)));
+    line(Report::tr("铁心 %1").arg(ToQString(core.name)), true);
+    line(
+        Report::tr("a %1，c %2").arg(Millimetres(core.a), Millimetres(core.c)));
     line(QStringLiteral("h %1").arg(Millimetres(core.h)));
     y += 1.5;
   }
   const std::pair<const char*, const std::optional<StandardParts::Wire>*>
-      wires[] = {{"初级导线 d1", &parts.d1}, {"次级导线 d2", &parts.d2}};
+      wires[] = {{QT_TRANSLATE_NOOP("DesignReport", "初级导线 d1"), &parts.d1},
+                 {QT_TRANSLATE_NOOP("DesignReport", "次级导线 d2"), &parts.d2}};
   for (const auto& [name, wire] : wires) {
     if (!*wire) continue;
-    line(QString::fromUtf8(name), true);
-    line(QStringLiteral("标称 %1").arg(Millimetres((*wire)->nominal)));
-    line(QStringLiteral("一级漆包外径 %1").arg(OverallMillimetres(**wire, 1)));
-    line(QStringLiteral("二级漆包外径 %1").arg(OverallMillimetres(**wire, 2)));
+    line(Report::tr(name), true);
+    line(Report::tr("标称 %1").arg(Millimetres((*wire)->nominal)));
+    line(Report::tr("一级漆包外径 %1").arg(OverallMillimetres(**wire, 1)));
+    line(Report::tr("二级漆包外径 %1").arg(OverallMillimetres(**wire, 2)));
     y += 1.5;
   }
   return y + 3;
@@ -288,17 +297,19 @@ void Paint(QPainter& painter, const FieldStore& store,
   const double full = kPageWidthMm - 2 * kMarginMm;
   double y = kMarginMm;
 
-  r.Text(QRectF(x, y, full, 10), QStringLiteral("Spulix 电源变压器设计报告"),
+  r.Text(QRectF(x, y, full, 10), Report::tr("Spulix 电源变压器设计报告"),
          ReportFont(Face::kHei, 18, true));
   y += 12;
+  // The date in the report's language; the format is translated with it.
+  const QLocale locale = CurrentLanguage() == Language::kEnglish
+                             ? QLocale::c()
+                             : QLocale(QLocale::Chinese, QLocale::China);
   const QString date =
-      QLocale(QLocale::Chinese, QLocale::China)
-          .toString(content.when, QStringLiteral("yyyy年M月d日 HH:mm"));
-  const QString file = content.file_name.isEmpty()
-                           ? QStringLiteral("（未保存）")
-                           : content.file_name;
+      locale.toString(content.when, Report::tr("yyyy年M月d日 HH:mm"));
+  const QString file = content.file_name.isEmpty() ? Report::tr("（未保存）")
+                                                   : content.file_name;
   r.Text(QRectF(x, y, full, 6),
-         QStringLiteral("日期：%1      设计文件：%2").arg(date, file),
+         Report::tr("日期：%1      设计文件：%2").arg(date, file),
          ReportFont(Face::kHei, 10));
   y += 7;
   r.Rule(x, y, x + full, 0.5);
@@ -306,11 +317,11 @@ void Paint(QPainter& painter, const FieldStore& store,
 
   const std::span<const Field> order(ReadingOrder());
   double left_y = Heading(r, x, y, kLeftColumnMm,
-                          QStringLiteral("输入（%1 项）").arg(kInputCount));
+                          Report::tr("输入（%1 项）").arg(kInputCount));
   left_y = FieldTable(r, store, x, left_y, order.first(kInputCount));
-  left_y = Heading(
-      r, x, left_y + 6, kLeftColumnMm,
-      QStringLiteral("计算结果（%1 项）").arg(kFieldCount - kInputCount));
+  left_y =
+      Heading(r, x, left_y + 6, kLeftColumnMm,
+              Report::tr("计算结果（%1 项）").arg(kFieldCount - kInputCount));
   FieldTable(r, store, x, left_y, order.subspan(kInputCount));
 
   const double right_x = x + kLeftColumnMm + kGapMm;
@@ -320,7 +331,7 @@ void Paint(QPainter& painter, const FieldStore& store,
   if (content.parts) Parts(r, *content.parts, right_x, right_y, right_w);
 
   r.Text(QRectF(x, 297 - kMarginMm, full, 5),
-         QStringLiteral("由 Spulix 生成。所有数值与程序窗口中显示的完全一致。"),
+         Report::tr("由 Spulix 生成。所有数值与程序窗口中显示的完全一致。"),
          ReportFont(Face::kHei, 8), Qt::AlignLeft | Qt::AlignVCenter,
          QColor(0x70, 0x70, 0x70));
 }
@@ -365,25 +376,23 @@ QString ChoicesText(const SheetChoices& choices) {
   QString steel = ToQString(choices.steel);
   if (const auto grade = FindSteelGrade(choices.steel)) {
     const SteelGrade& found = SteelGrades()[*grade];
-    steel += QStringLiteral("（%1 毫米，1.5 特时不超过 %2 瓦/千克）")
+    steel += Report::tr("（%1 毫米，1.5 特时不超过 %2 瓦/千克）")
                  .arg(QLocale::c().toString(found.thickness_mm, 'g', 4),
                       QLocale::c().toString(found.loss_w_per_kg, 'f', 2));
   }
-  return QStringLiteral(
+  return Report::tr(
              "漆膜：%1级　硅钢片：%2　次级1 中心抽头：%3　"
              "附加次级：%4")
-      .arg(choices.enamel_grade == 1 ? QStringLiteral("一")
-                                     : QStringLiteral("二"),
-           steel,
-           choices.center_tap ? QStringLiteral("有") : QStringLiteral("无"),
+      .arg(choices.enamel_grade == 1 ? Report::tr("一") : Report::tr("二"),
+           steel, choices.center_tap ? Report::tr("有") : Report::tr("无"),
            choices.extra_secondaries.empty()
-               ? QStringLiteral("无")
-               : QStringLiteral("%1 组").arg(choices.extra_secondaries.size()));
+               ? Report::tr("无")
+               : Report::tr("%1 组").arg(choices.extra_secondaries.size()));
 }
 
 QString RecommendedText(const std::optional<std::string>& core) {
-  return QStringLiteral("推荐铁心（按实绕，最小可用）：%1")
-      .arg(core ? ToQString(*core) : QStringLiteral("无"));
+  return Report::tr("推荐铁心（按实绕，最小可用）：%1")
+      .arg(core ? ToQString(*core) : Report::tr("无"));
 }
 
 // Page two: the winding sheet of the design with its choices. Notes that
@@ -395,9 +404,9 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const double full = kPageWidthMm - 2 * kMarginMm;
   double y = kMarginMm;
 
-  r.Text(QRectF(x, y, full, 10), QStringLiteral("绕制单"),
+  r.Text(QRectF(x, y, full, 10), Report::tr("绕制单"),
          ReportFont(Face::kHei, 18, true));
-  r.Text(QRectF(x, y, full, 10), QStringLiteral("标准漆包线（带漆膜）整层绕制"),
+  r.Text(QRectF(x, y, full, 10), Report::tr("标准漆包线（带漆膜）整层绕制"),
          ReportFont(Face::kHei, 10), Qt::AlignRight | Qt::AlignVCenter,
          QColor(0x50, 0x50, 0x50));
   y += 12;
@@ -410,7 +419,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const SheetOutcome outcome =
       ComputeWindingSheet(CopyTexts(store), content.sheet_choices);
   if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    y = Heading(r, x, y, full, QStringLiteral("无法计算绕制单"));
+    y = Heading(r, x, y, full, Report::tr("无法计算绕制单"));
     y +=
         r.Paragraph(x, y, full, ToQString(*reason),
                     ReportFont(Face::kHei, 11, true), QColor(0xC0, 0x00, 0x00));
@@ -422,7 +431,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const WindingSheet& sheet = std::get<WindingSheet>(outcome);
 
   // The windings side by side, one row per quantity.
-  y = Heading(r, x, y, full, QStringLiteral("绕组（由内向外绕制）"));
+  y = Heading(r, x, y, full, Report::tr("绕组（由内向外绕制）"));
   const TextRows windings = SheetWindingRows(sheet);
   constexpr double kCaptionMm = 42;
   std::vector<double> widths = {kCaptionMm};
@@ -433,9 +442,9 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   y += 5;
 
   // The coil against the window.
-  y = Heading(r, x, y, full, QStringLiteral("线包"));
+  y = Heading(r, x, y, full, Report::tr("线包"));
   r.Text(QRectF(x, y, full, 7),
-         sheet.fits ? QStringLiteral("绕得下") : QStringLiteral("绕不下"),
+         sheet.fits ? Report::tr("绕得下") : Report::tr("绕不下"),
          ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
          sheet.fits ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x00, 0x00));
   y += 7;
@@ -447,16 +456,17 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const double left_w = 100;
   const double right_x = x + left_w + kGapMm;
   const double right_w = full - left_w - kGapMm;
-  double left_y = Heading(r, x, y, left_w, QStringLiteral("运行估算"));
+  double left_y = Heading(r, x, y, left_w, Report::tr("运行估算"));
   TextRows figures;
   for (const auto& [caption, value] : SheetFigures(sheet)) {
     figures.push_back({caption, value});
   }
   left_y =
       TextTable(r, x, left_y, {32, left_w - 32}, figures, false, Qt::AlignLeft);
-  double right_y =
-      Heading(r, right_x, y, right_w, QStringLiteral("要买的漆包线"));
-  TextRows buy = {{"规格", "长度", "重量"}};
+  double right_y = Heading(r, right_x, y, right_w, Report::tr("要买的漆包线"));
+  TextRows buy = {{Report::tr("规格").toStdString(),
+                   Report::tr("长度").toStdString(),
+                   Report::tr("重量").toStdString()}};
   for (const auto& row : WiresToBuyTexts(sheet)) {
     buy.push_back({row.begin(), row.end()});
   }
@@ -469,7 +479,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   y = std::max(left_y, right_y) + 5;
 
   if (!sheet.notes.empty()) {
-    y = Heading(r, x, y, full, QStringLiteral("说明"));
+    y = Heading(r, x, y, full, Report::tr("说明"));
     const QFont font = ReportFont(Face::kHei, 9);
     for (const std::string& note : sheet.notes) {
       if (y > 297 - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
@@ -479,8 +489,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   }
 
   r.Text(QRectF(x, 297 - kMarginMm, full, 5),
-         QStringLiteral("由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
-                        "绕制计算；铁损、温升为估算，不改变第一页的数值。"),
+         Report::tr("由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
+                    "绕制计算；铁损、温升为估算，不改变第一页的数值。"),
          ReportFont(Face::kHei, 8), Qt::AlignLeft | Qt::AlignVCenter,
          QColor(0x70, 0x70, 0x70));
 }
@@ -493,7 +503,7 @@ bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
   writer.setResolution(kResolution);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                    QPageLayout::Portrait, QMarginsF()));
-  writer.setTitle(QStringLiteral("Spulix 电源变压器设计报告"));
+  writer.setTitle(Report::tr("Spulix 电源变压器设计报告"));
   writer.setCreator(QStringLiteral("Spulix"));
   QPainter painter;
   if (!painter.begin(&writer)) return false;

@@ -19,14 +19,15 @@ CoreEditDialog::CoreEditDialog(const QString& title, const CoreInput& initial,
   setWindowTitle(title);
   setFont(WindowFont());
   auto* form = new QFormLayout;
-  const char* captions[] = {"型号：", "舌宽 a（毫米）：",
-                            "窗口宽度 c（毫米）：", "窗口高度 h（毫米）："};
+  const QString captions[] = {tr("型号："), tr("舌宽 a（毫米）："),
+                              tr("窗口宽度 c（毫米）："),
+                              tr("窗口高度 h（毫米）：")};
   const std::string* texts[] = {&initial.name, &initial.a, &initial.c,
                                 &initial.h};
   for (int i = 0; i < 4; ++i) {
     fields_[i] = new QLineEdit(QString::fromStdString(*texts[i]), this);
     fields_[i]->setObjectName(QStringLiteral("CoreField%1").arg(i));
-    form->addRow(QString::fromUtf8(captions[i]), fields_[i]);
+    form->addRow(captions[i], fields_[i]);
   }
   error_ = new QLabel(this);
   error_->setObjectName(QStringLiteral("CoreEditError"));
@@ -34,9 +35,9 @@ CoreEditDialog::CoreEditDialog(const QString& title, const CoreInput& initial,
   error_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok =
-      buttons->addButton(QStringLiteral("确定"), QDialogButtonBox::AcceptRole);
+      buttons->addButton(tr("确定"), QDialogButtonBox::AcceptRole);
   ok->setDefault(true);
-  buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection/core_file_change.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -11,11 +12,15 @@ namespace {
 QString LockError(const QLockFile& lock, const QString& lock_path) {
   switch (lock.error()) {
     case QLockFile::LockFailedError:
-      return QStringLiteral("另一个 Spulix 正在修改这个文件，请稍后再试");
+      return QCoreApplication::translate(
+          "CoreFile", "另一个 Spulix 正在修改这个文件，请稍后再试");
     case QLockFile::PermissionError:
-      return QStringLiteral("无权在文件旁建立锁文件 %1").arg(lock_path);
+      return QCoreApplication::translate("CoreFile",
+                                         "无权在文件旁建立锁文件 %1")
+          .arg(lock_path);
     default:
-      return QStringLiteral("无法建立锁文件 %1").arg(lock_path);
+      return QCoreApplication::translate("CoreFile", "无法建立锁文件 %1")
+          .arg(lock_path);
   }
 }
 
@@ -30,7 +35,8 @@ CoreFileChange ChangeCoreFile(UserCoreFile& file, CoreCatalogue& catalogue,
   CoreFileChange result;
   const QString folder = QFileInfo(file.path()).absolutePath();
   if (!QDir().mkpath(folder)) {
-    result.error = QStringLiteral("无法建立文件夹 %1").arg(folder);
+    result.error = QCoreApplication::translate("CoreFile", "无法建立文件夹 %1")
+                       .arg(folder);
     return result;
   }
   const QString lock_path = CoreLockPath(file.path());

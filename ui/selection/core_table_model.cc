@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "design/transformer_design.h"
+#include "ui/language/translated_text.h"
 #include "ui/selection/selection_view.h"
 #include "ui/store/qt_text.h"
 
@@ -13,8 +14,16 @@ namespace spulix {
 namespace {
 
 constexpr const char* kHeaders[CoreTableModel::kCount] = {
-    "型号",     "类别",     "a 舌宽", "c 窗宽",     "h 窗高",
-    "H 线包厚", "c−H 余量", "结论",   "实绕线包厚", "实绕"};
+    QT_TRANSLATE_NOOP("SelectionTables", "型号"),
+    QT_TRANSLATE_NOOP("SelectionTables", "类别"),
+    QT_TRANSLATE_NOOP("SelectionTables", "a 舌宽"),
+    QT_TRANSLATE_NOOP("SelectionTables", "c 窗宽"),
+    QT_TRANSLATE_NOOP("SelectionTables", "h 窗高"),
+    QT_TRANSLATE_NOOP("SelectionTables", "H 线包厚"),
+    QT_TRANSLATE_NOOP("SelectionTables", "c−H 余量"),
+    QT_TRANSLATE_NOOP("SelectionTables", "结论"),
+    QT_TRANSLATE_NOOP("SelectionTables", "实绕线包厚"),
+    QT_TRANSLATE_NOOP("SelectionTables", "实绕")};
 
 const QColor kGood(0x00, 0x70, 0x00);
 const QColor kBad(0xC0, 0x00, 0x00);
@@ -22,13 +31,20 @@ const QColor kBad(0xC0, 0x00, 0x00);
 }  // namespace
 
 QString VerdictText(CoreVerdict verdict) {
-  return QString::fromUtf8(CoreVerdictText(verdict));
+  return Translated("CoreVerdict", CoreVerdictText(verdict));
 }
 
 CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
     : QAbstractTableModel(parent), catalogue_(catalogue) {
   selection_.results.resize(catalogue_.cores().size());
   by_sheet_.results.resize(catalogue_.cores().size());
+}
+
+void CoreTableModel::Retranslate() {
+  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
+  if (rowCount() > 0) {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+  }
 }
 
 void CoreTableModel::CatalogueChanged() {
@@ -70,7 +86,7 @@ QString CoreTableModel::Text(int row, int column) const {
     case kName:
       return ToQString(core.name);
     case kKind:
-      return core.built_in ? QStringLiteral("标准") : QStringLiteral("自定义");
+      return core.built_in ? tr("标准") : tr("自定义");
     case kA:
       return ToQString(DimensionText(core.a_mm));
     case kC:
@@ -93,9 +109,9 @@ QString CoreTableModel::Text(int row, int column) const {
     case kSheetVerdict:
       if (!built.coil_mm) return QStringLiteral("—");
       if (by_sheet_.smallest_buildable == r) {
-        return QStringLiteral("可用 ★最小");
+        return tr("可用 ★最小");
       }
-      return built.builds ? QStringLiteral("可用") : QStringLiteral("不可用");
+      return built.builds ? tr("可用") : tr("不可用");
   }
   return QString();
 }

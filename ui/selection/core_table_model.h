@@ -37,6 +37,8 @@ class CoreTableModel : public QAbstractTableModel {
 
   // After entries were added, changed or removed.
   void CatalogueChanged();
+  // Headers and cells again, in the current language.
+  void Retranslate();
   void SetSelection(CoreSelection selection, SheetCoreSelection by_sheet);
   const CoreSelection& selection() const { return selection_; }
   const SheetCoreSelection& by_sheet() const { return by_sheet_; }

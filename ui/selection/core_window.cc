@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "design/parts/core_selection.h"
+#include "ui/language/translated_text.h"
 #include "ui/selection/core_edit_dialog.h"
 #include "ui/selection/core_file_change.h"
 #include "ui/selection/core_table_model.h"
@@ -22,10 +23,15 @@
 namespace spulix {
 namespace {
 
+// The window's fixed texts are translated under this context, the ones it
+// composes as it goes under its class's.
+constexpr const char* kContext = "spulix::CoreWindow";
+
 QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  auto* button = new QPushButton(parent);
   button->setObjectName(QString::fromLatin1(name));
+  SetTranslatedText(button, kContext, text);
   row->addWidget(button);
   return button;
 }
@@ -39,7 +45,8 @@ CoreInput InputOf(const CoreEntry& core) {
 
 CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
                        const QString& user_file)
-    : SelectionWindowBase("CoreWindow", QStringLiteral("标准铁心")),
+    : SelectionWindowBase("CoreWindow",
+                          QT_TRANSLATE_NOOP("SelectionWindows", "标准铁心")),
       store_(&store),
       choices_(&choices),
       file_(user_file) {
@@ -61,23 +68,36 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
   notice_->setStyleSheet(QStringLiteral("color: #A00000"));
   notice_->hide();
 
-  auto* source = new QLabel(
-      QStringLiteral("标准铁心为常见的无废料 EI 冲片（c = a/2，h = 1.5a），"
-                     "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"),
-      this);
+  auto* source = new QLabel(this);
+  SetTranslatedText(
+      source, kContext,
+      QT_TRANSLATE_NOOP(
+          "spulix::CoreWindow",
+          "标准铁心为常见的无废料 EI 冲片（c = a/2，h = 1.5a），"
+          "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"));
   source->setObjectName(QStringLiteral("CoreSource"));
   source->setWordWrap(true);
   source->setStyleSheet(QStringLiteral("color: #505050"));
 
   auto* buttons = new QHBoxLayout;
-  use_ = AddButton(buttons, "UseCore", "使用", this);
-  use_->setToolTip(QStringLiteral("把这只铁心的 h、c、a 填入主窗口并重新计算"));
+  use_ = AddButton(buttons, "UseCore",
+                   QT_TRANSLATE_NOOP("spulix::CoreWindow", "使用"), this);
+  SetTranslatedText(
+      use_, kContext,
+      QT_TRANSLATE_NOOP("spulix::CoreWindow",
+                        "把这只铁心的 h、c、a 填入主窗口并重新计算"),
+      TextRole::kToolTip);
   buttons->addSpacing(16);
-  add_ = AddButton(buttons, "AddCore", "添加…", this);
-  edit_ = AddButton(buttons, "EditCore", "修改…", this);
-  remove_ = AddButton(buttons, "RemoveCore", "删除", this);
+  add_ = AddButton(buttons, "AddCore",
+                   QT_TRANSLATE_NOOP("spulix::CoreWindow", "添加…"), this);
+  edit_ = AddButton(buttons, "EditCore",
+                    QT_TRANSLATE_NOOP("spulix::CoreWindow", "修改…"), this);
+  remove_ = AddButton(buttons, "RemoveCore",
+                      QT_TRANSLATE_NOOP("spulix::CoreWindow", "删除"), this);
   buttons->addStretch();
-  QPushButton* close = AddButton(buttons, "CloseCores", "关闭", this);
+  QPushButton* close =
+      AddButton(buttons, "CloseCores",
+                QT_TRANSLATE_NOOP("spulix::CoreWindow", "关闭"), this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
@@ -169,39 +189,38 @@ void CoreWindow::Refresh() {
       model_->by_sheet().smallest_buildable;
   QString text;
   if (!selection.usable()) {
-    text = QStringLiteral("无法判断：");
-    for (std::size_t i = 0; i < selection.problems.size(); ++i) {
-      if (i > 0) text += QStringLiteral("；");
-      text += ToQString(selection.problems[i]);
+    QStringList problems;
+    for (const std::string& problem : selection.problems) {
+      problems << ToQString(problem);
     }
-    text += QStringLiteral("。");
+    text = tr("无法判断：%1。").arg(problems.join(tr("；")));
   } else if (selection.smallest_fit) {
     const auto fitting =
         std::count_if(selection.results.begin(), selection.results.end(),
                       [](const CoreResult& result) { return result.fits(); });
     text =
-        QStringLiteral(
-            "当前设计的线包能放进 %1 种铁心，最小的是 %2"
-            "（舌宽最窄，其次窗口最小）。")
+        tr("当前设计的线包能放进 %1 种铁心，最小的是 %2"
+           "（舌宽最窄，其次窗口最小）。")
             .arg(fitting)
             .arg(ToQString(catalogue_.cores()[*selection.smallest_fit].name));
   } else {
-    text = QStringLiteral("当前设计的线包放不进任何一种铁心。");
+    text = tr("当前设计的线包放不进任何一种铁心。");
   }
   // The star follows the sheet: the wires a winder buys, with their enamel,
   // in whole layers, may need a larger core than the traditional rule.
-  const QString by_sheet =
-      QStringLiteral("按实绕（标准漆包线带漆膜、整层绕制）");
   if (buildable && buildable != selection.smallest_fit) {
-    text += by_sheet + QStringLiteral("最小可用的是 %1（★）%2。")
-                           .arg(ToQString(catalogue_.cores()[*buildable].name),
-                                selection.smallest_fit
-                                    ? QStringLiteral("，与上面不同")
-                                    : QString());
+    const QString name = ToQString(catalogue_.cores()[*buildable].name);
+    text += selection.smallest_fit
+                ? tr("按实绕（标准漆包线带漆膜、整层绕制）最小可用的是 %1"
+                     "（★），与上面不同。")
+                      .arg(name)
+                : tr("按实绕（标准漆包线带漆膜、整层绕制）最小可用的是 %1"
+                     "（★）。")
+                      .arg(name);
   } else if (buildable) {
-    text += by_sheet + QStringLiteral("也是它（★）。");
+    text += tr("按实绕（标准漆包线带漆膜、整层绕制）也是它（★）。");
   } else if (selection.usable()) {
-    text += by_sheet + QStringLiteral("没有一种铁心绕得下。");
+    text += tr("按实绕（标准漆包线带漆膜、整层绕制）没有一种铁心绕得下。");
   }
   if (summary_->text() != text) summary_->setText(text);
 }
@@ -228,26 +247,32 @@ void CoreWindow::UpdateButtons() {
   remove_->setEnabled(own && file_readable_);
 }
 
+void CoreWindow::Retranslate() {
+  model_->Retranslate();
+  ShowFileState(last_load_);
+  Refresh();
+  table_->resizeColumnsToContents();
+}
+
 void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
+  last_load_ = load;
   file_readable_ = load.readable;
   file_issues_ = load.issues.size();
   QString text;
   if (!load.readable) {
-    text = QStringLiteral(
-               "无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，"
-               "这次不能添加、修改或删除自定义铁心。")
+    text = tr("无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，"
+              "这次不能添加、修改或删除自定义铁心。")
                .arg(file_.path(), load.error);
   } else if (!load.issues.empty()) {
-    text =
-        QStringLiteral("自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：")
-            .arg(file_.path())
-            .arg(load.issues.size());
+    text = tr("自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：")
+               .arg(file_.path())
+               .arg(load.issues.size());
     for (const CatalogueIssue& issue : load.issues) {
       text += QStringLiteral("\n") + ToQString(DescribeIssue(issue));
     }
-    text += QStringLiteral(
-        "\n文件保持原样；您添加、修改或删除自定义铁心时才会"
-        "重写它，重写前原文件另存为 .bak。");
+    text += QLatin1Char('\n') +
+            tr("文件保持原样；您添加、修改或删除自定义铁心时才会"
+               "重写它，重写前原文件另存为 .bak。");
   }
   notice_->setText(text);
   notice_->setVisible(!text.isEmpty());
@@ -271,14 +296,14 @@ std::optional<std::string> CoreWindow::Change(const CoreChange& change,
   if (done.read) ShowFileState(done.load);
   const bool made = done.error.isEmpty() && !done.refused;
   if (done.read && !done.load.readable) {
-    Message(QStringLiteral("无法读取自定义铁心文件 %1：%2。这次更改没有生效。")
+    Message(tr("无法读取自定义铁心文件 %1：%2。这次更改没有生效。")
                 .arg(file_.path(), done.error));
   } else if (!done.error.isEmpty()) {
-    Message(QStringLiteral("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
+    Message(tr("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
                 .arg(file_.path(), done.error));
   } else if (made && file_.backup_path() != backup_before) {
-    notice_->setText(QStringLiteral("原来有错误的自定义铁心文件已另存为 %1。")
-                         .arg(file_.backup_path()));
+    notice_->setText(
+        tr("原来有错误的自定义铁心文件已另存为 %1。").arg(file_.backup_path()));
   }
   // The file now holds no bad rows; the watcher need not show it again.
   if (made) file_issues_ = 0;
@@ -331,7 +356,7 @@ void CoreWindow::ReloadFile() {
 void CoreWindow::AddCore() {
   if (!file_readable_) return;
   auto* dialog = new CoreEditDialog(
-      QStringLiteral("添加自定义铁心"), CoreInput{},
+      tr("添加自定义铁心"), CoreInput{},
       [this](const CoreInput& input) {
         return Change({CoreChange::Kind::kAdd, std::string(), input},
                       input.name);
@@ -347,7 +372,7 @@ void CoreWindow::EditSelected() {
   // By name: the rows may move while the dialog is open.
   const CoreEntry& core = catalogue_.cores()[*row];
   auto* dialog = new CoreEditDialog(
-      QStringLiteral("修改自定义铁心"), InputOf(core),
+      tr("修改自定义铁心"), InputOf(core),
       [this, name = core.name](const CoreInput& input) {
         return Change({CoreChange::Kind::kModify, name, input}, input.name);
       },
@@ -361,7 +386,7 @@ void CoreWindow::RemoveSelected() {
   if (!row || !file_readable_) return;
   const std::size_t index = *row;
   if (catalogue_.IsBuiltIn(index)) {
-    Message(QStringLiteral("标准铁心不能删除。"));
+    Message(tr("标准铁心不能删除。"));
     return;
   }
   // By name: the rows may move while the question is open.
@@ -369,8 +394,7 @@ void CoreWindow::RemoveSelected() {
   const std::string next = index + 1 < catalogue_.cores().size()
                                ? catalogue_.cores()[index + 1].name
                                : catalogue_.cores()[index - 1].name;
-  const QString question =
-      QStringLiteral("删除自定义铁心“%1”？").arg(ToQString(name));
+  const QString question = tr("删除自定义铁心“%1”？").arg(ToQString(name));
   bool yes = false;
   if (confirm_) {
     yes = confirm_(question);
@@ -378,10 +402,8 @@ void CoreWindow::RemoveSelected() {
     QMessageBox box(this);
     box.setWindowTitle(QStringLiteral("Spulix"));
     box.setText(question);
-    QPushButton* remove =
-        box.addButton(QStringLiteral("删除"), QMessageBox::AcceptRole);
-    box.setDefaultButton(
-        box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    QPushButton* remove = box.addButton(tr("删除"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(tr("取消"), QMessageBox::RejectRole));
     box.exec();
     yes = box.clickedButton() == remove;
   }

@@ -77,6 +77,7 @@ class CoreWindow : public SelectionWindowBase {
   void SelectRow(std::size_t row);
   void UpdateButtons();
   void ShowFileState(const UserCoreFile::LoadResult& load);
+  void Retranslate() override;
   // Makes a change on the file as it is now and saves it; returns why the
   // change is refused. A change that cannot be saved is reported and not
   // made. The table then shows the file, `keep_name` selected.
@@ -95,7 +96,8 @@ class CoreWindow : public SelectionWindowBase {
   CoreCatalogue catalogue_;
   UserCoreFile file_;
   bool file_readable_ = true;
-  std::size_t file_issues_ = 0;  // rows of the file not read
+  std::size_t file_issues_ = 0;         // rows of the file not read
+  UserCoreFile::LoadResult last_load_;  // shown again in another language
   QFileSystemWatcher watcher_;
   QTimer reload_;
   CoreTableModel* model_ = nullptr;

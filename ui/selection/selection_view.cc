@@ -7,15 +7,16 @@
 #include <QKeyEvent>
 #include <QTableView>
 
+#include "ui/language/translated_text.h"
 #include "ui/widgets/fonts.h"
 
 namespace spulix {
 
 SelectionWindowBase::SelectionWindowBase(const char* object_name,
-                                         const QString& title)
+                                         const char* title)
     : QWidget(nullptr, Qt::Window) {
   setObjectName(QString::fromLatin1(object_name));
-  setWindowTitle(title);
+  SetTranslatedText(this, "SelectionWindows", title);
   setWindowIcon(QIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(WindowFont());
@@ -27,6 +28,13 @@ void SelectionWindowBase::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void SelectionWindowBase::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  RetranslateTexts(this);
+  Retranslate();
 }
 
 QTableView* MakeSelectionTable(QAbstractItemModel* model,
@@ -55,7 +63,8 @@ QVariant ColumnHeader(std::span<const char* const> headers, int section,
   if (section < 0 || static_cast<std::size_t>(section) >= headers.size()) {
     return QVariant();
   }
-  return QString::fromUtf8(headers[static_cast<std::size_t>(section)]);
+  return Translated("SelectionTables",
+                    headers[static_cast<std::size_t>(section)]);
 }
 
 QBrush MarkedRowBrush() { return QBrush(QColor(0xD8, 0xF0, 0xD0)); }

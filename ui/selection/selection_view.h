@@ -20,12 +20,17 @@ class SelectionWindowBase : public QWidget {
 
  public:
   // Without owner, with the program's icon and font; deletes itself when
-  // closed.
-  SelectionWindowBase(const char* object_name, const QString& title);
+  // closed. `title` is the Chinese source of its title.
+  SelectionWindowBase(const char* object_name, const char* title);
 
  protected:
   // Escape closes, as it does a dialog.
   void keyPressEvent(QKeyEvent* event) override;
+  // A change of language sets the title and every text again.
+  void changeEvent(QEvent* event) override;
+  // The window's own texts in the current language; called on each change
+  // of language.
+  virtual void Retranslate() {}
 };
 
 // A table of whole rows, one selected at a time, not editable, without row
@@ -33,7 +38,8 @@ class SelectionWindowBase : public QWidget {
 QTableView* MakeSelectionTable(QAbstractItemModel* model,
                                const char* object_name, QWidget* parent);
 
-// The caption of a column, for headerData.
+// The caption of a column, for headerData, in the current language; the
+// headers are Chinese sources of the context "SelectionTables".
 QVariant ColumnHeader(std::span<const char* const> headers, int section,
                       Qt::Orientation orientation, int role);
 

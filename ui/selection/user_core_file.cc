@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/selection/user_core_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,11 +29,12 @@ QString ReadProblem(const ReadFailure& failure) {
     case ReadFailure::Kind::kReadFailed:
       return FromSystem(failure.error_number);
     case ReadFailure::Kind::kNotAFile:
-      return QStringLiteral("这不是一个普通文件");
+      return QCoreApplication::translate("CoreFile", "这不是一个普通文件");
     case ReadFailure::Kind::kTooLarge:
       break;
   }
-  return QStringLiteral("文件超过 %1 MB，不像是铁心列表")
+  return QCoreApplication::translate("CoreFile",
+                                     "文件超过 %1 MB，不像是铁心列表")
       .arg(kMaxTextFileBytes >> 20);
 }
 
@@ -41,11 +43,12 @@ QString WriteProblem(const WriteFailure& failure) {
     case WriteFailure::Kind::kSystem:
       break;
     case WriteFailure::Kind::kReadOnly:
-      return QStringLiteral("文件是只读的");
+      return QCoreApplication::translate("CoreFile", "文件是只读的");
     case WriteFailure::Kind::kNotAFile:
-      return QStringLiteral("这不是一个普通文件");
+      return QCoreApplication::translate("CoreFile", "这不是一个普通文件");
   }
-  return QStringLiteral("写入失败（%1）").arg(FromSystem(failure.error_number));
+  return QCoreApplication::translate("CoreFile", "写入失败（%1）")
+      .arg(FromSystem(failure.error_number));
 }
 
 // The first of name.bak, name.1.bak, ... that does not exist yet.
@@ -95,12 +98,14 @@ UserCoreFile::LoadResult UserCoreFile::Load(CoreCatalogue& catalogue) {
 QString UserCoreFile::Save(const CoreCatalogue& catalogue) {
   const QFileInfo info(path_);
   if (!QDir().mkpath(info.absolutePath())) {
-    return QStringLiteral("无法建立文件夹 %1").arg(info.absolutePath());
+    return QCoreApplication::translate("CoreFile", "无法建立文件夹 %1")
+        .arg(info.absolutePath());
   }
   if (damaged_ && info.exists()) {
     const QString backup = FreeBackupPath(path_);
     if (!QFile::copy(path_, backup)) {
-      return QStringLiteral("无法先把原文件另存为 %1").arg(backup);
+      return QCoreApplication::translate("CoreFile", "无法先把原文件另存为 %1")
+          .arg(backup);
     }
     backup_path_ = backup;
   }

@@ -12,13 +12,17 @@ namespace spulix {
 namespace {
 
 constexpr const char* kHeaders[WireTableModel::kCount] = {
-    "标称直径", "一级漆膜最大外径", "二级漆膜最大外径", "截面积 mm²", "用于"};
+    QT_TRANSLATE_NOOP("SelectionTables", "标称直径"),
+    QT_TRANSLATE_NOOP("SelectionTables", "一级漆膜最大外径"),
+    QT_TRANSLATE_NOOP("SelectionTables", "二级漆膜最大外径"),
+    QT_TRANSLATE_NOOP("SelectionTables", "截面积 mm²"),
+    QT_TRANSLATE_NOOP("SelectionTables", "用于")};
 
 // The table's value, or where it has none the bound the winding sheet
 // winds with: the next larger size's value, "≤0.989".
 QString Overall(std::size_t row, int grade) {
   const std::optional<OverallDiameter> overall = OverallDiameterOf(row, grade);
-  if (!overall) return QStringLiteral("未知");
+  if (!overall) return WireTableModel::tr("未知");
   return (overall->is_bound ? QStringLiteral("≤") : QString()) +
          QString::fromStdString(overall->text);
 }
@@ -32,6 +36,11 @@ void WireTableModel::SetMarks(std::optional<std::size_t> d1,
   if (d1 == d1_ && d2 == d2_) return;
   d1_ = d1;
   d2_ = d2;
+  emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+}
+
+void WireTableModel::Retranslate() {
+  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
   emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
 }
 
@@ -63,7 +72,7 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
           QStringList marks;
           if (d1_ == row) marks << QStringLiteral("d1");
           if (d2_ == row) marks << QStringLiteral("d2");
-          return marks.join(QStringLiteral("、"));
+          return marks.join(tr("、"));
         }
       }
       return QVariant();

@@ -23,6 +23,8 @@ class WireTableModel : public QAbstractTableModel {
   std::optional<std::size_t> mark_d1() const { return d1_; }
   std::optional<std::size_t> mark_d2() const { return d2_; }
 
+  // Headers and cells again, in the current language.
+  void Retranslate();
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;

@@ -10,6 +10,7 @@
 #include "design/field_reactions.h"
 #include "design/parts/core_catalogue.h"
 #include "design/parts/wire_table.h"
+#include "ui/language/translated_text.h"
 #include "ui/selection/wire_table_model.h"
 #include "ui/store/qt_field_store.h"
 
@@ -20,19 +21,22 @@ namespace {
 QString Line(const char* symbol, const std::string& text) {
   const QString head = QStringLiteral("%1 = %2").arg(
       QString::fromLatin1(symbol),
-      text.empty() ? QStringLiteral("（空）") : QString::fromStdString(text));
+      text.empty() ? WireWindow::tr("（空）") : QString::fromStdString(text));
   if (const auto next = NextStandardWire(std::string_view(text))) {
-    return head + QStringLiteral(" 毫米 → 标准线径 %1 毫米")
+    return head + WireWindow::tr(" 毫米 → 标准线径 %1 毫米")
                       .arg(QString::fromStdString(
                           StandardWires()[*next].nominal_text));
   }
-  return head + QStringLiteral("：没有对应的标准线径");
+  return head + WireWindow::tr("：没有对应的标准线径");
 }
+
+constexpr const char* kContext = "spulix::WireWindow";
 
 }  // namespace
 
 WireWindow::WireWindow(QtFieldStore& store)
-    : SelectionWindowBase("WireWindow", QStringLiteral("标准漆包线")),
+    : SelectionWindowBase("WireWindow",
+                          QT_TRANSLATE_NOOP("SelectionWindows", "标准漆包线")),
       store_(&store) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("WireSummary"));
@@ -40,24 +44,32 @@ WireWindow::WireWindow(QtFieldStore& store)
   model_ = new WireTableModel(this);
   table_ = MakeSelectionTable(model_, "WireTable", this);
 
-  auto* source = new QLabel(
-      QStringLiteral(
+  auto* source = new QLabel(this);
+  SetTranslatedText(
+      source, kContext,
+      QT_TRANSLATE_NOOP(
+          "spulix::WireWindow",
           "直径单位为毫米。圆漆包铜线，标称直径按 IEC 60317 / GB/T "
           "6109（一级漆膜即 "
           "QZ-1 薄漆膜，二级即 QZ-2 厚漆膜）。0.71 毫米及以下的外径"
           "可信度高，以上为中等；0.53 毫米起的 R40 中间规格未查到外径，"
-          "以灰色“≤”给出上限（取下一个规格的外径），绕制单也按它计算。"),
-      this);
+          "以灰色“≤”给出上限（取下一个规格的外径），绕制单也按它计算。"));
   source->setObjectName(QStringLiteral("WireSource"));
   source->setWordWrap(true);
   source->setStyleSheet(QStringLiteral("color: #505050"));
 
   auto* buttons = new QHBoxLayout;
-  for_d1_ = new QPushButton(QStringLiteral("用于 d1"), this);
+  for_d1_ = new QPushButton(this);
+  SetTranslatedText(for_d1_, kContext,
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d1"));
   for_d1_->setObjectName(QStringLiteral("UseForD1"));
-  for_d2_ = new QPushButton(QStringLiteral("用于 d2"), this);
+  for_d2_ = new QPushButton(this);
+  SetTranslatedText(for_d2_, kContext,
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d2"));
   for_d2_->setObjectName(QStringLiteral("UseForD2"));
-  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  auto* close = new QPushButton(this);
+  SetTranslatedText(close, kContext,
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "关闭"));
   close->setObjectName(QStringLiteral("CloseWires"));
   buttons->addWidget(for_d1_);
   buttons->addWidget(for_d2_);
@@ -108,8 +120,14 @@ void WireWindow::Refresh() {
     picked_ = false;
     placed_ = false;
   }
-  summary_->setText(Line("d1", d1) + QStringLiteral("；  ") + Line("d2", d2));
+  summary_->setText(Line("d1", d1) + tr("；  ") + Line("d2", d2));
   if (!placed_ && isVisible()) PlaceMarks();
+}
+
+void WireWindow::Retranslate() {
+  model_->Retranslate();
+  Refresh();
+  table_->resizeColumnsToContents();
 }
 
 void WireWindow::showEvent(QShowEvent* event) {

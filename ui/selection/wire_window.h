@@ -43,6 +43,7 @@ class WireWindow : public SelectionWindowBase {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void Retranslate() override;
 
  private:
   // Selects the row for d1 and scrolls the marked rows into view, the

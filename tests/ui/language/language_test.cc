@@ -9,9 +9,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "design/design_calculation.h"
+#include "design/field_reactions.h"
 #include "tests/ui/language/english_check.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
@@ -27,6 +31,7 @@ class LanguageTest : public QObject {
     QVERIFY(settings_.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        settings_.path());
+    QStandardPaths::setTestModeEnabled(true);
   }
   void cleanup() { ApplyLanguage(Language::kChinese); }
 
@@ -103,6 +108,52 @@ class LanguageTest : public QObject {
     const QStringList faults =
         EnglishFaults(window, chinese, QStringLiteral("Language"));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+  }
+
+  // The core and wire windows in English, table headers and cells too, and
+  // back in Chinese as they were.
+  void selectionWindowsInEnglish_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("cores") << "CoreWindow";
+    QTest::newRow("wires") << "WireWindow";
+  }
+  void selectionWindowsInEnglish() {
+    QFETCH(QString, window);
+    MainWindow main;
+    Command9_Click(main.store());
+    CalculateDesign(main.store());
+    const auto open = [&main, &window] {
+      (window == "CoreWindow" ? main.commands().standard_cores
+                              : main.commands().standard_wires)
+          ->trigger();
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == window) return top;
+      }
+      return static_cast<QWidget*>(nullptr);
+    };
+    QWidget* shown = open();
+    QVERIFY(shown != nullptr);
+    const Overlaps chinese = OverlapsOf(*shown);
+    const QImage before = shown->grab().toImage();
+
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    QStringList faults = EnglishFaults(*shown, chinese);
+    for (const QTableView* table : shown->findChildren<QTableView*>()) {
+      const QAbstractItemModel& model = *table->model();
+      for (int column = 0; column < model.columnCount(); ++column) {
+        const QString header =
+            model.headerData(column, Qt::Horizontal).toString();
+        if (HasChinese(header)) faults << "header " + header;
+        for (int row = 0; row < model.rowCount(); ++row) {
+          const QString cell = model.index(row, column).data().toString();
+          if (HasChinese(cell)) faults << "cell " + cell;
+        }
+      }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    QCOMPARE(shown->grab().toImage(), before);
   }
 
   // Back in Chinese, the window is the one a Chinese start shows, pixel for
