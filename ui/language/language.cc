@@ -111,18 +111,25 @@ bool ApplyLanguage(Language language) {
   Remove(ProgramTranslator());
   Remove(QtTranslator());
   Current() = language;
-  if (language == Language::kEnglish) {
-    // Qt's own texts are English already.
-    return Install(ProgramTranslator(), [](QTranslator& translator) {
-      return translator.load(QStringLiteral(":/i18n/spulix_en.qm"));
-    });
-  }
-  // The program's own texts are Chinese; Qt's dialogs follow them.
-  return Install(QtTranslator(), [](QTranslator& translator) {
-    return translator.load(QLocale(QLocale::Chinese, QLocale::China),
-                           QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  });
+  const bool loaded =
+      language == Language::kEnglish
+          // Qt's own texts are English already.
+          ? Install(
+                ProgramTranslator(),
+                [](QTranslator& translator) {
+                  return translator.load(QStringLiteral(":/i18n/spulix_en.qm"));
+                })
+          // The program's own texts are Chinese; Qt's dialogs follow them.
+          : Install(QtTranslator(), [](QTranslator& translator) {
+              return translator.load(
+                  QLocale(QLocale::Chinese, QLocale::China),
+                  QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            });
+  // Qt posts the change to each window; they all show the new language by
+  // the time this returns, so a caller sees one language, never a mix.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+  return loaded;
 }
 
 Language CurrentLanguage() { return Current(); }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
+#include <QToolButton>
 #include <QWidget>
 #include <set>
 #include <utility>
@@ -84,6 +85,9 @@ inline QStringList EnglishFaults(const QWidget& window, const Overlaps& chinese,
       caption = frame->title();
       room -= 16;
     } else if (auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+      // A picture button shows its command's icon, not its text.
+      const auto* tool = qobject_cast<const QToolButton*>(widget);
+      if (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly) continue;
       caption = button->text();
       room -= 4;
     } else if (auto* label = qobject_cast<const QLabel*>(widget)) {
@@ -92,7 +96,7 @@ inline QStringList EnglishFaults(const QWidget& window, const Overlaps& chinese,
     check_text(name, caption);
     if (caption.isEmpty() || widget->isHidden()) continue;
     const QFontMetrics metrics = widget->fontMetrics();
-    const bool wraps = qobject_cast<const WrappedLabel*>(widget) != nullptr ||
+    const bool wraps = dynamic_cast<const WrappedLabel*>(widget) != nullptr ||
                        (qobject_cast<const QLabel*>(widget) &&
                         static_cast<const QLabel*>(widget)->wordWrap());
     // A wrapping label needs room for its longest word only.

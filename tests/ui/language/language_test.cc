@@ -107,6 +107,8 @@ class LanguageTest : public QObject {
              QStringLiteral("Thu 10 Dec 2026 01:20:28"));
     const QStringList faults =
         EnglishFaults(window, chinese, QStringLiteral("Language"));
+    Command9_Click(window.store());
+    SaveScreenshot(window, "main-window-en.png");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
   }
 
@@ -151,6 +153,8 @@ class LanguageTest : public QObject {
       }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    SaveScreenshot(*shown,
+                   window == "CoreWindow" ? "cores-en.png" : "wires-en.png");
 
     QVERIFY(ApplyLanguage(Language::kChinese));
     QCOMPARE(shown->grab().toImage(), before);
@@ -172,6 +176,13 @@ class LanguageTest : public QObject {
   }
 
  private:
+  // The README's pictures, where SPULIX_SCREENSHOTS names their folder.
+  static void SaveScreenshot(QWidget& window, const char* name) {
+    const QString folder = qEnvironmentVariable("SPULIX_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QVERIFY(window.grab().save(folder + u'/' + QString::fromLatin1(name)));
+  }
+
   QTemporaryDir settings_;
 };
 
