@@ -92,7 +92,8 @@ inline QStringList EnglishFaults(const QWidget& window, const Overlaps& chinese,
     check_text(name, caption);
     if (caption.isEmpty() || widget->isHidden()) continue;
     const QFontMetrics metrics = widget->fontMetrics();
-    const bool wraps = qobject_cast<const WrappedLabel*>(widget) != nullptr ||
+    // dynamic_cast: WrappedLabel has no meta-object of its own.
+    const bool wraps = dynamic_cast<const WrappedLabel*>(widget) != nullptr ||
                        (qobject_cast<const QLabel*>(widget) &&
                         static_cast<const QLabel*>(widget)->wordWrap());
     // A wrapping label needs room for its longest word only.

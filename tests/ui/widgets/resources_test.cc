@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures compiled into the program: every resource the windows
-// load exists with its exact size, the reference tables are ruled black and
-// white with each text centred in its cell, and the core diagram leaves room
-// for its figure labels beside the arrows.
+// load exists with its exact size, the reference tables (Chinese and
+// English) are ruled black and white with each text centred in its cell,
+// and the core diagram leaves room for its figure labels beside the arrows.
 #include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QtTest>
+#include <iterator>
 #include <vector>
 
 namespace spulix {
@@ -27,27 +28,38 @@ struct TableLayout {
 };
 
 const std::vector<TableLayout>& TableLayouts() {
-  static const std::vector<TableLayout> layouts = {
-      {":/tables/efficiency.png",
-       {613, 87},
-       {601, 74},
-       {43},
-       {146, 222, 297, 373, 448, 524},
-       0},
-      {":/tables/coefficient.png",
-       {394, 173},
-       {381, 160},
-       {43, 68, 98, 129},
-       {197},
-       0},
-      {":/tables/flux_density.png",
-       {448, 208},
-       {436, 195},
-       {43, 73, 104, 134, 164},
-       {154},
-       1},
-      {":/tables/stacking.png", {459, 180}, {447, 167}, {78, 123}, {230}, 1},
-  };
+  static const std::vector<TableLayout> layouts = [] {
+    std::vector<TableLayout> tables = {
+        {":/tables/efficiency.png",
+         {613, 87},
+         {601, 74},
+         {43},
+         {146, 222, 297, 373, 448, 524},
+         0},
+        {":/tables/coefficient.png",
+         {394, 173},
+         {381, 160},
+         {43, 68, 98, 129},
+         {197},
+         0},
+        {":/tables/flux_density.png",
+         {448, 208},
+         {436, 195},
+         {43, 73, 104, 134, 164},
+         {154},
+         1},
+        {":/tables/stacking.png", {459, 180}, {447, 167}, {78, 123}, {230}, 1},
+    };
+    // The English tables are ruled exactly like the Chinese ones.
+    const char* const english[] = {
+        ":/tables/efficiency_en.png", ":/tables/coefficient_en.png",
+        ":/tables/flux_density_en.png", ":/tables/stacking_en.png"};
+    for (std::size_t i = 0; i < std::size(english); ++i) {
+      tables.push_back(tables[i]);
+      tables.back().path = english[i];
+    }
+    return tables;
+  }();
   return layouts;
 }
 
@@ -155,6 +167,10 @@ class ResourcesTest : public QObject {
         {":/tables/coefficient.png", {394, 173}},
         {":/tables/flux_density.png", {448, 208}},
         {":/tables/stacking.png", {459, 180}},
+        {":/tables/efficiency_en.png", {613, 87}},
+        {":/tables/coefficient_en.png", {394, 173}},
+        {":/tables/flux_density_en.png", {448, 208}},
+        {":/tables/stacking_en.png", {459, 180}},
     };
     for (const auto& picture : pictures) {
       QTest::newRow(picture.path) << QString(picture.path) << picture.size;
