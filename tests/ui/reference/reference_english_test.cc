@@ -53,13 +53,15 @@ class ReferenceEnglishTest : public QObject {
   void cleanup() { Switch(Language::kChinese); }
 
   void englishWindow_data() { Rows(); }
-  // Opened in English, or switched to English while open: the same window.
+  // Opened in English, or switched to English while open (or hidden, as
+  // About's OK leaves it): the same window.
   void englishWindow() {
     QFETCH(int, which);
     QFETCH(QString, picture);
     SecondaryWindows opened_in_chinese, opened_in_english;
     QWidget* switched = opened_in_chinese.Open(SecondaryWindow(which));
     const Overlaps chinese = OverlapsOf(*switched);
+    switched->hide();
     QVERIFY(Switch(Language::kEnglish));
     QWidget* window = opened_in_english.Open(SecondaryWindow(which));
     const QString shots = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
