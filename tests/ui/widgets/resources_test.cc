@@ -27,39 +27,40 @@ struct TableLayout {
   int spanning_rows;  // rows at the top without column rules
 };
 
+// The Chinese tables and, ruled exactly like them, the English ones.
+std::vector<TableLayout> WithEnglish(std::vector<TableLayout> tables) {
+  const char* const english[] = {
+      ":/tables/efficiency_en.png", ":/tables/coefficient_en.png",
+      ":/tables/flux_density_en.png", ":/tables/stacking_en.png"};
+  for (std::size_t i = 0; i < std::size(english); ++i) {
+    tables.push_back(tables[i]);
+    tables.back().path = english[i];
+  }
+  return tables;
+}
+
 const std::vector<TableLayout>& TableLayouts() {
-  static const std::vector<TableLayout> layouts = [] {
-    std::vector<TableLayout> tables = {
-        {":/tables/efficiency.png",
-         {613, 87},
-         {601, 74},
-         {43},
-         {146, 222, 297, 373, 448, 524},
-         0},
-        {":/tables/coefficient.png",
-         {394, 173},
-         {381, 160},
-         {43, 68, 98, 129},
-         {197},
-         0},
-        {":/tables/flux_density.png",
-         {448, 208},
-         {436, 195},
-         {43, 73, 104, 134, 164},
-         {154},
-         1},
-        {":/tables/stacking.png", {459, 180}, {447, 167}, {78, 123}, {230}, 1},
-    };
-    // The English tables are ruled exactly like the Chinese ones.
-    const char* const english[] = {
-        ":/tables/efficiency_en.png", ":/tables/coefficient_en.png",
-        ":/tables/flux_density_en.png", ":/tables/stacking_en.png"};
-    for (std::size_t i = 0; i < std::size(english); ++i) {
-      tables.push_back(tables[i]);
-      tables.back().path = english[i];
-    }
-    return tables;
-  }();
+  static const std::vector<TableLayout> layouts = WithEnglish({
+      {":/tables/efficiency.png",
+       {613, 87},
+       {601, 74},
+       {43},
+       {146, 222, 297, 373, 448, 524},
+       0},
+      {":/tables/coefficient.png",
+       {394, 173},
+       {381, 160},
+       {43, 68, 98, 129},
+       {197},
+       0},
+      {":/tables/flux_density.png",
+       {448, 208},
+       {436, 195},
+       {43, 73, 104, 134, 164},
+       {154},
+       1},
+      {":/tables/stacking.png", {459, 180}, {447, 167}, {78, 123}, {230}, 1},
+  });
   return layouts;
 }
 
