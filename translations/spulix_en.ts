@@ -2,6 +2,40 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Spulix 变压器计算器</source>
+        <translation>Spulix Transformer Calculator</translation>
+    </message>
+    <message>
+        <source>版本 %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>小型电源变压器设计计算</source>
+        <translation>Small mains transformers</translation>
+    </message>
+    <message>
+        <source>版权所有 © Spulix 开发者</source>
+        <translation>Copyright © the Spulix developers</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>本软件适用于频率在50HZ-1000W以下的电源变压器</source>
+        <translation>For 50 Hz power transformers up to 1000 W</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientTable</name>
+    <message>
+        <source>变压器功率系数表</source>
+        <translation>Transformer power coefficient</translation>
+    </message>
+</context>
+<context>
     <name>CoreFile</name>
     <message>
         <source>另一个 Spulix 正在修改这个文件，请稍后再试</source>
@@ -251,6 +285,13 @@
     </message>
 </context>
 <context>
+    <name>EfficiencyTable</name>
+    <message>
+        <source>变压器效率表</source>
+        <translation>Transformer efficiency</translation>
+    </message>
+</context>
+<context>
     <name>Field</name>
     <message>
         <source>变压器输出功率</source>
@@ -407,6 +448,24 @@
     <message>
         <source>层间绝缘:</source>
         <translation>Interlayer:</translation>
+    </message>
+</context>
+<context>
+    <name>FluxDensityTable</name>
+    <message>
+        <source>对话框标题</source>
+        <translation>Flux density</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助文件</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>关于Spulix</source>
+        <translation>About Spulix</translation>
     </message>
 </context>
 <context>
@@ -619,6 +678,13 @@
     <message>
         <source>标准漆包线</source>
         <translation>Standard enamelled wires</translation>
+    </message>
+</context>
+<context>
+    <name>StackingTable</name>
+    <message>
+        <source>对话框标题</source>
+        <translation>Stacking factor</translation>
     </message>
 </context>
 <context>

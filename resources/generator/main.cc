@@ -57,9 +57,11 @@ std::vector<Picture> Pictures() {
     pictures.push_back({ThemeIcon(size),
                         [size] { return RenderVectorIcon(AppIcon(), size); }});
   }
-  for (const ReferenceTable& table : ReferenceTables()) {
-    pictures.push_back(
-        {table.file_name, [&table] { return DrawReferenceTable(table); }});
+  for (const auto* tables : {&ReferenceTables(), &EnglishReferenceTables()}) {
+    for (const ReferenceTable& table : *tables) {
+      pictures.push_back(
+          {table.file_name, [&table] { return DrawReferenceTable(table); }});
+    }
   }
   return pictures;
 }

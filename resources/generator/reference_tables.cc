@@ -6,7 +6,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
+#include <QtGlobal>
 #include <cmath>
+#include <utility>
 
 namespace spulix {
 namespace {
@@ -29,13 +31,21 @@ QFont TableFont() {
 // Draws `lines` centred in the cell whose interior is `cell`. Vertically the
 // centre of the ideographic em box (0.38 em above the baseline) is put on the
 // centre of the cell, so Chinese and Latin texts line up the same way.
-void DrawCentred(QPainter& painter, const QRect& cell,
+// Returns false, drawing nothing, when a line is wider than the cell less a
+// pixel of air on each side.
+bool DrawCentred(QPainter& painter, const QRect& cell,
                  const QStringList& lines) {
   const QFontMetrics metrics(painter.font());
   const double centre_x = cell.left() + cell.width() / 2.0;
   const double centre_y = cell.top() + cell.height() / 2.0;
   const double first_centre_y =
       centre_y - (lines.size() - 1) * kLinePitch / 2.0;
+  for (const QString& line : lines) {
+    if (metrics.tightBoundingRect(line).width() > cell.width() - 2) {
+      qWarning("\"%s\" is wider than its cell", qUtf8Printable(line));
+      return false;
+    }
+  }
   for (qsizetype i = 0; i < lines.size(); ++i) {
     // Centre the ink, not the advance: a full-width bracket at the end of a
     // text would otherwise pull it visibly to the left.
@@ -46,6 +56,7 @@ void DrawCentred(QPainter& painter, const QRect& cell,
         std::lround(first_centre_y + i * kLinePitch + 0.38 * kTextPixels));
     painter.drawText(x, baseline, lines[i]);
   }
+  return true;
 }
 
 // Snaps every pixel to pure black or pure white.
@@ -116,6 +127,52 @@ const std::vector<ReferenceTable>& ReferenceTables() {
   return tables;
 }
 
+const std::vector<ReferenceTable>& EnglishReferenceTables() {
+  // Each English table is its Chinese one with other texts; the rows are in
+  // the order of ReferenceTables().
+  const auto english = [](int index, const char* file_name,
+                          std::vector<QStringList> rows) {
+    ReferenceTable table = ReferenceTables().at(index);
+    table.file_name = QString::fromUtf8(file_name);
+    table.rows = std::move(rows);
+    return table;
+  };
+  static const std::vector<ReferenceTable> tables = {
+      english(0, "tables/efficiency_en.png",
+              {
+                  {"Output power P2", "Under 10W", "10-30W", "30-80W",
+                   "80-200W", "200-400W", "Over 400W"},
+                  {"Efficiency η", "60%", "70%", "80%", "85%", "90%", "95%"},
+              }),
+      english(1, "tables/coefficient_en.png",
+              {
+                  {"P0 (W)", "K"},
+                  {"0-10", "2"},
+                  {"10-50", "2-1.75"},
+                  {"50-500", "1.5-1.4"},
+                  {"500-1000", "1.4-1.2"},
+              }),
+      english(2, "tables/flux_density_en.png",
+              {
+                  {"Flux density table"},
+                  {"Steel grade", "Flux density (Bm)"},
+                  {"D310", "12000-14000 gauss"},
+                  {"D41, D42", "10000-12000 gauss"},
+                  {"D43", "11000-12000 gauss"},
+                  {"D21, D22", "5000-7000 gauss"},
+              }),
+      english(3, "tables/stacking_en.png",
+              {
+                  {"Stacking factor Kc\n"
+                   "(depends on the lamination thickness and the gaps between\n"
+                   "them: the tighter the core is stacked, the higher Kc)"},
+                  {"Lamination 0.5mm thick", "0.94"},
+                  {"Lamination 0.35mm thick", "0.9"},
+              }),
+  };
+  return tables;
+}
+
 QImage DrawReferenceTable(const ReferenceTable& table) {
   QImage image(table.size, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -167,8 +224,10 @@ QImage DrawReferenceTable(const ReferenceTable& table) {
       const int left = column_edges[spans ? 0 : column] + 1;
       const int right =
           column_edges[spans ? column_edges.size() - 1 : column + 1] - 1;
-      DrawCentred(painter, QRect(QPoint(left, top), QPoint(right, bottom)),
-                  texts[column].split(QLatin1Char('\n')));
+      if (!DrawCentred(painter, QRect(QPoint(left, top), QPoint(right, bottom)),
+                       texts[column].split(QLatin1Char('\n')))) {
+        return QImage();
+      }
     }
   }
   painter.end();

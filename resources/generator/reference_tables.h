@@ -30,7 +30,12 @@ struct ReferenceTable {
 // The four tables with their exact rules and texts.
 const std::vector<ReferenceTable>& ReferenceTables();
 
+// The same four tables in English, as tables/<name>_en.png: same sizes and
+// rules, so the windows keep their geometry in either language.
+const std::vector<ReferenceTable>& EnglishReferenceTables();
+
 // Draws `table` in pure black and white, every text centred in its cell.
+// Returns a null image when a line of text is wider than its cell.
 QImage DrawReferenceTable(const ReferenceTable& table);
 
 }  // namespace spulix

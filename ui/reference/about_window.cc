@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reference/about_window.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
@@ -11,6 +12,7 @@
 #include <array>
 
 #include "spulix/version.h"
+#include "ui/language/translated_text.h"
 #include "ui/placement/center_on_screen.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/ink_label.h"
@@ -26,20 +28,25 @@ const QColor kPictureBackground(0xC0, 0xC0, 0xFF);
 
 struct LabelRow {
   const char* name;
-  const char* text;
-  QPoint position;  // in the parent's client area
+  const char* text;  // Chinese source; %1 stands for the version
+  QPoint position;   // in the parent's client area
   bool in_picture;
 };
 
 // Three lines inside the picture box, one below the separators, and the
 // scope sentence above them.
 const std::array<LabelRow, 5> kLabels = {{
-    {"Label1", "Spulix 变压器计算器", QPoint(112, 8), true},
-    {"Label4", "版本 " SPULIX_VERSION, QPoint(112, 32), true},
-    {"Label3", "小型电源变压器设计计算", QPoint(112, 56), true},
+    {"Label1", QT_TRANSLATE_NOOP("AboutWindow", "Spulix 变压器计算器"),
+     QPoint(112, 8), true},
+    {"Label4", QT_TRANSLATE_NOOP("AboutWindow", "版本 %1"), QPoint(112, 32),
+     true},
+    {"Label3", QT_TRANSLATE_NOOP("AboutWindow", "小型电源变压器设计计算"),
+     QPoint(112, 56), true},
     {"Label5", kScopeText, QPoint(16, 88), false},
-    {"Label2", "版权所有 © Spulix 开发者", QPoint(80, 120), false},
+    {"Label2", QT_TRANSLATE_NOOP("AboutWindow", "版权所有 © Spulix 开发者"),
+     QPoint(80, 120), false},
 }};
+constexpr const char* kOkText = QT_TRANSLATE_NOOP("AboutWindow", "确定");
 
 struct SeparatorRow {
   QPoint from;
@@ -87,13 +94,12 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
         row.in_picture ? static_cast<QWidget*>(picture_box) : this;
     const QPoint offset =
         row.in_picture ? QPoint(kPictureBorder, kPictureBorder) : QPoint(0, 0);
-    auto* label = new InkLabel(QString::fromUtf8(row.text), parent);
+    auto* label = new InkLabel(parent);
     label->setObjectName(QString::fromUtf8(row.name));
-    label->adjustSize();
     label->move(row.position + offset);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
+  auto* ok = new QPushButton(this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(120, 152, 81, 33);
   ok->setDefault(true);
@@ -102,7 +108,27 @@ AboutWindow::AboutWindow() : QWidget(nullptr, Qt::Window) {
   setTabOrder(ok, picture_box);
   ok->setFocus();
 
+  Retranslate();
   CenterOnScreen(this);
+}
+
+void AboutWindow::Retranslate() {
+  for (const LabelRow& row : kLabels) {
+    auto* label = findChild<InkLabel*>(QString::fromUtf8(row.name));
+    QString text = Translated(kAboutContext, row.text);
+    if (text.contains(QLatin1String("%1"))) {
+      text = text.arg(QStringLiteral(SPULIX_VERSION));
+    }
+    label->setText(text);
+    label->adjustSize();
+  }
+  findChild<QPushButton*>(QStringLiteral("Command1"))
+      ->setText(Translated(kAboutContext, kOkText));
+}
+
+void AboutWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) Retranslate();
 }
 
 void AboutWindow::paintEvent(QPaintEvent* /*event*/) {

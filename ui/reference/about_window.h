@@ -8,9 +8,11 @@
 
 namespace spulix {
 
-// The scope sentence shown by the About box and the help window.
-inline constexpr const char* kScopeText =
-    "本软件适用于频率在50HZ-1000W以下的电源变压器";
+// The scope sentence shown by the About box and the help window, translated
+// under kAboutContext.
+inline constexpr const char* kAboutContext = "AboutWindow";
+inline constexpr const char* kScopeText = QT_TRANSLATE_NOOP(
+    "AboutWindow", "本软件适用于频率在50HZ-1000W以下的电源变压器");
 
 class AboutWindow : public QWidget {
   Q_OBJECT
@@ -21,7 +23,14 @@ class AboutWindow : public QWidget {
   AboutWindow();
 
  protected:
+  // The texts follow the language.
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Shows every text in the current language, each label as wide as its
+  // text.
+  void Retranslate();
 };
 
 }  // namespace spulix

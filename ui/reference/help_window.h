@@ -14,6 +14,13 @@ class HelpWindow : public QWidget {
   // A top-level window without owner, placed where the platform puts new
   // windows; it deletes itself when closed.
   HelpWindow();
+
+ protected:
+  // The texts follow the language.
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void Retranslate();
 };
 
 }  // namespace spulix

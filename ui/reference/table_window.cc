@@ -1,28 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/reference/table_window.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
 #include <array>
 
+#include "ui/language/language.h"
+#include "ui/language/translated_text.h"
 #include "ui/placement/center_on_screen.h"
 #include "ui/widgets/sharp_pictures.h"
 
 namespace spulix {
 namespace {
 
+// The contexts are the windows' own: each caption is translated once.
 const std::array<TableWindowInfo, kTableCount> kTables = {{
-    {"Dialog", "变压器效率表", QSize(611, 87), ":/tables/efficiency.png",
+    {"Dialog", "EfficiencyTable",
+     QT_TRANSLATE_NOOP("EfficiencyTable", "变压器效率表"), QSize(611, 87),
+     ":/tables/efficiency.png", ":/tables/efficiency_en.png",
      TablePlacement::kCentred},
-    {"Dialog1", "变压器功率系数表", QSize(392, 169), ":/tables/coefficient.png",
+    {"Dialog1", "CoefficientTable",
+     QT_TRANSLATE_NOOP("CoefficientTable", "变压器功率系数表"), QSize(392, 169),
+     ":/tables/coefficient.png", ":/tables/coefficient_en.png",
      TablePlacement::kFixedClient},
-    {"Dialog2", "对话框标题", QSize(445, 208), ":/tables/flux_density.png",
+    {"Dialog2", "FluxDensityTable",
+     QT_TRANSLATE_NOOP("FluxDensityTable", "对话框标题"), QSize(445, 208),
+     ":/tables/flux_density.png", ":/tables/flux_density_en.png",
      TablePlacement::kFixedClient},
-    {"Dialog3", "对话框标题", QSize(456, 175), ":/tables/stacking.png",
+    {"Dialog3", "StackingTable",
+     QT_TRANSLATE_NOOP("StackingTable", "对话框标题"), QSize(456, 175),
+     ":/tables/stacking.png", ":/tables/stacking_en.png",
      TablePlacement::kFixedClient},
 }};
+
+QPixmap PictureOf(const TableWindowInfo& info) {
+  return QPixmap(QString::fromUtf8(CurrentLanguage() == Language::kEnglish
+                                       ? info.english_picture
+                                       : info.picture));
+}
 
 }  // namespace
 
@@ -33,9 +51,9 @@ TableWindow::TableWindow(const TableWindowInfo& info)
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       info_(info),
-      picture_(QString::fromUtf8(info.picture)) {
+      picture_(PictureOf(info)) {
   setObjectName(QString::fromUtf8(info.object_name));
-  setWindowTitle(QString::fromUtf8(info.caption));
+  SetTranslatedText(this, info.context, info.caption);
   setWindowIcon(SharpIcon(QStringLiteral(":/icons/spulix.png")));
   setAttribute(Qt::WA_DeleteOnClose);
   // The picture covers the whole client area, so nothing needs erasing.
@@ -48,6 +66,14 @@ TableWindow::TableWindow(const TableWindowInfo& info)
     // setGeometry places the client area, not the frame.
     setGeometry(QRect(origin + kTableClientOrigin, info.client_size));
   }
+}
+
+void TableWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  RetranslateTexts(this);
+  picture_ = PictureOf(info_);
+  update();
 }
 
 void TableWindow::paintEvent(QPaintEvent* /*event*/) {

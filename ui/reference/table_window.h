@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The four reference-table windows: a fixed-size tool window whose client
-// area shows a table picture, unscaled, from its top-left corner.
+// area shows a table picture, unscaled, from its top-left corner, in the
+// current language.
 #ifndef SPULIX_UI_REFERENCE_TABLE_WINDOW_H_
 #define SPULIX_UI_REFERENCE_TABLE_WINDOW_H_
 
@@ -23,9 +24,13 @@ inline constexpr QPoint kTableClientOrigin(184, 250);
 
 struct TableWindowInfo {
   const char* object_name;  // "Dialog" .. "Dialog3"
-  const char* caption;
-  QSize client_size;    // pixels; a few pixels smaller than the picture
-  const char* picture;  // resource path of the table picture
+  // The caption's translation context: one per table, since two tables
+  // share their Chinese caption but not their English one.
+  const char* context;
+  const char* caption;          // Chinese source
+  QSize client_size;            // pixels; a few pixels smaller than the picture
+  const char* picture;          // resource path of the Chinese picture
+  const char* english_picture;  // the same table in English, same size
   TablePlacement placement;
 };
 
@@ -44,6 +49,8 @@ class TableWindow : public QWidget {
   const TableWindowInfo& info() const { return info_; }
 
  protected:
+  // Caption and picture follow the language.
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -96,6 +96,7 @@ inline QStringList EnglishFaults(const QWidget& window, const Overlaps& chinese,
     check_text(name, caption);
     if (caption.isEmpty() || widget->isHidden()) continue;
     const QFontMetrics metrics = widget->fontMetrics();
+    // dynamic_cast: WrappedLabel has no meta-object of its own.
     const bool wraps = dynamic_cast<const WrappedLabel*>(widget) != nullptr ||
                        (qobject_cast<const QLabel*>(widget) &&
                         static_cast<const QLabel*>(widget)->wordWrap());

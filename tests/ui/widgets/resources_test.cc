@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures compiled into the program: every resource the windows
-// load exists with its exact size, the reference tables are ruled black and
-// white with each text centred in its cell, and the core diagram leaves room
-// for its figure labels beside the arrows.
+// load exists with its exact size, the reference tables (Chinese and
+// English) are ruled black and white with each text centred in its cell,
+// and the core diagram leaves room for its figure labels beside the arrows.
 #include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QtTest>
+#include <iterator>
 #include <vector>
 
 namespace spulix {
@@ -26,8 +27,20 @@ struct TableLayout {
   int spanning_rows;  // rows at the top without column rules
 };
 
+// The Chinese tables and, ruled exactly like them, the English ones.
+std::vector<TableLayout> WithEnglish(std::vector<TableLayout> tables) {
+  const char* const english[] = {
+      ":/tables/efficiency_en.png", ":/tables/coefficient_en.png",
+      ":/tables/flux_density_en.png", ":/tables/stacking_en.png"};
+  for (std::size_t i = 0; i < std::size(english); ++i) {
+    tables.push_back(tables[i]);
+    tables.back().path = english[i];
+  }
+  return tables;
+}
+
 const std::vector<TableLayout>& TableLayouts() {
-  static const std::vector<TableLayout> layouts = {
+  static const std::vector<TableLayout> layouts = WithEnglish({
       {":/tables/efficiency.png",
        {613, 87},
        {601, 74},
@@ -47,7 +60,7 @@ const std::vector<TableLayout>& TableLayouts() {
        {154},
        1},
       {":/tables/stacking.png", {459, 180}, {447, 167}, {78, 123}, {230}, 1},
-  };
+  });
   return layouts;
 }
 
@@ -155,6 +168,10 @@ class ResourcesTest : public QObject {
         {":/tables/coefficient.png", {394, 173}},
         {":/tables/flux_density.png", {448, 208}},
         {":/tables/stacking.png", {459, 180}},
+        {":/tables/efficiency_en.png", {613, 87}},
+        {":/tables/coefficient_en.png", {394, 173}},
+        {":/tables/flux_density_en.png", {448, 208}},
+        {":/tables/stacking_en.png", {459, 180}},
     };
     for (const auto& picture : pictures) {
       QTest::newRow(picture.path) << QString(picture.path) << picture.size;
