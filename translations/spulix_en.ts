@@ -679,6 +679,10 @@
         <source>标准漆包线</source>
         <translation>Standard enamelled wires</translation>
     </message>
+    <message>
+        <source>绕制单</source>
+        <translation>Winding sheet</translation>
+    </message>
 </context>
 <context>
     <name>StackingTable</name>

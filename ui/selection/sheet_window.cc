@@ -121,7 +121,8 @@ QString NotesText(const WindingSheet& sheet) {
 SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                          CatalogueSource catalogue,
                          const QList<QAction*>& shortcuts)
-    : SelectionWindowBase("SheetWindow", QStringLiteral("绕制单")),
+    : SelectionWindowBase("SheetWindow",
+                          QT_TRANSLATE_NOOP("SelectionWindows", "绕制单")),
       store_(&store),
       choices_(&choices),
       catalogue_source_(std::move(catalogue)) {
