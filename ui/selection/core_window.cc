@@ -172,7 +172,7 @@ void CoreWindow::Refresh() {
     text = QStringLiteral("无法判断：");
     for (std::size_t i = 0; i < selection.problems.size(); ++i) {
       if (i > 0) text += QStringLiteral("；");
-      text += ToQString(selection.problems[i]);
+      text += ToQString(Compose(selection.problems[i]));
     }
     text += QStringLiteral("。");
   } else if (selection.smallest_fit) {

@@ -110,8 +110,8 @@ QString WiresHtml(const WindingSheet& sheet) {
 
 QString NotesText(const WindingSheet& sheet) {
   QString text = QStringLiteral("说明：");
-  for (const std::string& note : sheet.notes) {
-    text += QStringLiteral("\n· ") + ToQString(note);
+  for (const UserText& note : sheet.notes) {
+    text += QStringLiteral("\n· ") + ToQString(Compose(note));
   }
   return text;
 }
@@ -382,8 +382,9 @@ void SheetWindow::Refresh() {
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
-  if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    status_->setText(QStringLiteral("无法计算绕制单：") + ToQString(*reason));
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    status_->setText(QStringLiteral("无法计算绕制单：") +
+                     ToQString(Compose(*reason)));
     status_->setStyleSheet(QStringLiteral("color: #A00000"));
     model_->SetWindings({});
     ShowSheetParts(false);
