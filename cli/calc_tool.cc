@@ -83,6 +83,12 @@ struct Options {
   std::vector<Assignment> assignments;
 };
 
+// The language of the text output: English for --lang en, else none
+// (Chinese).
+Translate OutputLanguage(const Options& options) {
+  return options.english ? Translate(English) : Translate();
+}
+
 ToolOutput UsageError(const std::string& message) {
   return {2, "", "spulix-calc: " + message + "\n(see spulix-calc --help)\n"};
 }
@@ -348,8 +354,7 @@ std::string Render(const MemoryStore& store, const Options& options,
     if (sheet) document["sheet"] = SheetJson(*sheet, recommended);
     return document.dump() + "\n";
   }
-  const Translate translate =
-      options.english ? Translate(English) : Translate();
+  const Translate translate = OutputLanguage(options);
   std::string out;
   for (const std::string& message : store.messages()) {
     out += Compose(
@@ -566,7 +571,8 @@ std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
     }
     for (const CatalogueIssue& issue :
          catalogue.AddUserCsv(std::get<std::string>(content))) {
-      warnings += "spulix-calc: " + path + ": " + DescribeIssue(issue) + "\n";
+      warnings += "spulix-calc: " + path + ": " +
+                  DescribeIssue(issue, OutputLanguage(options)) + "\n";
     }
   }
   return std::nullopt;
@@ -630,10 +636,10 @@ Options:
                     whole layers, wire to buy, losses, efficiency, voltages
                     on load, temperature rise, primary fuse, and the
                     smallest core whose coil fits by the sheet
-  --lang zh|en      the language of the printed tables and messages: zh
-                    (Chinese, the default whatever the locale) or en
-                    (English); the JSON output and these usage and error
-                    lines are the same in both
+  --lang zh|en      the language of the printed tables, messages and core
+                    file warnings: zh (Chinese, the default whatever the
+                    locale) or en (English); the JSON output and these
+                    usage and error lines are the same in both
   --core-file FILE  add the cores of a CSV file (name,tongue_a_mm,
                     window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text

@@ -129,6 +129,57 @@
     </message>
 </context>
 <context>
+    <name>CoreCatalogue</name>
+    <message>
+        <source>%1 为空</source>
+        <translation>%1 is empty</translation>
+    </message>
+    <message>
+        <source>%1“%2”不是数字</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1“%2”超出范围</source>
+        <translation>%1 &quot;%2&quot; is out of range</translation>
+    </message>
+    <message>
+        <source>%1 必须大于 0</source>
+        <translation>%1 must be above 0</translation>
+    </message>
+    <message>
+        <source>%1 不能超过 %2 毫米</source>
+        <translation>%1 cannot be above %2 mm</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>型号为空</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>型号含有无效或不可见的字符</source>
+        <translation>the name holds invalid or invisible characters</translation>
+    </message>
+    <message>
+        <source>型号超过 %1 个字符</source>
+        <translation>the name is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>表头缺少 tongue_a_mm、window_width_c_mm 或 window_height_h_mm</source>
+        <translation>the header lacks tongue_a_mm, window_width_c_mm or window_height_h_mm</translation>
+    </message>
+    <message>
+        <source>只有 %1 列，需要 %2 列</source>
+        <translation>only %1 columns, %2 needed</translation>
+    </message>
+    <message>
+        <source>型号“%1”重复</source>
+        <translation>the name &quot;%1&quot; is there twice</translation>
+    </message>
+</context>
+<context>
     <name>CoreSelection</name>
     <message>
         <source>输出功率 P2</source>
@@ -197,6 +248,21 @@
     <message>
         <source>慎用</source>
         <translation>with care</translation>
+    </message>
+</context>
+<context>
+    <name>CsvText</name>
+    <message>
+        <source>引号没有闭合</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>引号后面有多余的字符</source>
+        <translation>characters after a closing quote</translation>
+    </message>
+    <message>
+        <source>引号只能包住整个单元格</source>
+        <translation>quotes may only enclose a whole cell</translation>
     </message>
 </context>
 <context>
