@@ -52,6 +52,7 @@ std::vector<std::string> ChineseIn(const std::string& text) {
   return found;
 }
 
+// The decimal figures in order: what a translation must leave alone.
 std::vector<std::string> Figures(const std::string& text) {
   static const std::regex kFigure("-?[0-9]+\\.[0-9]+");
   std::vector<std::string> found;
@@ -65,7 +66,7 @@ std::vector<std::string> Figures(const std::string& text) {
 struct Mode {
   const char* name;
   std::vector<std::string> args;
-  std::string script;  // standard input for "--script -"
+  std::string script;  // standard input, for "--script -" or "--core-file -"
 };
 
 void PrintTo(const Mode& mode, std::ostream* os) { *os << mode.name; }
