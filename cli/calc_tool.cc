@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "cli/english_text.h"
 #include "cli/script_parser.h"
 #include "cli/sheet_output.h"
 #include "cli/text_table.h"
@@ -21,6 +22,7 @@
 #include "design/parts/winding_sheet.h"
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
+#include "design/user_text.h"
 #include "design/utf8.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
@@ -72,6 +74,7 @@ struct Options {
   bool cores = false;
   bool wires = false;
   bool sheet = false;
+  bool english = false;  // --lang en: the text output, never the JSON
   ChoiceOptions choices;
   std::optional<std::string> script;
   std::optional<std::string> design;  // start from this design file
@@ -79,6 +82,12 @@ struct Options {
   std::vector<std::string> core_files;
   std::vector<Assignment> assignments;
 };
+
+// The language of the text output: English for --lang en, else none
+// (Chinese).
+Translate OutputLanguage(const Options& options) {
+  return options.english ? Translate(English) : Translate();
+}
 
 ToolOutput UsageError(const std::string& message) {
   return {2, "", "spulix-calc: " + message + "\n(see spulix-calc --help)\n"};
@@ -88,24 +97,49 @@ std::string LabelName(Caption caption) {
   return "Label" + std::to_string(static_cast<int>(caption));
 }
 
-std::string Table(const MemoryStore& store) {
+// A text of the tool's own, in the output's language.
+std::string Tr(const Translate& translate, const char* source) {
+  return Translated(translate, "CalcTool", source);
+}
+
+UserText Say(const char* pattern, std::vector<UserText> args = {}) {
+  return Marked("CalcTool", pattern, std::move(args));
+}
+
+std::string Table(const MemoryStore& store, const Translate& translate) {
   std::vector<std::vector<std::string>> rows;
-  rows.push_back({"控件", "符号", "名称", "文本", "单位"});
+  rows.push_back({Tr(translate, SPULIX_TEXT("CalcTool", "控件")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "符号")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "名称")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "文本")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "单位"))});
   for (Field field : ReadingOrder()) {
     const FieldInfo& info = InfoOf(field);
-    rows.push_back({info.control, info.symbol, FullCaption(info),
-                    store.Text(field), info.unit});
+    rows.push_back(
+        {info.control, info.symbol, Compose(FullCaptionText(info), translate),
+         store.Text(field), Translated(translate, "Field", info.unit)});
   }
   std::string out = Aligned(rows);
   out += "\n";
-  out += "状态栏 " + LabelName(Caption::kStatus) + ": " +
-         store.CaptionText(Caption::kStatus) + "\n";
-  out += "铁心图 c " + LabelName(Caption::kWidthFigure) + ": " +
-         store.CaptionText(Caption::kWidthFigure) + "   a " +
-         LabelName(Caption::kTongueFigure) + ": " +
-         store.CaptionText(Caption::kTongueFigure) + "   h " +
-         LabelName(Caption::kHeightFigure) + ": " +
-         store.CaptionText(Caption::kHeightFigure) + "\n";
+  const auto label = [](Caption caption) {
+    return Verbatim(LabelName(caption));
+  };
+  const auto figure = [&store](Caption caption) {
+    return Verbatim(store.CaptionText(caption));
+  };
+  out += Compose(Say(SPULIX_TEXT("CalcTool", "状态栏 %1: %2"),
+                     {label(Caption::kStatus),
+                      MessageText(store.CaptionText(Caption::kStatus))}),
+                 translate) +
+         "\n";
+  out +=
+      Compose(
+          Say(SPULIX_TEXT("CalcTool", "铁心图 c %1: %2   a %3: %4   h %5: %6"),
+              {label(Caption::kWidthFigure), figure(Caption::kWidthFigure),
+               label(Caption::kTongueFigure), figure(Caption::kTongueFigure),
+               label(Caption::kHeightFigure), figure(Caption::kHeightFigure)}),
+          translate) +
+      "\n";
   return out;
 }
 
@@ -136,29 +170,40 @@ nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
 
 std::string CoresText(const CoreCatalogue& catalogue,
                       const CoreSelection& selection,
-                      const SheetCoreSelection& builds) {
-  std::string out = "\n铁心选型";
-  if (!selection.usable()) {
-    out += "：无法判断（";
-    for (std::size_t i = 0; i < selection.problems.size(); ++i) {
-      out += (i ? "；" : "") + selection.problems[i];
-    }
-    out += "）";
+                      const SheetCoreSelection& builds,
+                      const Translate& translate) {
+  std::string out = "\n";
+  if (selection.usable()) {
+    out += Tr(translate, SPULIX_TEXT("CalcTool", "铁心选型"));
+  } else {
+    const UserText problems =
+        Joined(selection.problems, Say(SPULIX_TEXT("CalcTool", "；")));
+    out += Compose(
+        Say(SPULIX_TEXT("CalcTool", "铁心选型：无法判断（%1）"), {problems}),
+        translate);
   }
   out += "\n";
+  const auto verdict_text = [&translate](const char* verdict) {
+    return Translated(translate, "CoreSelection", verdict);
+  };
+  const std::string smallest =
+      Tr(translate, SPULIX_TEXT("CalcTool", " *最小可用"));
   std::vector<std::vector<std::string>> rows;
-  rows.push_back(
-      {"型号", "a", "c", "h", "H", "c-H", "结论", "实绕", "实绕结论"});
+  rows.push_back({Tr(translate, SPULIX_TEXT("CalcTool", "型号")), "a", "c", "h",
+                  "H", "c-H", Tr(translate, SPULIX_TEXT("CalcTool", "结论")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "实绕")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "实绕结论"))});
   for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
     const CoreEntry& core = catalogue.cores()[i];
     const CoreResult& result = selection.results[i];
-    std::string verdict = CoreVerdictText(result.verdict);
-    if (selection.smallest_fit == i) verdict += " *最小可用";
+    std::string verdict = verdict_text(CoreVerdictText(result.verdict));
+    if (selection.smallest_fit == i) verdict += smallest;
     const SheetCoreResult& build = builds.results[i];
-    std::string build_verdict = !build.coil_mm ? "—"
-                                : build.builds ? "可用"
-                                               : "不可用";
-    if (builds.smallest_buildable == i) build_verdict += " *最小可用";
+    std::string build_verdict =
+        !build.coil_mm ? verdict_text(CoreVerdictText(CoreVerdict::kUnknown))
+        : build.builds ? verdict_text(CoreVerdictText(CoreVerdict::kFits))
+                       : verdict_text(CoreVerdictText(CoreVerdict::kTooThick));
+    if (builds.smallest_buildable == i) build_verdict += smallest;
     rows.push_back(
         {core.name, DimensionText(core.a_mm), DimensionText(core.c_mm),
          DimensionText(core.h_mm),
@@ -173,15 +218,17 @@ std::string CoresText(const CoreCatalogue& catalogue,
   }
   out += Aligned(rows);
   if (selection.usable()) {
-    out += "最小可用铁心：" +
-           (selection.smallest_fit
-                ? catalogue.cores()[*selection.smallest_fit].name
-                : std::string("无")) +
+    const auto name = [&catalogue](std::optional<std::size_t> core) {
+      return core ? Verbatim(catalogue.cores()[*core].name)
+                  : Say(SPULIX_TEXT("CalcTool", "无"));
+    };
+    out += Compose(Say(SPULIX_TEXT("CalcTool", "最小可用铁心：%1"),
+                       {name(selection.smallest_fit)}),
+                   translate) +
            "\n";
-    out += "实绕最小可用铁心：" +
-           (builds.smallest_buildable
-                ? catalogue.cores()[*builds.smallest_buildable].name
-                : std::string("无")) +
+    out += Compose(Say(SPULIX_TEXT("CalcTool", "实绕最小可用铁心：%1"),
+                       {name(builds.smallest_buildable)}),
+                   translate) +
            "\n";
   }
   return out;
@@ -229,14 +276,18 @@ nlohmann::ordered_json WiresJson(const MemoryStore& store) {
   return wires;
 }
 
-std::string WiresText(const MemoryStore& store) {
+std::string WiresText(const MemoryStore& store, const Translate& translate) {
   std::vector<std::vector<std::string>> rows;
-  rows.push_back({"符号", "线径", "标准线径", "一级漆膜最大外径",
-                  "二级漆膜最大外径", "截面积"});
+  rows.push_back({Tr(translate, SPULIX_TEXT("CalcTool", "符号")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "线径")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "标准线径")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "一级漆膜最大外径")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "二级漆膜最大外径")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "截面积"))});
   // "≤0.989" where the size has no value of its own.
-  const auto overall = [](std::size_t wire, int grade) {
+  const auto overall = [&translate](std::size_t wire, int grade) {
     const auto value = OverallDiameterOf(wire, grade);
-    if (!value) return std::string("未知");
+    if (!value) return Tr(translate, SPULIX_TEXT("CalcTool", "未知"));
     return (value->is_bound ? "≤" : "") + value->text;
   };
   for (Field field : kWireFields) {
@@ -248,11 +299,14 @@ std::string WiresText(const MemoryStore& store) {
                  {wire.nominal_text, overall(*next, 1), overall(*next, 2),
                   FormatGeneral(std::round(wire.AreaMm2() * 1e4) / 1e4)});
     } else {
-      row.push_back("无");
+      row.push_back(Tr(translate, SPULIX_TEXT("CalcTool", "无")));
     }
     rows.push_back(std::move(row));
   }
-  return "\n标准漆包线（毫米，截面积为平方毫米）\n" + Aligned(rows);
+  return "\n" +
+         Tr(translate,
+            SPULIX_TEXT("CalcTool", "标准漆包线（毫米，截面积为平方毫米）")) +
+         "\n" + Aligned(rows);
 }
 
 std::string Render(const MemoryStore& store, const Options& options,
@@ -300,15 +354,19 @@ std::string Render(const MemoryStore& store, const Options& options,
     if (sheet) document["sheet"] = SheetJson(*sheet, recommended);
     return document.dump() + "\n";
   }
+  const Translate translate = OutputLanguage(options);
   std::string out;
   for (const std::string& message : store.messages()) {
-    out += "消息: " + message + "\n";
+    out += Compose(
+               Say(SPULIX_TEXT("CalcTool", "消息: %1"), {MessageText(message)}),
+               translate) +
+           "\n";
   }
   if (!store.messages().empty()) out += "\n";
-  out += Table(store);
-  if (selection) out += CoresText(catalogue, *selection, *builds);
-  if (options.wires) out += WiresText(store);
-  if (sheet) out += SheetText(*sheet, recommended);
+  out += Table(store, translate);
+  if (selection) out += CoresText(catalogue, *selection, *builds, translate);
+  if (options.wires) out += WiresText(store, translate);
+  if (sheet) out += SheetText(*sheet, recommended, translate);
   return out;
 }
 
@@ -415,6 +473,13 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       if (auto error = ParseChoice(arg, args[++i], options.choices)) {
         return UsageError(*error);
       }
+    } else if (arg == "--lang") {
+      if (i + 1 >= args.size()) return UsageError("--lang needs zh or en");
+      const std::string& language = args[++i];
+      if (language != "zh" && language != "en") {
+        return UsageError("--lang takes zh or en, got '" + language + "'");
+      }
+      options.english = language == "en";
     } else if (arg == "--core-file") {
       if (i + 1 >= args.size()) return UsageError("--core-file needs a FILE");
       options.core_files.push_back(args[++i]);
@@ -506,7 +571,8 @@ std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
     }
     for (const CatalogueIssue& issue :
          catalogue.AddUserCsv(std::get<std::string>(content))) {
-      warnings += "spulix-calc: " + path + ": " + DescribeIssue(issue) + "\n";
+      warnings += "spulix-calc: " + path + ": " +
+                  DescribeIssue(issue, OutputLanguage(options)) + "\n";
     }
   }
   return std::nullopt;
@@ -528,8 +594,8 @@ std::string CalcToolUsage() {
   return R"(Usage: spulix-calc [OPTION ...] [NAME=TEXT ...]
   or:  spulix-calc [OPTION ...] --script FILE   (FILE may be - for standard input)
   or:  spulix-calc --help | --version
-OPTION is --json, --cores, --wires, --sheet, --core-file FILE, --design FILE,
---save FILE or a winding sheet choice (below); e.g.
+OPTION is --json, --cores, --wires, --sheet, --lang zh|en, --core-file FILE,
+--design FILE, --save FILE or a winding sheet choice (below); e.g.
 spulix-calc [--json] --script FILE.
 
 Computes a Spulix transformer design without a window and prints every
@@ -570,6 +636,10 @@ Options:
                     whole layers, wire to buy, losses, efficiency, voltages
                     on load, temperature rise, primary fuse, and the
                     smallest core whose coil fits by the sheet
+  --lang zh|en      the language of the printed tables, messages and core
+                    file warnings: zh (Chinese, the default whatever the
+                    locale) or en (English); the JSON output and these
+                    usage and error lines are the same in both
   --core-file FILE  add the cores of a CSV file (name,tongue_a_mm,
                     window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text

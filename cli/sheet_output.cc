@@ -40,20 +40,6 @@ Json WindingJson(const SheetWinding& w) {
   return j;
 }
 
-// One row per quantity, one column per winding.
-std::string WindingTable(const WindingSheet& sheet) {
-  std::vector<std::vector<std::string>> rows;
-  rows.push_back({"绕组"});
-  for (const SheetWinding& w : sheet.windings) rows[0].push_back(w.name);
-  for (const SheetQuantity& quantity : SheetQuantities()) {
-    rows.push_back({quantity.caption});
-    for (const SheetWinding& w : sheet.windings) {
-      rows.back().push_back(quantity.text(w));
-    }
-  }
-  return Aligned(rows);
-}
-
 }  // namespace
 
 Json JsonNumber(double value) {
@@ -72,8 +58,8 @@ Json SheetJson(const SheetOutcome& outcome,
                const std::optional<std::string>& recommended_core) {
   const Json recommended = recommended_core ? Json(*recommended_core) : Json();
   Json j;
-  if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    j["error"] = *reason;
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    j["error"] = Compose(*reason);
     j["recommended_core"] = recommended;
     return j;
   }
@@ -102,45 +88,58 @@ Json SheetJson(const SheetOutcome& outcome,
                                  {"length_m", JsonNumber(wire.length_m)},
                                  {"mass_g", JsonNumber(wire.mass_g)}});
   }
-  j["notes"] = s.notes;
+  j["notes"] = Json::array();
+  for (const UserText& note : s.notes) j["notes"].push_back(Compose(note));
   j["recommended_core"] = recommended;
   return j;
 }
 
 std::string SheetText(const SheetOutcome& outcome,
-                      const std::optional<std::string>& recommended_core) {
-  const std::string recommended = RecommendedCoreText(recommended_core) + "\n";
-  if (const auto* reason = std::get_if<std::string>(&outcome)) {
+                      const std::optional<std::string>& recommended_core,
+                      const Translate& translate) {
+  const auto text = [&translate](const char* source) {
+    return Translated(translate, "CalcTool", source);
+  };
+  const std::string recommended =
+      RecommendedCoreText(recommended_core, translate) + "\n";
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    const UserText line =
+        Marked("CalcTool", SPULIX_TEXT("CalcTool", "绕制单：无法计算（%1）"),
+               {*reason});
     // Appended piece by piece: GCC 12 falsely warns (-Wrestrict) about a
     // literal plus a temporary string in optimised builds.
-    std::string out = "\n绕制单：无法计算（";
-    out += *reason;
-    out += "）\n";
+    std::string out = "\n";
+    out += Compose(line, translate);
+    out += "\n";
     return out + recommended;
   }
   const WindingSheet& s = std::get<WindingSheet>(outcome);
   std::string out = "\n";
-  out += SheetTitle(s);
+  out += SheetTitle(s, translate);
   out += "\n";
-  out += WindingTable(s);
+  out += Aligned(SheetWindingRows(s, translate));
   out += "\n";
-  out += CoilVerdictText(s);
+  out += CoilVerdictText(s, translate);
   out += "\n";
   std::vector<std::vector<std::string>> figures;
-  for (const auto& [caption, value] : SheetFigures(s)) {
+  for (const auto& [caption, value] : SheetFigures(s, translate)) {
     figures.push_back({caption, value});
   }
   out += Aligned(figures);
   std::vector<std::vector<std::string>> buy = {
-      {"要买的漆包线", "长度", "重量"}};
-  for (const auto& row : WiresToBuyTexts(s)) {
+      {text(SPULIX_TEXT("CalcTool", "要买的漆包线")),
+       text(SPULIX_TEXT("CalcTool", "长度")),
+       text(SPULIX_TEXT("CalcTool", "重量"))}};
+  for (const auto& row : WiresToBuyTexts(s, translate)) {
     buy.emplace_back(row.begin(), row.end());
   }
   out += "\n";
   out += Aligned(buy);
   if (!s.notes.empty()) {
-    out += "\n说明：\n";
-    for (const std::string& note : s.notes) out += "- " + note + "\n";
+    out += "\n" + text(SPULIX_TEXT("CalcTool", "说明：")) + "\n";
+    for (const UserText& note : s.notes) {
+      out += "- " + Compose(note, translate) + "\n";
+    }
   }
   out += "\n" + recommended;
   return out;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "design/parts/winding_sheet.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -16,14 +17,17 @@ namespace spulix {
 nlohmann::ordered_json JsonNumber(double value);
 nlohmann::ordered_json JsonNumber(const std::optional<double>& value);
 
-// The "sheet" object; `recommended_core` is a core name or none.
+// The "sheet" object, Chinese whatever the language of the text;
+// `recommended_core` is a core name or none.
 nlohmann::ordered_json SheetJson(
     const SheetOutcome& outcome,
     const std::optional<std::string>& recommended_core);
 
-// The sheet after the usual output, starting with an empty line.
+// The sheet after the usual output, starting with an empty line, in the
+// language of `translate` (Chinese without one).
 std::string SheetText(const SheetOutcome& outcome,
-                      const std::optional<std::string>& recommended_core);
+                      const std::optional<std::string>& recommended_core,
+                      const Translate& translate = {});
 
 }  // namespace spulix
 

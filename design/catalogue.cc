@@ -129,25 +129,32 @@ const FieldInfo& InfoOf(Field field) {
   return kCatalogue[static_cast<std::size_t>(ControlNumber(field) - 1)];
 }
 
-std::string FullCaption(const FieldInfo& info) {
-  std::string caption = info.caption;
-  for (std::string_view colon : {"：", ":"}) {
-    if (caption.ends_with(colon)) caption.erase(caption.size() - colon.size());
-  }
+UserText FullCaptionText(const FieldInfo& info) {
+  // The captions that only make sense beside their neighbours, in full.
+  const auto full = [](const char* caption) {
+    return Marked("FullCaption", caption);
+  };
   switch (info.field) {
     case Field::kPrimaryWireDiameter:
+      return full(SPULIX_TEXT("FullCaption", "导线线径（输入线径）"));
     case Field::kSecondaryWireDiameter:
-      return "导线线径（" + caption + "）";
+      return full(SPULIX_TEXT("FullCaption", "导线线径（输出线径）"));
     case Field::kPrimaryOuterInsulation:
+      return full(SPULIX_TEXT("FullCaption", "初级外层绝缘"));
     case Field::kPrimaryInterlayerInsulation:
-      return "初级" + caption;
+      return full(SPULIX_TEXT("FullCaption", "初级层间绝缘"));
     case Field::kSecondaryOuterInsulation:
+      return full(SPULIX_TEXT("FullCaption", "次级外层绝缘"));
     case Field::kSecondaryInterlayerInsulation:
-      return "次级" + caption;
+      return full(SPULIX_TEXT("FullCaption", "次级层间绝缘"));
     default:
       break;
   }
-  return caption;
+  return Marked("Field", info.caption);
+}
+
+std::string FullCaption(const FieldInfo& info) {
+  return Compose(FullCaptionText(info));
 }
 
 std::optional<Field> FieldByControlName(std::string_view name) {

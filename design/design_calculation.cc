@@ -171,4 +171,19 @@ void CalculateDesign(FieldStore& store) {
   }
 }
 
+UserText MessageText(std::string_view message) {
+  return {"DesignMessage", std::string(message), {}};
+}
+
+UserText CalculationNotice(const std::vector<std::string>& messages) {
+  std::vector<UserText> texts;
+  for (const std::string& message : messages) {
+    texts.push_back(MessageText(message));
+  }
+  const UserText separator =
+      Marked("DesignMessage", SPULIX_TEXT("DesignMessage", "；"));
+  return Marked("DesignMessage", SPULIX_TEXT("DesignMessage", "计算提示：%1"),
+                {Joined(texts, separator)});
+}
+
 }  // namespace spulix

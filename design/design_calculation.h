@@ -6,14 +6,27 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "design/field_store.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
-inline constexpr const char* kMessageEnterNumber = "请输入数字";
-inline constexpr const char* kMessageEnterInputVoltage = "请输入输入电压！";
-inline constexpr const char* kMessageEnterOutputVoltage = "请输入输出电压！";
+// The engine's messages, its fit check's verdicts and its status line text
+// are marked in the context DesignMessage.
+inline constexpr const char* kMessageEnterNumber =
+    SPULIX_TEXT("DesignMessage", "请输入数字");
+inline constexpr const char* kMessageEnterInputVoltage =
+    SPULIX_TEXT("DesignMessage", "请输入输入电压！");
+inline constexpr const char* kMessageEnterOutputVoltage =
+    SPULIX_TEXT("DesignMessage", "请输入输出电压！");
+
+// A message or status text the engine gave a store, to be translated.
+UserText MessageText(std::string_view message);
+// Why a run's results cannot be used: the messages it showed, joined.
+UserText CalculationNotice(const std::vector<std::string>& messages);
 
 // Efficiency chosen by the output power, or none for P2 <= 0.
 std::optional<double> EfficiencyFor(double p2);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "design/field_store.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -30,7 +31,8 @@ void Text17_DblClick(FieldStore& store);
 void Command9_Click(FieldStore& store);
 
 // The status text that Clear leaves in Label33.
-inline constexpr const char* kClearedStatus = "数据已清空！";
+inline constexpr const char* kClearedStatus =
+    SPULIX_TEXT("DesignMessage", "数据已清空！");
 // Clear: empties all 29 fields in the fixed order (each change runs its
 // reaction), then writes the status text.
 void ClearDesign(FieldStore& store);

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "design/field_store.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -53,6 +54,8 @@ inline constexpr int kInputCount = 10;
 // The caption that names the field on its own, outside the window: the
 // insulation captions get their winding, the wire diameters "导线线径".
 std::string FullCaption(const FieldInfo& info);
+// The same, to be translated.
+UserText FullCaptionText(const FieldInfo& info);
 
 // Looks up a field by control name ("Text7") or by symbol ("a", "d1").
 std::optional<Field> FieldByControlName(std::string_view name);

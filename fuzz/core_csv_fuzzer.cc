@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const CoreCsvParse parse = ParseCoreCsv(text, false, BuiltInCores());
   for (const CatalogueIssue& issue : parse.issues) {
     if (issue.line < 1 || static_cast<std::size_t>(issue.line) > lines ||
-        issue.reason.empty()) {
+        Compose(issue.reason).empty()) {
       std::abort();
     }
   }

@@ -29,10 +29,188 @@
     </message>
 </context>
 <context>
+    <name>CalcTool</name>
+    <message>
+        <source>控件</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>符号</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>状态栏 %1: %2</source>
+        <translation>Status line %1: %2</translation>
+    </message>
+    <message>
+        <source>铁心图 c %1: %2   a %3: %4   h %5: %6</source>
+        <translation>Core diagram c %1: %2   a %3: %4   h %5: %6</translation>
+    </message>
+    <message>
+        <source>铁心选型</source>
+        <translation>Core selection</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>铁心选型：无法判断（%1）</source>
+        <translation>Core selection: cannot judge (%1)</translation>
+    </message>
+    <message>
+        <source> *最小可用</source>
+        <translation> *smallest usable</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>结论</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>实绕</source>
+        <translation>Sheet coil</translation>
+    </message>
+    <message>
+        <source>实绕结论</source>
+        <translation>Sheet verdict</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>最小可用铁心：%1</source>
+        <translation>Smallest usable core: %1</translation>
+    </message>
+    <message>
+        <source>实绕最小可用铁心：%1</source>
+        <translation>Smallest usable core by the winding sheet: %1</translation>
+    </message>
+    <message>
+        <source>线径</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>标准线径</source>
+        <translation>Standard size</translation>
+    </message>
+    <message>
+        <source>一级漆膜最大外径</source>
+        <translation>Grade 1 max. overall</translation>
+    </message>
+    <message>
+        <source>二级漆膜最大外径</source>
+        <translation>Grade 2 max. overall</translation>
+    </message>
+    <message>
+        <source>截面积</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>未知</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>标准漆包线（毫米，截面积为平方毫米）</source>
+        <translation>Standard enamelled wire (mm, area in mm²)</translation>
+    </message>
+    <message>
+        <source>消息: %1</source>
+        <translation>Message: %1</translation>
+    </message>
+    <message>
+        <source>绕制单：无法计算（%1）</source>
+        <translation>Winding sheet: cannot compute (%1)</translation>
+    </message>
+    <message>
+        <source>要买的漆包线</source>
+        <translation>Wire to buy</translation>
+    </message>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>说明：</source>
+        <translation>Notes:</translation>
+    </message>
+</context>
+<context>
     <name>CoefficientTable</name>
     <message>
         <source>变压器功率系数表</source>
         <translation>Transformer power coefficient</translation>
+    </message>
+</context>
+<context>
+    <name>CoreCatalogue</name>
+    <message>
+        <source>%1 为空</source>
+        <translation>%1 is empty</translation>
+    </message>
+    <message>
+        <source>%1“%2”不是数字</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1“%2”超出范围</source>
+        <translation>%1 &quot;%2&quot; is out of range</translation>
+    </message>
+    <message>
+        <source>%1 必须大于 0</source>
+        <translation>%1 must be above 0</translation>
+    </message>
+    <message>
+        <source>%1 不能超过 %2 毫米</source>
+        <translation>%1 cannot be above %2 mm</translation>
+    </message>
+    <message>
+        <source>第 %1 行：%2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>型号为空</source>
+        <translation>the name is empty</translation>
+    </message>
+    <message>
+        <source>型号含有无效或不可见的字符</source>
+        <translation>the name holds invalid or invisible characters</translation>
+    </message>
+    <message>
+        <source>型号超过 %1 个字符</source>
+        <translation>the name is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>表头缺少 tongue_a_mm、window_width_c_mm 或 window_height_h_mm</source>
+        <translation>the header lacks tongue_a_mm, window_width_c_mm or window_height_h_mm</translation>
+    </message>
+    <message>
+        <source>只有 %1 列，需要 %2 列</source>
+        <translation>only %1 columns, %2 needed</translation>
+    </message>
+    <message>
+        <source>型号“%1”重复</source>
+        <translation>the name &quot;%1&quot; is there twice</translation>
     </message>
 </context>
 <context>
@@ -75,18 +253,132 @@
     </message>
 </context>
 <context>
-    <name>CoreVerdict</name>
+    <name>CoreSelection</name>
+    <message>
+        <source>输出功率 P2</source>
+        <translation>output power P2</translation>
+    </message>
+    <message>
+        <source>输入电压 U1</source>
+        <translation>input voltage U1</translation>
+    </message>
+    <message>
+        <source>输出电压 U2</source>
+        <translation>output voltage U2</translation>
+    </message>
+    <message>
+        <source>初级外层绝缘 r1</source>
+        <translation>primary outer insulation r1</translation>
+    </message>
+    <message>
+        <source>初级层间绝缘 f1</source>
+        <translation>primary interlayer insulation f1</translation>
+    </message>
+    <message>
+        <source>次级外层绝缘 r2</source>
+        <translation>secondary outer insulation r2</translation>
+    </message>
+    <message>
+        <source>次级层间绝缘 f2</source>
+        <translation>secondary interlayer insulation f2</translation>
+    </message>
+    <message>
+        <source>缺少%1</source>
+        <translation>missing %1</translation>
+    </message>
+    <message>
+        <source>%1“%2”不是数字</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1“%2”超出范围</source>
+        <translation>%1 &quot;%2&quot; is out of range</translation>
+    </message>
+    <message>
+        <source>%1 必须大于 0</source>
+        <translation>%1 must be above 0</translation>
+    </message>
+    <message>
+        <source>额定功率 P 超过 1000 瓦，无法确定铁心截面积</source>
+        <translation>rated power P above 1000 W: no core section for it</translation>
+    </message>
+    <message>
+        <source>计算清空了输出功率 P2</source>
+        <translation>the calculation emptied the output power P2</translation>
+    </message>
+    <message>
+        <source>计算中途停止（数值超出范围），没有得出线包厚度 H</source>
+        <translation>the calculation stopped (value out of range) without a coil thickness H</translation>
+    </message>
     <message>
         <source>可用</source>
-        <translation>fits</translation>
+        <translation>usable</translation>
     </message>
     <message>
         <source>不可用</source>
-        <translation>too thick</translation>
+        <translation>not usable</translation>
     </message>
     <message>
         <source>慎用</source>
-        <translation>just fits</translation>
+        <translation>with care</translation>
+    </message>
+</context>
+<context>
+    <name>CsvText</name>
+    <message>
+        <source>引号没有闭合</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>引号后面有多余的字符</source>
+        <translation>characters after a closing quote</translation>
+    </message>
+    <message>
+        <source>引号只能包住整个单元格</source>
+        <translation>quotes may only enclose a whole cell</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMessage</name>
+    <message>
+        <source>请填全数据</source>
+        <translation>Please fill in all the data</translation>
+    </message>
+    <message>
+        <source>OK！这只窗口能容得下所有绕组，铁心能用</source>
+        <translation>OK! The window holds all the windings; the core can be used</translation>
+    </message>
+    <message>
+        <source>不能用！</source>
+        <translation>Cannot be used!</translation>
+    </message>
+    <message>
+        <source>请慎用</source>
+        <translation>Use with care</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>计算提示：%1</source>
+        <translation>The calculation said: %1</translation>
+    </message>
+    <message>
+        <source>请输入数字</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>请输入输入电压！</source>
+        <translation>Please enter the input voltage!</translation>
+    </message>
+    <message>
+        <source>请输入输出电压！</source>
+        <translation>Please enter the output voltage!</translation>
+    </message>
+    <message>
+        <source>数据已清空！</source>
+        <translation>Data cleared!</translation>
     </message>
 </context>
 <context>
@@ -458,6 +750,33 @@
     </message>
 </context>
 <context>
+    <name>FullCaption</name>
+    <message>
+        <source>导线线径（输入线径）</source>
+        <translation>Wire diameter (primary)</translation>
+    </message>
+    <message>
+        <source>导线线径（输出线径）</source>
+        <translation>Wire diameter (secondary)</translation>
+    </message>
+    <message>
+        <source>初级外层绝缘</source>
+        <translation>Primary outer insulation</translation>
+    </message>
+    <message>
+        <source>初级层间绝缘</source>
+        <translation>Primary interlayer insulation</translation>
+    </message>
+    <message>
+        <source>次级外层绝缘</source>
+        <translation>Secondary outer insulation</translation>
+    </message>
+    <message>
+        <source>次级层间绝缘</source>
+        <translation>Secondary interlayer insulation</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>帮助文件</source>
@@ -689,6 +1008,305 @@
     <message>
         <source>对话框标题</source>
         <translation>Stacking factor</translation>
+    </message>
+</context>
+<context>
+    <name>WindingSheet</name>
+    <message>
+        <source>电压（伏）</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>负载电流（安）</source>
+        <translation>Load current (A)</translation>
+    </message>
+    <message>
+        <source>匝数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>抽头（匝）</source>
+        <translation>Tap (turn)</translation>
+    </message>
+    <message>
+        <source>计算线径（毫米）</source>
+        <translation>Calculated d (mm)</translation>
+    </message>
+    <message>
+        <source>标准漆包线（毫米）</source>
+        <translation>Standard wire (mm)</translation>
+    </message>
+    <message>
+        <source>最大外径（毫米）</source>
+        <translation>Max. overall (mm)</translation>
+    </message>
+    <message>
+        <source>每层匝数</source>
+        <translation>Turns per layer</translation>
+    </message>
+    <message>
+        <source>层数</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>末层匝数</source>
+        <translation>Turns in last layer</translation>
+    </message>
+    <message>
+        <source>厚度（毫米）</source>
+        <translation>Thickness (mm)</translation>
+    </message>
+    <message>
+        <source>平均匝长（毫米）</source>
+        <translation>Mean turn (mm)</translation>
+    </message>
+    <message>
+        <source>线长（米，每股）</source>
+        <translation>Wire length (m, per strand)</translation>
+    </message>
+    <message>
+        <source>铜重（克）</source>
+        <translation>Copper (g)</translation>
+    </message>
+    <message>
+        <source>R20（欧）</source>
+        <translation>R20 (Ω)</translation>
+    </message>
+    <message>
+        <source>R75（欧）</source>
+        <translation>R75 (Ω)</translation>
+    </message>
+    <message>
+        <source>铜损（瓦）</source>
+        <translation>Copper loss (W)</translation>
+    </message>
+    <message>
+        <source>空载电压（伏）</source>
+        <translation>No-load voltage (V)</translation>
+    </message>
+    <message>
+        <source>满载电压（伏）</source>
+        <translation>Full-load voltage (V)</translation>
+    </message>
+    <message>
+        <source>绕组</source>
+        <translation>Winding</translation>
+    </message>
+    <message>
+        <source>绕制单（一级漆膜，硅钢片 %1，标准漆包线整层绕制）</source>
+        <translation>Winding sheet (grade 1 enamel, steel %1, standard enamelled wire in whole layers)</translation>
+    </message>
+    <message>
+        <source>绕制单（二级漆膜，硅钢片 %1，标准漆包线整层绕制）</source>
+        <translation>Winding sheet (grade 2 enamel, steel %1, standard enamelled wire in whole layers)</translation>
+    </message>
+    <message>
+        <source>绕得下，余 %1 毫米</source>
+        <translation>fits, %1 mm to spare</translation>
+    </message>
+    <message>
+        <source>绕不下，超出 %1 毫米</source>
+        <translation>does not fit, %1 mm too thick</translation>
+    </message>
+    <message>
+        <source>线包厚度 %1 毫米（骨架与绕组 %2 毫米 × 1.1），窗口宽度 c %3 毫米：%4</source>
+        <translation>Coil thickness %1 mm (bobbin and windings %2 mm × 1.1), window width c %3 mm: %4</translation>
+    </message>
+    <message>
+        <source>超过 20 安，无标准规格</source>
+        <translation>above 20 A, no standard rating</translation>
+    </message>
+    <message>
+        <source>T%1（慢熔，%2 安）</source>
+        <translation>T%1 (time-lag, %2 A)</translation>
+    </message>
+    <message>
+        <source>总输出功率</source>
+        <translation>Total output power</translation>
+    </message>
+    <message>
+        <source>%1 瓦</source>
+        <translation>%1 W</translation>
+    </message>
+    <message>
+        <source>铁心重量</source>
+        <translation>Core mass</translation>
+    </message>
+    <message>
+        <source>%1 克</source>
+        <translation>%1 g</translation>
+    </message>
+    <message>
+        <source>磁通密度</source>
+        <translation>Flux density</translation>
+    </message>
+    <message>
+        <source>%1 特</source>
+        <translation>%1 T</translation>
+    </message>
+    <message>
+        <source>铁损</source>
+        <translation>Iron loss</translation>
+    </message>
+    <message>
+        <source>%1 瓦（估算）</source>
+        <translation>%1 W (estimate)</translation>
+    </message>
+    <message>
+        <source>铜损</source>
+        <translation>Copper loss</translation>
+    </message>
+    <message>
+        <source>效率</source>
+        <translation>Efficiency</translation>
+    </message>
+    <message>
+        <source>散热面积</source>
+        <translation>Cooling surface</translation>
+    </message>
+    <message>
+        <source>%1 平方厘米</source>
+        <translation>%1 cm²</translation>
+    </message>
+    <message>
+        <source>温升</source>
+        <translation>Temperature rise</translation>
+    </message>
+    <message>
+        <source>%1 开（自然冷却的估算）</source>
+        <translation>%1 K (estimate for natural cooling)</translation>
+    </message>
+    <message>
+        <source>初级保险丝</source>
+        <translation>Primary fuse</translation>
+    </message>
+    <message>
+        <source>%1 毫米</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>%1 米</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>推荐铁心：%1</source>
+        <translation>Recommended core: %1</translation>
+    </message>
+    <message>
+        <source>数值超出范围，无法计算绕制单</source>
+        <translation>A value is out of range: no winding sheet</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>请先输入 %1</source>
+        <translation>Enter %1 first</translation>
+    </message>
+    <message>
+        <source>缺少%1，请先计算（刷新）</source>
+        <translation>%1 is missing: calculate first (Refresh)</translation>
+    </message>
+    <message>
+        <source>%1“%2”不是数字</source>
+        <translation>%1 &quot;%2&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%1 必须大于 0</source>
+        <translation>%1 must be above 0</translation>
+    </message>
+    <message>
+        <source>%1 不能小于 0</source>
+        <translation>%1 cannot be below 0</translation>
+    </message>
+    <message>
+        <source>%1 不是整数</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 的电压</source>
+        <translation>%1 voltage</translation>
+    </message>
+    <message>
+        <source>%1 的电流</source>
+        <translation>%1 current</translation>
+    </message>
+    <message>
+        <source>计算中途停止（数值超出范围），没有得出线包厚度 H</source>
+        <translation>The calculation stopped (value out of range) without a coil thickness H</translation>
+    </message>
+    <message>
+        <source>一级</source>
+        <translation>grade 1</translation>
+    </message>
+    <message>
+        <source>二级</source>
+        <translation>grade 2</translation>
+    </message>
+    <message>
+        <source>%1：线径“%2”不是大于 0 的数字</source>
+        <translation>%1: wire diameter &quot;%2&quot; is not a number above 0</translation>
+    </message>
+    <message>
+        <source>%1：线径 %2 毫米没有合适的标准漆包线（并绕超过 %3 股）</source>
+        <translation>%1: no standard enamelled wire for %2 mm (more than %3 strands)</translation>
+    </message>
+    <message>
+        <source>额定功率 P 超过 1000 瓦，无法确定铁心截面积</source>
+        <translation>Rated power P above 1000 W: no core section for it</translation>
+    </message>
+    <message>
+        <source>%1：匝数为 0，电压太低</source>
+        <translation>%1: 0 turns, the voltage is too low</translation>
+    </message>
+    <message>
+        <source>还没有铁心：请先选用铁心或输入 h、c、a</source>
+        <translation>No core yet: choose a core or enter h, c and a</translation>
+    </message>
+    <message>
+        <source>未填的绝缘按 0 计：%1</source>
+        <translation>Empty insulation counted as 0: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>漆膜等级只能是一级或二级</source>
+        <translation>The enamel grade can only be 1 or 2</translation>
+    </message>
+    <message>
+        <source>没有硅钢片牌号“%1”</source>
+        <translation>No steel grade &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1：漆包线 %2 没有外径数据</source>
+        <translation>%1: no overall diameter for enamelled wire %2</translation>
+    </message>
+    <message>
+        <source>漆包线 %1 没有外径数据，按下一规格 %2 的%3漆膜最大外径 %4 计（上限）</source>
+        <translation>Enamelled wire %1 has no overall diameter: the %3 maximum of the next size %2, %4, is used (upper bound)</translation>
+    </message>
+    <message>
+        <source>%1：线径 %2 超过最大规格 %3，用 %4 股 %5 并绕</source>
+        <translation>%1: diameter %2 is above the largest size %3: %4 strands of %5 side by side</translation>
+    </message>
+    <message>
+        <source>%1：窗口有效高度 h&apos; 太低，一层绕不下一匝</source>
+        <translation>%1: the effective window height h&apos; is too low for one turn per layer</translation>
+    </message>
+    <message>
+        <source>初级</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>次级%1</source>
+        <translation>Secondary %1</translation>
     </message>
 </context>
 <context>

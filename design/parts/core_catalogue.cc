@@ -44,11 +44,17 @@ int PrintableLength(std::string_view text) {
   return count;
 }
 
+UserText Say(const char* pattern, std::vector<UserText> args = {}) {
+  return Marked("CoreCatalogue", pattern, std::move(args));
+}
+
 // A dimension cell: a positive number of millimetres, or why not.
-std::variant<double, std::string> ReadDimension(const char* symbol,
-                                                std::string_view text) {
-  const std::string quoted = "“" + std::string(text) + "”";
-  if (text.empty()) return std::string(symbol) + " 为空";
+std::variant<double, UserText> ReadDimension(const char* symbol,
+                                             std::string_view text) {
+  const UserText name = Verbatim(symbol);
+  if (text.empty()) {
+    return Say(SPULIX_TEXT("CoreCatalogue", "%1 为空"), {name});
+  }
   double value = 0;
   try {
     // The value is the number of the text the program writes for it, so
@@ -56,14 +62,18 @@ std::variant<double, std::string> ReadDimension(const char* symbol,
     // into the field and that MatchCore then looks for.
     value = ReadStrict(DimensionText(ReadStrict(text)));
   } catch (const TypeMismatch&) {
-    return std::string(symbol) + quoted + "不是数字";
+    return Say(SPULIX_TEXT("CoreCatalogue", "%1“%2”不是数字"),
+               {name, Verbatim(std::string(text))});
   } catch (const ArithmeticFault&) {
-    return std::string(symbol) + quoted + "超出范围";
+    return Say(SPULIX_TEXT("CoreCatalogue", "%1“%2”超出范围"),
+               {name, Verbatim(std::string(text))});
   }
-  if (!(value > 0)) return std::string(symbol) + " 必须大于 0";
+  if (!(value > 0)) {
+    return Say(SPULIX_TEXT("CoreCatalogue", "%1 必须大于 0"), {name});
+  }
   if (value > kMaxCoreDimensionMm) {
-    return std::string(symbol) + " 不能超过 " +
-           DimensionText(kMaxCoreDimensionMm) + " 毫米";
+    return Say(SPULIX_TEXT("CoreCatalogue", "%1 不能超过 %2 毫米"),
+               {name, Verbatim(DimensionText(kMaxCoreDimensionMm))});
   }
   return value;
 }
@@ -94,18 +104,24 @@ std::optional<Columns> HeaderColumns(const std::vector<std::string>& cells) {
 
 std::string DimensionText(double mm) { return FormatGeneral(mm); }
 
-std::string DescribeIssue(const CatalogueIssue& issue) {
-  return "第 " + std::to_string(issue.line) + " 行：" + issue.reason;
+std::string DescribeIssue(const CatalogueIssue& issue,
+                          const Translate& translate) {
+  return Compose(Say(SPULIX_TEXT("CoreCatalogue", "第 %1 行：%2"),
+                     {Verbatim(std::to_string(issue.line)), issue.reason}),
+                 translate);
 }
 
-std::variant<CoreEntry, std::string> ReadCoreInput(const CoreInput& input) {
+std::variant<CoreEntry, UserText> ReadCoreInput(const CoreInput& input) {
   CoreEntry entry;
   const std::string_view name = TrimBlanks(input.name);
-  if (name.empty()) return std::string("型号为空");
+  if (name.empty()) return Say(SPULIX_TEXT("CoreCatalogue", "型号为空"));
   const int length = PrintableLength(name);
-  if (length < 0) return std::string("型号含有无效或不可见的字符");
+  if (length < 0) {
+    return Say(SPULIX_TEXT("CoreCatalogue", "型号含有无效或不可见的字符"));
+  }
   if (length > kMaxCoreNameLength) {
-    return "型号超过 " + std::to_string(kMaxCoreNameLength) + " 个字符";
+    return Say(SPULIX_TEXT("CoreCatalogue", "型号超过 %1 个字符"),
+               {Verbatim(std::to_string(kMaxCoreNameLength))});
   }
   entry.name.assign(name);
   const std::pair<const char*, const std::string*> cells[] = {
@@ -113,7 +129,7 @@ std::variant<CoreEntry, std::string> ReadCoreInput(const CoreInput& input) {
   double* targets[] = {&entry.a_mm, &entry.c_mm, &entry.h_mm};
   for (std::size_t k = 0; k < 3; ++k) {
     auto value = ReadDimension(cells[k].first, TrimBlanks(*cells[k].second));
-    if (auto* reason = std::get_if<std::string>(&value)) return *reason;
+    if (auto* reason = std::get_if<UserText>(&value)) return *reason;
     *targets[k] = std::get<double>(value);
   }
   return entry;
@@ -134,8 +150,10 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
     } else {
       // A header that names too few columns: the rows are read by position.
       parse.issues.push_back(
-          {records.front().line,
-           "表头缺少 tongue_a_mm、window_width_c_mm 或 window_height_h_mm"});
+          {records.front().line, Say(SPULIX_TEXT("CoreCatalogue",
+                                                 "表头缺少 tongue_a_mm、"
+                                                 "window_width_c_mm 或 "
+                                                 "window_height_h_mm"))});
       first = 1;
     }
   }
@@ -143,19 +161,22 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
   for (std::size_t r = first; r < records.size(); ++r) {
     const CsvRecord& record = records[r];
     if (record.error) {
-      parse.issues.push_back({record.line, *record.error});
+      // The reader's few fixed reasons, marked where it gives them.
+      parse.issues.push_back({record.line, {"CsvText", *record.error, {}}});
       continue;
     }
     if (record.cells.size() < needed) {
       parse.issues.push_back(
-          {record.line, "只有 " + std::to_string(record.cells.size()) +
-                            " 列，需要 " + std::to_string(needed) + " 列"});
+          {record.line,
+           Say(SPULIX_TEXT("CoreCatalogue", "只有 %1 列，需要 %2 列"),
+               {Verbatim(std::to_string(record.cells.size())),
+                Verbatim(std::to_string(needed))})});
       continue;
     }
     auto read =
         ReadCoreInput({record.cells[columns[0]], record.cells[columns[1]],
                        record.cells[columns[2]], record.cells[columns[3]]});
-    if (auto* reason = std::get_if<std::string>(&read)) {
+    if (auto* reason = std::get_if<UserText>(&read)) {
       parse.issues.push_back({record.line, *reason});
       continue;
     }
@@ -165,7 +186,9 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
     };
     if (std::ranges::any_of(taken, same) ||
         std::ranges::any_of(parse.cores, same)) {
-      parse.issues.push_back({record.line, "型号“" + entry.name + "”重复"});
+      parse.issues.push_back(
+          {record.line, Say(SPULIX_TEXT("CoreCatalogue", "型号“%1”重复"),
+                            {Verbatim(entry.name)})});
       continue;
     }
     entry.built_in = built_in;
@@ -226,7 +249,7 @@ std::optional<std::string> CoreCatalogue::NameTaken(
 
 std::optional<std::string> CoreCatalogue::AddUserCore(const CoreInput& input) {
   auto read = ReadCoreInput(input);
-  if (auto* reason = std::get_if<std::string>(&read)) return *reason;
+  if (auto* reason = std::get_if<UserText>(&read)) return Compose(*reason);
   CoreEntry entry = std::get<CoreEntry>(std::move(read));
   if (auto taken = NameTaken(entry.name, std::nullopt)) return taken;
   cores_.push_back(std::move(entry));
@@ -238,7 +261,7 @@ std::optional<std::string> CoreCatalogue::ReplaceUserCore(
   if (index >= cores_.size()) return std::string("没有这个铁心");
   if (IsBuiltIn(index)) return std::string("标准铁心不能修改");
   auto read = ReadCoreInput(input);
-  if (auto* reason = std::get_if<std::string>(&read)) return *reason;
+  if (auto* reason = std::get_if<UserText>(&read)) return Compose(*reason);
   CoreEntry entry = std::get<CoreEntry>(std::move(read));
   if (auto taken = NameTaken(entry.name, index)) return taken;
   cores_[index] = std::move(entry);

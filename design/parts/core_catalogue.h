@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "design/field_store.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -32,13 +33,14 @@ inline constexpr double kMaxCoreDimensionMm = 1000;
 // Names are shown in narrow table columns and written into file rows.
 inline constexpr int kMaxCoreNameLength = 40;
 
-// A row of a core file the catalogue did not take, and why (Chinese).
+// A row of a core file the catalogue did not take, and why.
 struct CatalogueIssue {
   int line = 0;
-  std::string reason;
+  UserText reason;
 };
-// "第 3 行：a“x”不是数字"
-std::string DescribeIssue(const CatalogueIssue& issue);
+// "第 3 行：a“x”不是数字", Chinese unless a translation is given.
+std::string DescribeIssue(const CatalogueIssue& issue,
+                          const Translate& translate = {});
 
 // What the user typed for one core.
 struct CoreInput {
@@ -51,7 +53,7 @@ struct CoreInput {
 // The entry these texts describe, or why they are refused: an empty, too
 // long or non-printable name, a dimension that is not a number, not above
 // zero or above kMaxCoreDimensionMm. Blanks around each text are ignored.
-std::variant<CoreEntry, std::string> ReadCoreInput(const CoreInput& input);
+std::variant<CoreEntry, UserText> ReadCoreInput(const CoreInput& input);
 
 struct CoreCsvParse {
   std::vector<CoreEntry> cores;

@@ -20,14 +20,22 @@ struct Input {
   bool required;  // must be given and above zero
 };
 constexpr Input kInputs[] = {
-    {Field::kOutputPower, "输出功率 P2", true},
-    {Field::kInputVoltage, "输入电压 U1", true},
-    {Field::kOutputVoltage, "输出电压 U2", true},
-    {Field::kPrimaryOuterInsulation, "初级外层绝缘 r1", false},
-    {Field::kPrimaryInterlayerInsulation, "初级层间绝缘 f1", false},
-    {Field::kSecondaryOuterInsulation, "次级外层绝缘 r2", false},
-    {Field::kSecondaryInterlayerInsulation, "次级层间绝缘 f2", false},
+    {Field::kOutputPower, SPULIX_TEXT("CoreSelection", "输出功率 P2"), true},
+    {Field::kInputVoltage, SPULIX_TEXT("CoreSelection", "输入电压 U1"), true},
+    {Field::kOutputVoltage, SPULIX_TEXT("CoreSelection", "输出电压 U2"), true},
+    {Field::kPrimaryOuterInsulation,
+     SPULIX_TEXT("CoreSelection", "初级外层绝缘 r1"), false},
+    {Field::kPrimaryInterlayerInsulation,
+     SPULIX_TEXT("CoreSelection", "初级层间绝缘 f1"), false},
+    {Field::kSecondaryOuterInsulation,
+     SPULIX_TEXT("CoreSelection", "次级外层绝缘 r2"), false},
+    {Field::kSecondaryInterlayerInsulation,
+     SPULIX_TEXT("CoreSelection", "次级层间绝缘 f2"), false},
 };
+
+UserText Say(const char* pattern, std::vector<UserText> args = {}) {
+  return Marked("CoreSelection", pattern, std::move(args));
+}
 
 const std::string& TextOf(const DesignTexts& design, Field field) {
   return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
@@ -48,47 +56,44 @@ double RatedPower(const DesignTexts& design) {
 
 // What keeps the design from giving a coil thickness, found without
 // calculating.
-std::vector<std::string> MissingInputs(const DesignTexts& design) {
-  std::vector<std::string> problems;
+std::vector<UserText> MissingInputs(const DesignTexts& design) {
+  std::vector<UserText> problems;
   for (const Input& input : kInputs) {
     const std::string& text = TextOf(design, input.field);
+    const UserText name = Say(input.name);
     if (IsEmptyText(text)) {
-      if (input.required) problems.push_back(std::string("缺少") + input.name);
+      if (input.required) {
+        problems.push_back(Say(SPULIX_TEXT("CoreSelection", "缺少%1"), {name}));
+      }
       continue;
     }
     double value = 0;
     try {
       value = ReadStrict(text);
     } catch (const TypeMismatch&) {
-      problems.push_back(std::string(input.name) + "“" + text + "”不是数字");
+      problems.push_back(Say(SPULIX_TEXT("CoreSelection", "%1“%2”不是数字"),
+                             {name, Verbatim(text)}));
       continue;
     } catch (const ArithmeticFault&) {
-      problems.push_back(std::string(input.name) + "“" + text + "”超出范围");
+      problems.push_back(Say(SPULIX_TEXT("CoreSelection", "%1“%2”超出范围"),
+                             {name, Verbatim(text)}));
       continue;
     }
     if (input.required && !(value > 0)) {
-      problems.push_back(std::string(input.name) + " 必须大于 0");
+      problems.push_back(
+          Say(SPULIX_TEXT("CoreSelection", "%1 必须大于 0"), {name}));
     }
   }
   if (problems.empty() && !CoefficientFor(RatedPower(design))) {
-    problems.push_back("额定功率 P 超过 1000 瓦，无法确定铁心截面积");
+    problems.push_back(Say(SPULIX_TEXT(
+        "CoreSelection", "额定功率 P 超过 1000 瓦，无法确定铁心截面积")));
   }
   return problems;
 }
 
-std::string Joined(const std::vector<std::string>& texts) {
-  std::string out;
-  for (const std::string& text : texts) {
-    if (!out.empty()) out += "；";
-    out += text;
-  }
-  return out;
-}
-
 // Runs one core on the store; returns why it gave no result, if it did not.
-std::optional<std::string> Evaluate(MemoryStore& store,
-                                    const DesignTexts& design,
-                                    const CoreEntry& core, CoreResult& result) {
+std::optional<UserText> Evaluate(MemoryStore& store, const DesignTexts& design,
+                                 const CoreEntry& core, CoreResult& result) {
   if (auto failure = TryCore(store, design, core)) return failure;
   const std::string coil = store.Text(Field::kCoilThickness);
   const double coil_mm = ReadStrict(coil);  // TryCore has read it
@@ -113,9 +118,8 @@ DesignTexts CopyTexts(const FieldStore& store) {
   return texts;
 }
 
-std::optional<std::string> TryCore(MemoryStore& store,
-                                   const DesignTexts& design,
-                                   const CoreEntry& core) {
+std::optional<UserText> TryCore(MemoryStore& store, const DesignTexts& design,
+                                const CoreEntry& core) {
   store.LoadTexts(design);
   store.ClearMessages();
   FillCore(store, core);
@@ -124,15 +128,16 @@ std::optional<std::string> TryCore(MemoryStore& store,
   store.SetText(Field::kCoilThickness, "");
   CalculateDesign(store);
   if (!store.messages().empty()) {
-    return "计算提示：" + Joined(store.messages());
+    return CalculationNotice(store.messages());
   }
   if (store.Text(Field::kOutputPower) != TextOf(design, Field::kOutputPower)) {
-    return std::string("计算清空了输出功率 P2");
+    return Say(SPULIX_TEXT("CoreSelection", "计算清空了输出功率 P2"));
   }
   try {
     ReadField(store, Field::kCoilThickness);
   } catch (const FieldFailure&) {
-    return std::string("计算中途停止（数值超出范围），没有得出线包厚度 H");
+    return Say(SPULIX_TEXT("CoreSelection",
+                           "计算中途停止（数值超出范围），没有得出线包厚度 H"));
   }
   return std::nullopt;
 }
@@ -166,7 +171,7 @@ CoreSelection SelectCore(const DesignTexts& design,
   if (!selection.usable()) return selection;
 
   MemoryStore store;
-  std::optional<std::string> first_failure;
+  std::optional<UserText> first_failure;
   bool any_result = false;
   for (std::size_t i = 0; i < cores.size(); ++i) {
     CoreResult& result = selection.results[i];
@@ -192,11 +197,11 @@ CoreSelection SelectCore(const DesignTexts& design,
 const char* CoreVerdictText(CoreVerdict verdict) {
   switch (verdict) {
     case CoreVerdict::kFits:
-      return SPULIX_TEXT("CoreVerdict", "可用");
+      return SPULIX_TEXT("CoreSelection", "可用");
     case CoreVerdict::kTooThick:
-      return SPULIX_TEXT("CoreVerdict", "不可用");
+      return SPULIX_TEXT("CoreSelection", "不可用");
     case CoreVerdict::kExact:
-      return SPULIX_TEXT("CoreVerdict", "慎用");
+      return SPULIX_TEXT("CoreSelection", "慎用");
     case CoreVerdict::kUnknown:
       break;
   }

@@ -14,6 +14,7 @@
 #include "design/field_store.h"
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -36,9 +37,8 @@ std::vector<std::size_t> SmallestFitOrder(const std::vector<CoreEntry>& cores);
 // recorded by the store. Returns why the run gave no coil thickness H (a
 // message was shown, P2 was emptied or the run stopped early), or nothing
 // when the store now holds the design calculated for this core.
-std::optional<std::string> TryCore(MemoryStore& store,
-                                   const DesignTexts& design,
-                                   const CoreEntry& core);
+std::optional<UserText> TryCore(MemoryStore& store, const DesignTexts& design,
+                                const CoreEntry& core);
 
 enum class CoreVerdict {
   kFits,      // H < c
@@ -48,7 +48,8 @@ enum class CoreVerdict {
 };
 
 // "可用", "不可用", "慎用", or "—" where the core could not be judged: the
-// words of the core window's and spulix-calc's tables.
+// words of the core window's and spulix-calc's tables, marked in the
+// context CoreSelection.
 const char* CoreVerdictText(CoreVerdict verdict);
 
 struct CoreResult {
@@ -59,9 +60,8 @@ struct CoreResult {
 };
 
 struct CoreSelection {
-  // Why no core can be judged (Chinese, for the user); empty when the
-  // design is complete.
-  std::vector<std::string> problems;
+  // Why no core can be judged; empty when the design is complete.
+  std::vector<UserText> problems;
   std::vector<CoreResult> results;  // one per core, in catalogue order
   // The fitting core with the narrowest tongue, then the smallest window
   // (c x h), then the first in the catalogue.

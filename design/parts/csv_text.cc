@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/parts/csv_text.h"
 
+#include "design/user_text.h"
+
 namespace spulix {
 namespace {
 
@@ -37,16 +39,18 @@ std::optional<std::string> SplitLine(std::string_view line,
         }
         cell += line[pos++];
       }
-      if (!closed) return "引号没有闭合";
+      if (!closed) return SPULIX_TEXT("CsvText", "引号没有闭合");
       while (pos < line.size() && IsBlank(line[pos])) ++pos;
-      if (pos < line.size() && line[pos] != ',') return "引号后面有多余的字符";
+      if (pos < line.size() && line[pos] != ',') {
+        return SPULIX_TEXT("CsvText", "引号后面有多余的字符");
+      }
     } else {
       const std::size_t comma = line.find(',', pos);
       const std::size_t end =
           comma == std::string_view::npos ? line.size() : comma;
       const std::string_view raw = Trim(line.substr(pos, end - pos));
       if (raw.find('"') != std::string_view::npos) {
-        return "引号只能包住整个单元格";
+        return SPULIX_TEXT("CsvText", "引号只能包住整个单元格");
       }
       cell.assign(raw);
       pos = end;

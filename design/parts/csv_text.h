@@ -16,8 +16,8 @@ namespace spulix {
 struct CsvRecord {
   int line = 0;  // 1-based line number in the text
   std::vector<std::string> cells;
-  // Why the line could not be split (Chinese, for the user); cells are then
-  // empty.
+  // Why the line could not be split (Chinese, for the user, marked in the
+  // context CsvText); cells are then empty.
   std::optional<std::string> error;
 };
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The winding sheet's values as texts, the same wherever the sheet is shown
 // (spulix-calc's table, the 绕制单 window): fixed decimals, never the
-// locale's, and Chinese captions with their units.
+// locale's, and captions with their units, Chinese unless a
+// translation is given (context WindingSheet).
 #ifndef SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
 #define SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "design/parts/winding_sheet.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -22,7 +24,7 @@ std::string FixedText(const std::optional<double>& value, int decimals);
 
 // One quantity of a winding: its caption, unit in brackets, and its text.
 struct SheetQuantity {
-  const char* caption;  // "电压（伏）"
+  const char* caption;  // "电压（伏）", marked
   std::string (*text)(const SheetWinding& winding);
 };
 // A winding's quantities in the sheet's order, voltage to full-load voltage.
@@ -31,20 +33,24 @@ std::span<const SheetQuantity> SheetQuantities();
 using TextRows = std::vector<std::vector<std::string>>;
 // The same as a table: one row per quantity, one column per winding; the
 // first row names the windings, the first column the quantities.
-TextRows SheetWindingRows(const WindingSheet& sheet);
+TextRows SheetWindingRows(const WindingSheet& sheet,
+                          const Translate& translate = {});
 
 // "绕制单（二级漆膜，硅钢片 50W800，标准漆包线整层绕制）"
-std::string SheetTitle(const WindingSheet& sheet);
+std::string SheetTitle(const WindingSheet& sheet,
+                       const Translate& translate = {});
 // The coil's thickness against the window width c: fits, and by how much.
-std::string CoilVerdictText(const WindingSheet& sheet);
+std::string CoilVerdictText(const WindingSheet& sheet,
+                            const Translate& translate = {});
 // The finished transformer, caption and value: output power to the fuse.
 std::vector<std::pair<std::string, std::string>> SheetFigures(
-    const WindingSheet& sheet);
+    const WindingSheet& sheet, const Translate& translate = {});
 // The wire to buy, smallest size first: size, length, mass.
 std::vector<std::array<std::string, 3>> WiresToBuyTexts(
-    const WindingSheet& sheet);
+    const WindingSheet& sheet, const Translate& translate = {});
 // "推荐铁心：EI-105", or "推荐铁心：无".
-std::string RecommendedCoreText(const std::optional<std::string>& core);
+std::string RecommendedCoreText(const std::optional<std::string>& core,
+                                const Translate& translate = {});
 
 }  // namespace spulix
 

@@ -12,6 +12,7 @@
 #include "design/memory_store.h"
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
+#include "design/user_text.h"
 
 namespace spulix {
 namespace {
@@ -52,23 +53,32 @@ constexpr double kMaxCount = 1e7;
 
 // Why the sheet stops: the one line it shows instead of numbers.
 struct CannotCompute {
-  std::string reason;
+  UserText reason;
 };
 
-[[noreturn]] void Stop(std::string reason) {
+[[noreturn]] void Stop(UserText reason) {
   throw CannotCompute{std::move(reason)};
 }
 
-const char* kOutOfRange = "数值超出范围，无法计算绕制单";
+UserText Say(const char* pattern, std::vector<UserText> args = {}) {
+  return Marked("WindingSheet", pattern, std::move(args));
+}
+
+UserText OutOfRange() {
+  return Say(SPULIX_TEXT("WindingSheet", "数值超出范围，无法计算绕制单"));
+}
+
+UserText Figure(int value) { return Verbatim(std::to_string(value)); }
 
 const std::string& TextOf(const DesignTexts& design, Field field) {
   return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
 }
 
 // "U1（输入电压）"
-std::string Named(Field field) {
+UserText Named(Field field) {
   const FieldInfo& info = InfoOf(field);
-  return std::string(info.symbol) + "（" + FullCaption(info) + "）";
+  return Say(SPULIX_TEXT("WindingSheet", "%1（%2）"),
+             {Verbatim(info.symbol), FullCaptionText(info)});
 }
 
 enum class Need { kPositive, kNotNegative, kAnyNumber };
@@ -79,13 +89,22 @@ enum class Source { kTyped, kCalculated };
 template <typename NameFn>
 double Number(const std::string& text, NameFn name, Source source, Need need) {
   if (IsEmptyText(text)) {
-    Stop(source == Source::kTyped ? "请先输入 " + name()
-                                  : "缺少" + name() + "，请先计算（刷新）");
+    Stop(source == Source::kTyped
+             ? Say(SPULIX_TEXT("WindingSheet", "请先输入 %1"), {name()})
+             : Say(SPULIX_TEXT("WindingSheet", "缺少%1，请先计算（刷新）"),
+                   {name()}));
   }
   const std::optional<double> value = ReadStrictOrNone(text);
-  if (!value) Stop(name() + "“" + text + "”不是数字");
-  if (need == Need::kPositive && !(*value > 0)) Stop(name() + " 必须大于 0");
-  if (need == Need::kNotNegative && *value < 0) Stop(name() + " 不能小于 0");
+  if (!value) {
+    Stop(Say(SPULIX_TEXT("WindingSheet", "%1“%2”不是数字"),
+             {name(), Verbatim(text)}));
+  }
+  if (need == Need::kPositive && !(*value > 0)) {
+    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 必须大于 0"), {name()}));
+  }
+  if (need == Need::kNotNegative && *value < 0) {
+    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 不能小于 0"), {name()}));
+  }
   return *value;
 }
 
@@ -107,31 +126,23 @@ double Result(const DesignTexts& design, Field field,
 
 // A count within the range the sheet works in.
 int Count(double value) {
-  if (!(std::fabs(value) <= kMaxCount)) Stop(kOutOfRange);
+  if (!(std::fabs(value) <= kMaxCount)) Stop(OutOfRange());
   return static_cast<int>(value);
 }
 
 // Zero turns pass here: the winding then names itself.
 int Turns(const DesignTexts& design, Field field) {
   const double turns = Result(design, field, Need::kNotNegative);
-  if (turns != std::floor(turns)) Stop(Named(field) + " 不是整数");
-  return Count(turns);
-}
-
-std::string Joined(const std::vector<std::string>& texts,
-                   const char* separator) {
-  std::string out;
-  for (const std::string& text : texts) {
-    if (!out.empty()) out += separator;
-    out += text;
+  if (turns != std::floor(turns)) {
+    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 不是整数"), {Named(field)}));
   }
-  return out;
+  return Count(turns);
 }
 
 // The windings as the design and the choices ask for them, before any wire
 // is chosen.
 struct WindingPlan {
-  std::string name;
+  std::size_t index = 0;  // in the sheet, primary 0
   double voltage_v = 0;
   double current_a = 0;
   int turns = 0;
@@ -150,15 +161,15 @@ std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
   std::vector<ExtraValues> extras;
   for (std::size_t k = 0; k < choices.extra_secondaries.size(); ++k) {
     const ExtraSecondary& extra = choices.extra_secondaries[k];
-    const auto named = [k](const char* quantity) {
-      return [k, quantity] {
-        return "次级" + std::to_string(k + 2) + " 的" + quantity;
-      };
+    const auto named = [k](const char* pattern) {
+      return [k, pattern] { return Say(pattern, {WindingName(k + 2)}); };
     };
     const double u =
-        Number(extra.voltage, named("电压"), Source::kTyped, Need::kPositive);
+        Number(extra.voltage, named(SPULIX_TEXT("WindingSheet", "%1 的电压")),
+               Source::kTyped, Need::kPositive);
     const double i =
-        Number(extra.current, named("电流"), Source::kTyped, Need::kPositive);
+        Number(extra.current, named(SPULIX_TEXT("WindingSheet", "%1 的电流")),
+               Source::kTyped, Need::kPositive);
     extras.push_back({u, i});
   }
   return extras;
@@ -173,7 +184,7 @@ DesignTexts Electrical(const DesignTexts& design,
   for (const ExtraValues& extra : extras) {
     total += extra.voltage_v * extra.current_a;
   }
-  if (!std::isfinite(total)) Stop(kOutOfRange);
+  if (!std::isfinite(total)) Stop(OutOfRange());
   MemoryStore copy;
   copy.LoadTexts(design);
   copy.RestoreText(F::kOutputPower, FormatGeneral(total));
@@ -182,10 +193,11 @@ DesignTexts Electrical(const DesignTexts& design,
   copy.RestoreText(F::kCoilThickness, "");
   CalculateDesign(copy);
   if (!copy.messages().empty()) {
-    Stop("计算提示：" + Joined(copy.messages(), "；"));
+    Stop(CalculationNotice(copy.messages()));
   }
   if (IsEmptyField(copy, F::kCoilThickness)) {
-    Stop("计算中途停止（数值超出范围），没有得出线包厚度 H");
+    Stop(Say(SPULIX_TEXT("WindingSheet",
+                         "计算中途停止（数值超出范围），没有得出线包厚度 H")));
   }
   return CopyTexts(copy);
 }
@@ -195,7 +207,7 @@ int SecondaryTurns(double turns_per_volt, double volts, bool center_tapped) {
   try {
     return SecondaryTurnsFor(turns_per_volt, volts, center_tapped);
   } catch (const FieldFailure&) {
-    Stop(kOutOfRange);
+    Stop(OutOfRange());
   }
 }
 
@@ -206,11 +218,14 @@ std::string WireDiameterForLoad(double current_a) {
     return WireDiameterFor(
         ReadStrict(FormatPattern(current_a, Pattern::kTwoDecimals)));
   } catch (const FieldFailure&) {
-    Stop(kOutOfRange);
+    Stop(OutOfRange());
   }
 }
 
-const char* GradeName(int grade) { return grade == 1 ? "一级" : "二级"; }
+UserText GradeName(int grade) {
+  return grade == 1 ? Say(SPULIX_TEXT("WindingSheet", "一级"))
+                    : Say(SPULIX_TEXT("WindingSheet", "二级"));
+}
 
 // The standard wire for a calculated diameter: one strand where a size is
 // large enough, otherwise the fewest strands side by side.
@@ -219,10 +234,11 @@ struct WireChoice {
   int strands = 1;
 };
 
-WireChoice ChooseWire(const std::string& name, const std::string& d_text) {
+WireChoice ChooseWire(const UserText& name, const std::string& d_text) {
   const std::optional<double> d = ReadStrictOrNone(d_text);
   if (!d || !(*d > 0)) {
-    Stop(name + "：线径“" + d_text + "”不是大于 0 的数字");
+    Stop(Say(SPULIX_TEXT("WindingSheet", "%1：线径“%2”不是大于 0 的数字"),
+             {name, Verbatim(d_text)}));
   }
   if (auto wire = NextStandardWire(*d)) return {*wire, 1};
   const double largest = StandardWires().back().nominal_mm;
@@ -230,8 +246,10 @@ WireChoice ChooseWire(const std::string& name, const std::string& d_text) {
     const double each = *d / std::sqrt(static_cast<double>(strands));
     if (each <= largest) return {*NextStandardWire(each), strands};
   }
-  Stop(name + "：线径 " + d_text + " 毫米没有合适的标准漆包线（并绕超过 " +
-       std::to_string(kMaxStrands) + " 股）");
+  Stop(
+      Say(SPULIX_TEXT("WindingSheet",
+                      "%1：线径 %2 毫米没有合适的标准漆包线（并绕超过 %3 股）"),
+          {name, Verbatim(d_text), Figure(kMaxStrands)}));
 }
 
 class SheetBuilder {
@@ -263,7 +281,8 @@ WindingSheet SheetBuilder::Build() {
   const DesignTexts e = Electrical(design_, extras);
   const double p = Result(e, F::kRatedPower);
   if (!CoefficientFor(p)) {
-    Stop("额定功率 P 超过 1000 瓦，无法确定铁心截面积");
+    Stop(Say(SPULIX_TEXT("WindingSheet",
+                         "额定功率 P 超过 1000 瓦，无法确定铁心截面积")));
   }
   sheet_.section_cm2 = Result(e, F::kCoreSection);
   sheet_.b_mm = Result(e, F::kStackThickness);
@@ -273,7 +292,7 @@ WindingSheet SheetBuilder::Build() {
   for (std::size_t k = 0; k < extras.size(); ++k) {
     const ExtraSecondary& extra = choices_.extra_secondaries[k];
     WindingPlan plan;
-    plan.name = "次级" + std::to_string(k + 2);
+    plan.index = k + 2;
     plan.voltage_v = extras[k].voltage_v;
     plan.current_a = extras[k].current_a;
     plan.center_tapped = extra.center_tap;
@@ -283,7 +302,10 @@ WindingSheet SheetBuilder::Build() {
     plans.push_back(std::move(plan));
   }
   for (const WindingPlan& plan : plans) {
-    if (plan.turns < 1) Stop(plan.name + "：匝数为 0，电压太低");
+    if (plan.turns < 1) {
+      Stop(Say(SPULIX_TEXT("WindingSheet", "%1：匝数为 0，电压太低"),
+               {WindingName(plan.index)}));
+    }
   }
   WindAll(plans);
   RunTransformer(e);
@@ -298,13 +320,14 @@ void SheetBuilder::ReadDesign() {
   if (std::ranges::all_of(core, [this](Field field) {
         return IsEmptyText(TextOf(design_, field));
       })) {
-    Stop("还没有铁心：请先选用铁心或输入 h、c、a");
+    Stop(Say(
+        SPULIX_TEXT("WindingSheet", "还没有铁心：请先选用铁心或输入 h、c、a")));
   }
   sheet_.h_mm = Input(design_, F::kWindowHeight);
   sheet_.c_mm = Input(design_, F::kWindowWidth);
   sheet_.a_mm = Input(design_, F::kTongueWidth);
 
-  std::vector<std::string> empty;
+  std::vector<UserText> empty;
   for (Field field :
        {F::kPrimaryOuterInsulation, F::kPrimaryInterlayerInsulation,
         F::kSecondaryOuterInsulation, F::kSecondaryInterlayerInsulation}) {
@@ -318,14 +341,19 @@ void SheetBuilder::ReadDesign() {
     }
   }
   if (!empty.empty()) {
-    sheet_.notes.push_back("未填的绝缘按 0 计：" + Joined(empty, "、"));
+    sheet_.notes.push_back(
+        Say(SPULIX_TEXT("WindingSheet", "未填的绝缘按 0 计：%1"),
+            {Joined(empty, Say(SPULIX_TEXT("WindingSheet", "、")))}));
   }
 
   if (choices_.enamel_grade != 1 && choices_.enamel_grade != 2) {
-    Stop("漆膜等级只能是一级或二级");
+    Stop(Say(SPULIX_TEXT("WindingSheet", "漆膜等级只能是一级或二级")));
   }
   const std::optional<std::size_t> steel = FindSteelGrade(choices_.steel);
-  if (!steel) Stop("没有硅钢片牌号“" + choices_.steel + "”");
+  if (!steel) {
+    Stop(Say(SPULIX_TEXT("WindingSheet", "没有硅钢片牌号“%1”"),
+             {Verbatim(choices_.steel)}));
+  }
   sheet_.enamel_grade = choices_.enamel_grade;
   sheet_.steel = SteelGrades()[*steel].name;
   loss_factor_ = SteelGrades()[*steel].loss_w_per_kg;
@@ -333,7 +361,6 @@ void SheetBuilder::ReadDesign() {
 
 std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
   WindingPlan primary;
-  primary.name = "初级";
   primary.voltage_v = u1_;
   primary.current_a = Result(e, F::kInputPower) / u1_;
   primary.turns = Turns(e, F::kPrimaryTurns);
@@ -342,7 +369,7 @@ std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
   primary.interlayer = F::kPrimaryInterlayerInsulation;
 
   WindingPlan secondary;
-  secondary.name = "次级1";
+  secondary.index = 1;
   secondary.voltage_v = u2_;
   secondary.current_a = p2_ / u2_;
   secondary.center_tapped = choices_.center_tap;
@@ -356,47 +383,53 @@ std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
 
 void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
   const std::vector<StandardWire>& wires = StandardWires();
-  std::map<std::size_t, std::string> bound_notes;
+  std::map<std::size_t, UserText> bound_notes;
   double wound = 0;  // thickness of the windings already on the bobbin
   for (const WindingPlan& plan : plans) {
     SheetWinding w;
-    w.name = plan.name;
+    const UserText name = WindingName(plan.index);
+    w.name = Compose(name);
     w.voltage_v = plan.voltage_v;
     w.current_a = plan.current_a;
     w.turns = plan.turns;
     if (plan.center_tapped) w.tap = plan.turns / 2;
     w.d = plan.d;
-    const WireChoice choice = ChooseWire(plan.name, plan.d);
+    const WireChoice choice = ChooseWire(name, plan.d);
     w.wire = choice.wire;
     w.strands = choice.strands;
     w.wire_mm = wires[w.wire].nominal_mm;
     const std::optional<OverallDiameter> overall =
         OverallDiameterOf(w.wire, choices_.enamel_grade);
     if (!overall) {
-      Stop(plan.name + "：漆包线 " + wires[w.wire].nominal_text +
-           " 没有外径数据");
+      Stop(Say(SPULIX_TEXT("WindingSheet", "%1：漆包线 %2 没有外径数据"),
+               {name, Verbatim(wires[w.wire].nominal_text)}));
     }
     w.overall_mm = overall->mm;
     w.overall_is_bound = overall->is_bound;
     if (overall->is_bound) {
-      bound_notes.emplace(w.wire, "漆包线 " + wires[w.wire].nominal_text +
-                                      " 没有外径数据，按下一规格 " +
-                                      wires[overall->source].nominal_text +
-                                      " 的" + GradeName(choices_.enamel_grade) +
-                                      "漆膜最大外径 " + overall->text +
-                                      " 计（上限）");
+      bound_notes.emplace(
+          w.wire,
+          Say(SPULIX_TEXT("WindingSheet",
+                          "漆包线 %1 没有外径数据，按下一规格 %2 "
+                          "的%3漆膜最大外径 %4 计（上限）"),
+              {Verbatim(wires[w.wire].nominal_text),
+               Verbatim(wires[overall->source].nominal_text),
+               GradeName(choices_.enamel_grade), Verbatim(overall->text)}));
     }
     if (w.strands > 1) {
-      sheet_.notes.push_back(plan.name + "：线径 " + plan.d + " 超过最大规格 " +
-                             wires.back().nominal_text + "，用 " +
-                             std::to_string(w.strands) + " 股 " +
-                             wires[w.wire].nominal_text + " 并绕");
+      sheet_.notes.push_back(
+          Say(SPULIX_TEXT("WindingSheet",
+                          "%1：线径 %2 超过最大规格 %3，用 %4 股 %5 并绕"),
+              {name, Verbatim(plan.d), Verbatim(wires.back().nominal_text),
+               Figure(w.strands), Verbatim(wires[w.wire].nominal_text)}));
     }
 
     w.turns_per_layer = Count(std::floor(
         sheet_.effective_height_mm / (w.strands * w.overall_mm) + kSlack));
     if (w.turns_per_layer < 1) {
-      Stop(plan.name + "：窗口有效高度 h' 太低，一层绕不下一匝");
+      Stop(Say(SPULIX_TEXT("WindingSheet",
+                           "%1：窗口有效高度 h' 太低，一层绕不下一匝"),
+               {name}));
     }
     w.layers = (w.turns + w.turns_per_layer - 1) / w.turns_per_layer;
     w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
@@ -483,17 +516,23 @@ void SheetBuilder::RunTransformer(const DesignTexts& e) {
                             s.iron_loss_w, s.copper_loss_w,     s.efficiency,
                             s.surface_cm2, s.temperature_rise_k};
   for (double value : checked) {
-    if (!std::isfinite(value)) Stop(kOutOfRange);
+    if (!std::isfinite(value)) Stop(OutOfRange());
   }
   for (const SheetWinding& w : s.windings) {
     if (!std::isfinite(w.mlt_mm) || !std::isfinite(w.mass_g) ||
         !std::isfinite(w.loss_w) || !std::isfinite(w.full_load_v.value_or(0))) {
-      Stop(kOutOfRange);
+      Stop(OutOfRange());
     }
   }
 }
 
 }  // namespace
+
+UserText WindingName(std::size_t index) {
+  if (index == 0) return Say(SPULIX_TEXT("WindingSheet", "初级"));
+  return Say(SPULIX_TEXT("WindingSheet", "次级%1"),
+             {Verbatim(std::to_string(index))});
+}
 
 SheetOutcome ComputeWindingSheet(const DesignTexts& design,
                                  const SheetChoices& choices) {

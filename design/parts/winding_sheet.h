@@ -17,6 +17,7 @@
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -109,11 +110,14 @@ struct WindingSheet {
   std::optional<double> fuse_a;   // time-lag; none above the largest rating
 
   std::vector<WireToBuy> wires_to_buy;  // by size, smallest first
-  std::vector<std::string> notes;       // short remarks (Chinese)
+  std::vector<UserText> notes;          // short remarks
 };
 
-// The sheet, or one line (Chinese) that names what is missing.
-using SheetOutcome = std::variant<WindingSheet, std::string>;
+// The sheet, or one line that names what is missing.
+using SheetOutcome = std::variant<WindingSheet, UserText>;
+
+// The name of the sheet's winding at `index`: 初级 first, then 次级1, ....
+UserText WindingName(std::size_t index);
 
 // The sheet of the design with the choices. Without extra secondaries it
 // works on the texts as they stand; with them, on a copy recalculated for

@@ -30,8 +30,8 @@ void SaveLanguage(Language language);
 
 // Shows the program in `language` from now on: its own texts and Qt's
 // (Qt's Simplified-Chinese translations, or Qt's own English). Every window
-// has had its LanguageChange event when it returns. Returns false where a translation could
-// not be loaded; the texts stay as they were loaded.
+// has had its LanguageChange event when it returns. Returns false where a
+// translation could not be loaded; the texts stay as they were loaded.
 bool ApplyLanguage(Language language);
 Language CurrentLanguage();
 

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QVariant>
 #include <QWidget>
+#include <string>
 
 namespace spulix {
 namespace {
@@ -59,6 +60,18 @@ void Retranslate(QObject* object) {
 
 QString Translated(const char* context, const char* source) {
   return QCoreApplication::translate(context, source);
+}
+
+Translate CurrentTranslation() {
+  return [](std::string_view context, std::string_view source) {
+    return QCoreApplication::translate(std::string(context).c_str(),
+                                       std::string(source).c_str())
+        .toStdString();
+  };
+}
+
+QString Composed(const UserText& text) {
+  return QString::fromStdString(Compose(text, CurrentTranslation()));
 }
 
 void SetTranslatedText(QObject* object, const char* context, const char* source,

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "design/user_text.h"
+
 class QObject;
 
 namespace spulix {
@@ -18,6 +20,11 @@ enum class TextRole { kCaption, kToolTip };
 
 // The source in the current language (QCoreApplication::translate).
 QString Translated(const char* context, const char* source);
+
+// The engine's sentence in the current language, values put in.
+QString Composed(const UserText& text);
+// What Compose needs to translate the engine's texts as the window does.
+Translate CurrentTranslation();
 
 // Shows the source in the current language and remembers it. A null
 // source shows nothing and forgets any earlier one.

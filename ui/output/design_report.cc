@@ -418,10 +418,10 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
 
   const SheetOutcome outcome =
       ComputeWindingSheet(CopyTexts(store), content.sheet_choices);
-  if (const auto* reason = std::get_if<std::string>(&outcome)) {
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
     y = Heading(r, x, y, full, Report::tr("无法计算绕制单"));
     y +=
-        r.Paragraph(x, y, full, ToQString(*reason),
+        r.Paragraph(x, y, full, Composed(*reason),
                     ReportFont(Face::kHei, 11, true), QColor(0xC0, 0x00, 0x00));
     y += 3;
     r.Text(QRectF(x, y, full, 6), RecommendedText(content.recommended_core),
@@ -481,10 +481,10 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   if (!sheet.notes.empty()) {
     y = Heading(r, x, y, full, Report::tr("说明"));
     const QFont font = ReportFont(Face::kHei, 9);
-    for (const std::string& note : sheet.notes) {
+    for (const UserText& note : sheet.notes) {
       if (y > 297 - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
       r.Text(QRectF(x, y, 4, 4.6), QStringLiteral("•"), font);
-      y += r.Paragraph(x + 4, y + 0.3, full - 4, ToQString(note), font) + 1;
+      y += r.Paragraph(x + 4, y + 0.3, full - 4, Composed(note), font) + 1;
     }
   }
 

@@ -31,7 +31,7 @@ const QColor kBad(0xC0, 0x00, 0x00);
 }  // namespace
 
 QString VerdictText(CoreVerdict verdict) {
-  return Translated("CoreVerdict", CoreVerdictText(verdict));
+  return Translated("CoreSelection", CoreVerdictText(verdict));
 }
 
 CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)

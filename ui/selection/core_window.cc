@@ -190,8 +190,8 @@ void CoreWindow::Refresh() {
   QString text;
   if (!selection.usable()) {
     QStringList problems;
-    for (const std::string& problem : selection.problems) {
-      problems << ToQString(problem);
+    for (const UserText& problem : selection.problems) {
+      problems << Composed(problem);
     }
     text = tr("无法判断：%1。").arg(problems.join(tr("；")));
   } else if (selection.smallest_fit) {

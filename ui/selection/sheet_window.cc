@@ -24,6 +24,7 @@
 #include "design/parts/sheet_text.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/winding_sheet.h"
+#include "ui/language/translated_text.h"
 #include "ui/selection/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -110,8 +111,8 @@ QString WiresHtml(const WindingSheet& sheet) {
 
 QString NotesText(const WindingSheet& sheet) {
   QString text = QStringLiteral("说明：");
-  for (const std::string& note : sheet.notes) {
-    text += QStringLiteral("\n· ") + ToQString(note);
+  for (const UserText& note : sheet.notes) {
+    text += QStringLiteral("\n· ") + Composed(note);
   }
   return text;
 }
@@ -383,8 +384,8 @@ void SheetWindow::Refresh() {
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
-  if (const auto* reason = std::get_if<std::string>(&outcome)) {
-    status_->setText(QStringLiteral("无法计算绕制单：") + ToQString(*reason));
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    status_->setText(QStringLiteral("无法计算绕制单：") + Composed(*reason));
     status_->setStyleSheet(QStringLiteral("color: #A00000"));
     model_->SetWindings({});
     ShowSheetParts(false);

@@ -59,8 +59,8 @@ TEST_P(CoreCsvBadRow, IsReportedByLineAndTheOthersLoad) {
   const CoreCsvParse parse = ParseCoreCsv(text, false, BuiltInCores());
   ASSERT_EQ(parse.issues.size(), 1u) << GetParam().line;
   EXPECT_EQ(parse.issues[0].line, 4);
-  EXPECT_NE(parse.issues[0].reason.find(GetParam().reason), std::string::npos)
-      << parse.issues[0].reason;
+  const std::string reason = Compose(parse.issues[0].reason);
+  EXPECT_NE(reason.find(GetParam().reason), std::string::npos) << reason;
   EXPECT_EQ(DescribeIssue(parse.issues[0]).rfind("第 4 行：", 0), 0u);
   ASSERT_EQ(parse.cores.size(), 2u);
   EXPECT_EQ(parse.cores[0].name, "Mine-1");
@@ -92,7 +92,7 @@ TEST(CoreCsv, ReadsColumnsByHeaderOrPositionAndForgivesFileNoise) {
       "\xEF\xBB\xBFwindow_height_h_mm,name,note,tongue_a_mm,window_width_c_mm"
       "\r\n# my cores\r\n 33 , \"A,1\" ,x, 22 ,11\r\n",
       false);
-  ASSERT_TRUE(by_header.issues.empty()) << by_header.issues[0].reason;
+  ASSERT_TRUE(by_header.issues.empty()) << DescribeIssue(by_header.issues[0]);
   ASSERT_EQ(by_header.cores.size(), 1u);
   EXPECT_EQ(by_header.cores[0].name, "A,1");
   EXPECT_EQ(by_header.cores[0].a_mm, 22);
@@ -118,7 +118,7 @@ TEST(CoreCsv, WrittenTextReadsBackTheSameCores) {
       {"#hash", 1, 2, 3, false},
   };
   const CoreCsvParse parse = ParseCoreCsv(CoreCsvText(cores), false);
-  ASSERT_TRUE(parse.issues.empty()) << parse.issues[0].reason;
+  ASSERT_TRUE(parse.issues.empty()) << DescribeIssue(parse.issues[0]);
   ASSERT_EQ(parse.cores.size(), cores.size());
   for (std::size_t i = 0; i < cores.size(); ++i) {
     EXPECT_EQ(parse.cores[i].name, cores[i].name);

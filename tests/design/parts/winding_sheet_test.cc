@@ -169,7 +169,7 @@ TEST_P(WorkedExamples, ComeOutAsPublished) {
     SCOPED_TRACE(key);
     if (key != "core" && key != "sheet") {
       ASSERT_TRUE(std::holds_alternative<WindingSheet>(computed.outcome))
-          << std::get<std::string>(computed.outcome);
+          << Compose(std::get<UserText>(computed.outcome));
     }
     EXPECT_EQ(Shown(computed, GetParam().winding, key, published), published);
   }
@@ -274,8 +274,8 @@ TEST_P(Reasons, NameWhatIsMissing) {
   SetAll(store, GetParam().after);
   const SheetOutcome outcome =
       ComputeWindingSheet(CopyTexts(store), GetParam().choices);
-  ASSERT_TRUE(std::holds_alternative<std::string>(outcome));
-  const std::string& reason = std::get<std::string>(outcome);
+  ASSERT_TRUE(std::holds_alternative<UserText>(outcome));
+  const std::string reason = Compose(std::get<UserText>(outcome));
   EXPECT_NE(reason.find(GetParam().reason), std::string::npos) << reason;
   EXPECT_EQ(reason.find('\n'), std::string::npos);
 }
@@ -322,13 +322,13 @@ TEST(WindingSheet, WindsUpToSixteenStrandsOfTheLargestSize) {
   store.SetText(Field::kSecondaryWireDiameter, "12.6");
   const SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), {});
   ASSERT_TRUE(std::holds_alternative<WindingSheet>(outcome))
-      << std::get<std::string>(outcome);
+      << Compose(std::get<UserText>(outcome));
   const WindingSheet& sheet = std::get<WindingSheet>(outcome);
   EXPECT_EQ(sheet.windings[1].strands, 16);
   EXPECT_EQ(sheet.windings[1].wire, StandardWires().size() - 1);
   bool noted = false;
-  for (const std::string& note : sheet.notes) {
-    noted = noted || note.find("16 股") != std::string::npos;
+  for (const UserText& note : sheet.notes) {
+    noted = noted || Compose(note).find("16 股") != std::string::npos;
   }
   EXPECT_TRUE(noted);
 }
