@@ -7,9 +7,16 @@
 #include <QMessageBox>
 
 #include "design/field_reactions.h"
+#include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 
 namespace spulix {
+namespace {
+
+// The engine's messages and status texts are translated under this context.
+constexpr const char* kMessageContext = "DesignMessage";
+
+}  // namespace
 QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     : controls_(controls), message_parent_(message_parent) {
   for (int number = 1; number <= kFieldCount; ++number) {
@@ -63,11 +70,22 @@ void QtFieldStore::RestoreText(Field field, std::string_view text) {
 }
 
 std::string QtFieldStore::CaptionText(Caption caption) const {
+  // The engine's own text, whatever language the status line shows it in.
+  if (caption == Caption::kStatus && !status_source_.empty()) {
+    return status_source_;
+  }
   return Label(caption)->text().toStdString();
 }
 
 void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
   QLabel* label = Label(caption);
+  if (caption == Caption::kStatus) {
+    if (text == status_source_ && !text.empty()) return;
+    // Shown in the current language, and again after each change of it.
+    status_source_ = std::string(text);
+    SetTranslatedText(label, kMessageContext, status_source_.c_str());
+    return;
+  }
   const QString new_text = ToQString(text);
   if (label->text() == new_text) return;
   label->setText(new_text);
@@ -77,6 +95,8 @@ void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
 
 void QtFieldStore::ShowStatus(const QString& text) {
   QLabel* label = controls_.status;
+  status_source_.clear();
+  SetTranslatedText(label, kMessageContext, nullptr);
   const int room = label->contentsRect().width();
   label->setText(
       room > 0 ? label->fontMetrics().elidedText(text, Qt::ElideMiddle, room)
@@ -96,7 +116,7 @@ void QtFieldStore::ShowMessageBox(QWidget* parent, std::string_view text) {
   box.setWindowTitle(QStringLiteral("Spulix"));
   box.setIcon(QMessageBox::NoIcon);
   box.setTextFormat(Qt::PlainText);
-  box.setText(ToQString(text));
+  box.setText(Translated(kMessageContext, std::string(text).c_str()));
   box.setStandardButtons(QMessageBox::Ok);
   box.setDefaultButton(QMessageBox::Ok);
   box.exec();

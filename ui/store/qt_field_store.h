@@ -73,6 +73,7 @@ class QtFieldStore : public QObject, public FieldStore {
   QPointer<QWidget> message_parent_;
   MessageSink sink_;
   bool restoring_ = false;
+  std::string status_source_;  // the engine's status text, untranslated
 };
 
 }  // namespace spulix
