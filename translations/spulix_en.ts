@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>输入电压</source>
-        <translation>Input voltage</translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>伏(V)</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>输出电压</source>
-        <translation>Output voltage</translation>
+        <translation>Output</translation>
     </message>
     <message>
         <source>初级绕组匝数</source>
@@ -695,7 +695,7 @@
     </message>
     <message>
         <source>铁心窗口的有效高度</source>
-        <translation>Effective window height</translation>
+        <translation>Usable height</translation>
     </message>
     <message>
         <source>h&apos;=0.9*(h-2毫米)</source>
@@ -703,11 +703,11 @@
     </message>
     <message>
         <source>整个线包总厚度</source>
-        <translation>Total coil thickness</translation>
+        <translation>Coil thickness</translation>
     </message>
     <message>
         <source>次级绕组总厚度</source>
-        <translation>Secondary thickness</translation>
+        <translation>Sec. thickness</translation>
     </message>
     <message>
         <source>次级绕组需绕层数</source>
@@ -719,7 +719,7 @@
     </message>
     <message>
         <source>次级绕组每层匝数</source>
-        <translation>Secondary turns/layer</translation>
+        <translation>Sec. turns/layer</translation>
     </message>
     <message>
         <source>初级绕组总厚度</source>
@@ -731,7 +731,7 @@
     </message>
     <message>
         <source>初级绕组每层匝数</source>
-        <translation>Primary turns/layer</translation>
+        <translation>Prim. turns/layer</translation>
     </message>
     <message>
         <source>外层绝缘:</source>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>层间绝缘:</source>
-        <translation>Interlayer:</translation>
+        <translation>Layers:</translation>
     </message>
 </context>
 <context>
