@@ -14,62 +14,84 @@ std::string Megabytes(std::uint64_t bytes) {
   return Number((bytes + (1u << 20) - 1) >> 20);
 }
 
-// The system's reason in Chinese where there is one.
-std::string Reason(const DesignError& e) {
-  return e.error_number != 0 ? ChineseSystemError(e.error_number) : e.detail;
+UserText Say(const char* pattern, std::vector<UserText> args = {}) {
+  return Marked("DesignFile", pattern, std::move(args));
+}
+
+// The system's reason where there is one.
+UserText Reason(const DesignError& e) {
+  return e.error_number != 0 ? SystemErrorSentence(e.error_number)
+                             : Verbatim(e.detail);
 }
 
 }  // namespace
 
-std::string ChineseProblem(const DesignError& e) {
-  const std::string where = e.line > 0 ? "（第 " + Number(e.line) + " 行第 " +
-                                             Number(e.column) + " 列）"
-                                       : "";
+UserText ProblemSentence(const DesignError& e) {
+  const UserText where =
+      e.line > 0 ? Say(SPULIX_TEXT("DesignFile", "（第 %1 行第 %2 列）"),
+                       {Verbatim(Number(e.line)), Verbatim(Number(e.column))})
+                 : Verbatim("");
   switch (e.kind) {
     case Kind::kCannotOpen:
-      return "无法打开（" + Reason(e) + "）";
-    case Kind::kNotAFile:
-      return "这不是一个普通文件（可能是文件夹）";
+      return Say(SPULIX_TEXT("DesignFile", "无法打开（%1）"), {Reason(e)});
+    case Kind::kNotRegularFile:
+      return Say(
+          SPULIX_TEXT("DesignFile", "这不是一个普通文件（可能是文件夹）"));
     case Kind::kTooLarge:
-      return "文件太大（约 " + Megabytes(e.position) +
-             " MB），设计文件不能超过 " + Megabytes(kMaxDesignFileBytes) +
-             " MB";
+      return Say(SPULIX_TEXT("DesignFile",
+                             "文件太大（约 %1 MB），设计文件不能超过 %2 MB"),
+                 {Verbatim(Megabytes(e.position)),
+                  Verbatim(Megabytes(kMaxDesignFileBytes))});
     case Kind::kReadFailed:
-      return "读取失败（" + Reason(e) + "）";
+      return Say(SPULIX_TEXT("DesignFile", "读取失败（%1）"), {Reason(e)});
     case Kind::kEmpty:
-      return "文件是空的";
+      return Say(SPULIX_TEXT("DesignFile", "文件是空的"));
     case Kind::kInvalidUtf8:
-      return "文件含有无效的 UTF-8 字符" + where;
+      return Say(SPULIX_TEXT("DesignFile", "文件含有无效的 UTF-8 字符%1"),
+                 {where});
     case Kind::kNotJson:
-      return "文件内容不是有效的 JSON" + where;
+      return Say(SPULIX_TEXT("DesignFile", "文件内容不是有效的 JSON%1"),
+                 {where});
     case Kind::kTruncated:
-      return "文件不完整，内容在结尾处中断";
-    case Kind::kNotADesign:
-      return "这不是 Spulix 设计文件";
+      return Say(SPULIX_TEXT("DesignFile", "文件不完整，内容在结尾处中断"));
+    case Kind::kNotSpulix:
+      return Say(SPULIX_TEXT("DesignFile", "这不是 Spulix 设计文件"));
     case Kind::kNewerVersion:
-      return "文件由较新版本的 Spulix 保存（格式版本 " + e.detail +
-             "），本程序只能打开版本 " + Number(kDesignVersion) +
-             " 的设计文件，请升级 Spulix";
+      return Say(SPULIX_TEXT("DesignFile",
+                             "文件由较新版本的 Spulix 保存（格式版本 %1），"
+                             "本程序只能打开版本 %2 的设计文件，请升级 Spulix"),
+                 {Verbatim(e.detail), Verbatim(Number(kDesignVersion))});
     case Kind::kBadVersion:
-      return "文件的格式版本无效";
+      return Say(SPULIX_TEXT("DesignFile", "文件的格式版本无效"));
     case Kind::kMissingKey:
-      return "文件缺少“" + e.detail + "”";
+      return Say(SPULIX_TEXT("DesignFile", "文件缺少“%1”"),
+                 {Verbatim(e.detail)});
     case Kind::kWrongType:
-      return "文件中“" + e.detail + "”的类型不对";
+      return Say(SPULIX_TEXT("DesignFile", "文件中“%1”的类型不对"),
+                 {Verbatim(e.detail)});
     case Kind::kWriteFailed:
-      return "写入失败（" + Reason(e) + "），原有文件保持不变";
+      return Say(SPULIX_TEXT("DesignFile", "写入失败（%1），原有文件保持不变"),
+                 {Reason(e)});
     case Kind::kDesignTooLarge:
-      return "设计太大（文本太长或附加次级太多），文件会超过 " +
-             Megabytes(kMaxDesignFileBytes) + " MB 或 " +
-             Number(kMaxDesignValues) + " 个值的上限";
+      return Say(SPULIX_TEXT("DesignFile",
+                             "设计太大（文本太长或附加次级太多），文件会超过 "
+                             "%1 MB 或 %2 个值的上限"),
+                 {Verbatim(Megabytes(kMaxDesignFileBytes)),
+                  Verbatim(Number(kMaxDesignValues))});
     case Kind::kReadOnly:
-      return "文件是只读的，没有改动它";
+      return Say(SPULIX_TEXT("DesignFile", "文件是只读的，没有改动它"));
     case Kind::kTooComplex:
-      return "文件的结构太复杂（嵌套超过 " + Number(kMaxDesignDepth) +
-             " 层或多于 " + Number(kMaxDesignValues) +
-             " 个值），不是 Spulix 设计文件" + where;
+      return Say(SPULIX_TEXT("DesignFile",
+                             "文件的结构太复杂（嵌套超过 %1 层或多于 %2 "
+                             "个值），不是 Spulix 设计文件%3"),
+                 {Verbatim(Number(kMaxDesignDepth)),
+                  Verbatim(Number(kMaxDesignValues)), where});
   }
-  return "未知错误";
+  return Say(SPULIX_TEXT("DesignFile", "未知错误"));
+}
+
+std::string ChineseProblem(const DesignError& error) {
+  return Compose(ProblemSentence(error));
 }
 
 namespace {
@@ -124,11 +146,17 @@ std::string EnglishProblem(const DesignError& e) {
 
 }  // namespace
 
+UserText ErrorSentence(const DesignError& error, const std::string& file_name,
+                       FileAction action) {
+  return Say(action == FileAction::kOpen
+                 ? SPULIX_TEXT("DesignFile", "无法打开设计文件“%1”：%2。")
+                 : SPULIX_TEXT("DesignFile", "无法保存设计文件“%1”：%2。"),
+             {Verbatim(file_name), ProblemSentence(error)});
+}
+
 std::string ChineseErrorText(const DesignError& error,
                              const std::string& file_name, FileAction action) {
-  const char* verb = action == FileAction::kOpen ? "无法打开" : "无法保存";
-  return std::string(verb) + "设计文件“" + file_name + "”：" +
-         ChineseProblem(error) + "。";
+  return Compose(ErrorSentence(error, file_name, action));
 }
 
 std::string EnglishErrorText(const DesignError& error,

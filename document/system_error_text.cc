@@ -6,29 +6,34 @@
 
 namespace spulix {
 
-std::string ChineseSystemError(int error_number) {
+UserText SystemErrorSentence(int error_number) {
+  const auto say = [](const char* text) { return Marked("SystemError", text); };
   switch (error_number) {
     case ENOENT:
-      return "文件或文件夹不存在";
+      return say(SPULIX_TEXT("SystemError", "文件或文件夹不存在"));
     case EACCES:
     case EPERM:
-      return "没有权限";
+      return say(SPULIX_TEXT("SystemError", "没有权限"));
     case ENOSPC:
     case EDQUOT:
-      return "磁盘已满";
+      return say(SPULIX_TEXT("SystemError", "磁盘已满"));
     case EROFS:
-      return "文件系统是只读的";
+      return say(SPULIX_TEXT("SystemError", "文件系统是只读的"));
     case EISDIR:
-      return "这是一个文件夹";
+      return say(SPULIX_TEXT("SystemError", "这是一个文件夹"));
     case EFBIG:
-      return "文件太大";
+      return say(SPULIX_TEXT("SystemError", "文件太大"));
     case ENOTDIR:
-      return "路径中有一级不是文件夹";
+      return say(SPULIX_TEXT("SystemError", "路径中有一级不是文件夹"));
     case ELOOP:
-      return "符号链接太多或首尾相连";
+      return say(SPULIX_TEXT("SystemError", "符号链接太多或首尾相连"));
     default:
-      return std::strerror(error_number);
+      return Verbatim(std::strerror(error_number));
   }
+}
+
+std::string ChineseSystemError(int error_number) {
+  return Compose(SystemErrorSentence(error_number));
 }
 
 }  // namespace spulix

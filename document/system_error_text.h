@@ -7,9 +7,14 @@
 
 #include <string>
 
+#include "design/user_text.h"
+
 namespace spulix {
 
-// "磁盘已满" for ENOSPC, strerror() for a value without a Chinese text.
+// "磁盘已满" for ENOSPC, strerror() for a value without a Chinese text; the
+// sentence is composed in the window's language, ChineseSystemError in
+// Chinese.
+UserText SystemErrorSentence(int error_number);
 std::string ChineseSystemError(int error_number);
 
 }  // namespace spulix

@@ -339,6 +339,93 @@
     </message>
 </context>
 <context>
+    <name>DesignFile</name>
+    <message>
+        <source>（第 %1 行第 %2 列）</source>
+        <translation> (line %1, column %2)</translation>
+    </message>
+    <message>
+        <source>无法打开（%1）</source>
+        <translation>cannot open it (%1)</translation>
+    </message>
+    <message>
+        <source>这不是一个普通文件（可能是文件夹）</source>
+        <translation>this is not a regular file (perhaps a folder)</translation>
+    </message>
+    <message>
+        <source>文件太大（约 %1 MB），设计文件不能超过 %2 MB</source>
+        <translation>the file is too large (about %1 MB); a design file is at most %2 MB</translation>
+    </message>
+    <message>
+        <source>读取失败（%1）</source>
+        <translation>reading failed (%1)</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>文件含有无效的 UTF-8 字符%1</source>
+        <translation>the file holds invalid UTF-8%1</translation>
+    </message>
+    <message>
+        <source>文件内容不是有效的 JSON%1</source>
+        <translation>the file is not valid JSON%1</translation>
+    </message>
+    <message>
+        <source>文件不完整，内容在结尾处中断</source>
+        <translation>the file is incomplete: it breaks off at the end</translation>
+    </message>
+    <message>
+        <source>这不是 Spulix 设计文件</source>
+        <translation>this is not a Spulix design file</translation>
+    </message>
+    <message>
+        <source>文件由较新版本的 Spulix 保存（格式版本 %1），本程序只能打开版本 %2 的设计文件，请升级 Spulix</source>
+        <translation>the file was saved by a newer Spulix (format version %1); this program opens version %2 only: please update Spulix</translation>
+    </message>
+    <message>
+        <source>文件的格式版本无效</source>
+        <translation>the format version of the file is invalid</translation>
+    </message>
+    <message>
+        <source>文件缺少“%1”</source>
+        <translation>&quot;%1&quot; is missing from the file</translation>
+    </message>
+    <message>
+        <source>文件中“%1”的类型不对</source>
+        <translation>&quot;%1&quot; has the wrong type in the file</translation>
+    </message>
+    <message>
+        <source>写入失败（%1），原有文件保持不变</source>
+        <translation>writing failed (%1); the earlier file is unchanged</translation>
+    </message>
+    <message>
+        <source>设计太大（文本太长或附加次级太多），文件会超过 %1 MB 或 %2 个值的上限</source>
+        <translation>the design is too large (texts too long or too many extra secondaries): the file would pass the limit of %1 MB or %2 values</translation>
+    </message>
+    <message>
+        <source>文件是只读的，没有改动它</source>
+        <translation>the file is read-only and was left unchanged</translation>
+    </message>
+    <message>
+        <source>文件的结构太复杂（嵌套超过 %1 层或多于 %2 个值），不是 Spulix 设计文件%3</source>
+        <translation>the file is nested deeper than %1 levels or holds more than %2 values: not a Spulix design file%3</translation>
+    </message>
+    <message>
+        <source>未知错误</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>无法打开设计文件“%1”：%2。</source>
+        <translation>Cannot open the design file &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>无法保存设计文件“%1”：%2。</source>
+        <translation>Cannot save the design file &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>DesignMessage</name>
     <message>
         <source>请填全数据</source>
@@ -1011,6 +1098,41 @@
     </message>
 </context>
 <context>
+    <name>SystemError</name>
+    <message>
+        <source>文件或文件夹不存在</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>没有权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>文件系统是只读的</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>这是一个文件夹</source>
+        <translation>this is a folder</translation>
+    </message>
+    <message>
+        <source>文件太大</source>
+        <translation>file too large</translation>
+    </message>
+    <message>
+        <source>路径中有一级不是文件夹</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>符号链接太多或首尾相连</source>
+        <translation>too many symbolic links, or a loop</translation>
+    </message>
+</context>
+<context>
     <name>WindingSheet</name>
     <message>
         <source>电压（伏）</source>
@@ -1523,6 +1645,14 @@
     <message>
         <source>报告已导出 %1</source>
         <translation>Report exported: %1</translation>
+    </message>
+    <message>
+        <source>无法生成 PDF</source>
+        <translation>the PDF could not be made</translation>
+    </message>
+    <message>
+        <source>无法导出报告“%1”：%2。</source>
+        <translation>Cannot export the report &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>

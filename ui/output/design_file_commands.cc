@@ -21,6 +21,7 @@
 #include "design/parts/winding_sheet.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "ui/language/translated_text.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 
@@ -203,14 +204,14 @@ QString DesignFileCommands::AskFileDialog(Dialog dialog,
   return {};
 }
 
-void DesignFileCommands::Tell(const std::string& text) {
-  store_.ShowMessage(text);
+void DesignFileCommands::Tell(const QString& text) {
+  store_.ShowMessage(text.toStdString());
 }
 
 bool DesignFileCommands::Open(const QString& path) {
   DesignParse parse = ReadDesignFile(QFile::encodeName(path).toStdString());
   if (auto* error = std::get_if<DesignError>(&parse)) {
-    Tell(ChineseErrorText(*error, Shown(path), FileAction::kOpen));
+    Tell(Composed(ErrorSentence(*error, Shown(path), FileAction::kOpen)));
     return false;
   }
   const DesignDocument& document = std::get<DesignDocument>(parse);
@@ -238,7 +239,7 @@ bool DesignFileCommands::SaveTo(const QString& path) {
   std::optional<DesignError> error = CheckDesignSize(text);
   if (!error) error = SaveBytes(path, QByteArray::fromStdString(text));
   if (error) {
-    Tell(ChineseErrorText(*error, Shown(path), FileAction::kSave));
+    Tell(Composed(ErrorSentence(*error, Shown(path), FileAction::kSave)));
     return false;
   }
   TieTo(path);
@@ -276,7 +277,8 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
   buffer.open(QIODevice::WriteOnly);
   std::optional<DesignError> error;
   if (!WriteDesignReport(store_, content, &buffer)) {
-    error = DesignError{DesignError::Kind::kWriteFailed, "无法生成 PDF"};
+    error = DesignError{DesignError::Kind::kWriteFailed,
+                        tr("无法生成 PDF").toStdString()};
   } else {
     error = SaveBytes(path, pdf);
   }
@@ -284,7 +286,9 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
     store_.ShowStatus(tr("报告已导出 %1").arg(QFileInfo(path).fileName()));
     return true;
   }
-  Tell("无法导出报告“" + Shown(path) + "”：" + ChineseProblem(*error) + "。");
+  Tell(tr("无法导出报告“%1”：%2。")
+           .arg(QString::fromStdString(Shown(path)),
+                Composed(ProblemSentence(*error))));
   return false;
 }
 

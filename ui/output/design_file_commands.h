@@ -102,7 +102,7 @@ class DesignFileCommands : public QObject {
  private:
   QString Choose(Dialog dialog, const QString& suggested);
   QString AskFileDialog(Dialog dialog, const QString& suggested) const;
-  void Tell(const std::string& text);
+  void Tell(const QString& text);
   // Whether the unsaved changes may go: saved, discarded, or nothing to lose.
   bool MayReplaceDesign();
   Unsaved AskAboutUnsaved() const;

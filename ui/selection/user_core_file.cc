@@ -11,12 +11,13 @@
 #include "document/atomic_file.h"
 #include "document/bounded_file.h"
 #include "document/system_error_text.h"
+#include "ui/language/translated_text.h"
 
 namespace spulix {
 namespace {
 
 QString FromSystem(int error_number) {
-  return QString::fromStdString(ChineseSystemError(error_number));
+  return Composed(SystemErrorSentence(error_number));
 }
 
 std::string LocalPath(const QString& path) {
