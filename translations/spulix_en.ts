@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>由 Spulix 生成。绕制单按标准漆包线的最大外径与整层绕制计算；铁损、温升为估算，不改变第一页的数值。</source>
-        <translation>Made by Spulix. The winding sheet uses the standard wires&apos; largest overall diameters and whole layers; core loss and temperature rise are estimates and change nothing on page one.</translation>
+        <translation>Made by Spulix. The sheet winds the wires&apos; largest overall diameters in whole layers. Core loss and temperature rise are estimates; page one is unchanged.</translation>
     </message>
 </context>
 <context>

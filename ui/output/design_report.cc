@@ -135,6 +135,19 @@ class ReportPainter {
   QPainter& p_;
 };
 
+// The report's font a half point smaller at a time, down to `smallest`,
+// while the text is wider than the line: for a language that needs more
+// room than the line has.
+QFont FittingFont(const ReportPainter& r, const QString& text, double points,
+                  double smallest, double width_mm) {
+  QFont font = ReportFont(Face::kHei, points);
+  while (points > smallest && r.WidthMm(text, font) > width_mm) {
+    points -= 0.5;
+    font = ReportFont(Face::kHei, points);
+  }
+  return font;
+}
+
 // A heading with a rule under it; returns the y below it.
 double Heading(ReportPainter& r, double x, double y, double w,
                const QString& text) {
@@ -432,14 +445,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
          ReportFont(Face::kHei, 10), Qt::AlignRight | Qt::AlignVCenter,
          QColor(0x50, 0x50, 0x50));
   y += 12;
-  // A step smaller where a language needs more room than the line has.
   const QString choices = ChoicesText(content.sheet_choices);
-  double choices_size = 10;
-  while (choices_size > 8 &&
-         r.WidthMm(choices, ReportFont(Face::kHei, choices_size)) > full) {
-    choices_size -= 0.5;
-  }
-  r.Text(QRectF(x, y, full, 6), choices, ReportFont(Face::kHei, choices_size));
+  r.Text(QRectF(x, y, full, 6), choices, FittingFont(r, choices, 10, 8, full));
   y += 7;
   r.Rule(x, y, x + full, 0.5);
   y += 5;
@@ -525,10 +532,11 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
     }
   }
 
-  r.Text(QRectF(x, 297 - kMarginMm, full, 5),
-         Report::tr("由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
-                    "绕制计算；铁损、温升为估算，不改变第一页的数值。"),
-         ReportFont(Face::kHei, 8), Qt::AlignLeft | Qt::AlignVCenter,
+  const QString footer = Report::tr(
+      "由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
+      "绕制计算；铁损、温升为估算，不改变第一页的数值。");
+  r.Text(QRectF(x, 297 - kMarginMm, full, 5), footer,
+         FittingFont(r, footer, 8, 7, full), Qt::AlignLeft | Qt::AlignVCenter,
          QColor(0x70, 0x70, 0x70));
 }
 
