@@ -576,11 +576,11 @@
     </message>
     <message>
         <source>（%1 毫米，1.5 特时不超过 %2 瓦/千克）</source>
-        <translation> (%1 mm, at most %2 W/kg at 1.5 T)</translation>
+        <translation> (%1 mm, ≤ %2 W/kg at 1.5 T)</translation>
     </message>
     <message>
         <source>漆膜：%1级&#x3000;硅钢片：%2&#x3000;次级1 中心抽头：%3&#x3000;附加次级：%4</source>
-        <translation>Enamel: grade %1   Steel: %2   Centre tap on secondary 1: %3   Extra secondaries: %4</translation>
+        <translation>Enamel: grade %1   Steel: %2   Secondary 1 tapped: %3   Extra secondaries: %4</translation>
     </message>
     <message>
         <source>一</source>
@@ -660,7 +660,7 @@
     </message>
     <message>
         <source>由 Spulix 生成。绕制单按标准漆包线的最大外径与整层绕制计算；铁损、温升为估算，不改变第一页的数值。</source>
-        <translation>Made by Spulix. The winding sheet uses the standard wires&apos; largest overall diameters and whole layers; core loss and temperature rise are estimates and change nothing on page one.</translation>
+        <translation>Made by Spulix. The sheet winds the wires&apos; largest overall diameters in whole layers. Core loss and temperature rise are estimates; page one is unchanged.</translation>
     </message>
 </context>
 <context>
@@ -1296,7 +1296,7 @@
     </message>
     <message>
         <source>%1 开（自然冷却的估算）</source>
-        <translation>%1 K (estimate for natural cooling)</translation>
+        <translation>%1 K (est., natural cooling)</translation>
     </message>
     <message>
         <source>初级保险丝</source>
@@ -1653,6 +1653,97 @@
     <message>
         <source>无法导出报告“%1”：%2。</source>
         <translation>Cannot export the report &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::SheetWindow</name>
+    <message>
+        <source>%1：</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>要买的漆包线</source>
+        <translation>Wire to buy</translation>
+    </message>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>重量</source>
+        <translation>Mass</translation>
+    </message>
+    <message>
+        <source>说明：</source>
+        <translation>Notes:</translation>
+    </message>
+    <message>
+        <source>次级1 带中心抽头</source>
+        <translation>Centre tap on secondary 1</translation>
+    </message>
+    <message>
+        <source>选择</source>
+        <translation>Choices</translation>
+    </message>
+    <message>
+        <source>漆包线漆膜：</source>
+        <translation>Wire enamel:</translation>
+    </message>
+    <message>
+        <source>硅钢片牌号：</source>
+        <translation>Steel grade:</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>再加一个次级绕组</source>
+        <translation>Add one more secondary winding</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>其他次级</source>
+        <translation>More secondaries</translation>
+    </message>
+    <message>
+        <source>使用推荐铁心</source>
+        <translation>Use recommended core</translation>
+    </message>
+    <message>
+        <source>把推荐铁心的 h、c、a 填入主窗口并重新计算，与标准铁心窗口的“使用”相同</source>
+        <translation>Puts the recommended core&apos;s h, c and a into the main window and calculates again, as Use in the standard cores window does</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>一级（薄漆膜）</source>
+        <translation>Grade 1 (thin enamel)</translation>
+    </message>
+    <message>
+        <source>二级（厚漆膜）</source>
+        <translation>Grade 2 (thick enamel)</translation>
+    </message>
+    <message>
+        <source>电压（伏）</source>
+        <translation>Voltage (V)</translation>
+    </message>
+    <message>
+        <source>电流（安）</source>
+        <translation>Current (A)</translation>
+    </message>
+    <message>
+        <source>中心抽头</source>
+        <translation>Centre tap</translation>
+    </message>
+    <message>
+        <source>无法计算绕制单：%1</source>
+        <translation>No winding sheet: %1</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,11 @@ class ReportPainter {
     p_.drawText(box, int(align), shown);
   }
 
+  // The width of one line of text in millimetres.
+  double WidthMm(const QString& text, const QFont& font) const {
+    return QFontMetricsF(font, p_.device()).horizontalAdvance(text) / Scale();
+  }
+
   // Wrapped text; returns the height used in millimetres.
   double Paragraph(double x, double y, double w, const QString& text,
                    const QFont& font, const QColor& colour = Qt::black) {
@@ -130,6 +135,19 @@ class ReportPainter {
   QPainter& p_;
 };
 
+// The report's font a half point smaller at a time, down to `smallest`,
+// while the text is wider than the line: for a language that needs more
+// room than the line has.
+QFont FittingFont(const ReportPainter& r, const QString& text, double points,
+                  double smallest, double width_mm) {
+  QFont font = ReportFont(Face::kHei, points);
+  while (points > smallest && r.WidthMm(text, font) > width_mm) {
+    points -= 0.5;
+    font = ReportFont(Face::kHei, points);
+  }
+  return font;
+}
+
 // A heading with a rule under it; returns the y below it.
 double Heading(ReportPainter& r, double x, double y, double w,
                const QString& text) {
@@ -141,13 +159,30 @@ double Heading(ReportPainter& r, double x, double y, double w,
 // Symbol, caption, value and unit of each field; returns the y below it.
 double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
                   std::span<const Field> fields) {
-  constexpr double kColumns[] = {13, 47, 24, 20};  // sums to kLeftColumnMm
   const QString headers[] = {Report::tr("符号"), Report::tr("名称"),
                              Report::tr("数值"), Report::tr("单位")};
   const QFont header_font = ReportFont(Face::kHei, 9.5, true);
   const QFont body_font = ReportFont(Face::kHei, 9.5);
   const QFont value_font = ReportFont(Face::kHei, 10, true);
   constexpr double kPad = 1.5;
+  // Sums to kLeftColumnMm. Where a language's symbol heading or captions
+  // need more room, the right-aligned values give it.
+  double columns[] = {13, 47, 24, 20};
+  const auto widen = [&](int column, double needed) {
+    const double more =
+        std::min(needed + 2 * kPad + 0.5 - columns[column], columns[2] - 14);
+    if (more <= 0) return;
+    columns[column] += more;
+    columns[2] -= more;
+  };
+  widen(0, r.WidthMm(headers[0], header_font));
+  double caption_mm = 0;
+  for (Field field : fields) {
+    caption_mm = std::max(
+        caption_mm,
+        r.WidthMm(Composed(FullCaptionText(InfoOf(field))), body_font));
+  }
+  widen(1, caption_mm);
 
   auto row = [&](double top, const QString(&cells)[4], bool header) {
     double left = x;
@@ -158,9 +193,9 @@ double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
       const QFont& font = header   ? header_font
                           : c == 2 ? value_font
                                    : body_font;
-      r.Text(QRectF(left + kPad, top, kColumns[c] - 2 * kPad, kRowMm), cells[c],
+      r.Text(QRectF(left + kPad, top, columns[c] - 2 * kPad, kRowMm), cells[c],
              font, align);
-      left += kColumns[c];
+      left += columns[c];
     }
   };
   r.Fill(QRectF(x, y, kLeftColumnMm, kRowMm), kHeaderFill);
@@ -172,7 +207,7 @@ double FieldTable(ReportPainter& r, const FieldStore& store, double x, double y,
     if (stripe) r.Fill(QRectF(x, y, kLeftColumnMm, kRowMm), kStripeFill);
     stripe = !stripe;
     const QString cells[4] = {
-        ToQString(info.symbol), ToQString(FullCaption(info)),
+        ToQString(info.symbol), Composed(FullCaptionText(info)),
         ToQString(store.Text(field)), Translated("Field", info.unit)};
     row(y, cells, false);
     y += kRowMm;
@@ -193,7 +228,7 @@ double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
                double w) {
   y = Heading(r, x, y, w, Report::tr("铁心是否可用"));
   const char* verdict = FitVerdict(store);
-  y += r.Paragraph(x, y, w, ToQString(verdict),
+  y += r.Paragraph(x, y, w, Translated("DesignMessage", verdict),
                    ReportFont(Face::kHei, 11, true), VerdictColour(verdict));
   y += 1;
   const QFont font = ReportFont(Face::kHei, 9);
@@ -410,8 +445,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
          ReportFont(Face::kHei, 10), Qt::AlignRight | Qt::AlignVCenter,
          QColor(0x50, 0x50, 0x50));
   y += 12;
-  r.Text(QRectF(x, y, full, 6), ChoicesText(content.sheet_choices),
-         ReportFont(Face::kHei, 10));
+  const QString choices = ChoicesText(content.sheet_choices);
+  r.Text(QRectF(x, y, full, 6), choices, FittingFont(r, choices, 10, 8, full));
   y += 7;
   r.Rule(x, y, x + full, 0.5);
   y += 5;
@@ -432,11 +467,18 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
 
   // The windings side by side, one row per quantity.
   y = Heading(r, x, y, full, Report::tr("绕组（由内向外绕制）"));
-  const TextRows windings = SheetWindingRows(sheet);
-  constexpr double kCaptionMm = 42;
-  std::vector<double> widths = {kCaptionMm};
+  const TextRows windings = SheetWindingRows(sheet, CurrentTranslation());
+  // The captions' column is as wide as its longest caption needs, and no
+  // narrower than it has always been.
+  double caption_mm = 42;
+  for (std::size_t i = 1; i < windings.size(); ++i) {
+    caption_mm = std::max(
+        caption_mm,
+        r.WidthMm(ToQString(windings[i][0]), ReportFont(Face::kHei, 9)) + 4);
+  }
+  std::vector<double> widths = {caption_mm};
   const double column =
-      (full - kCaptionMm) / static_cast<double>(sheet.windings.size());
+      (full - caption_mm) / static_cast<double>(sheet.windings.size());
   widths.insert(widths.end(), sheet.windings.size(), column);
   y = TextTable(r, x, y, widths, windings, true, Qt::AlignHCenter);
   y += 5;
@@ -448,7 +490,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
          ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
          sheet.fits ? QColor(0x00, 0x80, 0x00) : QColor(0xC0, 0x00, 0x00));
   y += 7;
-  y += r.Paragraph(x, y, full, ToQString(CoilVerdictText(sheet)),
+  y += r.Paragraph(x, y, full,
+                   ToQString(CoilVerdictText(sheet, CurrentTranslation())),
                    ReportFont(Face::kHei, 9.5));
   y += 5;
 
@@ -458,7 +501,8 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   const double right_w = full - left_w - kGapMm;
   double left_y = Heading(r, x, y, left_w, Report::tr("运行估算"));
   TextRows figures;
-  for (const auto& [caption, value] : SheetFigures(sheet)) {
+  for (const auto& [caption, value] :
+       SheetFigures(sheet, CurrentTranslation())) {
     figures.push_back({caption, value});
   }
   left_y =
@@ -467,7 +511,7 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
   TextRows buy = {{Report::tr("规格").toStdString(),
                    Report::tr("长度").toStdString(),
                    Report::tr("重量").toStdString()}};
-  for (const auto& row : WiresToBuyTexts(sheet)) {
+  for (const auto& row : WiresToBuyTexts(sheet, CurrentTranslation())) {
     buy.push_back({row.begin(), row.end()});
   }
   right_y = TextTable(r, right_x, right_y, {24, 21, right_w - 45}, buy, true,
@@ -488,10 +532,11 @@ void PaintSheet(QPdfWriter& writer, QPainter& painter, const FieldStore& store,
     }
   }
 
-  r.Text(QRectF(x, 297 - kMarginMm, full, 5),
-         Report::tr("由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
-                    "绕制计算；铁损、温升为估算，不改变第一页的数值。"),
-         ReportFont(Face::kHei, 8), Qt::AlignLeft | Qt::AlignVCenter,
+  const QString footer = Report::tr(
+      "由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
+      "绕制计算；铁损、温升为估算，不改变第一页的数值。");
+  r.Text(QRectF(x, 297 - kMarginMm, full, 5), footer,
+         FittingFont(r, footer, 8, 7, full), Qt::AlignLeft | Qt::AlignVCenter,
          QColor(0x70, 0x70, 0x70));
 }
 

@@ -268,7 +268,8 @@ void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
                .arg(file_.path())
                .arg(load.issues.size());
     for (const CatalogueIssue& issue : load.issues) {
-      text += QStringLiteral("\n") + ToQString(DescribeIssue(issue));
+      text += QStringLiteral("\n") +
+              ToQString(DescribeIssue(issue, CurrentTranslation()));
     }
     text += QLatin1Char('\n') +
             tr("文件保持原样；您添加、修改或删除自定义铁心时才会"

@@ -2,6 +2,7 @@
 #include "ui/selection/sheet_table_model.h"
 
 #include "design/parts/sheet_text.h"
+#include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 
 namespace spulix {
@@ -30,6 +31,13 @@ void SheetTableModel::SetWindings(std::vector<SheetWinding> windings) {
   endResetModel();
 }
 
+void SheetTableModel::Retranslate() {
+  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (!windings_.empty()) {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  }
+}
+
 int SheetTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(windings_.size());
 }
@@ -40,15 +48,17 @@ int SheetTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return QVariant();
-  const SheetWinding& winding =
-      windings_[static_cast<std::size_t>(index.row())];
   if (role == Qt::TextAlignmentRole) {
     return index.column() == kNameColumn
                ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                : QVariant(Qt::AlignRight | Qt::AlignVCenter);
   }
   if (role != Qt::DisplayRole) return QVariant();
-  if (index.column() == kNameColumn) return ToQString(winding.name);
+  const SheetWinding& winding =
+      windings_[static_cast<std::size_t>(index.row())];
+  if (index.column() == kNameColumn) {
+    return Composed(WindingName(static_cast<std::size_t>(index.row())));
+  }
   const SheetQuantity& quantity =
       SheetQuantities()[static_cast<std::size_t>(index.column() - 1)];
   return ToQString(quantity.text(winding));
@@ -60,13 +70,18 @@ QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation,
       section >= columnCount()) {
     return QVariant();
   }
-  if (section == kNameColumn) return QStringLiteral("绕组");
+  if (section == kNameColumn) return Translated("WindingSheet", "绕组");
   // The unit goes on a second line, so the columns stay as narrow as their
   // numbers.
-  QString caption = QString::fromUtf8(
+  QString caption = Translated(
+      "WindingSheet",
       SheetQuantities()[static_cast<std::size_t>(section - 1)].caption);
-  const qsizetype unit = caption.indexOf(QStringLiteral("（"));
-  if (unit > 0) caption.insert(unit, QLatin1Char('\n'));
+  qsizetype unit = caption.indexOf(QStringLiteral("（"));
+  if (unit > 0) {
+    caption.insert(unit, QLatin1Char('\n'));
+  } else if ((unit = caption.indexOf(QStringLiteral(" ("))) > 0) {
+    caption[unit] = QLatin1Char('\n');
+  }
   return caption;
 }
 

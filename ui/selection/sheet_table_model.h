@@ -20,6 +20,8 @@ class SheetTableModel : public QAbstractTableModel {
 
   // Shows these windings; none leaves the table empty.
   void SetWindings(std::vector<SheetWinding> windings);
+  // The names and captions again, in the current language.
+  void Retranslate();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

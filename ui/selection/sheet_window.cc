@@ -37,9 +37,12 @@ QString Html(const std::string& text) {
   return ToQString(text).toHtmlEscaped();
 }
 
+constexpr const char* kContext = "spulix::SheetWindow";
+
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(text), parent);
+  auto* button = new QPushButton(parent);
+  SetTranslatedText(button, kContext, text);
   button->setObjectName(QString::fromLatin1(name));
   // Enter on a button with the focus presses that button, as in a dialog.
   button->setAutoDefault(true);
@@ -47,11 +50,27 @@ QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
   return button;
 }
 
+// A caption that follows the language.
+template <typename Widget>
+Widget* Captioned(const char* name, const char* text, QWidget* parent) {
+  auto* widget = new Widget(parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  SetTranslatedText(widget, kContext, text);
+  return widget;
+}
+
 QLabel* AddLabel(const char* name, QWidget* parent) {
   auto* label = new QLabel(parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
+}
+
+// Set only when it changes: polishing a shown label again draws its text
+// otherwise than its first showing did, and switching the language back
+// must give the very window it left.
+void SetStyle(QWidget* widget, const QString& style) {
+  if (widget->styleSheet() != style) widget->setStyleSheet(style);
 }
 
 // The columns of the extra secondaries' table.
@@ -81,15 +100,16 @@ std::vector<ExtraSecondary> ExtrasOf(const QTableWidget& table) {
 
 // The figures as a grid of caption and value, three pairs a line.
 QString FiguresHtml(const WindingSheet& sheet) {
-  const auto figures = SheetFigures(sheet);
+  const auto figures = SheetFigures(sheet, CurrentTranslation());
   constexpr std::size_t kPerLine = 3;
   QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>");
   for (std::size_t i = 0; i < figures.size(); ++i) {
     if (i % kPerLine == 0) html += QStringLiteral("<tr>");
     html += QStringLiteral(
-                "<td>%1：</td><td style='padding-right:18px'>"
+                "<td>%1</td><td style='padding-right:18px'>"
                 "%2</td>")
-                .arg(Html(figures[i].first), Html(figures[i].second));
+                .arg(SheetWindow::tr("%1：").arg(Html(figures[i].first)),
+                     Html(figures[i].second));
     if (i % kPerLine == kPerLine - 1) html += QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table>");
@@ -97,9 +117,12 @@ QString FiguresHtml(const WindingSheet& sheet) {
 
 QString WiresHtml(const WindingSheet& sheet) {
   QString html = QStringLiteral(
-      "<table cellspacing=0 cellpadding=2><tr><th align=left>要买的漆包线"
-      "</th><th align=right>长度</th><th align=right>重量</th></tr>");
-  for (const auto& row : WiresToBuyTexts(sheet)) {
+                     "<table cellspacing=0 cellpadding=2><tr><th align=left>%1"
+                     "</th><th align=right>%2</th><th align=right>%3</th></tr>")
+                     .arg(SheetWindow::tr("要买的漆包线").toHtmlEscaped(),
+                          SheetWindow::tr("长度").toHtmlEscaped(),
+                          SheetWindow::tr("重量").toHtmlEscaped());
+  for (const auto& row : WiresToBuyTexts(sheet, CurrentTranslation())) {
     html += QStringLiteral(
                 "<tr><td>%1</td><td align=right style='padding-left:12px'>"
                 "%2</td><td align=right style='padding-left:12px'>%3</td>"
@@ -110,7 +133,7 @@ QString WiresHtml(const WindingSheet& sheet) {
 }
 
 QString NotesText(const WindingSheet& sheet) {
-  QString text = QStringLiteral("说明：");
+  QString text = SheetWindow::tr("说明：");
   for (const UserText& note : sheet.notes) {
     text += QStringLiteral("\n· ") + Composed(note);
   }
@@ -130,27 +153,35 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // The choices.
   enamel_ = new QComboBox(this);
   enamel_->setObjectName(QStringLiteral("EnamelGrade"));
-  enamel_->addItems(
-      {QStringLiteral("一级（薄漆膜）"), QStringLiteral("二级（厚漆膜）")});
+  enamel_->addItems({QString(), QString()});
+  // As wide as its items in the language shown.
+  enamel_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   steel_ = new QComboBox(this);
   steel_->setObjectName(QStringLiteral("SteelGrade"));
   for (const SteelGrade& grade : SteelGrades()) {
     steel_->addItem(ToQString(grade.name));
   }
-  center_tap_ = new QCheckBox(QStringLiteral("次级1 带中心抽头"), this);
-  center_tap_->setObjectName(QStringLiteral("CenterTap"));
-  auto* choice_box = new QGroupBox(QStringLiteral("选择"), this);
+  center_tap_ = Captioned<QCheckBox>(
+      "CenterTap", QT_TRANSLATE_NOOP("spulix::SheetWindow", "次级1 带中心抽头"),
+      this);
+  auto* choice_box = Captioned<QGroupBox>(
+      "SheetChoices", QT_TRANSLATE_NOOP("spulix::SheetWindow", "选择"), this);
   auto* choice_form = new QFormLayout(choice_box);
-  choice_form->addRow(QStringLiteral("漆包线漆膜："), enamel_);
-  choice_form->addRow(QStringLiteral("硅钢片牌号："), steel_);
+  const auto add_row = [&](const char* name, const char* caption,
+                           QWidget* field) {
+    auto* label = Captioned<QLabel>(name, caption, choice_box);
+    label->setBuddy(field);
+    choice_form->addRow(label, field);
+  };
+  add_row("EnamelCaption",
+          QT_TRANSLATE_NOOP("spulix::SheetWindow", "漆包线漆膜："), enamel_);
+  add_row("SteelCaption",
+          QT_TRANSLATE_NOOP("spulix::SheetWindow", "硅钢片牌号："), steel_);
   choice_form->addRow(center_tap_);
 
   // The extra secondaries, edited in place.
   extras_ = new QTableWidget(0, kExtraColumns, this);
   extras_->setObjectName(QStringLiteral("SheetExtras"));
-  extras_->setHorizontalHeaderLabels({QStringLiteral("电压（伏）"),
-                                      QStringLiteral("电流（安）"),
-                                      QStringLiteral("中心抽头")});
   extras_->setSelectionBehavior(QAbstractItemView::SelectRows);
   extras_->setSelectionMode(QAbstractItemView::SingleSelection);
   extras_->setEditTriggers(QAbstractItemView::DoubleClicked |
@@ -163,11 +194,17 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                           extras_->horizontalHeader()->sizeHint().height() +
                           2 * extras_->frameWidth());
   auto* extra_buttons = new QVBoxLayout;
-  AddButton(extra_buttons, "AddSecondary", "添加", this)
-      ->setToolTip(QStringLiteral("再加一个次级绕组"));
-  remove_ = AddButton(extra_buttons, "RemoveSecondary", "删除", this);
+  SetTranslatedText(
+      AddButton(extra_buttons, "AddSecondary",
+                QT_TRANSLATE_NOOP("spulix::SheetWindow", "添加"), this),
+      kContext, QT_TRANSLATE_NOOP("spulix::SheetWindow", "再加一个次级绕组"),
+      TextRole::kToolTip);
+  remove_ = AddButton(extra_buttons, "RemoveSecondary",
+                      QT_TRANSLATE_NOOP("spulix::SheetWindow", "删除"), this);
   extra_buttons->addStretch();
-  auto* extra_box = new QGroupBox(QStringLiteral("其他次级"), this);
+  auto* extra_box = Captioned<QGroupBox>(
+      "SheetExtraBox", QT_TRANSLATE_NOOP("spulix::SheetWindow", "其他次级"),
+      this);
   auto* extra_row = new QHBoxLayout(extra_box);
   extra_row->addWidget(extras_, 1);
   extra_row->addLayout(extra_buttons);
@@ -209,13 +246,20 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(recommended_);
   buttons->addSpacing(12);
-  use_ = AddButton(buttons, "UseRecommendedCore", "使用推荐铁心", this);
+  use_ =
+      AddButton(buttons, "UseRecommendedCore",
+                QT_TRANSLATE_NOOP("spulix::SheetWindow", "使用推荐铁心"), this);
   use_->setDefault(true);
-  use_->setToolTip(
-      QStringLiteral("把推荐铁心的 h、c、a 填入主窗口并重新计算，"
-                     "与标准铁心窗口的“使用”相同"));
+  SetTranslatedText(
+      use_, kContext,
+      QT_TRANSLATE_NOOP("spulix::SheetWindow",
+                        "把推荐铁心的 h、c、a 填入主窗口并重新计算，"
+                        "与标准铁心窗口的“使用”相同"),
+      TextRole::kToolTip);
   buttons->addStretch();
-  QPushButton* close = AddButton(buttons, "CloseSheet", "关闭", this);
+  QPushButton* close =
+      AddButton(buttons, "CloseSheet",
+                QT_TRANSLATE_NOOP("spulix::SheetWindow", "关闭"), this);
 
   // The sheet's area keeps its room while a reason stands in for it.
   auto* sheet_area = new QWidget(this);
@@ -260,6 +304,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // The design's file commands keep their keys in this window.
   addActions(shortcuts);
 
+  ShowFixedTexts();
   ShowChoices();
   Refresh();
   // Enter at once uses the recommended core.
@@ -318,12 +363,30 @@ void SheetWindow::ShowChoices() {
       extras_->setItem(row, kCenterTap, CenterTapItem(extra.center_tap));
     }
   }
+  ShowExtraNames();
+  remove_->setEnabled(extras_->rowCount() > 0);
+}
+
+void SheetWindow::ShowExtraNames() {
   QStringList names;
   for (int row = 0; row < extras_->rowCount(); ++row) {
-    names << QStringLiteral("次级%1").arg(row + 2);
+    names << Composed(WindingName(static_cast<std::size_t>(row) + 2));
   }
   extras_->setVerticalHeaderLabels(names);
-  remove_->setEnabled(extras_->rowCount() > 0);
+}
+
+void SheetWindow::ShowFixedTexts() {
+  enamel_->setItemText(0, tr("一级（薄漆膜）"));
+  enamel_->setItemText(1, tr("二级（厚漆膜）"));
+  extras_->setHorizontalHeaderLabels(
+      {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头")});
+}
+
+void SheetWindow::Retranslate() {
+  ShowFixedTexts();
+  ShowExtraNames();
+  model_->Retranslate();
+  Refresh();
 }
 
 void SheetWindow::TakeChoices() {
@@ -380,25 +443,26 @@ void SheetWindow::Refresh() {
   if (recommended_core_) {
     core_name = catalogue_.cores()[*recommended_core_].name;
   }
-  recommended_->setText(ToQString(RecommendedCoreText(core_name)));
+  const Translate translate = CurrentTranslation();
+  recommended_->setText(ToQString(RecommendedCoreText(core_name, translate)));
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
-    status_->setText(QStringLiteral("无法计算绕制单：") + Composed(*reason));
-    status_->setStyleSheet(QStringLiteral("color: #A00000"));
+    status_->setText(tr("无法计算绕制单：%1").arg(Composed(*reason)));
+    SetStyle(status_, QStringLiteral("color: #A00000"));
     model_->SetWindings({});
     ShowSheetParts(false);
     return;
   }
   const WindingSheet& sheet = std::get<WindingSheet>(outcome);
-  status_->setText(ToQString(SheetTitle(sheet)));
-  status_->setStyleSheet(QString());
+  status_->setText(ToQString(SheetTitle(sheet, translate)));
+  SetStyle(status_, QString());
   model_->SetWindings(sheet.windings);
   windings_->resizeColumnsToContents();
-  verdict_->setText(ToQString(CoilVerdictText(sheet)));
-  verdict_->setStyleSheet(sheet.fits ? QStringLiteral("color: #006000")
-                                     : QStringLiteral("color: #A00000"));
+  verdict_->setText(ToQString(CoilVerdictText(sheet, translate)));
+  SetStyle(verdict_, sheet.fits ? QStringLiteral("color: #006000")
+                                : QStringLiteral("color: #A00000"));
   figures_->setText(FiguresHtml(sheet));
   wires_->setText(WiresHtml(sheet));
   notes_->setText(NotesText(sheet));

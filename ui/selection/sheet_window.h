@@ -62,6 +62,7 @@ class SheetWindow : public SelectionWindowBase {
   QLabel* recommended() const { return recommended_; }
 
  protected:
+  void Retranslate() override;
   // Enter uses the recommended core, unless a cell editor takes it.
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -70,6 +71,9 @@ class SheetWindow : public SelectionWindowBase {
   void ShowChoices();
   void TakeChoices();
   void ShowSheetParts(bool visible);
+  // The texts the window sets itself, in the current language.
+  void ShowFixedTexts();
+  void ShowExtraNames();
 
   QPointer<QtFieldStore> store_;
   QPointer<DesignSheetChoices> choices_;

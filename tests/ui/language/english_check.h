@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QWidget>
 #include <set>
@@ -92,6 +93,18 @@ inline QStringList EnglishFaults(const QWidget& window, const Overlaps& chinese,
       room -= 4;
     } else if (auto* label = qobject_cast<const QLabel*>(widget)) {
       caption = label->text();
+      if (label->textFormat() == Qt::RichText) {
+        // A laid-out table or paragraph: its markup is not what it shows.
+        check_text(name,
+                   QTextDocumentFragment::fromHtml(caption).toPlainText());
+        if (!label->isHidden() && label->sizeHint().width() > room) {
+          faults << QStringLiteral("%1: needs %2 px, has %3")
+                        .arg(name)
+                        .arg(label->sizeHint().width())
+                        .arg(room);
+        }
+        continue;
+      }
     }
     check_text(name, caption);
     if (caption.isEmpty() || widget->isHidden()) continue;

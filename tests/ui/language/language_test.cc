@@ -19,6 +19,7 @@
 #include "tests/ui/language/english_check.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
+#include "ui/store/design_sheet_choices.h"
 
 namespace spulix {
 
@@ -112,21 +113,35 @@ class LanguageTest : public QObject {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
   }
 
-  // The core and wire windows in English, table headers and cells too, and
-  // back in Chinese as they were.
+  // The core, wire and winding sheet windows in English, table headers and
+  // cells too, and back in Chinese as they were.
   void selectionWindowsInEnglish_data() {
     QTest::addColumn<QString>("window");
-    QTest::newRow("cores") << "CoreWindow";
-    QTest::newRow("wires") << "WireWindow";
+    QTest::addColumn<QString>("screenshot");
+    QTest::newRow("cores") << "CoreWindow"
+                           << "cores-en.png";
+    QTest::newRow("wires") << "WireWindow"
+                           << "wires-en.png";
+    QTest::newRow("sheet") << "SheetWindow"
+                           << "sheet-en.png";
   }
   void selectionWindowsInEnglish() {
     QFETCH(QString, window);
+    QFETCH(QString, screenshot);
     MainWindow main;
     Command9_Click(main.store());
     CalculateDesign(main.store());
+    if (window == "SheetWindow") {
+      // A tapped extra secondary: its row names and notes too.
+      SheetChoices choices;
+      choices.center_tap = true;
+      choices.extra_secondaries = {{"12", "0.5", true}};
+      main.sheet_choices().Set(choices);
+    }
     const auto open = [&main, &window] {
-      (window == "CoreWindow" ? main.commands().standard_cores
-                              : main.commands().standard_wires)
+      (window == "CoreWindow"   ? main.commands().standard_cores
+       : window == "WireWindow" ? main.commands().standard_wires
+                                : main.commands().winding_sheet)
           ->trigger();
       for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->objectName() == window) return top;
@@ -135,13 +150,22 @@ class LanguageTest : public QObject {
     };
     QWidget* shown = open();
     QVERIFY(shown != nullptr);
+    // Settled: the wire window marks its rows once shown.
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    QCoreApplication::processEvents();
     const Overlaps chinese = OverlapsOf(*shown);
     const QImage before = shown->grab().toImage();
 
+    // Each time as the user sees it, laid out again.
     QVERIFY(ApplyLanguage(Language::kEnglish));
+    QCoreApplication::processEvents();
     QStringList faults = EnglishFaults(*shown, chinese);
     for (const QTableView* table : shown->findChildren<QTableView*>()) {
       const QAbstractItemModel& model = *table->model();
+      for (int row = 0; row < model.rowCount(); ++row) {
+        const QString header = model.headerData(row, Qt::Vertical).toString();
+        if (HasChinese(header)) faults << "row header " + header;
+      }
       for (int column = 0; column < model.columnCount(); ++column) {
         const QString header =
             model.headerData(column, Qt::Horizontal).toString();
@@ -152,11 +176,11 @@ class LanguageTest : public QObject {
         }
       }
     }
+    SaveScreenshot(*shown, qPrintable(screenshot));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
-    SaveScreenshot(*shown,
-                   window == "CoreWindow" ? "cores-en.png" : "wires-en.png");
 
     QVERIFY(ApplyLanguage(Language::kChinese));
+    QCoreApplication::processEvents();
     QCOMPARE(shown->grab().toImage(), before);
   }
 

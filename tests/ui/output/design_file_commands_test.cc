@@ -32,6 +32,7 @@
 #include "document/design_document.h"
 #include "document/design_file.h"
 #include "tests/document/hostile_files.h"
+#include "tests/ui/language/english_check.h"
 #include "ui/language/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
@@ -558,6 +559,51 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY2(reason.contains(QStringLiteral("无法计算绕制单")) &&
                  reason.contains(QStringLiteral("EI-114")),
              qPrintable(reason));
+  }
+
+  // In English no page keeps any Chinese, and the report gives the figures
+  // of the Chinese one, every one of them.
+  void ReportInEnglishHasTheSameFigures() {
+    const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
+    Form1 form;
+    FieldStore& store = form.window().store();
+    Command9_Click(store);
+    CalculateAgain(form);
+    // An extra secondary with a tap and wires of unknown overall size, so
+    // that the sheet has its notes, on a further page in English.
+    store.SetText(Field::kPrimaryWireDiameter, "0.85");
+    SheetChoices choices;
+    choices.center_tap = true;
+    choices.extra_secondaries = {{"12", "0.5", true}};
+    form.window().sheet_choices().Set(choices);
+    const auto text = [&] {
+      if (!form.files().ExportReportTo(pdf)) return QString();
+      return RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    };
+    const QString chinese = text();
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    const QString english = text();
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    // SPULIX_REPORT_PNG=path/name keeps the English pages as name-en-1.png...
+    if (qEnvironmentVariableIsSet("SPULIX_REPORT_PNG")) {
+      RunTool(
+          QStringLiteral("pdftoppm"),
+          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+           pdf, qEnvironmentVariable("SPULIX_REPORT_PNG") + "-en"});
+    }
+    if (chinese.isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+    QVERIFY2(!HasChinese(english), qPrintable(english));
+    const auto figures = [](const QString& text) {
+      QStringList found;
+      for (const auto& match : QRegularExpression(QStringLiteral("\\d+\\.\\d+"))
+                                   .globalMatch(text)) {
+        found << match.captured();
+      }
+      found.sort();
+      return found;
+    };
+    QVERIFY(figures(chinese).size() > 50);
+    QCOMPARE(figures(english), figures(chinese));
   }
 
   void ReportIntoAMissingFolderSaysSo() {
