@@ -34,7 +34,7 @@ UserText ProblemSentence(const DesignError& e) {
   switch (e.kind) {
     case Kind::kCannotOpen:
       return Say(SPULIX_TEXT("DesignFile", "无法打开（%1）"), {Reason(e)});
-    case Kind::kNotRegularFile:
+    case Kind::kNotAFile:
       return Say(
           SPULIX_TEXT("DesignFile", "这不是一个普通文件（可能是文件夹）"));
     case Kind::kTooLarge:
@@ -54,7 +54,7 @@ UserText ProblemSentence(const DesignError& e) {
                  {where});
     case Kind::kTruncated:
       return Say(SPULIX_TEXT("DesignFile", "文件不完整，内容在结尾处中断"));
-    case Kind::kNotSpulix:
+    case Kind::kNotADesign:
       return Say(SPULIX_TEXT("DesignFile", "这不是 Spulix 设计文件"));
     case Kind::kNewerVersion:
       return Say(SPULIX_TEXT("DesignFile",

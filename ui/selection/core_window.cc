@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -251,7 +252,10 @@ void CoreWindow::Retranslate() {
   model_->Retranslate();
   ShowFileState(last_load_);
   Refresh();
+  // The columns fit the new texts; the last one fills the rest again.
   table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(false);
+  table_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {

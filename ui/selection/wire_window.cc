@@ -2,6 +2,7 @@
 #include "ui/selection/wire_window.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -127,7 +128,10 @@ void WireWindow::Refresh() {
 void WireWindow::Retranslate() {
   model_->Retranslate();
   Refresh();
+  // The columns fit the new texts; the last one fills the rest again.
   table_->resizeColumnsToContents();
+  table_->horizontalHeader()->setStretchLastSection(false);
+  table_->horizontalHeader()->setStretchLastSection(true);
 }
 
 void WireWindow::showEvent(QShowEvent* event) {
