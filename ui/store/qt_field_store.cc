@@ -80,7 +80,6 @@ std::string QtFieldStore::CaptionText(Caption caption) const {
 void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
   QLabel* label = Label(caption);
   if (caption == Caption::kStatus) {
-    if (text == status_source_ && !text.empty()) return;
     // Shown in the current language, and again after each change of it.
     status_source_ = std::string(text);
     SetTranslatedText(label, kMessageContext, status_source_.c_str());
