@@ -212,6 +212,22 @@
         <source>型号“%1”重复</source>
         <translation>the name &quot;%1&quot; is there twice</translation>
     </message>
+    <message>
+        <source>型号“%1”已经存在</source>
+        <translation>the name &quot;%1&quot; is taken already</translation>
+    </message>
+    <message>
+        <source>没有这个铁心</source>
+        <translation>there is no such core</translation>
+    </message>
+    <message>
+        <source>标准铁心不能修改</source>
+        <translation>standard cores cannot be changed</translation>
+    </message>
+    <message>
+        <source>标准铁心不能删除</source>
+        <translation>standard cores cannot be removed</translation>
+    </message>
 </context>
 <context>
     <name>CoreFile</name>

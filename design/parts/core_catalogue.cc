@@ -238,39 +238,60 @@ std::string CoreCatalogue::UserCsv() const {
 }
 
 std::optional<std::string> CoreCatalogue::NameTaken(
-    std::string_view name, std::optional<std::size_t> except) const {
+    std::string_view name, std::optional<std::size_t> except,
+    const Translate& translate) const {
   for (std::size_t i = 0; i < cores_.size(); ++i) {
     if (i != except && SameName(cores_[i].name, name)) {
-      return "型号“" + std::string(name) + "”已经存在";
+      return Compose(Say(SPULIX_TEXT("CoreCatalogue", "型号“%1”已经存在"),
+                         {Verbatim(std::string(name))}),
+                     translate);
     }
   }
   return std::nullopt;
 }
 
-std::optional<std::string> CoreCatalogue::AddUserCore(const CoreInput& input) {
+std::optional<std::string> CoreCatalogue::AddUserCore(
+    const CoreInput& input, const Translate& translate) {
   auto read = ReadCoreInput(input);
-  if (auto* reason = std::get_if<UserText>(&read)) return Compose(*reason);
+  if (auto* reason = std::get_if<UserText>(&read)) {
+    return Compose(*reason, translate);
+  }
   CoreEntry entry = std::get<CoreEntry>(std::move(read));
-  if (auto taken = NameTaken(entry.name, std::nullopt)) return taken;
+  if (auto taken = NameTaken(entry.name, std::nullopt, translate)) return taken;
   cores_.push_back(std::move(entry));
   return std::nullopt;
 }
 
 std::optional<std::string> CoreCatalogue::ReplaceUserCore(
-    std::size_t index, const CoreInput& input) {
-  if (index >= cores_.size()) return std::string("没有这个铁心");
-  if (IsBuiltIn(index)) return std::string("标准铁心不能修改");
+    std::size_t index, const CoreInput& input, const Translate& translate) {
+  if (index >= cores_.size()) {
+    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
+                   translate);
+  }
+  if (IsBuiltIn(index)) {
+    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "标准铁心不能修改")),
+                   translate);
+  }
   auto read = ReadCoreInput(input);
-  if (auto* reason = std::get_if<UserText>(&read)) return Compose(*reason);
+  if (auto* reason = std::get_if<UserText>(&read)) {
+    return Compose(*reason, translate);
+  }
   CoreEntry entry = std::get<CoreEntry>(std::move(read));
-  if (auto taken = NameTaken(entry.name, index)) return taken;
+  if (auto taken = NameTaken(entry.name, index, translate)) return taken;
   cores_[index] = std::move(entry);
   return std::nullopt;
 }
 
-std::optional<std::string> CoreCatalogue::RemoveUserCore(std::size_t index) {
-  if (index >= cores_.size()) return std::string("没有这个铁心");
-  if (IsBuiltIn(index)) return std::string("标准铁心不能删除");
+std::optional<std::string> CoreCatalogue::RemoveUserCore(
+    std::size_t index, const Translate& translate) {
+  if (index >= cores_.size()) {
+    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
+                   translate);
+  }
+  if (IsBuiltIn(index)) {
+    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "标准铁心不能删除")),
+                   translate);
+  }
   cores_.erase(cores_.begin() + static_cast<std::ptrdiff_t>(index));
   return std::nullopt;
 }

@@ -91,18 +91,23 @@ class CoreCatalogue {
   // The user's entries as file text.
   std::string UserCsv() const;
 
-  // Each returns why the change is refused, or nothing when it is made.
-  std::optional<std::string> AddUserCore(const CoreInput& input);
+  // Each returns why the change is refused, or nothing when it is made; the
+  // reason is in the language of `translate` (Chinese without one).
+  std::optional<std::string> AddUserCore(const CoreInput& input,
+                                         const Translate& translate = {});
   std::optional<std::string> ReplaceUserCore(std::size_t index,
-                                             const CoreInput& input);
-  std::optional<std::string> RemoveUserCore(std::size_t index);
+                                             const CoreInput& input,
+                                             const Translate& translate = {});
+  std::optional<std::string> RemoveUserCore(std::size_t index,
+                                            const Translate& translate = {});
 
   // Letter case ignored.
   std::optional<std::size_t> FindByName(std::string_view name) const;
 
  private:
   std::optional<std::string> NameTaken(std::string_view name,
-                                       std::optional<std::size_t> except) const;
+                                       std::optional<std::size_t> except,
+                                       const Translate& translate) const;
 
   std::vector<CoreEntry> cores_;
   std::size_t built_in_count_ = 0;

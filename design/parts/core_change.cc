@@ -21,20 +21,23 @@ bool AlreadyThere(const CoreCatalogue& catalogue, const CoreInput& input) {
 }  // namespace
 
 std::optional<std::string> ApplyCoreChange(CoreCatalogue& catalogue,
-                                           const CoreChange& change) {
+                                           const CoreChange& change,
+                                           const Translate& translate) {
   const std::optional<std::size_t> index = catalogue.FindByName(change.name);
   switch (change.kind) {
     case CoreChange::Kind::kRemove:
       if (!index) return std::nullopt;
-      return catalogue.RemoveUserCore(*index);
+      return catalogue.RemoveUserCore(*index, translate);
     case CoreChange::Kind::kModify:
-      if (index) return catalogue.ReplaceUserCore(*index, change.input);
+      if (index) {
+        return catalogue.ReplaceUserCore(*index, change.input, translate);
+      }
       break;  // gone meanwhile: the user's values come back
     case CoreChange::Kind::kAdd:
       break;
   }
   if (AlreadyThere(catalogue, change.input)) return std::nullopt;
-  return catalogue.AddUserCore(change.input);
+  return catalogue.AddUserCore(change.input, translate);
 }
 
 }  // namespace spulix

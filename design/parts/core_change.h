@@ -27,8 +27,10 @@ struct CoreChange {
 // - adding a name that a user core has meanwhile is refused as in one
 //   window (the other core may be a different one), unless that core has the
 //   same dimensions: then it is the same core, and it is already there.
+// The reason is in the language of `translate` (Chinese without one).
 std::optional<std::string> ApplyCoreChange(CoreCatalogue& catalogue,
-                                           const CoreChange& change);
+                                           const CoreChange& change,
+                                           const Translate& translate = {});
 
 }  // namespace spulix
 

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include "ui/language/translated_text.h"
+
 namespace spulix {
 namespace {
 
@@ -53,7 +55,7 @@ CoreFileChange ChangeCoreFile(UserCoreFile& file, CoreCatalogue& catalogue,
     return result;
   }
   const std::string before = catalogue.UserCsv();
-  result.refused = ApplyCoreChange(catalogue, change);
+  result.refused = ApplyCoreChange(catalogue, change, CurrentTranslation());
   if (result.refused || catalogue.UserCsv() == before) return result;
   result.error = file.Save(catalogue);
   if (!result.error.isEmpty()) catalogue.LoadUserCsv(before);

@@ -16,7 +16,9 @@
 
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
+#include "design/parts/core_catalogue.h"
 #include "tests/ui/language/english_check.h"
+#include "ui/language/translated_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
 #include "ui/store/design_sheet_choices.h"
@@ -182,6 +184,23 @@ class LanguageTest : public QObject {
     QVERIFY(ApplyLanguage(Language::kChinese));
     QCoreApplication::processEvents();
     QCOMPARE(shown->grab().toImage(), before);
+  }
+
+  // The core editor's refusals, which the engine words, in English.
+  void coreRefusalsInEnglish() {
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    CoreCatalogue catalogue;
+    const Translate english = CurrentTranslation();
+    const std::optional<std::string> refusals[] = {
+        catalogue.AddUserCore({"EI-48", "10", "5", "15"}, english),
+        catalogue.AddUserCore({"Mine", "1x", "5", "15"}, english),
+        catalogue.AddUserCore({"", "10", "5", "15"}, english),
+        catalogue.RemoveUserCore(0, english),
+        catalogue.ReplaceUserCore(0, {"X", "1", "1", "1"}, english)};
+    for (const std::optional<std::string>& refusal : refusals) {
+      QVERIFY(refusal.has_value());
+      QVERIFY2(!HasChinese(QString::fromStdString(*refusal)), refusal->c_str());
+    }
   }
 
   // Back in Chinese, a window built in English is the one a Chinese start
