@@ -136,7 +136,11 @@ std::string SheetText(const SheetOutcome& outcome,
   out += "\n";
   out += Aligned(buy);
   if (!s.notes.empty()) {
-    out += "\n" + text(SPULIX_TEXT("CalcTool", "说明：")) + "\n";
+    // Appended piece by piece: GCC 12 at -O3 warns, falsely, about the
+    // temporary of "\n" + text.
+    out += '\n';
+    out += text(SPULIX_TEXT("CalcTool", "说明："));
+    out += '\n';
     for (const UserText& note : s.notes) {
       out += "- " + Compose(note, translate) + "\n";
     }
