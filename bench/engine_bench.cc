@@ -10,7 +10,7 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/parts/core_selection.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
 

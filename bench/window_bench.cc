@@ -33,7 +33,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/selection/core_window.h"
 #include "ui/selection/selection_windows.h"
-#include "ui/selection/sheet_window.h"
+#include "ui/sheet/sheet_window.h"
 
 namespace spulix {
 namespace {

@@ -8,7 +8,6 @@
 #include <optional>
 #include <utility>
 
-#include "cli/english_text.h"
 #include "cli/script_parser.h"
 #include "cli/sheet_output.h"
 #include "cli/text_table.h"
@@ -19,14 +18,15 @@
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
-#include "design/parts/winding_sheet.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
 #include "design/utf8.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "present/english_text.h"
 #include "spulix/version.h"
 
 namespace spulix {

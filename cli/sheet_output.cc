@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cli/text_table.h"
-#include "design/parts/sheet_text.h"
+#include "present/sheet_text.h"
 
 namespace spulix {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 #include "design/user_text.h"
 
 namespace spulix {

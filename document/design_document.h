@@ -26,7 +26,7 @@
 #include <variant>
 
 #include "design/field_store.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 
 namespace spulix {
 

@@ -10,7 +10,7 @@ import pathlib
 import re
 import sys
 
-ORDER = ['app', 'main_window', 'reference', 'selection', 'output',
+ORDER = ['app', 'main_window', 'reference', 'selection', 'sheet', 'output',
          'placement', 'store', 'widgets', 'language']
 INCLUDE = re.compile(r'^#include "ui/([^/"]+)/', re.M)
 

@@ -17,7 +17,7 @@ mkdir -p "$scratch/scripts" "$scratch/translations"
 cp "$source_dir/scripts/update-translations" "$scratch/scripts/"
 cp "$source_dir/translations/spulix_en.ts" "$scratch/translations/"
 # The sources as the checkout has them, read in place.
-git -C "$source_dir" ls-files -z 'ui/*' 'design/*' 'document/*' 'cli/*' |
+git -C "$source_dir" ls-files -z 'ui/*' 'design/*' 'document/*' 'cli/*' 'present/*' |
   (cd "$source_dir" && xargs -0 cp --parents -t "$scratch")
 git -C "$scratch" init -q && git -C "$scratch" add -A
 "$scratch/scripts/update-translations" >/dev/null || exit 1

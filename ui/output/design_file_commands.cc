@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "design/parts/core_selection.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "ui/language/translated_text.h"

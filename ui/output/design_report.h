@@ -14,7 +14,7 @@
 #include <string>
 
 #include "design/parts/standard_parts.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 
 class QIODevice;
 

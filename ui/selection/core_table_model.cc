@@ -7,8 +7,8 @@
 
 #include "design/transformer_design.h"
 #include "ui/language/translated_text.h"
-#include "ui/selection/selection_view.h"
 #include "ui/store/qt_text.h"
+#include "ui/widgets/tool_window.h"
 
 namespace spulix {
 namespace {

@@ -18,8 +18,8 @@
 
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_change.h"
-#include "ui/selection/selection_view.h"
-#include "ui/selection/user_core_file.h"
+#include "ui/store/user_core_file.h"
+#include "ui/widgets/tool_window.h"
 
 class QLabel;
 class QPushButton;

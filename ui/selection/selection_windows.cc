@@ -2,9 +2,9 @@
 #include "ui/selection/selection_windows.h"
 
 #include "ui/selection/core_window.h"
-#include "ui/selection/sheet_window.h"
-#include "ui/selection/user_core_file.h"
 #include "ui/selection/wire_window.h"
+#include "ui/sheet/sheet_window.h"
+#include "ui/store/user_core_file.h"
 
 namespace spulix {
 namespace {

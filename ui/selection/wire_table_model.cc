@@ -6,7 +6,7 @@
 #include <QFont>
 
 #include "design/parts/wire_table.h"
-#include "ui/selection/selection_view.h"
+#include "ui/widgets/tool_window.h"
 
 namespace spulix {
 namespace {

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "design/field_store.h"
-#include "ui/selection/selection_view.h"
+#include "ui/widgets/tool_window.h"
 
 class QLabel;
 class QPushButton;

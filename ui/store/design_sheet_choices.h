@@ -10,7 +10,7 @@
 
 #include <QObject>
 
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 
 namespace spulix {
 

@@ -34,7 +34,7 @@ class EmbeddedFontsTest : public QObject {
     static const QRegularExpression literal(
         QStringLiteral("\"((?:[^\"\\\\\\n]|\\\\.)*)\""));
     QSet<char32_t> chars;
-    for (const char* dir : {"ui", "design", "document"}) {
+    for (const char* dir : {"ui", "design", "document", "present"}) {
       QDirIterator files(QStringLiteral(SPULIX_SOURCE_DIR "/") + dir,
                          {QStringLiteral("*.cc"), QStringLiteral("*.h")},
                          QDir::Files, QDirIterator::Subdirectories);

@@ -27,17 +27,17 @@
 #include "cli/calc_tool.h"
 #include "design/field_reactions.h"
 #include "design/parts/core_selection.h"
-#include "design/parts/sheet_text.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
+#include "present/sheet_text.h"
 #include "tests/document/hostile_files.h"
 #include "tests/ui/language/english_check.h"
 #include "ui/language/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/main_window/main_window_commands.h"
-#include "ui/selection/user_core_file.h"
 #include "ui/store/design_sheet_choices.h"
+#include "ui/store/user_core_file.h"
 
 namespace spulix {
 namespace {

@@ -12,9 +12,9 @@
 
 #include "ui/main_window/main_window.h"
 #include "ui/selection/core_edit_dialog.h"
-#include "ui/selection/core_file_change.h"
 #include "ui/selection/core_table_model.h"
 #include "ui/selection/core_window.h"
+#include "ui/store/core_file_change.h"
 
 namespace spulix {
 

@@ -33,8 +33,8 @@ def entries(ts_path):
 def main(ts_path, output_path):
     lines = [
         "// Generated from " + ts_path.rsplit("/", 1)[-1] +
-        " by cli/english_table.py; do not edit.",
-        '#include "cli/english_text.h"',
+        " by present/english_table.py; do not edit.",
+        '#include "present/english_text.h"',
         "",
         "namespace spulix {",
         "",

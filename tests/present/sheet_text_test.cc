@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The primary fuse as the sheet names it: marked as on the fuse's cap.
-#include "design/parts/sheet_text.h"
+#include "present/sheet_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection/sheet_window.h"
+#include "ui/sheet/sheet_window.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,11 +21,11 @@
 #include <vector>
 
 #include "design/parts/core_selection.h"
-#include "design/parts/sheet_text.h"
 #include "design/parts/steel_grades.h"
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
+#include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
-#include "ui/selection/sheet_table_model.h"
+#include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"

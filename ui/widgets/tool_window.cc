@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection/selection_view.h"
+#include "ui/widgets/tool_window.h"
 
 #include <QColor>
 #include <QHeaderView>

@@ -2,8 +2,8 @@
 // What the core and wire windows share: a top-level window in the program's
 // look that Escape closes, a read-only table of whole rows, column headers
 // and the colour of a marked row.
-#ifndef SPULIX_UI_SELECTION_SELECTION_VIEW_H_
-#define SPULIX_UI_SELECTION_SELECTION_VIEW_H_
+#ifndef SPULIX_UI_WIDGETS_TOOL_WINDOW_H_
+#define SPULIX_UI_WIDGETS_TOOL_WINDOW_H_
 
 #include <QBrush>
 #include <QVariant>
@@ -48,4 +48,4 @@ QBrush MarkedRowBrush();
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_SELECTION_VIEW_H_
+#endif  // SPULIX_UI_WIDGETS_TOOL_WINDOW_H_

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's English texts for spulix-calc, from the translation file
 // the window uses, built into the tool so that it needs no Qt.
-#ifndef SPULIX_CLI_ENGLISH_TEXT_H_
-#define SPULIX_CLI_ENGLISH_TEXT_H_
+#ifndef SPULIX_PRESENT_ENGLISH_TEXT_H_
+#define SPULIX_PRESENT_ENGLISH_TEXT_H_
 
 #include <cstddef>
 #include <string>
@@ -24,4 +24,4 @@ std::string English(std::string_view context, std::string_view source);
 
 }  // namespace spulix
 
-#endif  // SPULIX_CLI_ENGLISH_TEXT_H_
+#endif  // SPULIX_PRESENT_ENGLISH_TEXT_H_

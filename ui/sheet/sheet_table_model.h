@@ -2,13 +2,13 @@
 // The windings of the winding sheet for a table view: one row per winding
 // (初级, 次级1, 次级2, ...), one column per quantity, the texts as the
 // sheet gives them everywhere.
-#ifndef SPULIX_UI_SELECTION_SHEET_TABLE_MODEL_H_
-#define SPULIX_UI_SELECTION_SHEET_TABLE_MODEL_H_
+#ifndef SPULIX_UI_SHEET_SHEET_TABLE_MODEL_H_
+#define SPULIX_UI_SHEET_SHEET_TABLE_MODEL_H_
 
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 
 namespace spulix {
 
@@ -35,4 +35,4 @@ class SheetTableModel : public QAbstractTableModel {
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_SHEET_TABLE_MODEL_H_
+#endif  // SPULIX_UI_SHEET_SHEET_TABLE_MODEL_H_

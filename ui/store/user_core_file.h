@@ -2,8 +2,8 @@
 // The user's own cores on disk: a CSV file in the user's data folder,
 // written atomically. A file with bad rows is never overwritten unseen: the
 // first save after loading it keeps a copy of it beside it.
-#ifndef SPULIX_UI_SELECTION_USER_CORE_FILE_H_
-#define SPULIX_UI_SELECTION_USER_CORE_FILE_H_
+#ifndef SPULIX_UI_STORE_USER_CORE_FILE_H_
+#define SPULIX_UI_STORE_USER_CORE_FILE_H_
 
 #include <QString>
 #include <vector>
@@ -44,4 +44,4 @@ class UserCoreFile {
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_USER_CORE_FILE_H_
+#endif  // SPULIX_UI_STORE_USER_CORE_FILE_H_

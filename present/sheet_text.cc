@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/parts/sheet_text.h"
+#include "present/sheet_text.h"
 
 #include <charconv>
 #include <cmath>

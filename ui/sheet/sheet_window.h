@@ -3,8 +3,8 @@
 // its sheet choices while the user types. The choices and the extra
 // secondaries are edited here but belong to the design; 使用推荐铁心 puts
 // the recommended core into the main window as the core window's 使用 does.
-#ifndef SPULIX_UI_SELECTION_SHEET_WINDOW_H_
-#define SPULIX_UI_SELECTION_SHEET_WINDOW_H_
+#ifndef SPULIX_UI_SHEET_SHEET_WINDOW_H_
+#define SPULIX_UI_SHEET_SHEET_WINDOW_H_
 
 #include <QList>
 #include <QPointer>
@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "design/parts/core_catalogue.h"
-#include "ui/selection/selection_view.h"
+#include "ui/widgets/tool_window.h"
 
 class QAction;
 class QCheckBox;
@@ -99,4 +99,4 @@ class SheetWindow : public SelectionWindowBase {
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_SHEET_WINDOW_H_
+#endif  // SPULIX_UI_SHEET_SHEET_WINDOW_H_

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection/sheet_table_model.h"
+#include "ui/sheet/sheet_table_model.h"
 
-#include "design/parts/sheet_text.h"
+#include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 

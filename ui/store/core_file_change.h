@@ -3,8 +3,8 @@
 // making at the same time: under a lock beside the file, the file is read
 // afresh, the one change is made on what it holds, and the list is saved.
 // So each window's change survives, and the later change to a core wins.
-#ifndef SPULIX_UI_SELECTION_CORE_FILE_CHANGE_H_
-#define SPULIX_UI_SELECTION_CORE_FILE_CHANGE_H_
+#ifndef SPULIX_UI_STORE_CORE_FILE_CHANGE_H_
+#define SPULIX_UI_STORE_CORE_FILE_CHANGE_H_
 
 #include <QString>
 #include <optional>
@@ -12,7 +12,7 @@
 
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_change.h"
-#include "ui/selection/user_core_file.h"
+#include "ui/store/user_core_file.h"
 
 namespace spulix {
 
@@ -46,4 +46,4 @@ QString CoreLockPath(const QString& file_path);
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SELECTION_CORE_FILE_CHANGE_H_
+#endif  // SPULIX_UI_STORE_CORE_FILE_CHANGE_H_

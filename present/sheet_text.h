@@ -3,8 +3,8 @@
 // (spulix-calc's table, the 绕制单 window): fixed decimals, never the
 // locale's, and captions with their units, Chinese unless a
 // translation is given (context WindingSheet).
-#ifndef SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
-#define SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
+#ifndef SPULIX_PRESENT_SHEET_TEXT_H_
+#define SPULIX_PRESENT_SHEET_TEXT_H_
 
 #include <array>
 #include <optional>
@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 #include "design/user_text.h"
 
 namespace spulix {
@@ -54,4 +54,4 @@ std::string RecommendedCoreText(const std::optional<std::string>& core,
 
 }  // namespace spulix
 
-#endif  // SPULIX_DESIGN_PARTS_SHEET_TEXT_H_
+#endif  // SPULIX_PRESENT_SHEET_TEXT_H_

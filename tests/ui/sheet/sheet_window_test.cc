@@ -4,7 +4,7 @@
 // belonging to the design, and the design's file keys. With
 // SPULIX_SCREENSHOT_DIR set, the window with the sample design and two extra
 // secondaries is written there (sheet-window.png).
-#include "ui/selection/sheet_window.h"
+#include "ui/sheet/sheet_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +27,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/output/design_file_commands.h"
 #include "ui/selection/selection_windows.h"
-#include "ui/selection/sheet_table_model.h"
+#include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 

@@ -5,8 +5,8 @@
 // enamelled wire in whole layers and runs the windings at their real loads.
 // It works on a copy of the design, never changes the design and never
 // shows a message.
-#ifndef SPULIX_DESIGN_PARTS_WINDING_SHEET_H_
-#define SPULIX_DESIGN_PARTS_WINDING_SHEET_H_
+#ifndef SPULIX_DESIGN_SHEET_WINDING_SHEET_H_
+#define SPULIX_DESIGN_SHEET_WINDING_SHEET_H_
 
 #include <cstddef>
 #include <optional>
@@ -153,4 +153,4 @@ std::optional<std::size_t> RecommendCore(const DesignTexts& design,
 
 }  // namespace spulix
 
-#endif  // SPULIX_DESIGN_PARTS_WINDING_SHEET_H_
+#endif  // SPULIX_DESIGN_SHEET_WINDING_SHEET_H_

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection/user_core_file.h"
+#include "ui/store/user_core_file.h"
 
 #include <QCoreApplication>
 #include <QDir>

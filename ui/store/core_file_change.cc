@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/selection/core_file_change.h"
+#include "ui/store/core_file_change.h"
 
 #include <QCoreApplication>
 #include <QDir>

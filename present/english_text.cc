@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/english_text.h"
+#include "present/english_text.h"
 
 #include <algorithm>
 #include <tuple>

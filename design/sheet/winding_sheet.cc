@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/parts/winding_sheet.h"
+#include "design/sheet/winding_sheet.h"
 
 #include <algorithm>
 #include <array>
