@@ -69,7 +69,7 @@ CoreCatalogue LargeCatalogue() {
 // change of the design: the shipped cores plus 100 of the user's own.
 void BM_SelectCoreWholeCatalogue(benchmark::State& state) {
   const CoreCatalogue catalogue = LargeCatalogue();
-  const DesignTexts design = CopyTexts(SampleStore());
+  const FieldTexts design = CopyTexts(SampleStore());
   for (auto _ : state) {
     benchmark::DoNotOptimize(SelectCore(design, catalogue.cores()));
   }
@@ -79,7 +79,7 @@ BENCHMARK(BM_SelectCoreWholeCatalogue)->Unit(benchmark::kMicrosecond);
 
 // The sheet for one design, as its window computes it after each change.
 void BM_WindingSheet(benchmark::State& state) {
-  const DesignTexts design = CopyTexts(SampleStore());
+  const FieldTexts design = CopyTexts(SampleStore());
   const SheetChoices choices;
   for (auto _ : state) {
     benchmark::DoNotOptimize(ComputeWindingSheet(design, choices));
@@ -89,9 +89,9 @@ BENCHMARK(BM_WindingSheet)->Unit(benchmark::kMicrosecond);
 
 // With two extra secondaries the sheet recalculates a copy of the design.
 void BM_WindingSheetWithExtras(benchmark::State& state) {
-  const DesignTexts design = CopyTexts(SampleStore());
+  const FieldTexts design = CopyTexts(SampleStore());
   SheetChoices choices;
-  choices.extra_secondaries = {{"6.3", "2", false}, {"12", "1", true}};
+  choices.secondaries.SetExtras({{"6.3", "2", false}, {"12", "1", true}});
   for (auto _ : state) {
     benchmark::DoNotOptimize(ComputeWindingSheet(design, choices));
   }
@@ -106,7 +106,7 @@ void BM_RecommendCore(benchmark::State& state) {
   store.SetText(Field::kInputVoltage, "220");
   store.SetText(Field::kOutputVoltage, "24");
   store.SetText(Field::kOutputPower, "150");
-  const DesignTexts design = CopyTexts(store);
+  const FieldTexts design = CopyTexts(store);
   for (auto _ : state) {
     benchmark::DoNotOptimize(RecommendCore(design, {}, catalogue.cores()));
   }
@@ -118,7 +118,7 @@ BENCHMARK(BM_RecommendCore)->Unit(benchmark::kMicrosecond);
 // what the recommendation costs when no core builds.
 void BM_JudgeCoresBySheet(benchmark::State& state) {
   const CoreCatalogue catalogue = LargeCatalogue();
-  const DesignTexts design = CopyTexts(SampleStore());
+  const FieldTexts design = CopyTexts(SampleStore());
   for (auto _ : state) {
     benchmark::DoNotOptimize(JudgeCoresBySheet(design, {}, catalogue.cores()));
   }

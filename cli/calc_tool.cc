@@ -13,12 +13,14 @@
 #include "cli/text_table.h"
 #include "design/core_fit_check.h"
 #include "design/design_calculation.h"
+#include "design/design_commands.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/core_search.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
@@ -48,7 +50,7 @@ struct ChoiceOptions {
   std::optional<int> enamel_grade;
   std::optional<std::string> steel;
   bool center_tap = false;
-  std::optional<std::vector<ExtraSecondary>> extra_secondaries;
+  std::optional<std::vector<Secondary>> extra_secondaries;
 };
 
 bool Given(const ChoiceOptions& given) {
@@ -60,9 +62,9 @@ bool Given(const ChoiceOptions& given) {
 SheetChoices Overridden(SheetChoices choices, const ChoiceOptions& given) {
   if (given.enamel_grade) choices.enamel_grade = *given.enamel_grade;
   if (given.steel) choices.steel = *given.steel;
-  if (given.center_tap) choices.center_tap = true;
+  if (given.center_tap) choices.secondaries.main().center_tap = true;
   if (given.extra_secondaries) {
-    choices.extra_secondaries = *given.extra_secondaries;
+    choices.secondaries.SetExtras(*given.extra_secondaries);
   }
   return choices;
 }
@@ -310,9 +312,9 @@ std::string WiresText(const MemoryStore& store, const Translate& translate) {
 }
 
 std::string Render(const MemoryStore& store, const Options& options,
-                   const SheetChoices& choices,
                    const CoreCatalogue& catalogue) {
-  const DesignTexts design = CopyTexts(store);
+  const FieldTexts& design = store.texts();
+  const SheetChoices& choices = store.choices();
   std::optional<CoreSelection> selection;
   std::optional<SheetCoreSelection> builds;
   if (options.cores) {
@@ -370,10 +372,8 @@ std::string Render(const MemoryStore& store, const Options& options,
   return out;
 }
 
-// Clear empties the sheet's extra secondaries and centre tap too, as the
-// window's 清空 does.
-void RunAction(MemoryStore& store, SheetChoices& choices,
-               const Action& action) {
+// One line of a script, done as the window would do it.
+void RunAction(MemoryStore& store, const Action& action) {
   switch (action.kind) {
     case Action::Kind::kSet:
       store.SetText(action.field, action.text);
@@ -394,8 +394,7 @@ void RunAction(MemoryStore& store, SheetChoices& choices,
       OnFieldDoubleClicked(store, action.field);
       break;
     case Action::Kind::kClick:
-      PressDesignButton(store, action.button);
-      if (action.button == DesignButton::kClear) ClearSheetChoices(choices);
+      PressDesignButton(store, store.choices(), action.button);
       break;
   }
 }
@@ -688,18 +687,16 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     chosen.push_back(*index);
   }
 
+  // The design file's choices, then the command line's over them.
   MemoryStore store;
-  SheetChoices choices;  // the file's, then the command line's over them
   if (options.design) {
     DesignParse parse = ReadDesignFile(*options.design);
     if (auto* error = std::get_if<DesignError>(&parse)) {
       return FileError(*error, *options.design, FileAction::kOpen);
     }
-    const DesignDocument& document = std::get<DesignDocument>(parse);
-    RestoreDesign(store, document);
-    choices = document.sheet;
+    store.Restore(std::get<Design>(parse));
   }
-  choices = Overridden(std::move(choices), options.choices);
+  store.choices() = Overridden(std::move(store.choices()), options.choices);
   if (options.script) {
     const BoundedRead content = ReadInput(*options.script, input);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
@@ -711,7 +708,7 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
       return UsageError("script '" + *options.script + "' " + *parse.error);
     }
     for (const Action& action : parse.actions) {
-      RunAction(store, choices, action);
+      RunAction(store, action);
     }
   } else {
     std::optional<std::string> p2;
@@ -732,13 +729,11 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     }
   }
   if (options.save) {
-    DesignDocument document = CaptureDesign(store);
-    document.sheet = choices;
-    if (auto error = WriteDesignFile(*options.save, document)) {
+    if (auto error = WriteDesignFile(*options.save, store.design())) {
       return FileError(*error, *options.save, FileAction::kSave);
     }
   }
-  return {0, Render(store, options, choices, catalogue), warnings};
+  return {0, Render(store, options, catalogue), warnings};
 }
 
 }  // namespace spulix

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "design/field_reactions.h"
+#include "design/design_commands.h"
 #include "design/field_store.h"
 
 namespace spulix {

@@ -77,7 +77,7 @@ void Command9_Click(FieldStore& store) {
   WriteGeneral(store, Field::kSecondaryInterlayerInsulation, 0.12);
 }
 
-void ClearDesign(FieldStore& store) {
+void ClearFields(FieldStore& store) {
   static constexpr Field kOrder[] = {
       Field::kOutputPower,
       Field::kInputPower,
@@ -115,30 +115,6 @@ void ClearDesign(FieldStore& store) {
   };
   for (Field field : kOrder) store.SetText(field, "");
   store.SetCaption(Caption::kStatus, kClearedStatus);
-}
-
-std::optional<DesignButton> DesignButtonByName(std::string_view name) {
-  for (const DesignButtonName& entry : kDesignButtonNames) {
-    if (entry.name == name) return entry.button;
-  }
-  return std::nullopt;
-}
-
-void PressDesignButton(FieldStore& store, DesignButton button) {
-  switch (button) {
-    case DesignButton::kFitCheck:
-      Command5_Click(store);
-      return;
-    case DesignButton::kTest:
-      Command9_Click(store);
-      return;
-    case DesignButton::kRefresh:
-      CalculateDesign(store);
-      return;
-    case DesignButton::kClear:
-      ClearDesign(store);
-      return;
-  }
 }
 
 }  // namespace spulix

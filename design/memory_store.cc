@@ -6,11 +6,11 @@
 namespace spulix {
 
 std::string MemoryStore::Text(Field field) const {
-  return texts_[ControlNumber(field)];
+  return design_.texts[field];
 }
 
 bool MemoryStore::SetText(Field field, std::string_view text) {
-  std::string& slot = texts_[ControlNumber(field)];
+  std::string& slot = design_.texts[field];
   if (slot == text) return false;
   slot.assign(text);
   ++changes_[ControlNumber(field)];
@@ -18,30 +18,23 @@ bool MemoryStore::SetText(Field field, std::string_view text) {
   return true;
 }
 
-void MemoryStore::LoadTexts(const std::array<std::string, kFieldCount>& texts) {
-  for (std::size_t i = 0; i < texts.size(); ++i) texts_[i + 1] = texts[i];
-}
+void MemoryStore::Restore(const Design& design) { design_ = design; }
 
-std::size_t MemoryStore::CaptionIndex(Caption caption) {
-  switch (caption) {
-    case Caption::kStatus:
-      return 0;
-    case Caption::kWidthFigure:
-      return 1;
-    case Caption::kTongueFigure:
-      return 2;
-    case Caption::kHeightFigure:
-      return 3;
+std::optional<std::size_t> MemoryStore::FigureIndex(Caption caption) {
+  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
+    if (kDesignFigures[i] == caption) return i;
   }
-  return 0;
+  return std::nullopt;
 }
 
 std::string MemoryStore::CaptionText(Caption caption) const {
-  return captions_[CaptionIndex(caption)];
+  const std::optional<std::size_t> figure = FigureIndex(caption);
+  return figure ? design_.figures[*figure] : status_;
 }
 
 void MemoryStore::SetCaption(Caption caption, std::string_view text) {
-  captions_[CaptionIndex(caption)].assign(text);
+  const std::optional<std::size_t> figure = FigureIndex(caption);
+  (figure ? design_.figures[*figure] : status_).assign(text);
 }
 
 void MemoryStore::ShowMessage(std::string_view text) {

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A FieldStore held in memory, for the command-line tool and the tests.
+// A design held in memory behind the FieldStore of the engine: its texts,
+// diagram figures and sheet choices, with the status line and every message
+// shown. spulix-calc and the browser page work on one; the winding sheet
+// and the core searches calculate on copies of a design in one.
 #ifndef SPULIX_DESIGN_MEMORY_STORE_H_
 #define SPULIX_DESIGN_MEMORY_STORE_H_
 
 #include <array>
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "design/design.h"
 #include "design/field_store.h"
 
 namespace spulix {
@@ -25,15 +32,23 @@ class MemoryStore : public FieldStore {
   bool SetText(Field field, std::string_view text) override;
   // Sets a text without running its reaction (opening a saved design).
   void RestoreText(Field field, std::string_view text) {
-    texts_[ControlNumber(field)].assign(text);
+    design_.texts[field].assign(text);
   }
   std::string CaptionText(Caption caption) const override;
   void SetCaption(Caption caption, std::string_view text) override;
   void ShowMessage(std::string_view text) override;
 
-  // Takes every text as given (index 0 is Text1) without running any
-  // reaction: a copy of a design as another store holds it.
-  void LoadTexts(const std::array<std::string, kFieldCount>& texts);
+  // Takes every text as given without running any reaction: a copy of a
+  // design as another store holds it.
+  void LoadTexts(const FieldTexts& texts) { design_.texts = texts; }
+  // Takes a whole design the same way: texts, figures and choices.
+  void Restore(const Design& design);
+
+  // The design as it stands.
+  const Design& design() const { return design_; }
+  const FieldTexts& texts() const { return design_.texts; }
+  SheetChoices& choices() { return design_.sheet; }
+  const SheetChoices& choices() const { return design_.sheet; }
 
   const std::vector<std::string>& messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
@@ -41,11 +56,12 @@ class MemoryStore : public FieldStore {
   int changes(Field field) const { return changes_[ControlNumber(field)]; }
 
  private:
-  std::array<std::string, kFieldCount + 1> texts_;
-  std::array<int, kFieldCount + 1> changes_{};
-  static std::size_t CaptionIndex(Caption caption);
+  // The diagram figure's place in the design, or none for the status line.
+  static std::optional<std::size_t> FigureIndex(Caption caption);
 
-  std::array<std::string, 4> captions_;  // status line and diagram figures
+  Design design_;
+  std::string status_;
+  std::array<int, kFieldCount + 1> changes_{};
   std::vector<std::string> messages_;
   MessageHook hook_;
 };

@@ -125,7 +125,8 @@ std::optional<DesignError> ReadSheet(const ReadJson& root,
   if (auto error = ReadMember(*found, "steel", path, sheet.steel)) {
     return error;
   }
-  if (auto error = ReadMember(*found, "center_tap", path, sheet.center_tap)) {
+  if (auto error = ReadMember(*found, "center_tap", path,
+                              sheet.secondaries.main().center_tap)) {
     return error;
   }
   const auto extras = found->find("extra_secondaries");
@@ -136,13 +137,13 @@ std::optional<DesignError> ReadSheet(const ReadJson& root,
     const ReadJson& entry = (*extras)[i];
     const std::string at = list + "[" + std::to_string(i) + "]";
     if (!entry.is_object()) return Error(DesignError::Kind::kWrongType, at);
-    ExtraSecondary extra;
+    Secondary extra;
     if (auto error = ReadMember(entry, "U", at, extra.voltage)) return error;
     if (auto error = ReadMember(entry, "I", at, extra.current)) return error;
     if (auto error = ReadMember(entry, "center_tap", at, extra.center_tap)) {
       return error;
     }
-    sheet.extra_secondaries.push_back(std::move(extra));
+    sheet.secondaries.AddExtra(std::move(extra));
   }
   return std::nullopt;
 }
@@ -151,9 +152,9 @@ Json SheetJson(const SheetChoices& sheet) {
   Json out;
   out["enamel_grade"] = sheet.enamel_grade;
   out["steel"] = sheet.steel;
-  out["center_tap"] = sheet.center_tap;
+  out["center_tap"] = sheet.secondaries.main().center_tap;
   Json extras = Json::array();
-  for (const ExtraSecondary& extra : sheet.extra_secondaries) {
+  for (const Secondary& extra : sheet.secondaries.extras()) {
     Json entry;
     entry["U"] = extra.voltage;
     entry["I"] = extra.current;
@@ -209,37 +210,24 @@ std::optional<DesignError> CheckDesignShape(std::string_view text) {
   return std::nullopt;
 }
 
-DesignDocument CaptureDesign(const FieldStore& store) {
-  DesignDocument document;
-  for (int number = 1; number <= kFieldCount; ++number) {
-    document.texts[static_cast<std::size_t>(number - 1)] =
-        store.Text(FieldFromNumber(number));
-  }
-  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
-    document.figures[i] = store.CaptionText(kDesignFigures[i]);
-  }
-  return document;
-}
-
-std::string SerializeDesign(const DesignDocument& document) {
+std::string SerializeDesign(const Design& design) {
   Json root;
   root["format"] = kDesignFormat;
   root["version"] = kDesignVersion;
   Json fields = Json::object();
   for (int number = 1; number <= kFieldCount; ++number) {
-    fields[ControlName(number)] =
-        document.texts[static_cast<std::size_t>(number - 1)];
+    fields[ControlName(number)] = design.texts[FieldFromNumber(number)];
   }
   root["fields"] = std::move(fields);
   Json labels = Json::object();
   for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
-    labels[FigureName(kDesignFigures[i])] = document.figures[i];
+    labels[FigureName(kDesignFigures[i])] = design.figures[i];
   }
   root["labels"] = std::move(labels);
   // Only where the choices are not the defaults, so that a design without
   // any keeps the bytes it always had.
-  if (document.sheet != SheetChoices{}) {
-    root[kSheetKey] = SheetJson(document.sheet);
+  if (design.sheet != SheetChoices{}) {
+    root[kSheetKey] = SheetJson(design.sheet);
   }
   // Texts from the window and the tool are valid UTF-8; a stray byte from
   // elsewhere becomes U+FFFD rather than failing the save.
@@ -277,19 +265,24 @@ DesignParse ParseDesign(std::string_view text) {
     return Error(DesignError::Kind::kBadVersion, version->dump());
   }
 
-  DesignDocument document;
-  if (auto error = ReadStrings(
-          root, "fields", document.texts,
-          [](std::size_t i) { return ControlName(static_cast<int>(i) + 1); })) {
+  Design design;
+  std::array<std::string, kFieldCount> texts;
+  if (auto error = ReadStrings(root, "fields", texts, [](std::size_t i) {
+        return ControlName(static_cast<int>(i) + 1);
+      })) {
     return *error;
   }
+  for (int number = 1; number <= kFieldCount; ++number) {
+    design.texts[FieldFromNumber(number)] =
+        std::move(texts[static_cast<std::size_t>(number - 1)]);
+  }
   if (auto error = ReadStrings(
-          root, "labels", document.figures,
+          root, "labels", design.figures,
           [](std::size_t i) { return FigureName(kDesignFigures[i]); })) {
     return *error;
   }
-  if (auto error = ReadSheet(root, document.sheet)) return *error;
-  return document;
+  if (auto error = ReadSheet(root, design.sheet)) return *error;
+  return design;
 }
 
 }  // namespace spulix

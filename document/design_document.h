@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A saved design: the 29 field texts and the three figures on the core
-// diagram, exactly as the window shows them, and its JSON text form.
+// The text form of a saved design (design/design.h): the 29 field texts and
+// the three figures on the core diagram exactly as the window shows them,
+// and the winding sheet's choices.
 //
 // The text form (a .spulix file) is one JSON object:
 //   {"format": "spulix-design", "version": 1,
@@ -25,33 +26,13 @@
 #include <utility>
 #include <variant>
 
-#include "design/field_store.h"
-#include "design/sheet/winding_sheet.h"
+#include "design/design.h"
 
 namespace spulix {
 
 inline constexpr const char* kDesignFormat = "spulix-design";
 inline constexpr int kDesignVersion = 1;
 inline constexpr const char* kDesignSuffix = ".spulix";
-
-// The diagram figures a design keeps, in the order they are written.
-inline constexpr std::array<Caption, 3> kDesignFigures = {
-    Caption::kWidthFigure, Caption::kTongueFigure, Caption::kHeightFigure};
-
-struct DesignDocument {
-  std::array<std::string, kFieldCount> texts;  // [0] is Text1
-  std::array<std::string, 3> figures;          // as kDesignFigures
-  // The winding sheet's choices and extra secondaries, which belong to the
-  // design; the defaults where a file has none.
-  SheetChoices sheet;
-
-  std::string& text(Field field) { return texts[ControlNumber(field) - 1]; }
-  const std::string& text(Field field) const {
-    return texts[ControlNumber(field) - 1];
-  }
-  friend bool operator==(const DesignDocument&,
-                         const DesignDocument&) = default;
-};
 
 // What went wrong with a design file; `detail` names the key, the version
 // or the system's own words, `position` is a byte offset where one applies.
@@ -99,13 +80,10 @@ inline constexpr std::uint64_t kMaxDesignFileBytes = 1u << 20;
 inline constexpr int kMaxDesignDepth = 16;
 inline constexpr std::uint64_t kMaxDesignValues = 4096;
 
-using DesignParse = std::variant<DesignDocument, DesignError>;
-
-// Captures the texts and figures of a store as they stand.
-DesignDocument CaptureDesign(const FieldStore& store);
+using DesignParse = std::variant<Design, DesignError>;
 
 // The file text, pretty-printed, ending with a line feed.
-std::string SerializeDesign(const DesignDocument& document);
+std::string SerializeDesign(const Design& design);
 
 // Reads a file text. Invalid UTF-8, broken or truncated JSON, nesting or
 // values beyond the limits above, a newer version, a missing or mistyped
@@ -116,21 +94,6 @@ DesignParse ParseDesign(std::string_view text);
 // kMaxDesignValues values (kTooComplex) before any parser builds a tree of
 // it; ParseDesign starts with it.
 std::optional<DesignError> CheckDesignShape(std::string_view text);
-
-// Puts a design into a store without running any change reaction, so the
-// store shows exactly what was saved (a design saved right after the test
-// button still shows the H of that first run). The store must offer
-// RestoreText(Field, std::string_view), which sets a text quietly.
-template <typename Store>
-void RestoreDesign(Store& store, const DesignDocument& document) {
-  for (int number = 1; number <= kFieldCount; ++number) {
-    const Field field = FieldFromNumber(number);
-    store.RestoreText(field, document.text(field));
-  }
-  for (std::size_t i = 0; i < kDesignFigures.size(); ++i) {
-    store.SetCaption(kDesignFigures[i], document.figures[i]);
-  }
-}
 
 }  // namespace spulix
 

@@ -64,8 +64,8 @@ std::optional<DesignError> SaveDesignText(const std::string& path,
 }
 
 std::optional<DesignError> WriteDesignFile(const std::string& path,
-                                           const DesignDocument& document) {
-  const std::string text = SerializeDesign(document);
+                                           const Design& design) {
+  const std::string text = SerializeDesign(design);
   if (auto error = CheckDesignSize(text)) return error;
   return SaveDesignText(path, text);
 }

@@ -19,7 +19,7 @@ DesignParse ReadDesignFile(const std::string& path);
 // through, a read-only file is refused, and on any failure the earlier file
 // is left as it was and no temporary file stays behind.
 std::optional<DesignError> WriteDesignFile(const std::string& path,
-                                           const DesignDocument& document);
+                                           const Design& design);
 
 // Refuses a serialised design too large to be opened again: over
 // kMaxDesignFileBytes, or beyond the limits of CheckDesignShape.

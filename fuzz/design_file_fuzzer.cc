@@ -22,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     }
     return 0;
   }
-  const auto& document = std::get<spulix::DesignDocument>(parse);
+  const auto& document = std::get<spulix::Design>(parse);
   const spulix::DesignParse again =
       spulix::ParseDesign(spulix::SerializeDesign(document));
-  if (!std::holds_alternative<spulix::DesignDocument>(again) ||
-      std::get<spulix::DesignDocument>(again) != document) {
+  if (!std::holds_alternative<spulix::Design>(again) ||
+      std::get<spulix::Design>(again) != document) {
     std::abort();
   }
   return 0;

@@ -37,14 +37,10 @@ UserText Say(const char* pattern, std::vector<UserText> args = {}) {
   return Marked("CoreSelection", pattern, std::move(args));
 }
 
-const std::string& TextOf(const DesignTexts& design, Field field) {
-  return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
-}
-
 // The rated power the calculation derives from a positive P2, read as it
 // reads it: P1 from the lenient reading, P from the whole P1 and strict P2.
-double RatedPower(const DesignTexts& design) {
-  const std::string& p2 = TextOf(design, Field::kOutputPower);
+double RatedPower(const FieldTexts& design) {
+  const std::string& p2 = design[Field::kOutputPower];
   try {
     const double p1 =
         InputPowerFor(ReadLenient(p2), *EfficiencyFor(ReadStrict(p2)));
@@ -56,10 +52,10 @@ double RatedPower(const DesignTexts& design) {
 
 // What keeps the design from giving a coil thickness, found without
 // calculating.
-std::vector<UserText> MissingInputs(const DesignTexts& design) {
+std::vector<UserText> MissingInputs(const FieldTexts& design) {
   std::vector<UserText> problems;
   for (const Input& input : kInputs) {
-    const std::string& text = TextOf(design, input.field);
+    const std::string& text = design[input.field];
     const UserText name = Say(input.name);
     if (IsEmptyText(text)) {
       if (input.required) {
@@ -92,7 +88,7 @@ std::vector<UserText> MissingInputs(const DesignTexts& design) {
 }
 
 // Runs one core on the store; returns why it gave no result, if it did not.
-std::optional<UserText> Evaluate(MemoryStore& store, const DesignTexts& design,
+std::optional<UserText> Evaluate(MemoryStore& store, const FieldTexts& design,
                                  const CoreEntry& core, CoreResult& result) {
   if (auto failure = TryCore(store, design, core)) return failure;
   const std::string coil = store.Text(Field::kCoilThickness);
@@ -109,16 +105,7 @@ std::optional<UserText> Evaluate(MemoryStore& store, const DesignTexts& design,
 
 }  // namespace
 
-DesignTexts CopyTexts(const FieldStore& store) {
-  DesignTexts texts;
-  for (int number = 1; number <= kFieldCount; ++number) {
-    texts[static_cast<std::size_t>(number - 1)] =
-        store.Text(FieldFromNumber(number));
-  }
-  return texts;
-}
-
-std::optional<UserText> TryCore(MemoryStore& store, const DesignTexts& design,
+std::optional<UserText> TryCore(MemoryStore& store, const FieldTexts& design,
                                 const CoreEntry& core) {
   store.LoadTexts(design);
   store.ClearMessages();
@@ -130,7 +117,7 @@ std::optional<UserText> TryCore(MemoryStore& store, const DesignTexts& design,
   if (!store.messages().empty()) {
     return CalculationNotice(store.messages());
   }
-  if (store.Text(Field::kOutputPower) != TextOf(design, Field::kOutputPower)) {
+  if (store.Text(Field::kOutputPower) != design[Field::kOutputPower]) {
     return Say(SPULIX_TEXT("CoreSelection", "计算清空了输出功率 P2"));
   }
   try {
@@ -163,7 +150,7 @@ void UseCore(FieldStore& store, const CoreEntry& core) {
   CalculateDesign(store);
 }
 
-CoreSelection SelectCore(const DesignTexts& design,
+CoreSelection SelectCore(const FieldTexts& design,
                          const std::vector<CoreEntry>& cores) {
   CoreSelection selection;
   selection.results.resize(cores.size());

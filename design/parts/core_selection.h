@@ -5,22 +5,18 @@
 #ifndef SPULIX_DESIGN_PARTS_CORE_SELECTION_H_
 #define SPULIX_DESIGN_PARTS_CORE_SELECTION_H_
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "design/field_store.h"
+#include "design/field_texts.h"
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/user_text.h"
 
 namespace spulix {
-
-// The 29 field texts of a design, Text1 first.
-using DesignTexts = std::array<std::string, kFieldCount>;
-DesignTexts CopyTexts(const FieldStore& store);
 
 // Sets h, c and a to the core's dimensions, each through its change
 // reaction, as typing them would.
@@ -37,7 +33,7 @@ std::vector<std::size_t> SmallestFitOrder(const std::vector<CoreEntry>& cores);
 // recorded by the store. Returns why the run gave no coil thickness H (a
 // message was shown, P2 was emptied or the run stopped early), or nothing
 // when the store now holds the design calculated for this core.
-std::optional<UserText> TryCore(MemoryStore& store, const DesignTexts& design,
+std::optional<UserText> TryCore(MemoryStore& store, const FieldTexts& design,
                                 const CoreEntry& core);
 
 enum class CoreVerdict {
@@ -70,7 +66,7 @@ struct CoreSelection {
 };
 
 // Evaluates every core for the design. The design texts are not changed.
-CoreSelection SelectCore(const DesignTexts& design,
+CoreSelection SelectCore(const FieldTexts& design,
                          const std::vector<CoreEntry>& cores);
 
 }  // namespace spulix

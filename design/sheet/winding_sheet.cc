@@ -6,10 +6,12 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <span>
 #include <utility>
 
 #include "design/design_calculation.h"
 #include "design/memory_store.h"
+#include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
@@ -70,10 +72,6 @@ UserText OutOfRange() {
 
 UserText Figure(int value) { return Verbatim(std::to_string(value)); }
 
-const std::string& TextOf(const DesignTexts& design, Field field) {
-  return design[static_cast<std::size_t>(ControlNumber(field) - 1)];
-}
-
 // "U1（输入电压）"
 UserText Named(Field field) {
   const FieldInfo& info = InfoOf(field);
@@ -109,19 +107,18 @@ double Number(const std::string& text, NameFn name, Source source, Need need) {
 }
 
 // A field the user types.
-double Input(const DesignTexts& design, Field field,
+double Input(const FieldTexts& design, Field field,
              Need need = Need::kPositive) {
   return Number(
-      TextOf(design, field), [field] { return Named(field); }, Source::kTyped,
-      need);
+      design[field], [field] { return Named(field); }, Source::kTyped, need);
 }
 
 // A field the calculation writes.
-double Result(const DesignTexts& design, Field field,
+double Result(const FieldTexts& design, Field field,
               Need need = Need::kPositive) {
   return Number(
-      TextOf(design, field), [field] { return Named(field); },
-      Source::kCalculated, need);
+      design[field], [field] { return Named(field); }, Source::kCalculated,
+      need);
 }
 
 // A count within the range the sheet works in.
@@ -131,7 +128,7 @@ int Count(double value) {
 }
 
 // Zero turns pass here: the winding then names itself.
-int Turns(const DesignTexts& design, Field field) {
+int Turns(const FieldTexts& design, Field field) {
   const double turns = Result(design, field, Need::kNotNegative);
   if (turns != std::floor(turns)) {
     Stop(Say(SPULIX_TEXT("WindingSheet", "%1 不是整数"), {Named(field)}));
@@ -159,8 +156,9 @@ struct ExtraValues {
 
 std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
   std::vector<ExtraValues> extras;
-  for (std::size_t k = 0; k < choices.extra_secondaries.size(); ++k) {
-    const ExtraSecondary& extra = choices.extra_secondaries[k];
+  const std::span<const Secondary> list = choices.secondaries.extras();
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    const Secondary& extra = list[k];
     const auto named = [k](const char* pattern) {
       return [k, pattern] { return Say(pattern, {WindingName(k + 2)}); };
     };
@@ -177,8 +175,8 @@ std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
 
 // E: the design itself, or with extra secondaries a copy calculated for the
 // total output power exactly as the main window would calculate it.
-DesignTexts Electrical(const DesignTexts& design,
-                       const std::vector<ExtraValues>& extras) {
+FieldTexts Electrical(const FieldTexts& design,
+                      const std::vector<ExtraValues>& extras) {
   if (extras.empty()) return design;
   double total = Input(design, F::kOutputPower);
   for (const ExtraValues& extra : extras) {
@@ -254,18 +252,18 @@ WireChoice ChooseWire(const UserText& name, const std::string& d_text) {
 
 class SheetBuilder {
  public:
-  SheetBuilder(const DesignTexts& design, const SheetChoices& choices)
+  SheetBuilder(const FieldTexts& design, const SheetChoices& choices)
       : design_(design), choices_(choices) {}
 
   WindingSheet Build();
 
  private:
   void ReadDesign();
-  std::vector<WindingPlan> PlanWindings(const DesignTexts& e);
+  std::vector<WindingPlan> PlanWindings(const FieldTexts& e);
   void WindAll(const std::vector<WindingPlan>& plans);
-  void RunTransformer(const DesignTexts& e);
+  void RunTransformer(const FieldTexts& e);
 
-  const DesignTexts& design_;
+  const FieldTexts& design_;
   const SheetChoices& choices_;
   WindingSheet sheet_;
   double u1_ = 0;
@@ -278,7 +276,7 @@ class SheetBuilder {
 WindingSheet SheetBuilder::Build() {
   ReadDesign();
   const std::vector<ExtraValues> extras = ReadExtras(choices_);
-  const DesignTexts e = Electrical(design_, extras);
+  const FieldTexts e = Electrical(design_, extras);
   const double p = Result(e, F::kRatedPower);
   if (!CoefficientFor(p)) {
     Stop(Say(SPULIX_TEXT("WindingSheet",
@@ -290,7 +288,7 @@ WindingSheet SheetBuilder::Build() {
   sheet_.effective_height_mm = Result(e, F::kEffectiveHeight, Need::kAnyNumber);
   std::vector<WindingPlan> plans = PlanWindings(e);
   for (std::size_t k = 0; k < extras.size(); ++k) {
-    const ExtraSecondary& extra = choices_.extra_secondaries[k];
+    const Secondary& extra = choices_.secondaries.extras()[k];
     WindingPlan plan;
     plan.index = k + 2;
     plan.voltage_v = extras[k].voltage_v;
@@ -317,9 +315,8 @@ void SheetBuilder::ReadDesign() {
   u2_ = Input(design_, F::kOutputVoltage);
   p2_ = Input(design_, F::kOutputPower);
   const Field core[] = {F::kWindowHeight, F::kWindowWidth, F::kTongueWidth};
-  if (std::ranges::all_of(core, [this](Field field) {
-        return IsEmptyText(TextOf(design_, field));
-      })) {
+  if (std::ranges::all_of(
+          core, [this](Field field) { return IsEmptyText(design_[field]); })) {
     Stop(Say(
         SPULIX_TEXT("WindingSheet", "还没有铁心：请先选用铁心或输入 h、c、a")));
   }
@@ -331,7 +328,7 @@ void SheetBuilder::ReadDesign() {
   for (Field field :
        {F::kPrimaryOuterInsulation, F::kPrimaryInterlayerInsulation,
         F::kSecondaryOuterInsulation, F::kSecondaryInterlayerInsulation}) {
-    const std::string& text = TextOf(design_, field);
+    const std::string& text = design_[field];
     if (IsEmptyText(text)) {
       empty.push_back(Named(field));
       insulation_[ControlNumber(field)] = 0;
@@ -359,12 +356,12 @@ void SheetBuilder::ReadDesign() {
   loss_factor_ = SteelGrades()[*steel].loss_w_per_kg;
 }
 
-std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
+std::vector<WindingPlan> SheetBuilder::PlanWindings(const FieldTexts& e) {
   WindingPlan primary;
   primary.voltage_v = u1_;
   primary.current_a = Result(e, F::kInputPower) / u1_;
   primary.turns = Turns(e, F::kPrimaryTurns);
-  primary.d = TextOf(e, F::kPrimaryWireDiameter);
+  primary.d = e[F::kPrimaryWireDiameter];
   primary.outer = F::kPrimaryOuterInsulation;
   primary.interlayer = F::kPrimaryInterlayerInsulation;
 
@@ -372,12 +369,12 @@ std::vector<WindingPlan> SheetBuilder::PlanWindings(const DesignTexts& e) {
   secondary.index = 1;
   secondary.voltage_v = u2_;
   secondary.current_a = p2_ / u2_;
-  secondary.center_tapped = choices_.center_tap;
-  secondary.turns = choices_.center_tap
+  secondary.center_tapped = choices_.secondaries.main().center_tap;
+  secondary.turns = secondary.center_tapped
                         ? SecondaryTurns(Result(e, F::kTurnsPerVolt), u2_, true)
                         : Turns(e, F::kSecondaryTurns);
   // The main secondary keeps a diameter the user typed.
-  secondary.d = TextOf(design_, F::kSecondaryWireDiameter);
+  secondary.d = design_[F::kSecondaryWireDiameter];
   return {std::move(primary), std::move(secondary)};
 }
 
@@ -457,7 +454,7 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
   sheet_.build_mm = constants::kBobbinWallMm + wound;
 }
 
-void SheetBuilder::RunTransformer(const DesignTexts& e) {
+void SheetBuilder::RunTransformer(const FieldTexts& e) {
   WindingSheet& s = sheet_;
   s.coil_mm = constants::kCoilAllowance * s.build_mm;
   s.fits = s.coil_mm < s.c_mm;
@@ -534,61 +531,13 @@ UserText WindingName(std::size_t index) {
              {Verbatim(std::to_string(index))});
 }
 
-SheetOutcome ComputeWindingSheet(const DesignTexts& design,
+SheetOutcome ComputeWindingSheet(const FieldTexts& design,
                                  const SheetChoices& choices) {
   try {
     return SheetBuilder(design, choices).Build();
   } catch (const CannotCompute& stop) {
     return stop.reason;
   }
-}
-
-SheetOutcome WindingSheetWithCore(const DesignTexts& design,
-                                  const SheetChoices& choices,
-                                  const CoreEntry& core) {
-  MemoryStore store;
-  if (auto failure = TryCore(store, design, core)) return *failure;
-  return ComputeWindingSheet(CopyTexts(store), choices);
-}
-
-SheetCoreSelection JudgeCoresBySheet(const DesignTexts& design,
-                                     const SheetChoices& choices,
-                                     const std::vector<CoreEntry>& cores) {
-  SheetCoreSelection selection;
-  selection.results.resize(cores.size());
-  MemoryStore store;
-  for (std::size_t i = 0; i < cores.size(); ++i) {
-    if (TryCore(store, design, cores[i])) continue;
-    const SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), choices);
-    if (const auto* sheet = std::get_if<WindingSheet>(&outcome)) {
-      selection.results[i] = {sheet->coil_mm, sheet->fits};
-    }
-  }
-  for (std::size_t i : SmallestFitOrder(cores)) {
-    if (selection.results[i].builds) {
-      selection.smallest_buildable = i;
-      break;
-    }
-  }
-  return selection;
-}
-
-std::optional<std::size_t> RecommendCore(const DesignTexts& design,
-                                         const SheetChoices& choices,
-                                         const std::vector<CoreEntry>& cores) {
-  MemoryStore store;
-  for (std::size_t i : SmallestFitOrder(cores)) {
-    if (TryCore(store, design, cores[i])) continue;
-    const SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), choices);
-    const auto* sheet = std::get_if<WindingSheet>(&outcome);
-    if (sheet && sheet->fits) return i;
-  }
-  return std::nullopt;
-}
-
-void ClearSheetChoices(SheetChoices& choices) {
-  choices.center_tap = false;
-  choices.extra_secondaries.clear();
 }
 
 }  // namespace spulix

@@ -14,35 +14,11 @@
 #include <variant>
 #include <vector>
 
+#include "design/design.h"
 #include "design/parts/core_catalogue.h"
-#include "design/parts/core_selection.h"
-#include "design/parts/steel_grades.h"
 #include "design/user_text.h"
 
 namespace spulix {
-
-// A secondary beside the main window's one, its texts as typed.
-struct ExtraSecondary {
-  std::string voltage;  // V rms, end to end
-  std::string current;  // A rms, of the whole winding
-  bool center_tap = false;
-  friend bool operator==(const ExtraSecondary&,
-                         const ExtraSecondary&) = default;
-};
-
-// What the sheet needs beyond the design's fields.
-struct SheetChoices {
-  int enamel_grade = 2;  // 1 thin film, 2 thick film (the safe guess)
-  std::string steel = kDefaultSteelGrade;
-  bool center_tap = false;  // the main secondary, 次级1
-  std::vector<ExtraSecondary> extra_secondaries;
-  friend bool operator==(const SheetChoices&, const SheetChoices&) = default;
-};
-
-// What Clear leaves of the choices: no extra secondaries and no centre tap;
-// the enamel and steel grades stay, being the user's habits rather than the
-// design's.
-void ClearSheetChoices(SheetChoices& choices);
 
 // One winding as it is wound, primary first.
 struct SheetWinding {
@@ -122,34 +98,8 @@ UserText WindingName(std::size_t index);
 // The sheet of the design with the choices. Without extra secondaries it
 // works on the texts as they stand; with them, on a copy recalculated for
 // the total output power. Never throws.
-SheetOutcome ComputeWindingSheet(const DesignTexts& design,
+SheetOutcome ComputeWindingSheet(const FieldTexts& design,
                                  const SheetChoices& choices);
-
-// The sheet with one core put in as 使用 does, or why there is none.
-SheetOutcome WindingSheetWithCore(const DesignTexts& design,
-                                  const SheetChoices& choices,
-                                  const CoreEntry& core);
-
-// Every core judged by the sheet's coil.
-struct SheetCoreResult {
-  std::optional<double> coil_mm;  // none where the sheet gives none
-  bool builds = false;            // the coil fits the window
-};
-struct SheetCoreSelection {
-  std::vector<SheetCoreResult> results;  // in catalogue order
-  // The first core that builds in the core window's smallest-fit order.
-  std::optional<std::size_t> smallest_buildable;
-};
-SheetCoreSelection JudgeCoresBySheet(const DesignTexts& design,
-                                     const SheetChoices& choices,
-                                     const std::vector<CoreEntry>& cores);
-
-// The smallest core, in the smallest-fit order, whose coil fits by the
-// sheet: the same core as JudgeCoresBySheet's smallest_buildable, found
-// without trying the larger cores. Needs only U1, U2 and P2 of the design.
-std::optional<std::size_t> RecommendCore(const DesignTexts& design,
-                                         const SheetChoices& choices,
-                                         const std::vector<CoreEntry>& cores);
 
 }  // namespace spulix
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "design/design_commands.h"
 #include "design/memory_store.h"
 #include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
@@ -122,7 +123,7 @@ TEST(TestButton, SecondPressStartsNoCalculation) {
 
 TEST(Clear, EmptyWindowOnlyWritesTheStatus) {
   MemoryStore store;
-  ClearDesign(store);
+  ClearDesign(store, store.choices());
   for (const FieldInfo& info : Catalogue()) {
     EXPECT_EQ(store.changes(info.field), 0) << info.control;
   }
@@ -133,7 +134,7 @@ TEST(Clear, EmptyWindowOnlyWritesTheStatus) {
 TEST(Clear, FullDesignLeavesEverythingEmpty) {
   MemoryStore store;
   Command9_Click(store);
-  ClearDesign(store);
+  ClearDesign(store, store.choices());
   for (const FieldInfo& info : Catalogue()) {
     EXPECT_EQ(store.Text(info.field), "") << info.control;
   }
@@ -155,7 +156,7 @@ TEST(Clear, EmptyInputVoltageShowsItsMessageWhileClearing) {
   store.SetText(Field::kOutputPower, "250");
   store.ClearMessages();
   u2_at_message.clear();
-  ClearDesign(store);
+  ClearDesign(store, store.choices());
   EXPECT_EQ(store.messages(), Messages{"请输入输入电压！"});
   EXPECT_EQ(u2_at_message, std::vector<std::string>{"36"});  // mid-Clear
   for (const FieldInfo& info : Catalogue()) {
@@ -166,13 +167,13 @@ TEST(Clear, EmptyInputVoltageShowsItsMessageWhileClearing) {
 TEST(Clear, TwiceChangesNothingTheSecondTime) {
   MemoryStore store;
   Command9_Click(store);
-  ClearDesign(store);
+  ClearDesign(store, store.choices());
   std::vector<int> changes;
   for (const FieldInfo& info : Catalogue()) {
     changes.push_back(store.changes(info.field));
   }
   store.SetCaption(Caption::kStatus, "");
-  ClearDesign(store);
+  ClearDesign(store, store.choices());
   for (const FieldInfo& info : Catalogue()) {
     EXPECT_EQ(store.changes(info.field),
               changes[static_cast<std::size_t>(ControlNumber(info.field) - 1)]);

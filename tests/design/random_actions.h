@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "design/design_commands.h"
 #include "design/field_reactions.h"
 #include "tests/design/checking_store.h"
 
@@ -50,9 +51,10 @@ inline void RunEngineAction(CheckingStore& store, EngineAction action,
   if (action == EngineAction::kDoubleClick) {
     OnFieldDoubleClicked(store, field);
   } else {
-    PressDesignButton(store, static_cast<DesignButton>(
-                                 static_cast<int>(action) -
-                                 static_cast<int>(EngineAction::kFitCheck)));
+    PressDesignButton(
+        store, store.choices(),
+        static_cast<DesignButton>(static_cast<int>(action) -
+                                  static_cast<int>(EngineAction::kFitCheck)));
   }
   store.set_engine(false);
 }

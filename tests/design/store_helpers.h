@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "design/design.h"
 #include "design/memory_store.h"
 #include "design/transformer_design.h"
 
@@ -21,6 +22,18 @@ inline Field Named(const std::string& name) {
   if (auto field = FieldBySymbol(name)) return *field;
   if (auto field = FieldByControlName(name)) return *field;
   throw std::invalid_argument("no field named " + name);
+}
+
+// Sheet choices with these extra secondaries, 次级1's centre tap and grades.
+inline SheetChoices Choices(std::vector<Secondary> extras,
+                            bool center_tap = false, int enamel_grade = 2,
+                            std::string steel = kDefaultSteelGrade) {
+  SheetChoices choices;
+  choices.enamel_grade = enamel_grade;
+  choices.steel = std::move(steel);
+  choices.secondaries.main().center_tap = center_tap;
+  choices.secondaries.SetExtras(std::move(extras));
+  return choices;
 }
 
 // Sets fields in the order given (each change runs its reaction).

@@ -12,32 +12,33 @@
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "document/design_error_text.h"
+#include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
 
 namespace spulix {
 namespace {
 
-DesignDocument SampleDesign() {
+Design SampleDesign() {
   MemoryStore store;
   Command9_Click(store);  // the sample design after the test button
   return CaptureDesign(store);
 }
 
-DesignDocument Parsed(const std::string& text) {
+Design Parsed(const std::string& text) {
   DesignParse parse = ParseDesign(text);
   if (auto* error = std::get_if<DesignError>(&parse)) {
     ADD_FAILURE() << EnglishErrorText(*error, "text", FileAction::kOpen);
     return {};
   }
-  return std::get<DesignDocument>(parse);
+  return std::get<Design>(parse);
 }
 
 TEST(DesignDocument, SavedSampleComesBackWithoutAnyReaction) {
-  const DesignDocument saved = SampleDesign();
-  ASSERT_EQ(saved.text(Field::kCoilThickness), "14.8");
+  const Design saved = SampleDesign();
+  ASSERT_EQ(saved.texts[Field::kCoilThickness], "14.8");
   ASSERT_EQ(saved.figures[0], "22");
 
-  const DesignDocument opened = Parsed(SerializeDesign(saved));
+  const Design opened = Parsed(SerializeDesign(saved));
   EXPECT_EQ(opened, saved);
 
   MemoryStore store;
@@ -57,7 +58,7 @@ TEST(DesignDocument, AnyTextSurvivesExactly) {
        {std::string(), std::string("   "), std::string("1,234.5"),
         std::string("变压器 \"引号\" \\ / \t 制表"), std::string("12abc"),
         std::string("😀 𠀀"), std::string("line\nbreak"), long_text}) {
-    DesignDocument saved;
+    Design saved;
     for (std::string& slot : saved.texts) slot = text;
     saved.figures = {text, "a", text};
     EXPECT_EQ(Parsed(SerializeDesign(saved)), saved) << text.substr(0, 40);
@@ -218,12 +219,12 @@ TEST_P(SheetKeys, AreReadKeptAndWrittenOrRefusedByName) {
               std::string::npos);
     return;
   }
-  ASSERT_TRUE(std::holds_alternative<DesignDocument>(parse))
+  ASSERT_TRUE(std::holds_alternative<Design>(parse))
       << EnglishErrorText(std::get<DesignError>(parse), "x", FileAction::kOpen);
-  const DesignDocument& opened = std::get<DesignDocument>(parse);
+  const Design& opened = std::get<Design>(parse);
   const SheetChoices& expected = std::get<SheetChoices>(row.read);
   EXPECT_EQ(opened.sheet, expected);
-  DesignDocument fields_only = opened;
+  Design fields_only = opened;
   fields_only.sheet = {};
   EXPECT_EQ(fields_only, SampleDesign());
 
@@ -244,24 +245,24 @@ INSTANTIATE_TEST_SUITE_P(
                      "center_tap": false, "extra_secondaries": []})",
                  SheetChoices{}},
         SheetKey{"MembersLeftOut", R"({"center_tap": true})",
-                 SheetChoices{2, "50W800", true, {}}},
+                 testing_support::Choices({}, true)},
         SheetKey{
             "Every",
             R"({"enamel_grade": 1, "steel": "50W470",
                      "center_tap": true, "extra_secondaries": [
                      {"U": "6.3", "I": "2", "center_tap": false},
                      {"U": "12", "I": "1", "center_tap": true}]})",
-            SheetChoices{
-                1, "50W470", true, {{"6.3", "2", false}, {"12", "1", true}}}},
-        SheetKey{"TextsThatAreNoNumbers",
-                 R"({"steel": "M19", "extra_secondaries": [
+            testing_support::Choices({{"6.3", "2", false}, {"12", "1", true}},
+                                     true, 1, "50W470")},
+        SheetKey{
+            "TextsThatAreNoNumbers",
+            R"({"steel": "M19", "extra_secondaries": [
                      {"U": "6,3 V", "I": ""}, {"center_tap": true}]})",
-                 SheetChoices{.steel = "M19",
-                              .extra_secondaries = {{"6,3 V", "", false},
-                                                    {"", "", true}}}},
+            testing_support::Choices({{"6,3 V", "", false}, {"", "", true}},
+                                     false, 2, "M19")},
         SheetKey{"AThousandExtras", ManyExtras(1000),
-                 SheetChoices{.extra_secondaries = std::vector<ExtraSecondary>(
-                                  1000, {"6.3", "2", false})}},
+                 testing_support::Choices(
+                     std::vector<Secondary>(1000, {"6.3", "2", false}))},
         SheetKey{"NotAnObject", "[]", "sheet"},
         SheetKey{"GradeAsText", R"({"enamel_grade": "2"})",
                  "sheet.enamel_grade"},

@@ -48,10 +48,10 @@ class DesignFile : public testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-  static DesignDocument Design(const std::string& p2) {
-    DesignDocument document;
-    document.text(Field::kOutputPower) = p2;
-    document.text(Field::kInputVoltage) = "220";
+  static Design SavedDesign(const std::string& p2) {
+    Design document;
+    document.texts[Field::kOutputPower] = p2;
+    document.texts[Field::kInputVoltage] = "220";
     document.figures = {"22", "35", "61.5"};
     return document;
   }
@@ -67,27 +67,27 @@ class DesignFile : public testing::Test {
 
 TEST_F(DesignFile, WrittenFileReadsBackAndLeavesNothingElse) {
   const std::string path = Path("a.spulix");
-  ASSERT_FALSE(WriteDesignFile(path, Design("250")));
-  ASSERT_FALSE(WriteDesignFile(path, Design("300")));  // replaces it
+  ASSERT_FALSE(WriteDesignFile(path, SavedDesign("250")));
+  ASSERT_FALSE(WriteDesignFile(path, SavedDesign("300")));  // replaces it
   DesignParse parse = ReadDesignFile(path);
-  ASSERT_TRUE(std::holds_alternative<DesignDocument>(parse));
-  EXPECT_EQ(std::get<DesignDocument>(parse), Design("300"));
+  ASSERT_TRUE(std::holds_alternative<Design>(parse));
+  EXPECT_EQ(std::get<Design>(parse), SavedDesign("300"));
   EXPECT_EQ(Entries(), std::vector<std::string>{"a.spulix"});
 }
 
 TEST_F(DesignFile, ExistingFileKeepsItsPermissions) {
   const std::string path = Path("shared.spulix");
-  ASSERT_FALSE(WriteDesignFile(path, Design("1")));
+  ASSERT_FALSE(WriteDesignFile(path, SavedDesign("1")));
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write |
                             fs::perms::group_read | fs::perms::others_read);
-  ASSERT_FALSE(WriteDesignFile(path, Design("2")));
+  ASSERT_FALSE(WriteDesignFile(path, SavedDesign("2")));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write |
                 fs::perms::group_read | fs::perms::others_read);
 }
 
 TEST_F(DesignFile, SaveIntoAMissingFolderFailsCleanly) {
-  const auto error = WriteDesignFile(Path("gone/a.spulix"), Design("250"));
+  const auto error = WriteDesignFile(Path("gone/a.spulix"), SavedDesign("250"));
   ASSERT_TRUE(error);
   EXPECT_EQ(error->kind, DesignError::Kind::kWriteFailed);
   EXPECT_NE(EnglishErrorText(*error, "gone/a.spulix", FileAction::kSave)
@@ -98,7 +98,7 @@ TEST_F(DesignFile, SaveIntoAMissingFolderFailsCleanly) {
 
 TEST_F(DesignFile, FailedSavesLeaveTheEarlierFileIntact) {
   const std::string path = Path("keep.spulix");
-  ASSERT_FALSE(WriteDesignFile(path, Design("250")));
+  ASSERT_FALSE(WriteDesignFile(path, SavedDesign("250")));
   const std::string before = Content(path);
 
   // A full disk: the file size limit makes the write fail part-way.
@@ -108,7 +108,8 @@ TEST_F(DesignFile, FailedSavesLeaveTheEarlierFileIntact) {
   rlimit small = old;
   small.rlim_cur = 4096;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const auto full = WriteDesignFile(path, Design(std::string(100000, '9')));
+  const auto full =
+      WriteDesignFile(path, SavedDesign(std::string(100000, '9')));
   ::setrlimit(RLIMIT_FSIZE, &old);
   ASSERT_TRUE(full);
   EXPECT_EQ(full->kind, DesignError::Kind::kWriteFailed);
@@ -116,20 +117,22 @@ TEST_F(DesignFile, FailedSavesLeaveTheEarlierFileIntact) {
 
   // A design too large to open again is not written at all.
   const auto too_large =
-      WriteDesignFile(path, Design(std::string(kMaxDesignFileBytes, '9')));
+      WriteDesignFile(path, SavedDesign(std::string(kMaxDesignFileBytes, '9')));
   ASSERT_TRUE(too_large);
   EXPECT_EQ(too_large->kind, DesignError::Kind::kDesignTooLarge);
   // So is one with more extra secondaries than a file may hold values.
-  DesignDocument crowded = Design("250");
-  crowded.sheet.extra_secondaries.resize(1100, {"6.3", "2", false});
+  Design crowded = SavedDesign("250");
+  crowded.sheet.secondaries.SetExtras(
+      std::vector<Secondary>(1100, {"6.3", "2", false}));
   const auto too_many = WriteDesignFile(path, crowded);
   ASSERT_TRUE(too_many);
   EXPECT_EQ(too_many->kind, DesignError::Kind::kDesignTooLarge);
-  crowded.sheet.extra_secondaries.resize(1000);
+  crowded.sheet.secondaries.SetExtras(
+      std::vector<Secondary>(1000, {"6.3", "2", false}));
   EXPECT_FALSE(WriteDesignFile(Path("crowded.spulix"), crowded));
   const DesignParse crowded_read = ReadDesignFile(Path("crowded.spulix"));
-  ASSERT_TRUE(std::holds_alternative<DesignDocument>(crowded_read));
-  EXPECT_EQ(std::get<DesignDocument>(crowded_read), crowded);
+  ASSERT_TRUE(std::holds_alternative<Design>(crowded_read));
+  EXPECT_EQ(std::get<Design>(crowded_read), crowded);
   std::filesystem::remove(Path("crowded.spulix"));
 
   EXPECT_EQ(Content(path), before);
@@ -143,7 +146,7 @@ TEST_F(DesignFile, ReasonsReadInTheLanguageOfTheirSentence) {
   { std::ofstream(huge) << "{"; }
   fs::resize_file(huge, 100u << 20);
   const std::string locked = Path("locked.spulix");
-  ASSERT_FALSE(WriteDesignFile(locked, Design("1")));
+  ASSERT_FALSE(WriteDesignFile(locked, SavedDesign("1")));
   fs::permissions(locked, fs::perms::owner_read);
   struct Case {
     DesignParse result;
@@ -154,7 +157,7 @@ TEST_F(DesignFile, ReasonsReadInTheLanguageOfTheirSentence) {
        std::strerror(ENOENT)},
       {ReadDesignFile(huge), "文件太大（约 100 MB），设计文件不能超过 1 MB",
        "too large (104857600 bytes, at most 1048576)"},
-      {*WriteDesignFile(locked, Design("2")), "文件是只读的，没有改动它",
+      {*WriteDesignFile(locked, SavedDesign("2")), "文件是只读的，没有改动它",
        "read-only (left unchanged)"},
       {ParseDesign("{\"a\":\n" + std::string(20, '[')),
        "嵌套超过 16 层或多于 4096 个值），不是 Spulix 设计文件（第 2 行第 16 "

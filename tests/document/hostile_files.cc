@@ -42,7 +42,7 @@ MadeFile ToWrite(const fs::path& path, const fs::path& target) {
 }
 
 std::string DesignWithDeepExtra() {
-  std::string text = SerializeDesign(DesignDocument{});
+  std::string text = SerializeDesign(Design{});
   // A key this version does not know inside an extra secondary of the
   // winding sheet, 8 levels deep with the root.
   text.insert(text.rfind('}'),

@@ -30,8 +30,8 @@ TEST_P(HostileFiles, DesignFilesAreRefusedOrWrittenThrough) {
     EXPECT_EQ(OutcomeOf(ReadDesignFile(made.path)), row.design);
     return;
   }
-  DesignDocument design;
-  design.text(Field::kOutputPower) = "250";
+  Design design;
+  design.texts[Field::kOutputPower] = "250";
   EXPECT_EQ(OutcomeOf(WriteDesignFile(made.path, design)), row.design);
   EXPECT_EQ(WriteEffectProblem(made, folder_.path(), SerializeDesign(design),
                                row.design),

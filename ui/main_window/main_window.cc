@@ -141,16 +141,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),
+                                 sheet_choices_,
                                  ContainerWidget(Container::kFrame4),
                                  Child("Command10"),
                                  Child("Command11"),
                                  {Child("Picture1"), Child("Label63"),
                                   Child("Label64"), Child("Label65")},
                                  selection_});
-  // After Clear has emptied the fields, the next design is a new one: it
+  // After Clear has emptied the design, the next design is a new one: it
   // must not overwrite the file of the one before.
-  connect(commands_.clear, &QAction::triggered, sheet_choices_,
-          &DesignSheetChoices::Clear);
   connect(commands_.clear, &QAction::triggered, design_files_,
           &DesignFileCommands::Forget);
 

@@ -6,13 +6,13 @@
 #include <QKeySequence>
 #include <QWidget>
 
-#include "design/field_reactions.h"
 #include "ui/language/language.h"
 #include "ui/language/translated_text.h"
 #include "ui/main_window/calculator_launcher.h"
 #include "ui/output/window_printer.h"
 #include "ui/reference/secondary_windows.h"
 #include "ui/selection/selection_windows.h"
+#include "ui/store/design_sheet_choices.h"
 #include "ui/widgets/sharp_pictures.h"
 
 namespace spulix {
@@ -134,8 +134,11 @@ void ConnectCommands(const MainWindowCommands& commands,
   auto open = [&on, windows](QAction* action, SecondaryWindow which) {
     on(action, [windows, which] { windows->Open(which); });
   };
-  auto press = [&on, &store](QAction* action, DesignButton button) {
-    on(action, [&store, button] { PressDesignButton(store, button); });
+  auto press = [&on, &store, choices = targets.choices](QAction* action,
+                                                        DesignButton button) {
+    on(action, [&store, choices, button] {
+      PressDesignButton(store, *choices, button);
+    });
   };
 
   press(commands.core_fit_check, DesignButton::kFitCheck);

@@ -56,12 +56,14 @@ struct MainWindowCommands {
 // items keep their names (DY, tc, ...) as the actions' object names.
 MainWindowCommands CreateCommands(QObject* owner);
 
+class DesignSheetChoices;
 class SelectionWindows;
 
 // What the commands act on.
 struct CommandTargets {
   QWidget* window = nullptr;  // printed by Print; owns the secondary windows
   FieldStore* store = nullptr;
+  DesignSheetChoices* choices = nullptr;   // the design's, cleared by Clear
   QWidget* link_panel = nullptr;           // Frame4
   QWidget* show_diagram_button = nullptr;  // Command10
   QWidget* hide_diagram_button = nullptr;  // Command11

@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "design/parts/core_selection.h"
-#include "design/sheet/winding_sheet.h"
+#include "design/sheet/core_search.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
 #include "ui/language/translated_text.h"
@@ -98,10 +98,8 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
 
 bool DesignFileCommands::modified() const { return Capture() != saved_; }
 
-DesignDocument DesignFileCommands::Capture() const {
-  DesignDocument document = CaptureDesign(store_);
-  document.sheet = choices_.choices();
-  return document;
+Design DesignFileCommands::Capture() const {
+  return CaptureDesign(store_, choices_.choices());
 }
 
 void DesignFileCommands::Retranslate() {
@@ -214,9 +212,9 @@ bool DesignFileCommands::Open(const QString& path) {
     Tell(Composed(ErrorSentence(*error, Shown(path), FileAction::kOpen)));
     return false;
   }
-  const DesignDocument& document = std::get<DesignDocument>(parse);
-  RestoreDesign(store_, document);
-  choices_.Set(document.sheet);
+  const Design& design = std::get<Design>(parse);
+  RestoreDesign(store_, design);
+  choices_.Set(design.sheet);
   TieTo(path);
   return true;
 }

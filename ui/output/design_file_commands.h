@@ -111,7 +111,7 @@ class DesignFileCommands : public QObject {
   void UpdateSaveCaption();
 
   // The design as a file holds it: the field texts and the sheet choices.
-  DesignDocument Capture() const;
+  Design Capture() const;
 
   QMainWindow* window_;
   QtFieldStore& store_;
@@ -119,7 +119,7 @@ class DesignFileCommands : public QObject {
   QString current_file_;
   QString last_folder_;
   QString save_caption_;
-  DesignDocument saved_;
+  Design saved_;
   FileChooser chooser_;
   PartsSource parts_;
   CoresSource cores_;

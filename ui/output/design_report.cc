@@ -419,10 +419,12 @@ QString ChoicesText(const SheetChoices& choices) {
              "漆膜：%1级　硅钢片：%2　次级1 中心抽头：%3　"
              "附加次级：%4")
       .arg(choices.enamel_grade == 1 ? Report::tr("一") : Report::tr("二"),
-           steel, choices.center_tap ? Report::tr("有") : Report::tr("无"),
-           choices.extra_secondaries.empty()
+           steel,
+           choices.secondaries.main().center_tap ? Report::tr("有")
+                                                 : Report::tr("无"),
+           choices.secondaries.extras().empty()
                ? Report::tr("无")
-               : Report::tr("%1 组").arg(choices.extra_secondaries.size()));
+               : Report::tr("%1 组").arg(choices.secondaries.extras().size()));
 }
 
 QString RecommendedText(const std::optional<std::string>& core) {

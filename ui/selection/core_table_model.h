@@ -10,7 +10,7 @@
 
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
-#include "design/sheet/winding_sheet.h"
+#include "design/sheet/core_search.h"
 
 namespace spulix {
 

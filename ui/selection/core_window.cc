@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "design/parts/core_selection.h"
+#include "design/sheet/core_search.h"
 #include "ui/language/translated_text.h"
 #include "ui/selection/core_edit_dialog.h"
 #include "ui/selection/core_table_model.h"
@@ -181,7 +182,7 @@ void CoreWindow::Message(const QString& text) {
 void CoreWindow::Refresh() {
   refresh_.stop();
   if (store_.isNull() || choices_.isNull()) return;
-  const DesignTexts design = CopyTexts(*store_);
+  const FieldTexts design = CopyTexts(*store_);
   model_->SetSelection(
       SelectCore(design, catalogue_.cores()),
       JudgeCoresBySheet(design, choices_->choices(), catalogue_.cores()));

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <variant>
@@ -22,6 +23,7 @@
 
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
+#include "design/sheet/core_search.h"
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
@@ -84,8 +86,8 @@ QTableWidgetItem* CenterTapItem(bool checked) {
   return item;
 }
 
-std::vector<ExtraSecondary> ExtrasOf(const QTableWidget& table) {
-  std::vector<ExtraSecondary> extras;
+std::vector<Secondary> ExtrasOf(const QTableWidget& table) {
+  std::vector<Secondary> extras;
   for (int row = 0; row < table.rowCount(); ++row) {
     const auto text = [&](int column) {
       const QTableWidgetItem* item = table.item(row, column);
@@ -346,14 +348,14 @@ void SheetWindow::ShowChoices() {
   }
   {
     const QSignalBlocker block(center_tap_);
-    center_tap_->setChecked(choices.center_tap);
+    center_tap_->setChecked(choices.secondaries.main().center_tap);
   }
   // The table is rebuilt only when the design's secondaries differ from it,
   // so an edit made here keeps its cell.
-  if (ExtrasOf(*extras_) != choices.extra_secondaries) {
+  if (!std::ranges::equal(ExtrasOf(*extras_), choices.secondaries.extras())) {
     const QSignalBlocker block(extras_);
     extras_->setRowCount(0);
-    for (const ExtraSecondary& extra : choices.extra_secondaries) {
+    for (const Secondary& extra : choices.secondaries.extras()) {
       const int row = extras_->rowCount();
       extras_->insertRow(row);
       extras_->setItem(row, kVoltage,
@@ -394,8 +396,8 @@ void SheetWindow::TakeChoices() {
   SheetChoices choices = choices_->choices();
   choices.enamel_grade = enamel_->currentIndex() == 0 ? 1 : 2;
   choices.steel = steel_->currentText().toStdString();
-  choices.center_tap = center_tap_->isChecked();
-  choices.extra_secondaries = ExtrasOf(*extras_);
+  choices.secondaries.main().center_tap = center_tap_->isChecked();
+  choices.secondaries.SetExtras(ExtrasOf(*extras_));
   choices_->Set(choices);
 }
 
@@ -434,7 +436,7 @@ void SheetWindow::ShowSheetParts(bool visible) {
 void SheetWindow::Refresh() {
   refresh_.stop();
   if (store_.isNull() || choices_.isNull()) return;
-  const DesignTexts texts = CopyTexts(*store_);
+  const FieldTexts texts = CopyTexts(*store_);
   const SheetChoices& choices = choices_->choices();
   // The user's cores may have changed in the core window since.
   catalogue_ = catalogue_source_();

@@ -13,10 +13,15 @@ void DesignSheetChoices::Set(const SheetChoices& choices) {
   emit Changed();
 }
 
-void DesignSheetChoices::Clear() {
-  SheetChoices cleared = choices_;
-  ClearSheetChoices(cleared);
-  Set(cleared);
+void PressDesignButton(FieldStore& store, DesignSheetChoices& choices,
+                       DesignButton button) {
+  // A copy: the fields' reactions may show a message, whose event loop lets
+  // the user change the choices in the meantime; only a button that
+  // changes them (Clear) writes them back.
+  const SheetChoices before = choices.choices();
+  SheetChoices after = before;
+  PressDesignButton(store, after, button);
+  if (after != before) choices.Set(after);
 }
 
 }  // namespace spulix

@@ -2,15 +2,17 @@
 // The winding sheet's choices of the design in the main window: enamel
 // grade, steel grade, the centre tap of 次级1 and the extra secondaries.
 // They belong to the design, beside its 29 field texts: design files keep
-// them, Clear empties the secondaries and the tap, and every window that
-// judges the design by the sheet (the sheet itself, the core window) reads
-// them here and follows their changes.
+// them, Clear empties the secondaries and the tap (ClearDesign), and every
+// window that judges the design by the sheet (the sheet itself, the core
+// window, the report) reads them here and follows their changes.
 #ifndef SPULIX_UI_STORE_DESIGN_SHEET_CHOICES_H_
 #define SPULIX_UI_STORE_DESIGN_SHEET_CHOICES_H_
 
 #include <QObject>
 
-#include "design/sheet/winding_sheet.h"
+#include "design/design.h"
+#include "design/design_commands.h"
+#include "design/field_store.h"
 
 namespace spulix {
 
@@ -23,8 +25,6 @@ class DesignSheetChoices : public QObject {
   const SheetChoices& choices() const { return choices_; }
   // Sends Changed when the choices differ from the ones held.
   void Set(const SheetChoices& choices);
-  // What Clear leaves (ClearSheetChoices).
-  void Clear();
 
  signals:
   void Changed();
@@ -32,6 +32,11 @@ class DesignSheetChoices : public QObject {
  private:
   SheetChoices choices_;
 };
+
+// Presses the design button on the store with the window's choices, which
+// Clear clears with the fields.
+void PressDesignButton(FieldStore& store, DesignSheetChoices& choices,
+                       DesignButton button);
 
 }  // namespace spulix
 

@@ -16,7 +16,7 @@ namespace {
 using testing_support::Texts;
 
 // The sample design, calculated once more so that its insulation counts.
-DesignTexts SampleDesign() {
+FieldTexts SampleDesign() {
   MemoryStore store;
   Command9_Click(store);
   CalculateDesign(store);
@@ -26,7 +26,7 @@ DesignTexts SampleDesign() {
 // Each core's result is what the window shows after 使用 on that core: the
 // same H, the verdict the fit button would give, c - H.
 TEST(SelectCore, GivesForEachCoreWhatTheWindowWouldShow) {
-  const DesignTexts design = SampleDesign();
+  const FieldTexts design = SampleDesign();
   const std::vector<CoreEntry>& cores = BuiltInCores();
   const CoreSelection selection = SelectCore(design, cores);
   ASSERT_TRUE(selection.usable());
@@ -62,13 +62,13 @@ TEST(SelectCore, GivesForEachCoreWhatTheWindowWouldShow) {
 }
 
 TEST(SelectCore, DependsOnlyOnTheCoreNotOnTheTypedCoreFields) {
-  DesignTexts design = SampleDesign();
+  FieldTexts design = SampleDesign();
   const CoreSelection before = SelectCore(design, BuiltInCores());
   for (Field field :
        {Field::kWindowHeight, Field::kWindowWidth, Field::kTongueWidth}) {
-    design[ControlNumber(field) - 1] = "junk";
+    design[field] = "junk";
   }
-  design[ControlNumber(Field::kCoilThickness) - 1] = "";
+  design[Field::kCoilThickness] = "";
   const CoreSelection after = SelectCore(design, BuiltInCores());
   ASSERT_TRUE(after.usable());
   EXPECT_EQ(after.smallest_fit, before.smallest_fit);
@@ -104,9 +104,9 @@ class UnusableDesign : public testing::TestWithParam<Unusable> {};
 
 // Without a complete design no core is judged, and the user learns why.
 TEST_P(UnusableDesign, JudgesNoCoreAndSaysWhy) {
-  DesignTexts design;  // as typed, before any calculation
+  FieldTexts design;  // as typed, before any calculation
   for (const auto& [name, text] : GetParam().texts) {
-    design[ControlNumber(testing_support::Named(name)) - 1] = text;
+    design[testing_support::Named(name)] = text;
   }
   const CoreSelection selection = SelectCore(design, BuiltInCores());
   ASSERT_FALSE(selection.usable());
@@ -155,7 +155,7 @@ class UnjudgedCore : public testing::TestWithParam<OddCore> {};
 // and never the smallest fit, while the others are judged as without it;
 // only when no core gives a coil does the design count as unusable.
 TEST_P(UnjudgedCore, IsLeftOutWithoutStoppingTheOthers) {
-  const DesignTexts design = SampleDesign();
+  const FieldTexts design = SampleDesign();
   const OddCore& odd = GetParam();
   std::vector<CoreEntry> cores = BuiltInCores();
   cores.push_back(odd.core);

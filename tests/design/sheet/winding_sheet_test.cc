@@ -15,7 +15,9 @@
 #include "design/design_calculation.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
+#include "design/parts/core_selection.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/core_search.h"
 #include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
 
@@ -47,7 +49,7 @@ const std::map<std::string, Example>& Examples() {
     thin.enamel_grade = 1;
     thin.steel = "50W470";
     SheetChoices extras;
-    extras.extra_secondaries = {{"6.3", "2", false}, {"12", "1", true}};
+    extras.secondaries.SetExtras({{"6.3", "2", false}, {"12", "1", true}});
     return new std::map<std::string, Example>{
         {"sample", {sample, {}}},
         {"thin", {sample, thin}},
@@ -72,7 +74,7 @@ const Computed& Compute(const std::string& name) {
   const Example& example = Examples().at(name);
   MemoryStore store;
   SetAll(store, example.fields);
-  const DesignTexts design = CopyTexts(store);
+  const FieldTexts design = CopyTexts(store);
   return cache[name] = {ComputeWindingSheet(design, example.choices),
                         RecommendCore(design, example.choices, BuiltInCores())};
 }
@@ -232,14 +234,15 @@ TEST(WindingSheet, UsesTheMainWindowsFieldsOnRandomDesigns) {
                    {"f2", pick(0, 0.2, 0.01)}});
     UseCore(store, core);
     store.SetText(Field::kOutputPower, pick(5, 600, 1));
-    const DesignTexts design = CopyTexts(store);
+    const FieldTexts design = CopyTexts(store);
     const SheetOutcome outcome = ComputeWindingSheet(design, {});
     const auto* sheet = std::get_if<WindingSheet>(&outcome);
     if (!sheet) continue;
     ++computed;
     SCOPED_TRACE(testing::Message()
-                 << core.name << " U1 " << design[9] << " U2 " << design[10]
-                 << " P2 " << design[0]);
+                 << core.name << " U1 " << design[Field::kInputVoltage]
+                 << " U2 " << design[Field::kOutputVoltage] << " P2 "
+                 << design[Field::kOutputPower]);
     ASSERT_EQ(sheet->windings.size(), 2u);
     EXPECT_EQ(sheet->windings[0].turns, ReadField(store, Field::kPrimaryTurns));
     EXPECT_EQ(sheet->windings[1].turns,
@@ -282,7 +285,7 @@ TEST_P(Reasons, NameWhatIsMissing) {
 
 SheetChoices WithExtra(const char* u, const char* i) {
   SheetChoices choices;
-  choices.extra_secondaries = {{u, i, false}};
+  choices.secondaries.SetExtras({{u, i, false}});
   return choices;
 }
 
@@ -340,7 +343,7 @@ TEST(WindingSheet, RecommendsTheSmallestCoreThatBuilds) {
   SetAll(store, {{"U1", "220"}, {"U2", "24"}, {"P2", "150"}});
   CoreCatalogue catalogue;
   catalogue.AddUserCore({"Mine", "33", "30", "45"});
-  const DesignTexts design = CopyTexts(store);
+  const FieldTexts design = CopyTexts(store);
   const SheetCoreSelection all =
       JudgeCoresBySheet(design, {}, catalogue.cores());
   const auto recommended = RecommendCore(design, {}, catalogue.cores());

@@ -136,8 +136,8 @@ class LanguageTest : public QObject {
     if (window == "SheetWindow") {
       // A tapped extra secondary: its row names and notes too.
       SheetChoices choices;
-      choices.center_tap = true;
-      choices.extra_secondaries = {{"12", "0.5", true}};
+      choices.secondaries.main().center_tap = true;
+      choices.secondaries.SetExtras({{"12", "0.5", true}});
       main.sheet_choices().Set(choices);
     }
     const auto open = [&main, &window] {

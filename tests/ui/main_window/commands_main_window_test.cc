@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "design/design_calculation.h"
+#include "design/design_commands.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "ui/main_window/calculator_launcher.h"
@@ -278,7 +279,8 @@ void CommandsMainWindowTest::designButtonsDoWhatScriptsDo() {
   } else {
     form.Choose(control.constData());
   }
-  PressDesignButton(expected, *DesignButtonByName(control.toStdString()));
+  PressDesignButton(expected, expected.choices(),
+                    *DesignButtonByName(control.toStdString()));
 
   for (int n = 1; n <= kFieldCount; ++n) {
     QCOMPARE(form.window().field(FieldFromNumber(n))->text().toStdString(),

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "design/design_calculation.h"
+#include "design/design_commands.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "ui/main_window/main_window.h"
@@ -338,7 +339,7 @@ class SoakTest : public QObject {
           Qt::LeftButton);
     }
     MemoryStore engine;
-    ClearDesign(engine);
+    ClearDesign(engine, engine.choices());
     Command9_Click(engine);
     CalculateDesign(engine);
     for (int n = 1; n <= kFieldCount; ++n) {

@@ -75,7 +75,7 @@ class Form1 {
     return window_.findChild<QLabel*>(QStringLiteral("Label33"))->text();
   }
   void Clear() { window_.commands().clear->trigger(); }
-  DesignDocument Shown() { return CaptureDesign(window_.store()); }
+  Design Shown() { return CaptureDesign(window_.store()); }
   QString Text(Field field) { return window_.field(field)->text(); }
 
  private:
@@ -167,7 +167,7 @@ class DesignFileCommandsTest : public QObject {
 
   void SavedAfterTheTestButtonOpensExactlyAsShown() {
     const QString path = dir_.filePath(QStringLiteral("样品 设计.spulix"));
-    DesignDocument saved;
+    Design saved;
     {
       Form1 form;
       Command9_Click(form.window().store());
@@ -225,7 +225,7 @@ class DesignFileCommandsTest : public QObject {
   void BadFilesLeaveTheWindowUntouched_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("problem");
-    const std::string good = SerializeDesign(DesignDocument{});
+    const std::string good = SerializeDesign(Design{});
     auto replaced = [&](const std::string& from, const std::string& to) {
       std::string text = good;
       text.replace(text.find(from), from.size(), to);
@@ -270,7 +270,7 @@ class DesignFileCommandsTest : public QObject {
     Command9_Click(form.window().store());
     const QString good = dir_.filePath(QStringLiteral("good.spulix"));
     QVERIFY(form.files().SaveTo(good));
-    const DesignDocument before = form.Shown();
+    const Design before = form.Shown();
     form.messages().clear();
 
     QVERIFY(!form.files().Open(path));
@@ -418,8 +418,8 @@ class DesignFileCommandsTest : public QObject {
 
   void DroppedDesignOpensEvenOnAField() {
     const QString path = dir_.filePath(QStringLiteral("drop.spulix"));
-    DesignDocument design;
-    design.text(Field::kInputVoltage) = "110";
+    Design design;
+    design.texts[Field::kInputVoltage] = "110";
     QVERIFY(!WriteDesignFile(path.toStdString(), design));
     Form1 form;
     form.window().show();
@@ -573,8 +573,8 @@ class DesignFileCommandsTest : public QObject {
     // that the sheet has its notes, on a further page in English.
     store.SetText(Field::kPrimaryWireDiameter, "0.85");
     SheetChoices choices;
-    choices.center_tap = true;
-    choices.extra_secondaries = {{"12", "0.5", true}};
+    choices.secondaries.main().center_tap = true;
+    choices.secondaries.SetExtras({{"12", "0.5", true}});
     form.window().sheet_choices().Set(choices);
     const auto text = [&] {
       if (!form.files().ExportReportTo(pdf)) return QString();
@@ -705,8 +705,8 @@ class DesignFileCommandsTest : public QObject {
     QFETCH(bool, saved);
     const QString mine = dir_.filePath(QStringLiteral("mine.spulix"));
     const QString other = dir_.filePath(QStringLiteral("other.spulix"));
-    DesignDocument design;
-    design.text(Field::kInputVoltage) = "110";
+    Design design;
+    design.texts[Field::kInputVoltage] = "110";
     QVERIFY(!WriteDesignFile(other.toStdString(), design));
 
     Form1 form;

@@ -241,7 +241,7 @@ class SelectionWindowsTest : public QObject {
     choices.enamel_grade = grade;
     if (!extra.isEmpty()) {
       const QStringList parts = extra.split(QLatin1Char(','));
-      choices.extra_secondaries.push_back(
+      choices.secondaries.AddExtra(
           {parts[0].toStdString(), parts[1].toStdString(), false});
     }
     main_->sheet_choices().Set(choices);

@@ -121,7 +121,7 @@ class SheetWindowTest : public QObject {
     SheetWindow* window = OpenSheet();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTRY_COMPARE(window->model()->rowCount(), 2);
-    const DesignTexts before = CopyTexts(main_->store());
+    const FieldTexts before = CopyTexts(main_->store());
 
     QTest::mouseClick(
         window->findChild<QPushButton*>(QStringLiteral("AddSecondary")),
@@ -135,8 +135,8 @@ class SheetWindowTest : public QObject {
     QCOMPARE(CopyTexts(main_->store()), before);
     window->extras()->item(0, 1)->setText(QStringLiteral("2"));
     const DesignSheetChoices& choices = main_->sheet_choices();
-    QCOMPARE(choices.choices().extra_secondaries,
-             (std::vector<ExtraSecondary>{{"6.3", "2", false}}));
+    QVERIFY(std::ranges::equal(choices.choices().secondaries.extras(),
+                               std::vector<Secondary>{{"6.3", "2", false}}));
     QTRY_COMPARE(window->model()->rowCount(), 3);
     QCOMPARE(Cell(window->model(), 2, 0), QStringLiteral("次级2"));
     QCOMPARE(Cell(window->model(), 2, 1), QStringLiteral("6.3"));
@@ -144,11 +144,11 @@ class SheetWindowTest : public QObject {
     auto* center_tap =
         window->findChild<QCheckBox*>(QStringLiteral("CenterTap"));
     center_tap->click();
-    QVERIFY(choices.choices().center_tap);
+    QVERIFY(choices.choices().secondaries.main().center_tap);
     QTRY_VERIFY(Cell(window->model(), 1, 4) != QStringLiteral("—"));  // 抽头
 
     main_->findChild<QAction*>(QStringLiteral("QK"))->trigger();
-    QVERIFY(choices.choices().extra_secondaries.empty());
+    QVERIFY(choices.choices().secondaries.extras().empty());
     QCOMPARE(window->extras()->rowCount(), 0);
     QVERIFY(!center_tap->isChecked());
 
@@ -177,7 +177,7 @@ class SheetWindowTest : public QObject {
         main_->findChild<QPushButton*>(QStringLiteral("Command9")),
         Qt::LeftButton);
     SheetChoices choices;
-    choices.extra_secondaries = {{"6.3", "2", false}, {"12", "1", true}};
+    choices.secondaries.SetExtras({{"6.3", "2", false}, {"12", "1", true}});
     main_->sheet_choices().Set(choices);
     SheetWindow* window = OpenSheet();
     QTRY_COMPARE(window->model()->rowCount(), 4);
