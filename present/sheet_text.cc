@@ -6,57 +6,10 @@
 
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
+#include "present/winding_members.h"
 
 namespace spulix {
 namespace {
-
-std::string WireText(const SheetWinding& w) {
-  const std::string& nominal = StandardWires()[w.wire].nominal_text;
-  return w.strands > 1 ? std::to_string(w.strands) + "×" + nominal : nominal;
-}
-
-std::string OverallText(const SheetWinding& w) {
-  return (w.overall_is_bound ? "≤" : "") + FixedText(w.overall_mm, 3);
-}
-
-constexpr SheetQuantity kQuantities[] = {
-    {SPULIX_TEXT("WindingSheet", "电压（伏）"),
-     [](auto& w) { return FormatGeneral(w.voltage_v); }},
-    {SPULIX_TEXT("WindingSheet", "负载电流（安）"),
-     [](auto& w) { return FixedText(w.current_a, 3); }},
-    {SPULIX_TEXT("WindingSheet", "匝数"),
-     [](auto& w) { return std::to_string(w.turns); }},
-    {SPULIX_TEXT("WindingSheet", "抽头（匝）"),
-     [](auto& w) { return w.tap ? std::to_string(*w.tap) : std::string("—"); }},
-    {SPULIX_TEXT("WindingSheet", "计算线径（毫米）"),
-     [](auto& w) { return w.d; }},
-    {SPULIX_TEXT("WindingSheet", "标准漆包线（毫米）"), WireText},
-    {SPULIX_TEXT("WindingSheet", "最大外径（毫米）"), OverallText},
-    {SPULIX_TEXT("WindingSheet", "每层匝数"),
-     [](auto& w) { return std::to_string(w.turns_per_layer); }},
-    {SPULIX_TEXT("WindingSheet", "层数"),
-     [](auto& w) { return std::to_string(w.layers); }},
-    {SPULIX_TEXT("WindingSheet", "末层匝数"),
-     [](auto& w) { return std::to_string(w.last_layer_turns); }},
-    {SPULIX_TEXT("WindingSheet", "厚度（毫米）"),
-     [](auto& w) { return FixedText(w.thickness_mm, 3); }},
-    {SPULIX_TEXT("WindingSheet", "平均匝长（毫米）"),
-     [](auto& w) { return FixedText(w.mlt_mm, 2); }},
-    {SPULIX_TEXT("WindingSheet", "线长（米，每股）"),
-     [](auto& w) { return FixedText(w.length_m, 3); }},
-    {SPULIX_TEXT("WindingSheet", "铜重（克）"),
-     [](auto& w) { return FixedText(w.mass_g, 1); }},
-    {SPULIX_TEXT("WindingSheet", "R20（欧）"),
-     [](auto& w) { return FixedText(w.r20_ohm, 4); }},
-    {SPULIX_TEXT("WindingSheet", "R75（欧）"),
-     [](auto& w) { return FixedText(w.r75_ohm, 4); }},
-    {SPULIX_TEXT("WindingSheet", "铜损（瓦）"),
-     [](auto& w) { return FixedText(w.loss_w, 3); }},
-    {SPULIX_TEXT("WindingSheet", "空载电压（伏）"),
-     [](auto& w) { return FixedText(w.no_load_v, 3); }},
-    {SPULIX_TEXT("WindingSheet", "满载电压（伏）"),
-     [](auto& w) { return FixedText(w.full_load_v, 3); }},
-};
 
 UserText Say(const char* pattern, std::vector<UserText> args = {}) {
   return Marked("WindingSheet", pattern, std::move(args));
@@ -80,8 +33,6 @@ std::string FixedText(const std::optional<double>& value, int decimals) {
   return value ? FixedText(*value, decimals) : "—";
 }
 
-std::span<const SheetQuantity> SheetQuantities() { return kQuantities; }
-
 TextRows SheetWindingRows(const WindingSheet& sheet,
                           const Translate& translate) {
   TextRows rows;
@@ -90,7 +41,7 @@ TextRows SheetWindingRows(const WindingSheet& sheet,
   for (std::size_t i = 0; i < sheet.windings.size(); ++i) {
     rows[0].push_back(Compose(WindingName(i), translate));
   }
-  for (const SheetQuantity& quantity : kQuantities) {
+  for (const WindingMember& quantity : SheetQuantities()) {
     rows.push_back({Translated(translate, "WindingSheet", quantity.caption)});
     for (const SheetWinding& w : sheet.windings) {
       rows.back().push_back(quantity.text(w));

@@ -23,6 +23,7 @@
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
 #include "present/sheet_text.h"
+#include "present/wire_text.h"
 #include "ui/language/language.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
@@ -72,7 +73,8 @@ QString OverallMillimetres(const StandardParts::Wire& wire, int grade) {
     if (wires[i].nominal_mm != *wire.nominal) continue;
     if (const std::optional<OverallDiameter> bound =
             OverallDiameterOf(i, grade)) {
-      return QStringLiteral("≤") + Millimetres(bound->mm);
+      return QString::fromStdString(
+          BoundText(true, Millimetres(bound->mm).toStdString()));
     }
   }
   return Millimetres(known);

@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "design/transformer_design.h"
+#include "present/core_rows.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 #include "ui/widgets/tool_window.h"
@@ -78,40 +79,31 @@ int CoreTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString CoreTableModel::Text(int row, int column) const {
-  const auto r = static_cast<std::size_t>(row);
-  const CoreEntry& core = catalogue_.cores()[r];
-  const CoreResult& result = selection_.results[r];
-  const SheetCoreResult& built = by_sheet_.results[r];
+  const CoreRow cells = CoreRowOf(catalogue_, selection_, by_sheet_,
+                                  static_cast<std::size_t>(row));
   switch (column) {
     case kName:
-      return ToQString(core.name);
+      return ToQString(cells.core->name);
     case kKind:
-      return core.built_in ? tr("标准") : tr("自定义");
+      return cells.core->built_in ? tr("标准") : tr("自定义");
     case kA:
-      return ToQString(DimensionText(core.a_mm));
+      return ToQString(cells.a);
     case kC:
-      return ToQString(DimensionText(core.c_mm));
+      return ToQString(cells.c);
     case kH:
-      return ToQString(DimensionText(core.h_mm));
+      return ToQString(cells.h);
     case kCoil:
-      return result.margin_mm ? ToQString(result.coil_thickness)
-                              : QStringLiteral("—");
+      return ToQString(cells.coil);
     case kMargin:
-      return result.margin_mm ? ToQString(FormatPattern(*result.margin_mm,
-                                                        Pattern::kTwoDecimals))
-                              : QStringLiteral("—");
+      return ToQString(cells.margin);
     case kVerdict:
-      return VerdictText(result.verdict);
+      return VerdictText(cells.verdict);
     case kSheetCoil:
-      return built.coil_mm ? ToQString(FormatPattern(*built.coil_mm,
-                                                     Pattern::kTwoDecimals))
-                           : QStringLiteral("—");
+      return ToQString(cells.sheet_coil);
     case kSheetVerdict:
-      if (!built.coil_mm) return QStringLiteral("—");
-      if (by_sheet_.smallest_buildable == r) {
-        return tr("可用 ★最小");
-      }
-      return built.builds ? tr("可用") : tr("不可用");
+      if (!cells.builds) return ToQString(kNoValue);
+      if (cells.smallest_buildable) return tr("可用 ★最小");
+      return *cells.builds ? tr("可用") : tr("不可用");
   }
   return QString();
 }

@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "design/parts/wire_table.h"
+#include "present/wire_text.h"
 #include "ui/widgets/tool_window.h"
 
 namespace spulix {
@@ -21,10 +22,9 @@ constexpr const char* kHeaders[WireTableModel::kCount] = {
 // The table's value, or where it has none the bound the winding sheet
 // winds with: the next larger size's value, "≤0.989".
 QString Overall(std::size_t row, int grade) {
-  const std::optional<OverallDiameter> overall = OverallDiameterOf(row, grade);
+  const std::optional<std::string> overall = OverallDiameterText(row, grade);
   if (!overall) return WireTableModel::tr("未知");
-  return (overall->is_bound ? QStringLiteral("≤") : QString()) +
-         QString::fromStdString(overall->text);
+  return QString::fromStdString(*overall);
 }
 
 }  // namespace
