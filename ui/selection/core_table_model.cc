@@ -10,6 +10,7 @@
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 #include "ui/widgets/tool_window.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -26,8 +27,8 @@ constexpr const char* kHeaders[CoreTableModel::kCount] = {
     QT_TRANSLATE_NOOP("SelectionTables", "实绕线包厚"),
     QT_TRANSLATE_NOOP("SelectionTables", "实绕")};
 
-const QColor kGood(0x00, 0x70, 0x00);
-const QColor kBad(0xC0, 0x00, 0x00);
+const QColor kGood(verdict_palette::kGood);
+const QColor kBad(verdict_palette::kBad);
 
 }  // namespace
 
@@ -142,7 +143,7 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
         case CoreVerdict::kTooThick:
           return QBrush(kBad);
         case CoreVerdict::kExact:
-          return QBrush(QColor(0xA0, 0x60, 0x00));
+          return QBrush(QColor(verdict_palette::kCaution));
         case CoreVerdict::kUnknown:
           return QVariant();
       }

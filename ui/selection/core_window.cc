@@ -21,6 +21,9 @@
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
+#include "ui/widgets/follow_design.h"
+#include "ui/widgets/tool_button.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -31,11 +34,7 @@ constexpr const char* kContext = "spulix::CoreWindow";
 
 QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  SetTranslatedText(button, kContext, text);
-  row->addWidget(button);
-  return button;
+  return AddToolButton(row, kContext, name, text, parent);
 }
 
 CoreInput InputOf(const CoreEntry& core) {
@@ -67,7 +66,7 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
   notice_->setObjectName(QStringLiteral("CoreFileNotice"));
   notice_->setWordWrap(true);
   notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  notice_->setStyleSheet(QStringLiteral("color: #A00000"));
+  notice_->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kBad));
   notice_->hide();
 
   auto* source = new QLabel(this);
@@ -79,7 +78,7 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
           "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"));
   source->setObjectName(QStringLiteral("CoreSource"));
   source->setWordWrap(true);
-  source->setStyleSheet(QStringLiteral("color: #505050"));
+  source->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kNote));
 
   auto* buttons = new QHBoxLayout;
   use_ = AddButton(buttons, "UseCore",
@@ -120,13 +119,8 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
           this, &CoreWindow::UpdateButtons);
 
-  // Every change of the design (a keystroke, a calculation writing its
-  // results, Clear) asks for one new judgement once the user pauses:
-  // judging and repainting the whole table costs a few milliseconds, which
-  // a keystroke in the main window should not wait for.
-  refresh_.setSingleShot(true);
-  refresh_.setInterval(kFollowDelayMs);
-  connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
+  // Judging and repainting the whole table costs a few milliseconds.
+  FollowAfterPause(refresh_, this, [this] { Refresh(); });
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
   connect(&choices, &DesignSheetChoices::Changed, &refresh_,

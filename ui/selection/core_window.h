@@ -52,9 +52,8 @@ class CoreWindow : public SelectionWindowBase {
   void EditSelected();  // the same for the current user core
   void RemoveSelected();
   // Judges the cores for the main window's design now. Changes of the
-  // design are followed this long after the last one.
+  // design are followed after a pause (follow_design.h).
   void Refresh();
-  static constexpr int kFollowDelayMs = 100;
   // Reads the user's cores again if the file has changed since, keeping
   // the selected core. Runs this long after the file or its folder last
   // changed on disk (a save is several changes).

@@ -8,6 +8,7 @@
 #include "design/parts/wire_table.h"
 #include "present/wire_text.h"
 #include "ui/widgets/tool_window.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -92,7 +93,7 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
       if ((index.column() == kGrade1 && wire.grade1_text.empty()) ||
           (index.column() == kGrade2 && wire.grade2_text.empty())) {
-        return QBrush(QColor(0x80, 0x80, 0x80));
+        return QBrush(QColor(verdict_palette::kMuted));
       }
       return QVariant();
     default:

@@ -31,6 +31,9 @@
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
+#include "ui/widgets/follow_design.h"
+#include "ui/widgets/tool_button.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -43,13 +46,7 @@ constexpr const char* kContext = "spulix::SheetWindow";
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  SetTranslatedText(button, kContext, text);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter on a button with the focus presses that button, as in a dialog.
-  button->setAutoDefault(true);
-  row->addWidget(button);
-  return button;
+  return AddToolButton(row, kContext, name, text, parent);
 }
 
 // A caption that follows the language.
@@ -290,12 +287,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(use_, &QPushButton::clicked, this, &SheetWindow::UseRecommended);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-  // Each change of the design or its choices asks for one new sheet once
-  // the user pauses, as the core window does: a keystroke in the main
-  // window should not wait for the sheet and the cores tried for it.
-  refresh_.setSingleShot(true);
-  refresh_.setInterval(kFollowDelayMs);
-  connect(&refresh_, &QTimer::timeout, this, &SheetWindow::Refresh);
+  // The sheet and the cores tried for it wait for a pause in typing.
+  FollowAfterPause(refresh_, this, [this] { Refresh(); });
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
   connect(&choices, &DesignSheetChoices::Changed, this, [this] {
@@ -452,7 +445,7 @@ void SheetWindow::Refresh() {
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
     status_->setText(tr("无法计算绕制单：%1").arg(Composed(*reason)));
-    SetStyle(status_, QStringLiteral("color: #A00000"));
+    SetStyle(status_, verdict_palette::TextStyle(verdict_palette::kBad));
     model_->SetWindings({});
     ShowSheetParts(false);
     return;
@@ -463,8 +456,9 @@ void SheetWindow::Refresh() {
   model_->SetWindings(sheet.windings);
   windings_->resizeColumnsToContents();
   verdict_->setText(ToQString(CoilVerdictText(sheet, translate)));
-  SetStyle(verdict_, sheet.fits ? QStringLiteral("color: #006000")
-                                : QStringLiteral("color: #A00000"));
+  SetStyle(verdict_, sheet.fits
+                         ? verdict_palette::TextStyle(verdict_palette::kGood)
+                         : verdict_palette::TextStyle(verdict_palette::kBad));
   figures_->setText(FiguresHtml(sheet));
   wires_->setText(WiresHtml(sheet));
   notes_->setText(NotesText(sheet));

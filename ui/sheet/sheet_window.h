@@ -45,9 +45,8 @@ class SheetWindow : public SelectionWindowBase {
   ~SheetWindow() override;
 
   // Computes the sheet and the recommended core for the design now.
-  // Changes of the design are followed this long after the last one.
+  // Changes of the design are followed after a pause (follow_design.h).
   void Refresh();
-  static constexpr int kFollowDelayMs = 100;
   // Puts the recommended core into the main window as 使用 does.
   void UseRecommended();
   // A new extra secondary, its voltage cell open for typing; and removing
