@@ -213,7 +213,8 @@ class HalfCycle {
 // change by a near-constant ratio each time; three such in a row predict
 // where they end, and the run goes on from there. A guess that overshoots
 // only turns the approach round, the stopping rule is still met by a plain
-// half-cycle, and a guess that would empty the capacitor is taken back.
+// half-cycle, and a guess that would empty the capacitor is taken back and
+// the next guesses go half as far.
 class SteadyStateSearch {
  public:
   explicit SteadyStateSearch(double v) : history_{v} {}
@@ -222,12 +223,12 @@ class SteadyStateSearch {
   double Next(double end) {
     history_.push_back(end);
     if (history_.size() > 3) history_.erase(history_.begin());
-    if (!extrapolate_ || history_.size() < 3) return end;
+    if (reach_ < kShortestReach || history_.size() < 3) return end;
     const double a = history_[history_.size() - 3];
     const double b = history_[history_.size() - 2];
     const double ratio = (end - b) / (b - a);
     if (!(ratio > 0.5 && ratio < 0.999)) return end;
-    const double guess = end + (end - b) * ratio / (1 - ratio);
+    const double guess = end + reach_ * (end - b) * ratio / (1 - ratio);
     if (!(guess > 0) || !std::isfinite(guess)) return end;
     fallback_ = end;
     history_ = {guess};
@@ -235,12 +236,12 @@ class SteadyStateSearch {
   }
 
   // The run from a guess emptied the capacitor: from the last plain end,
-  // without guessing again; none where there was no guess.
+  // guessing less boldly; none where there was no guess.
   std::optional<double> TakeBack() {
     if (!fallback_) return std::nullopt;
     const double v = *fallback_;
     fallback_.reset();
-    extrapolate_ = false;
+    reach_ /= 2;
     history_ = {v};
     return v;
   }
@@ -251,7 +252,8 @@ class SteadyStateSearch {
  private:
   std::vector<double> history_;
   std::optional<double> fallback_;
-  bool extrapolate_ = true;
+  double reach_ = 1;  // of the predicted distance to the end
+  static constexpr double kShortestReach = 1.0 / 16;
 };
 
 RectifierSteadyState Summarize(const Measure& m, double duration_s,

@@ -72,6 +72,9 @@ const Circuit kCircuits[] = {
      Winding(9.0, 0.01, 0.0)},
     {"bridge_soft", Load(RectifierKind::kBridge, 0.2, 100000, 1.0),
      Winding(30.0, 20.0, 50.0)},
+    // Near the most this winding can give, behind a huge C: slow to settle.
+    {"bridge_slow", Load(RectifierKind::kBridge, 4.8, 1e6),
+     Winding(10.0, 1.0, 0.0)},
 };
 
 class CircuitTest : public testing::TestWithParam<Circuit> {};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The DC note's worked examples, from an independent implementation: 次级1
-// built by the winding sheet on the recommended core, as the sheet will do
-// it, with U1 220 V, enamel grade 2, steel 50W800 and no insulation.
+// Three DC loads whose windings an independent implementation worked out:
+// 次级1 built by the winding sheet on the recommended core, as the sheet will
+// do it, with U1 220 V, enamel grade 2, steel 50W800 and no insulation.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -60,7 +60,7 @@ struct WorkedExample {
   double udc_v;
   double idc_a;
   double capacitance_uf;
-  // As the note gives them.
+  // As the independent implementation found them.
   double u2_v;
   double p2_w;
   const char* core;
@@ -75,8 +75,8 @@ std::ostream& operator<<(std::ostream& out, const WorkedExample& e) {
 
 class WorkedExampleTest : public testing::TestWithParam<WorkedExample> {};
 
-// Within the note's stated step (0.1 V, 1 W) and to the figures' decimals.
-TEST_P(WorkedExampleTest, AgreesWithTheNote) {
+// Within one typed step (0.1 V, 1 W), and the figures to their decimals.
+TEST_P(WorkedExampleTest, AgreesWithAnIndependentSolution) {
   const WorkedExample& e = GetParam();
   DcLoad load;
   load.kind = e.kind;
@@ -99,7 +99,7 @@ TEST_P(WorkedExampleTest, AgreesWithTheNote) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Note, WorkedExampleTest,
+    Published, WorkedExampleTest,
     testing::Values(
         WorkedExample{"bridge_24V_2A", RectifierKind::kBridge, 24, 2, 4700,
                       20.0, 77, "EI-96", 24.01, 2.96, 3.86},
