@@ -134,30 +134,6 @@ TEST(SolveDcLoadTest, BridgeWindingRatingFollowsTheRuleOfThumb) {
   }
 }
 
-struct FirstGuess {
-  DcLoad load;
-  const char* voltage_text;
-  double current_a;
-};
-
-class FirstRequestTest : public testing::TestWithParam<FirstGuess> {};
-
-TEST_P(FirstRequestTest, IsThePeakLessDropsAndAnRmsFactorOf18) {
-  const FirstGuess& g = GetParam();
-  const WindingRequest request = FirstRequest(g.load);
-  EXPECT_EQ(request.voltage_text, g.voltage_text);
-  EXPECT_DOUBLE_EQ(request.current_a, g.current_a);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, FirstRequestTest,
-    testing::Values(
-        // (24 + 1.6) / √2 = 18.10
-        FirstGuess{Load(RectifierKind::kBridge, 24, 2, 4700), "18.1", 3.6},
-        // 2 × (35 + 0.8) / √2 = 50.63, end to end
-        FirstGuess{Load(RectifierKind::kSplit, 35, 3, 10000), "50.6", 5.4},
-        FirstGuess{Load(RectifierKind::kFullWave, 12, 1, 2200), "18.1", 1.8}));
-
 // A winding that is the same whatever it is asked for: its Vdc and RMS
 // current are fixed, so the rounds stop at the second (the first was built
 // for 1.8 × Idc) exactly when Vdc is within the tolerance.
