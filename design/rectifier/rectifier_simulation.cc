@@ -230,7 +230,8 @@ class SteadyStateSearch {
     if (!(ratio > 0.5 && ratio < 0.999)) return end;
     const double guess = end + reach_ * (end - b) * ratio / (1 - ratio);
     if (!(guess > 0) || !std::isfinite(guess)) return end;
-    fallback_ = end;
+    fallback_v_ = end;
+    guessed_ = true;
     history_ = {guess};
     return guess;
   }
@@ -238,21 +239,24 @@ class SteadyStateSearch {
   // The run from a guess emptied the capacitor: from the last plain end,
   // guessing less boldly; none where there was no guess.
   std::optional<double> TakeBack() {
-    if (!fallback_) return std::nullopt;
-    const double v = *fallback_;
-    fallback_.reset();
+    if (!guessed_) return std::nullopt;
+    const double v = fallback_v_;
+    guessed_ = false;
     reach_ /= 2;
     history_ = {v};
     return v;
   }
 
   // The last half-cycle ended normally: a guess it started from held.
-  void Confirm() { fallback_.reset(); }
+  void Confirm() { guessed_ = false; }
 
  private:
   std::vector<double> history_;
-  std::optional<double> fallback_;
-  double reach_ = 1;  // of the predicted distance to the end
+  // A plain flag and value: GCC 12's Release build takes an optional here
+  // for uninitialized.
+  bool guessed_ = false;   // the last start was a guess
+  double fallback_v_ = 0;  // the plain end it was made from
+  double reach_ = 1;       // of the predicted distance to the end
   static constexpr double kShortestReach = 1.0 / 16;
 };
 
