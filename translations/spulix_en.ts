@@ -1029,6 +1029,69 @@
     </message>
 </context>
 <context>
+    <name>Rectifier</name>
+    <message>
+        <source>整流计算：%1必须大于 0</source>
+        <translation>Rectifier: %1 must be above 0</translation>
+    </message>
+    <message>
+        <source>直流电压</source>
+        <translation>DC voltage</translation>
+    </message>
+    <message>
+        <source>按直流负载求绕组电压、电流：%1 轮内未收敛</source>
+        <translation>Winding voltage and current for the DC load: no convergence within %1 rounds</translation>
+    </message>
+    <message>
+        <source>整流计算：%1不能小于 0</source>
+        <translation>Rectifier: %1 cannot be below 0</translation>
+    </message>
+    <message>
+        <source>整流计算：数值超出范围</source>
+        <translation>Rectifier: a value is out of range</translation>
+    </message>
+    <message>
+        <source>直流电流</source>
+        <translation>DC current</translation>
+    </message>
+    <message>
+        <source>滤波电容</source>
+        <translation>reservoir capacitor</translation>
+    </message>
+    <message>
+        <source>二极管压降</source>
+        <translation>diode drop</translation>
+    </message>
+    <message>
+        <source>绕组空载电压</source>
+        <translation>winding no-load voltage</translation>
+    </message>
+    <message>
+        <source>绕组电阻</source>
+        <translation>winding resistance</translation>
+    </message>
+    <message>
+        <source>初级电阻</source>
+        <translation>primary resistance</translation>
+    </message>
+    <message>
+        <source>绕组匝数</source>
+        <translation>winding turns</translation>
+    </message>
+    <message>
+        <source>初级匝数</source>
+        <translation>primary turns</translation>
+    </message>
+    <message>
+        <source>绕组带不动 %1 安的直流负载：电容电压降到 0</source>
+        <translation>The winding cannot carry a DC load of %1 A: the capacitor voltage falls to 0</translation>
+    </message>
+    <message>
+        <source>整流电路在 %1 个半周内未达到稳态</source>
+        <translation>The rectifier does not settle within %1 half-cycles</translation>
+    </message>
+</context>
+<context>
     <name>SelectionTables</name>
     <message>
         <source>型号</source>
