@@ -34,9 +34,7 @@ std::string Tr(const Translate& translate, const char* source) {
   return Translated(translate, "CalcTool", source);
 }
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("CalcTool", pattern, std::move(args));
-}
+constexpr TextContext kCalcToolTexts{"CalcTool"};
 
 std::string Table(const MemoryStore& store, const Translate& translate) {
   std::vector<std::vector<std::string>> rows;
@@ -59,14 +57,16 @@ std::string Table(const MemoryStore& store, const Translate& translate) {
   const auto figure = [&store](Caption caption) {
     return Verbatim(store.CaptionText(caption));
   };
-  out += Compose(Say(SPULIX_TEXT("CalcTool", "状态栏 %1: %2"),
+  out += Compose(kCalcToolTexts.Say(
+                     SPULIX_TEXT("CalcTool", "状态栏 %1: %2"),
                      {label(Caption::kStatus),
                       MessageText(store.CaptionText(Caption::kStatus))}),
                  translate) +
          "\n";
   out +=
       Compose(
-          Say(SPULIX_TEXT("CalcTool", "铁心图 c %1: %2   a %3: %4   h %5: %6"),
+          kCalcToolTexts.Say(
+              SPULIX_TEXT("CalcTool", "铁心图 c %1: %2   a %3: %4   h %5: %6"),
               {label(Caption::kWidthFigure), figure(Caption::kWidthFigure),
                label(Caption::kTongueFigure), figure(Caption::kTongueFigure),
                label(Caption::kHeightFigure), figure(Caption::kHeightFigure)}),
@@ -83,10 +83,11 @@ std::string CoresText(const CoreCatalogue& catalogue,
   if (selection.usable()) {
     out += Tr(translate, SPULIX_TEXT("CalcTool", "铁心选型"));
   } else {
-    const UserText problems =
-        Joined(selection.problems, Say(SPULIX_TEXT("CalcTool", "；")));
+    const UserText problems = Joined(
+        selection.problems, kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "；")));
     out += Compose(
-        Say(SPULIX_TEXT("CalcTool", "铁心选型：无法判断（%1）"), {problems}),
+        kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "铁心选型：无法判断（%1）"),
+                           {problems}),
         translate);
   }
   out += "\n";
@@ -116,13 +117,15 @@ std::string CoresText(const CoreCatalogue& catalogue,
   if (selection.usable()) {
     const auto name = [&catalogue](std::optional<std::size_t> core) {
       return core ? Verbatim(catalogue.cores()[*core].name)
-                  : Say(SPULIX_TEXT("CalcTool", "无"));
+                  : kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "无"));
     };
-    out += Compose(Say(SPULIX_TEXT("CalcTool", "最小可用铁心：%1"),
-                       {name(selection.smallest_fit)}),
-                   translate) +
-           "\n";
-    out += Compose(Say(SPULIX_TEXT("CalcTool", "实绕最小可用铁心：%1"),
+    out +=
+        Compose(kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "最小可用铁心：%1"),
+                                   {name(selection.smallest_fit)}),
+                translate) +
+        "\n";
+    out += Compose(kCalcToolTexts.Say(
+                       SPULIX_TEXT("CalcTool", "实绕最小可用铁心：%1"),
                        {name(builds.smallest_buildable)}),
                    translate) +
            "\n";
@@ -254,9 +257,9 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   const Translate translate = OutputLanguage(options);
   std::string out;
   for (const std::string& message : store.messages()) {
-    out += Compose(
-               Say(SPULIX_TEXT("CalcTool", "消息: %1"), {MessageText(message)}),
-               translate) +
+    out += Compose(kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "消息: %1"),
+                                      {MessageText(message)}),
+                   translate) +
            "\n";
   }
   if (!store.messages().empty()) out += "\n";

@@ -14,9 +14,7 @@ constexpr double kVdcTolerance = 0.005;  // of Udc
 constexpr double kCurrentTolerance = 0.01;
 constexpr double kSmallestVoltageV = 0.1;  // one decimal's step
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("Rectifier", pattern, std::move(args));
-}
+constexpr TextContext kRectifierTexts{"Rectifier"};
 
 std::string OneDecimal(double value) {
   char buffer[64];
@@ -60,8 +58,9 @@ DcSolveOutcome SolveDcLoad(const DcLoad& load, const BuildWinding& build) {
   if (!(load.udc_v > 0) || !std::isfinite(load.udc_v)) {
     return DcSolveFailure{
         DcSolveFault::kRectifier,
-        Say(SPULIX_TEXT("Rectifier", "整流计算：%1必须大于 0"),
-            {Say(SPULIX_TEXT("Rectifier", "直流电压"))}),
+        kRectifierTexts.Say(
+            SPULIX_TEXT("Rectifier", "整流计算：%1必须大于 0"),
+            {kRectifierTexts.Say(SPULIX_TEXT("Rectifier", "直流电压"))}),
         0};
   }
   WindingRequest request = FirstRequest(load);
@@ -89,7 +88,8 @@ DcSolveOutcome SolveDcLoad(const DcLoad& load, const BuildWinding& build) {
   }
   return DcSolveFailure{
       DcSolveFault::kDoesNotSettle,
-      Say(SPULIX_TEXT("Rectifier", "按直流负载求绕组电压、电流：%1 轮内未收敛"),
+      kRectifierTexts.Say(
+          SPULIX_TEXT("Rectifier", "按直流负载求绕组电压、电流：%1 轮内未收敛"),
           {Verbatim(std::to_string(kMaxDcRounds))}),
       kMaxDcRounds};
 }

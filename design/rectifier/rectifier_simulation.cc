@@ -13,9 +13,7 @@
 namespace spulix {
 namespace {
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("Rectifier", pattern, std::move(args));
-}
+constexpr TextContext kRectifierTexts{"Rectifier"};
 
 RectifierFailure Fail(RectifierFault fault, UserText reason) {
   return {fault, std::move(reason)};
@@ -24,18 +22,21 @@ RectifierFailure Fail(RectifierFault fault, UserText reason) {
 RectifierFailure MustBePositive(const char* name) {
   return Fail(
       RectifierFault::kBadInput,
-      Say(SPULIX_TEXT("Rectifier", "整流计算：%1必须大于 0"), {Say(name)}));
+      kRectifierTexts.Say(SPULIX_TEXT("Rectifier", "整流计算：%1必须大于 0"),
+                          {kRectifierTexts.Say(name)}));
 }
 
 RectifierFailure MustNotBeNegative(const char* name) {
   return Fail(
       RectifierFault::kBadInput,
-      Say(SPULIX_TEXT("Rectifier", "整流计算：%1不能小于 0"), {Say(name)}));
+      kRectifierTexts.Say(SPULIX_TEXT("Rectifier", "整流计算：%1不能小于 0"),
+                          {kRectifierTexts.Say(name)}));
 }
 
 RectifierFailure OutOfRange() {
-  return Fail(RectifierFault::kBadInput,
-              Say(SPULIX_TEXT("Rectifier", "整流计算：数值超出范围")));
+  return Fail(
+      RectifierFault::kBadInput,
+      kRectifierTexts.Say(SPULIX_TEXT("Rectifier", "整流计算：数值超出范围")));
 }
 
 bool Positive(double x) { return x > 0 && std::isfinite(x); }
@@ -307,7 +308,8 @@ RectifierOutcome SimulateRectifier(const DcLoad& load,
   }
   const RectifierFailure cannot_carry =
       Fail(RectifierFault::kCannotCarry,
-           Say(SPULIX_TEXT("Rectifier",
+           kRectifierTexts.Say(
+               SPULIX_TEXT("Rectifier",
                            "绕组带不动 %1 安的直流负载：电容电压降到 0"),
                {Verbatim(FormatGeneral(load.idc_a))}));
 
@@ -342,7 +344,8 @@ RectifierOutcome SimulateRectifier(const DcLoad& load,
     v = search.Next(*end);
   }
   return Fail(RectifierFault::kNoSteadyState,
-              Say(SPULIX_TEXT("Rectifier", "整流电路在 %1 个半周内未达到稳态"),
+              kRectifierTexts.Say(
+                  SPULIX_TEXT("Rectifier", "整流电路在 %1 个半周内未达到稳态"),
                   {Verbatim(std::to_string(numerics.max_half_cycles))}));
 }
 

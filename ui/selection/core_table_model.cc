@@ -37,16 +37,9 @@ QString VerdictText(CoreVerdict verdict) {
 }
 
 CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue) {
+    : ToolTableModel(kCount, parent), catalogue_(catalogue) {
   selection_.results.resize(catalogue_.cores().size());
   by_sheet_.results.resize(catalogue_.cores().size());
-}
-
-void CoreTableModel::Retranslate() {
-  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
-  if (rowCount() > 0) {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-  }
 }
 
 void CoreTableModel::CatalogueChanged() {
@@ -66,17 +59,11 @@ void CoreTableModel::SetSelection(CoreSelection selection,
   }
   selection_ = std::move(selection);
   by_sheet_ = std::move(by_sheet);
-  if (rowCount() > 0) {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-  }
+  EveryCellChanged();
 }
 
 int CoreTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(catalogue_.cores().size());
-}
-
-int CoreTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kCount;
 }
 
 QString CoreTableModel::Text(int row, int column) const {

@@ -30,27 +30,19 @@ QString Overall(std::size_t row, int grade) {
 
 }  // namespace
 
-WireTableModel::WireTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+WireTableModel::WireTableModel(QObject* parent)
+    : ToolTableModel(kCount, parent) {}
 
 void WireTableModel::SetMarks(std::optional<std::size_t> d1,
                               std::optional<std::size_t> d2) {
   if (d1 == d1_ && d2 == d2_) return;
   d1_ = d1;
   d2_ = d2;
-  emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-}
-
-void WireTableModel::Retranslate() {
-  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
-  emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+  EveryCellChanged();
 }
 
 int WireTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(StandardWires().size());
-}
-
-int WireTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kCount;
 }
 
 QVariant WireTableModel::data(const QModelIndex& index, int role) const {
