@@ -31,6 +31,7 @@
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
+#include "ui/store/user_cores.h"
 #include "ui/widgets/follow_design.h"
 #include "ui/widgets/tool_button.h"
 #include "ui/widgets/verdict_palette.h"
@@ -142,13 +143,12 @@ QString NotesText(const WindingSheet& sheet) {
 }  // namespace
 
 SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
-                         CatalogueSource catalogue,
-                         const QList<QAction*>& shortcuts)
+                         UserCores& cores, const QList<QAction*>& shortcuts)
     : SelectionWindowBase("SheetWindow",
                           QT_TRANSLATE_NOOP("SelectionWindows", "绕制单")),
       store_(&store),
       choices_(&choices),
-      catalogue_source_(std::move(catalogue)) {
+      cores_(&cores) {
   // The choices.
   enamel_ = new QComboBox(this);
   enamel_->setObjectName(QStringLiteral("EnamelGrade"));
@@ -291,6 +291,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   FollowAfterPause(refresh_, this, [this] { Refresh(); });
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
+  // A core the user adds in the core window can be recommended here.
+  connect(&cores, &UserCores::Changed, &refresh_, qOverload<>(&QTimer::start));
   connect(&choices, &DesignSheetChoices::Changed, this, [this] {
     ShowChoices();
     refresh_.start();
@@ -431,8 +433,7 @@ void SheetWindow::Refresh() {
   if (store_.isNull() || choices_.isNull()) return;
   const FieldTexts texts = CopyTexts(*store_);
   const SheetChoices& choices = choices_->choices();
-  // The user's cores may have changed in the core window since.
-  catalogue_ = catalogue_source_();
+  catalogue_ = cores_.isNull() ? CoreCatalogue() : cores_->catalogue();
   recommended_core_ = RecommendCore(texts, choices, catalogue_.cores());
   std::optional<std::string> core_name;
   if (recommended_core_) {

@@ -28,20 +28,18 @@ namespace spulix {
 
 class DesignSheetChoices;
 class QtFieldStore;
+class UserCores;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
   Q_OBJECT
 
  public:
-  // The cores to recommend from, read again at each refresh.
-  using CatalogueSource = std::function<CoreCatalogue()>;
-
   // A top-level window without owner that deletes itself when closed.
-  // `shortcuts` are the design's commands (save, open) whose keys work here
-  // too.
+  // It recommends from `cores`' catalogue; `shortcuts` are the design's
+  // commands (save, open) whose keys work here too.
   SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
-              CatalogueSource catalogue, const QList<QAction*>& shortcuts);
+              UserCores& cores, const QList<QAction*>& shortcuts);
   ~SheetWindow() override;
 
   // Computes the sheet and the recommended core for the design now.
@@ -76,8 +74,8 @@ class SheetWindow : public SelectionWindowBase {
 
   QPointer<QtFieldStore> store_;
   QPointer<DesignSheetChoices> choices_;
-  CatalogueSource catalogue_source_;
-  CoreCatalogue catalogue_;
+  QPointer<UserCores> cores_;
+  CoreCatalogue catalogue_;  // as it was at the last refresh
   std::optional<std::size_t> recommended_core_;
   QComboBox* enamel_ = nullptr;
   QComboBox* steel_ = nullptr;

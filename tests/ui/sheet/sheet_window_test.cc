@@ -101,7 +101,7 @@ class SheetWindowTest : public QObject {
 
     MemoryStore expected;
     expected.LoadTexts(CopyTexts(main_->store()));
-    const CoreCatalogue catalogue = main_->selection_windows().LoadCatalogue();
+    const CoreCatalogue catalogue = main_->selection_windows().catalogue();
     UseCore(expected, catalogue.cores()[*catalogue.FindByName("EI-114")]);
 
     QVERIFY(QTest::qWaitForWindowActive(window));
