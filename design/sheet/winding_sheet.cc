@@ -13,6 +13,7 @@
 #include "design/memory_store.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/sheet_numbers.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
 
@@ -20,6 +21,20 @@ namespace spulix {
 namespace {
 
 using F = Field;
+
+using sheet::CalculatedNumber;
+using sheet::CannotCompute;
+using sheet::Count;
+using sheet::Figure;
+using sheet::Input;
+using sheet::kWindingSheetTexts;
+using sheet::Named;
+using sheet::Need;
+using sheet::Number;
+using sheet::OutOfRange;
+using sheet::Source;
+using sheet::Stop;
+using sheet::Turns;
 
 // Copper (IEC 60028, annealed): resistivity at 20 °C, temperature
 // coefficient, density; windings are rated at 75 °C.
@@ -50,97 +65,7 @@ constexpr double kFuseFactor = 1.5;
 constexpr double kFuseRatingsA[] = {
     0.1, 0.125, 0.16, 0.2,  0.25, 0.315, 0.4, 0.5, 0.63, 0.8,  1,  1.25,
     1.6, 2,     2.5,  3.15, 4,    5,     6.3, 8,   10,   12.5, 16, 20};
-// Counts beyond this are a design out of any sensible range.
-constexpr double kMaxCount = 1e7;
 
-// Why the sheet stops: the one line it shows instead of numbers.
-struct CannotCompute {
-  UserText reason;
-};
-
-[[noreturn]] void Stop(UserText reason) {
-  throw CannotCompute{std::move(reason)};
-}
-
-constexpr TextContext kWindingSheetTexts{"WindingSheet"};
-
-UserText OutOfRange() {
-  return kWindingSheetTexts.Say(
-      SPULIX_TEXT("WindingSheet", "数值超出范围，无法计算绕制单"));
-}
-
-UserText Figure(int value) { return Verbatim(std::to_string(value)); }
-
-// "U1（输入电压）"
-UserText Named(Field field) {
-  const FieldInfo& info = InfoOf(field);
-  return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1（%2）"),
-                                {Verbatim(info.symbol), FullCaptionText(info)});
-}
-
-enum class Need { kPositive, kNotNegative, kAnyNumber };
-enum class Source { kTyped, kCalculated };
-
-// A number the sheet needs from a text, or the reason it cannot have it.
-// `name` gives the text's name for the reason, built only when needed.
-template <typename NameFn>
-double Number(const std::string& text, NameFn name, Source source, Need need) {
-  if (IsEmptyText(text)) {
-    Stop(source == Source::kTyped
-             ? kWindingSheetTexts.Say(
-                   SPULIX_TEXT("WindingSheet", "请先输入 %1"), {name()})
-             : kWindingSheetTexts.Say(
-                   SPULIX_TEXT("WindingSheet", "缺少%1，请先计算（刷新）"),
-                   {name()}));
-  }
-  const std::optional<double> value = ReadStrictOrNone(text);
-  if (!value) {
-    Stop(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1“%2”不是数字"),
-                                {name(), Verbatim(text)}));
-  }
-  if (need == Need::kPositive && !(*value > 0)) {
-    Stop(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 必须大于 0"),
-                                {name()}));
-  }
-  if (need == Need::kNotNegative && *value < 0) {
-    Stop(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 不能小于 0"),
-                                {name()}));
-  }
-  return *value;
-}
-
-// A field the user types.
-double Input(const FieldTexts& design, Field field,
-             Need need = Need::kPositive) {
-  return Number(
-      design[field], [field] { return Named(field); }, Source::kTyped, need);
-}
-
-// A field the calculation writes.
-double CalculatedNumber(const FieldTexts& design, Field field,
-                        Need need = Need::kPositive) {
-  return Number(
-      design[field], [field] { return Named(field); }, Source::kCalculated,
-      need);
-}
-
-// A count within the range the sheet works in.
-int Count(double value) {
-  if (!(std::fabs(value) <= kMaxCount)) Stop(OutOfRange());
-  return static_cast<int>(value);
-}
-
-// Zero turns pass here: the winding then names itself.
-int Turns(const FieldTexts& design, Field field) {
-  const double turns = CalculatedNumber(design, field, Need::kNotNegative);
-  if (turns != std::floor(turns)) {
-    Stop(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 不是整数"),
-                                {Named(field)}));
-  }
-  return Count(turns);
-}
-
-// The windings as the design and the choices ask for them, before any wire
 // is chosen.
 struct WindingPlan {
   std::size_t index = 0;  // in the sheet, primary 0
