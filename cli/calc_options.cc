@@ -62,13 +62,15 @@ std::optional<std::string> ParseChoice(const std::string& option,
 
 bool AnyChoiceGiven(const ChoiceOptions& given) {
   return given.enamel_grade || given.steel || given.center_tap ||
-         given.extra_secondaries;
+         given.stack_mm || given.full_load_turns || given.extra_secondaries;
 }
 
 SheetChoices WithChoicesOver(SheetChoices choices, const ChoiceOptions& given) {
   if (given.enamel_grade) choices.enamel_grade = *given.enamel_grade;
   if (given.steel) choices.steel = *given.steel;
   if (given.center_tap) choices.secondaries.main().center_tap = true;
+  if (given.stack_mm) choices.stack_mm = *given.stack_mm;
+  if (given.full_load_turns) choices.full_load_turns = true;
   if (given.extra_secondaries) {
     choices.secondaries.SetExtras(*given.extra_secondaries);
   }
@@ -101,6 +103,19 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.sheet = true;
     } else if (arg == "--ct") {
       options.choices.center_tap = true;
+    } else if (arg == "--stack" || arg == "--rate") {
+      if (i + 1 >= args.size()) return UsageError(arg + " needs MM");
+      const std::string& mm = args[++i];
+      if (!IsPositiveNumber(mm)) {
+        return UsageError(
+            arg + " takes a stack in mm, a number above 0, got '" + mm + "'");
+      }
+      if (arg == "--stack") {
+        options.choices.stack_mm = mm;
+      } else {
+        options.rate_stack_mm = mm;
+        options.sheet = true;
+      }
     } else if (arg == "--secondary" || arg == "--grade" || arg == "--steel") {
       if (i + 1 >= args.size()) {
         return UsageError(arg + " needs a value (see --help)");
@@ -156,8 +171,8 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
   if (AnyChoiceGiven(options.choices) && !options.sheet && !options.cores &&
       !options.save) {
     return UsageError(
-        "--secondary, --ct, --grade and --steel need --sheet, --cores or "
-        "--save");
+        "--secondary, --ct, --stack, --grade and --steel need --sheet, "
+        "--cores or --save");
   }
   if (options.script && !options.assignments.empty()) {
     return UsageError(
@@ -226,6 +241,12 @@ Options:
                     file warnings: zh (Chinese, the default whatever the
                     locale) or en (English); the JSON output and these
                     usage and error lines are the same in both
+  --rate MM         the core in hand: the largest whole P2 the design's
+                    core (h, c, a or core=NAME) gives on a stack of MM mm
+                    by the winding sheet, with the design's U1, U2,
+                    insulation and sheet choices; the design is then
+                    calculated at that P2, with its sheet, and --save
+                    saves it so
   --core-file FILE  add the cores of a CSV file (name,tongue_a_mm,
                     window_width_c_mm,window_height_h_mm) to the catalogue
   --help            show this text
@@ -238,6 +259,9 @@ choice of the --design file, which otherwise stays):
                     once or more, these replace the file's extra secondaries
   --ct              centre-tap the main secondary (次级1); a file's centre
                     tap stays without it
+  --stack MM        the stack as built (实际迭厚) of the design's core, in
+                    mm: the sheet winds its turns on that stack; a file's
+                    stack stays without it
   --grade 1|2       enamel grade of the wire (default 2, the thicker film)
   --steel NAME      electrical steel grade, e.g. 50W470 (default 50W800)
 

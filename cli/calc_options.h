@@ -29,6 +29,8 @@ struct ChoiceOptions {
   std::optional<std::string> steel;
   bool center_tap = false;
   std::optional<std::vector<Secondary>> extra_secondaries;
+  std::optional<std::string> stack_mm;  // --stack
+  bool full_load_turns = false;
 };
 
 bool AnyChoiceGiven(const ChoiceOptions& given);
@@ -50,6 +52,9 @@ struct Options {
   std::optional<std::string> save;    // write the resulting design here
   std::vector<std::string> core_files;
   std::vector<Assignment> assignments;
+  // --rate MM: the largest P2 of the design's core on this stack, and the
+  // design at that power.
+  std::optional<std::string> rate_stack_mm;
 };
 
 // The language of the text output: English for --lang en, else none

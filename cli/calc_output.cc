@@ -16,6 +16,7 @@
 #include "design/transformer_design.h"
 #include "present/core_rows.h"
 #include "present/english_text.h"
+#include "present/json_number.h"
 #include "present/sheet_json.h"
 #include "present/wire_text.h"
 
@@ -99,7 +100,7 @@ std::string CoresText(const CoreCatalogue& catalogue,
   std::vector<std::vector<std::string>> rows;
   rows.push_back({Tr(translate, SPULIX_TEXT("CalcTool", "型号")), "a", "c", "h",
                   "H", "c-H", Tr(translate, SPULIX_TEXT("CalcTool", "结论")),
-                  Tr(translate, SPULIX_TEXT("CalcTool", "实绕")),
+                  Tr(translate, SPULIX_TEXT("CalcTool", "实绕")), "b/a",
                   Tr(translate, SPULIX_TEXT("CalcTool", "实绕结论"))});
   for (std::size_t i = 0; i < catalogue.cores().size(); ++i) {
     const CoreRow row = CoreRowOf(catalogue, selection, builds, i);
@@ -109,9 +110,15 @@ std::string CoresText(const CoreCatalogue& catalogue,
         verdict_text(CoreVerdictText(!row.builds   ? CoreVerdict::kUnknown
                                      : *row.builds ? CoreVerdict::kFits
                                                    : CoreVerdict::kTooThick));
+    if (row.stack_too_tall) {
+      build_verdict += Compose(
+          kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "（%1）"),
+                             {Marked("CoreSelection", kStackTooTallText)}),
+          translate);
+    }
     if (row.smallest_buildable) build_verdict += smallest;
     rows.push_back({row.core->name, row.a, row.c, row.h, row.coil, row.margin,
-                    verdict, row.sheet_coil, build_verdict});
+                    verdict, row.sheet_coil, row.stack_ratio, build_verdict});
   }
   out += Aligned(rows);
   if (selection.usable()) {
@@ -207,10 +214,41 @@ std::string WiresText(const MemoryStore& store, const Translate& translate) {
          "\n" + Aligned(rows);
 }
 
+nlohmann::ordered_json RatingJson(const std::string& stack_mm,
+                                  const CoreRating& rating) {
+  nlohmann::ordered_json json;
+  json["stack_mm"] = JsonNumber(ReadStrict(stack_mm));
+  json["p2_w"] = rating.p2_w ? nlohmann::ordered_json(*rating.p2_w)
+                             : nlohmann::ordered_json();
+  json["reason"] = rating.p2_w
+                       ? nlohmann::ordered_json()
+                       : nlohmann::ordered_json(Compose(rating.why_none));
+  return json;
+}
+
+std::string RatingText(const std::string& stack_mm, const CoreRating& rating,
+                       const Translate& translate) {
+  const UserText answer =
+      rating.p2_w
+          ? kCalcToolTexts.Say(SPULIX_TEXT("CalcTool", "最大输出功率 %1 瓦"),
+                               {Verbatim(std::to_string(*rating.p2_w))})
+          : kCalcToolTexts.Say(
+                SPULIX_TEXT("CalcTool", "没有能绕得下的功率（%1）"),
+                {rating.why_none});
+  return "\n" +
+         Compose(kCalcToolTexts.Say(
+                     SPULIX_TEXT("CalcTool",
+                                 "这个铁心能做多大（实际迭厚 %1 毫米）：%2"),
+                     {Verbatim(stack_mm), answer}),
+                 translate) +
+         "\n";
+}
+
 }  // namespace
 
 std::string RenderOutput(const MemoryStore& store, const Options& options,
-                         const CoreCatalogue& catalogue) {
+                         const CoreCatalogue& catalogue,
+                         const std::optional<CoreRating>& rating) {
   const FieldTexts& design = store.texts();
   const SheetChoices& choices = store.choices();
   std::optional<CoreSelection> selection;
@@ -251,6 +289,9 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
       document["smallest_buildable"] = core_name(builds->smallest_buildable);
     }
     if (options.wires) document["wires"] = WiresJson(store);
+    if (rating) {
+      document["rating"] = RatingJson(*options.rate_stack_mm, *rating);
+    }
     if (sheet) document["sheet"] = SheetJson(*sheet, recommended);
     return document.dump() + "\n";
   }
@@ -266,6 +307,7 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   out += Table(store, translate);
   if (selection) out += CoresText(catalogue, *selection, *builds, translate);
   if (options.wires) out += WiresText(store, translate);
+  if (rating) out += RatingText(*options.rate_stack_mm, *rating, translate);
   if (sheet) out += SheetText(*sheet, recommended, translate);
   return out;
 }

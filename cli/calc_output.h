@@ -10,11 +10,14 @@
 #include "cli/calc_options.h"
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
+#include "design/sheet/core_rating.h"
 
 namespace spulix {
 
+// `rating` is --rate's answer, where it was asked for.
 std::string RenderOutput(const MemoryStore& store, const Options& options,
-                         const CoreCatalogue& catalogue);
+                         const CoreCatalogue& catalogue,
+                         const std::optional<CoreRating>& rating = {});
 
 }  // namespace spulix
 

@@ -15,6 +15,7 @@
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
+#include "design/sheet/core_rating.h"
 #include "design/utf8.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
@@ -22,6 +23,21 @@
 
 namespace spulix {
 namespace {
+
+// The core in the design's h, c and a, or none where one is not a number
+// above 0.
+std::optional<CoreEntry> DesignCore(const FieldTexts& texts) {
+  CoreEntry core;
+  core.name = "h c a";
+  for (auto [field, mm] : {std::pair{Field::kWindowHeight, &core.h_mm},
+                           std::pair{Field::kWindowWidth, &core.c_mm},
+                           std::pair{Field::kTongueWidth, &core.a_mm}}) {
+    const std::optional<double> value = ReadStrictOrNone(texts[field]);
+    if (!value || !(*value > 0)) return std::nullopt;
+    *mm = *value;
+  }
+  return core;
+}
 
 // One line of a script, done as the window would do it.
 void RunAction(MemoryStore& store, const Action& action) {
@@ -165,12 +181,26 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
       CalculateDesign(store);
     }
   }
+  std::optional<CoreRating> rating;
+  if (options.rate_stack_mm) {
+    const std::optional<CoreEntry> core = DesignCore(store.texts());
+    if (!core) {
+      return UsageError(
+          "--rate needs the design's core: give h, c and a (numbers above 0) "
+          "or core=NAME");
+    }
+    store.choices().stack_mm = *options.rate_stack_mm;
+    rating = RateCore(store.texts(), store.choices(), *core);
+    if (rating->p2_w) {
+      store.SetText(Field::kOutputPower, std::to_string(*rating->p2_w));
+    }
+  }
   if (options.save) {
     if (auto error = WriteDesignFile(*options.save, store.design())) {
       return FileError(*error, *options.save, FileAction::kSave);
     }
   }
-  return {0, RenderOutput(store, options, catalogue), warnings};
+  return {0, RenderOutput(store, options, catalogue, rating), warnings};
 }
 
 }  // namespace spulix

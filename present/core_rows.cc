@@ -29,7 +29,9 @@ CoreRow CoreRowOf(const CoreCatalogue& catalogue,
   row.verdict = result.verdict;
   row.smallest_fit = selection.smallest_fit == index;
   row.sheet_coil = TwoDecimals(built.coil_mm);
+  row.stack_ratio = TwoDecimals(built.stack_ratio);
   if (built.coil_mm) row.builds = built.builds;
+  row.stack_too_tall = built.coil_fits && !built.builds;
   row.smallest_buildable = by_sheet.smallest_buildable == index;
   return row;
 }
@@ -54,6 +56,7 @@ nlohmann::ordered_json CoresJson(const CoreCatalogue& catalogue,
     entry["fits"] = result.fits();
     entry["coil"] = JsonNumber(by_sheet.results[i].coil_mm);
     entry["builds"] = by_sheet.results[i].builds;
+    entry["stack_ratio"] = JsonNumber(by_sheet.results[i].stack_ratio);
     cores.push_back(std::move(entry));
   }
   return cores;

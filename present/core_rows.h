@@ -12,6 +12,7 @@
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
 #include "design/sheet/core_search.h"
+#include "design/user_text.h"
 
 namespace spulix {
 
@@ -27,9 +28,17 @@ struct CoreRow {
   CoreVerdict verdict = CoreVerdict::kUnknown;
   bool smallest_fit = false;
   std::string sheet_coil;      // the coil as the sheet winds it, or kNoValue
+  std::string stack_ratio;     // b / a of its calculated stack, or kNoValue
   std::optional<bool> builds;  // none where the sheet gave no coil
+  // The coil fits, but the stack is taller than a bobbin takes.
+  bool stack_too_tall = false;
   bool smallest_buildable = false;
 };
+
+// Why a core whose coil fits does not build, marked in the context
+// CoreSelection.
+inline constexpr const char* kStackTooTallText =
+    SPULIX_TEXT("CoreSelection", "迭厚超过舌宽的 2 倍");
 
 // The row of core `index`, judged by both rules.
 CoreRow CoreRowOf(const CoreCatalogue& catalogue,

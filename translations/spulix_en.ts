@@ -154,6 +154,22 @@
         <source>说明：</source>
         <translation>Notes:</translation>
     </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>最大输出功率 %1 瓦</source>
+        <translation>largest output power %1 W</translation>
+    </message>
+    <message>
+        <source>没有能绕得下的功率（%1）</source>
+        <translation>no power whose coil fits (%1)</translation>
+    </message>
+    <message>
+        <source>这个铁心能做多大（实际迭厚 %1 毫米）：%2</source>
+        <translation>What this core can give (stack as built %1 mm): %2</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientTable</name>
@@ -337,6 +353,10 @@
     <message>
         <source>慎用</source>
         <translation>with care</translation>
+    </message>
+    <message>
+        <source>迭厚超过舌宽的 2 倍</source>
+        <translation>stack over 2 × the tongue</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1173,10 @@
         <source>用于</source>
         <translation>For</translation>
     </message>
+    <message>
+        <source>迭厚/舌宽</source>
+        <translation>b/a</translation>
+    </message>
 </context>
 <context>
     <name>SelectionWindows</name>
@@ -1509,6 +1533,30 @@
         <source>次级%1</source>
         <translation>Secondary %1</translation>
     </message>
+    <message>
+        <source>实际迭厚</source>
+        <translation>the stack as built</translation>
+    </message>
+    <message>
+        <source>匝数按实际迭厚 %1 毫米（截面积 %2 平方厘米）计算，与主窗口按计算迭厚 %3 毫米得出的匝数不同</source>
+        <translation>The turns follow the stack as built, %1 mm (section %2 cm²), and differ from the main window's, which follow the calculated stack of %3 mm</translation>
+    </message>
+    <message>
+        <source>迭厚 %1 毫米超过舌宽 %2 毫米的 2 倍，这样高的骨架少见：宜选舌宽更大的铁心</source>
+        <translation>The stack of %1 mm is more than 2 × the tongue of %2 mm; bobbins that tall are rare: choose a core with a wider tongue</translation>
+    </message>
+    <message>
+        <source>线包放得下，但算出的迭厚都超过舌宽的 2 倍：请填写实际迭厚</source>
+        <translation>the coil fits, but every calculated stack is more than 2 × the tongue: enter the stack as built</translation>
+    </message>
+    <message>
+        <source>任何功率下线包都放不进窗口 c %1 毫米：对 U1、U2 和这些绝缘来说窗口太窄</source>
+        <translation>at no power does the coil fit the window c of %1 mm: the window is too narrow for U1, U2 and this insulation</translation>
+    </message>
+    <message>
+        <source>请先输入 U1 和 U2</source>
+        <translation>enter U1 and U2 first</translation>
+    </message>
 </context>
 <context>
     <name>spulix::CoreEditDialog</name>
@@ -1538,6 +1586,45 @@
     </message>
 </context>
 <context>
+    <name>spulix::CoreRatingBox</name>
+    <message>
+        <source>这个铁心能做多大</source>
+        <translation>What this core can give</translation>
+    </message>
+    <message>
+        <source>按此功率设计</source>
+        <translation>Design at this power</translation>
+    </message>
+    <message>
+        <source>把这只铁心填入主窗口，输出功率 P2 设为最大值，绕制单按实际迭厚绕制</source>
+        <translation>Put this core into the main window and set the output power P2 to the largest; the sheet winds on the stack as built</translation>
+    </message>
+    <message>
+        <source>主窗口的铁心</source>
+        <translation>The main window's core</translation>
+    </message>
+    <message>
+        <source>主窗口还没有铁心：请输入 h、c、a，或在左边选一只铁心</source>
+        <translation>The main window has no core yet: enter h, c and a, or choose a core on the left</translation>
+    </message>
+    <message>
+        <source>按计算迭厚</source>
+        <translation>on the calculated stack</translation>
+    </message>
+    <message>
+        <source>实际迭厚 %1 毫米</source>
+        <translation>stack as built %1 mm</translation>
+    </message>
+    <message>
+        <source>最大输出功率 %1 瓦（%2）</source>
+        <translation>Largest output power %1 W (%2)</translation>
+    </message>
+    <message>
+        <source>没有能绕得下的功率：%1</source>
+        <translation>No power whose coil fits: %1</translation>
+    </message>
+</context>
+<context>
     <name>spulix::CoreTableModel</name>
     <message>
         <source>标准</source>
@@ -1558,6 +1645,10 @@
     <message>
         <source>不可用</source>
         <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>不可用（%1）</source>
+        <translation>does not fit (%1)</translation>
     </message>
 </context>
 <context>
@@ -1823,6 +1914,18 @@
     <message>
         <source>无法计算绕制单：%1</source>
         <translation>No winding sheet: %1</translation>
+    </message>
+    <message>
+        <source>铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数</source>
+        <translation>The thickness of the core's stack as built (mm); the sheet then counts its turns on it</translation>
+    </message>
+    <message>
+        <source>实际迭厚（毫米）：</source>
+        <translation>Stack as built (mm):</translation>
+    </message>
+    <message>
+        <source>按计算值</source>
+        <translation>as calculated</translation>
     </message>
 </context>
 <context>

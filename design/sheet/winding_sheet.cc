@@ -195,6 +195,10 @@ class SheetBuilder {
   std::vector<WindingPlan> PlanWindings(const FieldTexts& design);
   void WindAll(const std::vector<WindingPlan>& plans);
   void RunTransformer(const FieldTexts& design);
+  // Replaces the calculated stack by the one built, with the section and
+  // turns that follow from it, as the calculation would count them.
+  void WindOnStackAsBuilt(FieldTexts& electrical);
+  void NoteTheStack();
 
   const FieldTexts& design_;
   const SheetChoices& choices_;
@@ -210,7 +214,7 @@ WindingSheet SheetBuilder::Build() {
   ReadDesign();
   const std::vector<ExtraValues> extras = ReadExtras(choices_);
   // The design recalculated for the total output power of every winding.
-  const FieldTexts electrical = Electrical(design_, extras);
+  FieldTexts electrical = Electrical(design_, extras);
   const double p = CalculatedNumber(electrical, F::kRatedPower);
   if (!CoefficientFor(p)) {
     Stop(kWindingSheetTexts.Say(SPULIX_TEXT(
@@ -218,6 +222,8 @@ WindingSheet SheetBuilder::Build() {
   }
   sheet_.section_cm2 = CalculatedNumber(electrical, F::kCoreSection);
   sheet_.b_mm = CalculatedNumber(electrical, F::kStackThickness);
+  sheet_.calculated_b_mm = sheet_.b_mm;
+  if (!IsEmptyText(choices_.stack_mm)) WindOnStackAsBuilt(electrical);
   // A window too low for one turn is named with the winding below.
   sheet_.effective_height_mm =
       CalculatedNumber(electrical, F::kEffectiveHeight, Need::kAnyNumber);
@@ -243,7 +249,60 @@ WindingSheet SheetBuilder::Build() {
   }
   WindAll(plans);
   RunTransformer(electrical);
+  NoteTheStack();
   return std::move(sheet_);
+}
+
+void SheetBuilder::WindOnStackAsBuilt(FieldTexts& electrical) {
+  const double built = Number(
+      choices_.stack_mm,
+      [] {
+        return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "实际迭厚"));
+      },
+      Source::kTyped, Need::kPositive);
+  sheet_.b_mm = built;
+  sheet_.stack_as_built = true;
+  sheet_.section_cm2 =
+      constants::kStackingCoefficient * sheet_.a_mm * built / 100;
+  try {
+    // N0 as the field would hold it, then read back, as the main window
+    // counts its turns.
+    const std::string n0_text = FormatPattern(
+        Div(constants::kTurnsPerVoltNumerator,
+            Mul(sheet_.section_cm2, constants::kFluxDensityGauss)),
+        Pattern::kTwoDecimals);
+    const double n0 = ReadStrict(n0_text);
+    const int primary =
+        RoundToInt16(Mul(n0, u1_)) + constants::kExtraPrimaryTurns;
+    if (primary > 32767) Stop(OutOfRange());
+    electrical[F::kTurnsPerVolt] = n0_text;
+    electrical[F::kPrimaryTurns] = std::to_string(primary);
+    electrical[F::kSecondaryTurns] =
+        std::to_string(SecondaryTurnsFor(n0, u2_, false));
+  } catch (const FieldFailure&) {
+    Stop(OutOfRange());
+  }
+}
+
+void SheetBuilder::NoteTheStack() {
+  if (sheet_.stack_as_built) {
+    sheet_.notes.push_back(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet",
+                    "匝数按实际迭厚 %1 毫米（截面积 %2 平方厘米）计算，与主窗口"
+                    "按计算迭厚 %3 毫米得出的匝数不同"),
+        {Verbatim(FormatGeneral(sheet_.b_mm)),
+         Verbatim(FormatPattern(sheet_.section_cm2, Pattern::kTwoDecimals)),
+         Verbatim(FormatGeneral(sheet_.calculated_b_mm))}));
+  }
+  if (!sheet_.StackFitsBobbin()) {
+    sheet_.notes.push_back(kWindingSheetTexts.Say(
+        SPULIX_TEXT(
+            "WindingSheet",
+            "迭厚 %1 毫米超过舌宽 %2 毫米的 2 倍，这样高的骨架少见：宜选"
+            "舌宽更大的铁心"),
+        {Verbatim(FormatPattern(sheet_.b_mm, Pattern::kTwoDecimals)),
+         Verbatim(FormatGeneral(sheet_.a_mm))}));
+  }
 }
 
 void SheetBuilder::ReadDesign() {

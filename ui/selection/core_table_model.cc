@@ -25,6 +25,7 @@ constexpr const char* kHeaders[CoreTableModel::kCount] = {
     QT_TRANSLATE_NOOP("SelectionTables", "c−H 余量"),
     QT_TRANSLATE_NOOP("SelectionTables", "结论"),
     QT_TRANSLATE_NOOP("SelectionTables", "实绕线包厚"),
+    QT_TRANSLATE_NOOP("SelectionTables", "迭厚/舌宽"),
     QT_TRANSLATE_NOOP("SelectionTables", "实绕")};
 
 const QColor kGood(verdict_palette::kGood);
@@ -88,9 +89,15 @@ QString CoreTableModel::Text(int row, int column) const {
       return VerdictText(cells.verdict);
     case kSheetCoil:
       return ToQString(cells.sheet_coil);
+    case kStackRatio:
+      return ToQString(cells.stack_ratio);
     case kSheetVerdict:
       if (!cells.builds) return ToQString(kNoValue);
       if (cells.smallest_buildable) return tr("可用 ★最小");
+      if (cells.stack_too_tall) {
+        return tr("不可用（%1）")
+            .arg(Translated("CoreSelection", kStackTooTallText));
+      }
       return *cells.builds ? tr("可用") : tr("不可用");
   }
   return QString();
@@ -105,7 +112,8 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
       return Text(index.row(), index.column());
     case Qt::TextAlignmentRole:
       return (index.column() >= kA && index.column() <= kMargin) ||
-                     index.column() == kSheetCoil
+                     index.column() == kSheetCoil ||
+                     index.column() == kStackRatio
                  ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                  : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:

@@ -27,6 +27,7 @@ class CoreTableModel : public ToolTableModel {
     kMargin,
     kVerdict,
     kSheetCoil,
+    kStackRatio,
     kSheetVerdict,
     kCount
   };

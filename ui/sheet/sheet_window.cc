@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -27,6 +28,7 @@
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
+#include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -176,6 +178,17 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
           QT_TRANSLATE_NOOP("spulix::SheetWindow", "漆包线漆膜："), enamel_);
   add_row("SteelCaption",
           QT_TRANSLATE_NOOP("spulix::SheetWindow", "硅钢片牌号："), steel_);
+  stack_ = new QLineEdit(this);
+  stack_->setObjectName(QStringLiteral("StackAsBuilt"));
+  stack_->setMaximumWidth(90);
+  SetTranslatedText(
+      stack_, kContext,
+      QT_TRANSLATE_NOOP("spulix::SheetWindow",
+                        "铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数"),
+      TextRole::kToolTip);
+  add_row("StackCaption",
+          QT_TRANSLATE_NOOP("spulix::SheetWindow", "实际迭厚（毫米）："),
+          stack_);
   choice_form->addRow(center_tap_);
 
   // The extra secondaries, edited in place.
@@ -269,8 +282,11 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   sheet_layout->addLayout(figures_row);
   sheet_layout->addWidget(notes_);
 
+  rating_ = new CoreRatingBox(store, choices, cores, this);
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(rating_);
   layout->addWidget(status_);
   layout->addWidget(sheet_area, 1);
   layout->addLayout(buttons);
@@ -280,6 +296,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(steel_, &QComboBox::currentIndexChanged, this,
           &SheetWindow::TakeChoices);
   connect(center_tap_, &QCheckBox::toggled, this, &SheetWindow::TakeChoices);
+  connect(stack_, &QLineEdit::textEdited, this, &SheetWindow::TakeChoices);
   connect(extras_, &QTableWidget::itemChanged, this, &SheetWindow::TakeChoices);
   connect(findChild<QPushButton*>(QStringLiteral("AddSecondary")),
           &QPushButton::clicked, this, &SheetWindow::AddSecondary);
@@ -345,6 +362,10 @@ void SheetWindow::ShowChoices() {
     const QSignalBlocker block(center_tap_);
     center_tap_->setChecked(choices.secondaries.main().center_tap);
   }
+  // Typing keeps its text (and cursor) while it is the design's.
+  if (stack_->text().toStdString() != choices.stack_mm) {
+    stack_->setText(ToQString(choices.stack_mm));
+  }
   // The table is rebuilt only when the design's secondaries differ from it,
   // so an edit made here keeps its cell.
   if (!std::ranges::equal(ExtrasOf(*extras_), choices.secondaries.extras())) {
@@ -375,6 +396,7 @@ void SheetWindow::ShowExtraNames() {
 void SheetWindow::ShowFixedTexts() {
   enamel_->setItemText(0, tr("一级（薄漆膜）"));
   enamel_->setItemText(1, tr("二级（厚漆膜）"));
+  stack_->setPlaceholderText(tr("按计算值"));
   extras_->setHorizontalHeaderLabels(
       {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头")});
 }
@@ -382,6 +404,7 @@ void SheetWindow::ShowFixedTexts() {
 void SheetWindow::Retranslate() {
   ShowFixedTexts();
   ShowExtraNames();
+  rating_->Retranslate();
   model_->Retranslate();
   Refresh();
 }
@@ -392,6 +415,7 @@ void SheetWindow::TakeChoices() {
   choices.enamel_grade = enamel_->currentIndex() == 0 ? 1 : 2;
   choices.steel = steel_->currentText().toStdString();
   choices.secondaries.main().center_tap = center_tap_->isChecked();
+  choices.stack_mm = stack_->text().trimmed().toStdString();
   choices.secondaries.SetExtras(ExtrasOf(*extras_));
   choices_->Set(choices);
 }

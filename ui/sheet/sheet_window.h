@@ -20,6 +20,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
@@ -29,6 +30,7 @@ namespace spulix {
 class DesignSheetChoices;
 class QtFieldStore;
 class UserCores;
+class CoreRatingBox;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
@@ -57,6 +59,8 @@ class SheetWindow : public SelectionWindowBase {
   QTableWidget* extras() const { return extras_; }
   QLabel* status() const { return status_; }
   QLabel* recommended() const { return recommended_; }
+  QLineEdit* stack() const { return stack_; }
+  CoreRatingBox* rating() const { return rating_; }
 
  protected:
   void Retranslate() override;
@@ -80,6 +84,8 @@ class SheetWindow : public SelectionWindowBase {
   QComboBox* enamel_ = nullptr;
   QComboBox* steel_ = nullptr;
   QCheckBox* center_tap_ = nullptr;
+  QLineEdit* stack_ = nullptr;
+  CoreRatingBox* rating_ = nullptr;
   QTableWidget* extras_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLabel* status_ = nullptr;
