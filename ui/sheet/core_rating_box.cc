@@ -28,11 +28,16 @@ constexpr const char* kContext = "spulix::CoreRatingBox";
 
 CoreRatingBox::CoreRatingBox(QtFieldStore& store, DesignSheetChoices& choices,
                              UserCores& cores, QWidget* parent)
-    : QGroupBox(parent), store_(&store), choices_(&choices), cores_(&cores) {
+    : QWidget(parent), store_(&store), choices_(&choices), cores_(&cores) {
   setObjectName(QStringLiteral("CoreRatingBox"));
+  auto* caption = new QLabel(this);
+  caption->setObjectName(QStringLiteral("RatingCaption"));
   SetTranslatedText(
-      this, kContext,
-      QT_TRANSLATE_NOOP("spulix::CoreRatingBox", "这个铁心能做多大"));
+      caption, kContext,
+      QT_TRANSLATE_NOOP("spulix::CoreRatingBox", "这个铁心能做多大："));
+  QFont bold = caption->font();
+  bold.setBold(true);
+  caption->setFont(bold);
   core_ = new QComboBox(this);
   core_->setObjectName(QStringLiteral("RatedCore"));
   core_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -41,6 +46,8 @@ CoreRatingBox::CoreRatingBox(QtFieldStore& store, DesignSheetChoices& choices,
   answer_->setWordWrap(true);
   answer_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(caption);
   row->addWidget(core_);
   row->addWidget(answer_, 1);
   use_ = AddToolButton(
@@ -120,7 +127,7 @@ void CoreRatingBox::ShowAnswer() {
   use_->setEnabled(rated);
   QString text;
   if (!rated_core_) {
-    text = tr("主窗口还没有铁心：请输入 h、c、a，或在左边选一只铁心");
+    text = tr("主窗口还没有铁心");
   } else if (!rating_) {
     text.clear();
   } else if (rated) {

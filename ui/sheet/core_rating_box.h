@@ -7,7 +7,7 @@
 #ifndef SPULIX_UI_SHEET_CORE_RATING_BOX_H_
 #define SPULIX_UI_SHEET_CORE_RATING_BOX_H_
 
-#include <QGroupBox>
+#include <QWidget>
 #include <QPointer>
 #include <QTimer>
 #include <optional>
@@ -25,7 +25,7 @@ class DesignSheetChoices;
 class QtFieldStore;
 class UserCores;
 
-class CoreRatingBox : public QGroupBox {
+class CoreRatingBox : public QWidget {
   Q_OBJECT
 
  public:

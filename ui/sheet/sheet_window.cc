@@ -268,7 +268,9 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                         "把推荐铁心的 h、c、a 填入主窗口并重新计算，"
                         "与标准铁心窗口的“使用”相同"),
       TextRole::kToolTip);
-  buttons->addStretch();
+  buttons->addSpacing(24);
+  rating_ = new CoreRatingBox(store, choices, cores, this);
+  buttons->addWidget(rating_, 1);
   QPushButton* close =
       AddButton(buttons, "CloseSheet",
                 QT_TRANSLATE_NOOP("spulix::SheetWindow", "关闭"), this);
@@ -282,11 +284,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   sheet_layout->addLayout(figures_row);
   sheet_layout->addWidget(notes_);
 
-  rating_ = new CoreRatingBox(store, choices, cores, this);
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(rating_);
   layout->addWidget(status_);
   layout->addWidget(sheet_area, 1);
   layout->addLayout(buttons);
