@@ -12,6 +12,7 @@
 #include "design/parts/core_selection.h"
 #include "design/parts/wire_table.h"
 #include "design/sheet/core_search.h"
+#include "design/sheet/stale_results.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "present/core_rows.h"
@@ -259,8 +260,10 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   }
   std::optional<SheetOutcome> sheet;
   std::optional<std::string> recommended;
+  bool stale = false;
   if (options.sheet) {
     sheet = ComputeWindingSheet(design, choices);
+    stale = ResultsAreStale(design);
     const std::optional<std::size_t> core =
         builds ? builds->smallest_buildable
                : RecommendCore(design, choices, catalogue.cores());
@@ -292,7 +295,7 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
     if (rating) {
       document["rating"] = RatingJson(*options.rate_stack_mm, *rating);
     }
-    if (sheet) document["sheet"] = SheetJson(*sheet, recommended);
+    if (sheet) document["sheet"] = SheetJson(*sheet, recommended, stale);
     return document.dump() + "\n";
   }
   const Translate translate = OutputLanguage(options);
@@ -308,7 +311,7 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   if (selection) out += CoresText(catalogue, *selection, *builds, translate);
   if (options.wires) out += WiresText(store, translate);
   if (rating) out += RatingText(*options.rate_stack_mm, *rating, translate);
-  if (sheet) out += SheetText(*sheet, recommended, translate);
+  if (sheet) out += SheetText(*sheet, recommended, translate, stale);
   return out;
 }
 

@@ -9,7 +9,7 @@
 namespace spulix {
 std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core,
-                      const Translate& translate) {
+                      const Translate& translate, bool stale) {
   const auto text = [&translate](const char* source) {
     return Translated(translate, "CalcTool", source);
   };
@@ -28,6 +28,10 @@ std::string SheetText(const SheetOutcome& outcome,
   }
   const WindingSheet& s = std::get<WindingSheet>(outcome);
   std::string out = "\n";
+  if (stale) {
+    out += StaleResultsText(translate);
+    out += "\n";
+  }
   out += SheetTitle(s, translate);
   out += "\n";
   out += Aligned(SheetWindingRows(s, translate));

@@ -13,9 +13,10 @@ namespace spulix {
 
 // The sheet after the usual output, starting with an empty line, in the
 // language of `translate` (Chinese without one).
+// `stale`: the fields' results are older than their inputs.
 std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core,
-                      const Translate& translate = {});
+                      const Translate& translate = {}, bool stale = false);
 
 }  // namespace spulix
 

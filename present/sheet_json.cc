@@ -10,7 +10,8 @@ namespace spulix {
 using Json = nlohmann::ordered_json;
 
 Json SheetJson(const SheetOutcome& outcome,
-               const std::optional<std::string>& recommended_core) {
+               const std::optional<std::string>& recommended_core,
+               std::optional<bool> stale) {
   const Json recommended = recommended_core ? Json(*recommended_core) : Json();
   Json j;
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
@@ -45,6 +46,7 @@ Json SheetJson(const SheetOutcome& outcome,
   }
   j["notes"] = Json::array();
   for (const UserText& note : s.notes) j["notes"].push_back(Compose(note));
+  if (stale) j["stale"] = *stale;
   j["recommended_core"] = recommended;
   return j;
 }

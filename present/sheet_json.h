@@ -12,10 +12,12 @@
 namespace spulix {
 
 // The "sheet" object, Chinese whatever the language of the text;
-// `recommended_core` is a core name or none.
+// `recommended_core` is a core name or none; `stale`, where given, whether
+// the fields' results are older than their inputs (ResultsAreStale).
 nlohmann::ordered_json SheetJson(
     const SheetOutcome& outcome,
-    const std::optional<std::string>& recommended_core);
+    const std::optional<std::string>& recommended_core,
+    std::optional<bool> stale = std::nullopt);
 
 }  // namespace spulix
 

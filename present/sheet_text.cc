@@ -143,11 +143,23 @@ std::vector<std::array<std::string, 3>> WiresToBuyTexts(
   return rows;
 }
 
+std::string StaleResultsText(const Translate& translate) {
+  return Compose(
+      kWindingSheetTexts.Say(SPULIX_TEXT(
+          "WindingSheet",
+          "主窗口的计算结果比输入旧（改过的输入还没有重新计算）：绕制单按这些"
+          "旧结果绕制，请先刷新")),
+      translate);
+}
+
 std::string RecommendedCoreText(const std::optional<std::string>& core,
                                 const Translate& translate) {
   const UserText name =
       core ? Verbatim(*core)
-           : kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "无"));
+           : kWindingSheetTexts.Say(SPULIX_TEXT(
+                 "WindingSheet",
+                 "无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用"
+                 "一级漆膜、更薄的绝缘）"));
   return Compose(kWindingSheetTexts.Say(
                      SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name}),
                  translate);

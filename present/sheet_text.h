@@ -41,6 +41,8 @@ std::vector<std::pair<std::string, std::string>> SheetFigures(
 // The wire to buy, smallest size first: size, length, mass.
 std::vector<std::array<std::string, 3>> WiresToBuyTexts(
     const WindingSheet& sheet, const Translate& translate = {});
+// The warning that the fields' results are older than their inputs.
+std::string StaleResultsText(const Translate& translate = {});
 // "推荐铁心：EI-105", or "推荐铁心：无".
 std::string RecommendedCoreText(const std::optional<std::string>& core,
                                 const Translate& translate = {});

@@ -1414,10 +1414,6 @@
         <translation>%1 m</translation>
     </message>
     <message>
-        <source>无</source>
-        <translation>none</translation>
-    </message>
-    <message>
         <source>推荐铁心：%1</source>
         <translation>Recommended core: %1</translation>
     </message>
@@ -1494,10 +1490,6 @@
         <translation>No core yet: choose a core or enter h, c and a</translation>
     </message>
     <message>
-        <source>未填的绝缘按 0 计：%1</source>
-        <translation>Empty insulation counted as 0: %1</translation>
-    </message>
-    <message>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -1539,7 +1531,7 @@
     </message>
     <message>
         <source>匝数按实际迭厚 %1 毫米（截面积 %2 平方厘米）计算，与主窗口按计算迭厚 %3 毫米得出的匝数不同</source>
-        <translation>The turns follow the stack as built, %1 mm (section %2 cm²), and differ from the main window's, which follow the calculated stack of %3 mm</translation>
+        <translation>The turns follow the stack as built, %1 mm (section %2 cm²), and differ from the main window&apos;s, which follow the calculated stack of %3 mm</translation>
     </message>
     <message>
         <source>迭厚 %1 毫米超过舌宽 %2 毫米的 2 倍，这样高的骨架少见：宜选舌宽更大的铁心</source>
@@ -1556,6 +1548,18 @@
     <message>
         <source>请先输入 U1 和 U2</source>
         <translation>enter U1 and U2 first</translation>
+    </message>
+    <message>
+        <source>未填的绝缘按 0 计：%1（常用值：层间约 0.05 毫米聚酯薄膜，绕组外 0.1～0.2 毫米绝缘纸或薄膜，据常见的小型变压器绕制资料）</source>
+        <translation>Insulation left empty counts as 0: %1 (typical values: about 0.05 mm of polyester film between layers, 0.1 to 0.2 mm of insulating paper or film outside a winding, from common small-transformer winding guides)</translation>
+    </message>
+    <message>
+        <source>主窗口的计算结果比输入旧（改过的输入还没有重新计算）：绕制单按这些旧结果绕制，请先刷新</source>
+        <translation>The main window's results are older than its inputs (an input changed without a new calculation): the sheet winds these old results; refresh first</translation>
+    </message>
+    <message>
+        <source>无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用一级漆膜、更薄的绝缘）</source>
+        <translation>none (no core of the catalogue takes the coil: add a larger core of your own, or use grade 1 enamel or thinner insulation)</translation>
     </message>
 </context>
 <context>
@@ -1588,10 +1592,6 @@
 <context>
     <name>spulix::CoreRatingBox</name>
     <message>
-        <source>这个铁心能做多大</source>
-        <translation>What this core can give</translation>
-    </message>
-    <message>
         <source>按此功率设计</source>
         <translation>Design at this power</translation>
     </message>
@@ -1601,11 +1601,7 @@
     </message>
     <message>
         <source>主窗口的铁心</source>
-        <translation>The main window's core</translation>
-    </message>
-    <message>
-        <source>主窗口还没有铁心：请输入 h、c、a，或在左边选一只铁心</source>
-        <translation>The main window has no core yet: enter h, c and a, or choose a core on the left</translation>
+        <translation>The main window&apos;s core</translation>
     </message>
     <message>
         <source>按计算迭厚</source>
@@ -1622,6 +1618,14 @@
     <message>
         <source>没有能绕得下的功率：%1</source>
         <translation>No power whose coil fits: %1</translation>
+    </message>
+    <message>
+        <source>这个铁心能做多大：</source>
+        <translation>What this core can give:</translation>
+    </message>
+    <message>
+        <source>主窗口还没有铁心</source>
+        <translation>The main window has no core yet</translation>
     </message>
 </context>
 <context>
@@ -1917,7 +1921,7 @@
     </message>
     <message>
         <source>铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数</source>
-        <translation>The thickness of the core's stack as built (mm); the sheet then counts its turns on it</translation>
+        <translation>The thickness of the core&apos;s stack as built (mm); the sheet then counts its turns on it</translation>
     </message>
     <message>
         <source>实际迭厚（毫米）：</source>
@@ -1926,6 +1930,10 @@
     <message>
         <source>按计算值</source>
         <translation>as calculated</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
     </message>
 </context>
 <context>

@@ -334,7 +334,10 @@ void SheetBuilder::ReadDesign() {
   }
   if (!empty.empty()) {
     sheet_.notes.push_back(kWindingSheetTexts.Say(
-        SPULIX_TEXT("WindingSheet", "未填的绝缘按 0 计：%1"),
+        SPULIX_TEXT("WindingSheet",
+                    "未填的绝缘按 0 计：%1（常用值：层间约 0.05 毫米聚酯薄膜，"
+                    "绕组外 0.1～0.2 毫米绝缘纸或薄膜，据常见的小型变压器"
+                    "绕制资料）"),
         {Joined(empty,
                 kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "、")))}));
   }

@@ -7,9 +7,9 @@
 #ifndef SPULIX_UI_SHEET_CORE_RATING_BOX_H_
 #define SPULIX_UI_SHEET_CORE_RATING_BOX_H_
 
-#include <QWidget>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <optional>
 
 #include "design/parts/core_catalogue.h"

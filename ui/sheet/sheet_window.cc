@@ -25,10 +25,12 @@
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
 #include "design/sheet/core_search.h"
+#include "design/sheet/stale_results.h"
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
 #include "ui/sheet/core_rating_box.h"
+#include "ui/sheet/sheet_html.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -40,10 +42,6 @@
 
 namespace spulix {
 namespace {
-
-QString Html(const std::string& text) {
-  return ToQString(text).toHtmlEscaped();
-}
 
 constexpr const char* kContext = "spulix::SheetWindow";
 
@@ -98,48 +96,6 @@ std::vector<Secondary> ExtrasOf(const QTableWidget& table) {
                       tap != nullptr && tap->checkState() == Qt::Checked});
   }
   return extras;
-}
-
-// The figures as a grid of caption and value, three pairs a line.
-QString FiguresHtml(const WindingSheet& sheet) {
-  const auto figures = SheetFigures(sheet, CurrentTranslation());
-  constexpr std::size_t kPerLine = 3;
-  QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>");
-  for (std::size_t i = 0; i < figures.size(); ++i) {
-    if (i % kPerLine == 0) html += QStringLiteral("<tr>");
-    html += QStringLiteral(
-                "<td>%1</td><td style='padding-right:18px'>"
-                "%2</td>")
-                .arg(SheetWindow::tr("%1：").arg(Html(figures[i].first)),
-                     Html(figures[i].second));
-    if (i % kPerLine == kPerLine - 1) html += QStringLiteral("</tr>");
-  }
-  return html + QStringLiteral("</table>");
-}
-
-QString WiresHtml(const WindingSheet& sheet) {
-  QString html = QStringLiteral(
-                     "<table cellspacing=0 cellpadding=2><tr><th align=left>%1"
-                     "</th><th align=right>%2</th><th align=right>%3</th></tr>")
-                     .arg(SheetWindow::tr("要买的漆包线").toHtmlEscaped(),
-                          SheetWindow::tr("长度").toHtmlEscaped(),
-                          SheetWindow::tr("重量").toHtmlEscaped());
-  for (const auto& row : WiresToBuyTexts(sheet, CurrentTranslation())) {
-    html += QStringLiteral(
-                "<tr><td>%1</td><td align=right style='padding-left:12px'>"
-                "%2</td><td align=right style='padding-left:12px'>%3</td>"
-                "</tr>")
-                .arg(Html(row[0]), Html(row[1]), Html(row[2]));
-  }
-  return html + QStringLiteral("</table>");
-}
-
-QString NotesText(const WindingSheet& sheet) {
-  QString text = SheetWindow::tr("说明：");
-  for (const UserText& note : sheet.notes) {
-    text += QStringLiteral("\n· ") + Composed(note);
-  }
-  return text;
 }
 
 }  // namespace
@@ -284,9 +240,24 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   sheet_layout->addLayout(figures_row);
   sheet_layout->addWidget(notes_);
 
+  // The main window's results older than its inputs: said, with 刷新.
+  stale_ = new QWidget(this);
+  stale_->setObjectName(QStringLiteral("SheetStale"));
+  auto* stale_row = new QHBoxLayout(stale_);
+  stale_row->setContentsMargins(0, 0, 0, 0);
+  auto* stale_text = AddLabel("SheetStaleText", stale_);
+  stale_text->setWordWrap(true);
+  SetStyle(stale_text, verdict_palette::TextStyle(verdict_palette::kBad));
+  stale_row->addWidget(stale_text, 1);
+  QPushButton* refresh_results =
+      AddButton(stale_row, "RefreshResults",
+                QT_TRANSLATE_NOOP("spulix::SheetWindow", "刷新"), stale_);
+  stale_->hide();
+
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(status_);
+  layout->addWidget(stale_);
   layout->addWidget(sheet_area, 1);
   layout->addLayout(buttons);
 
@@ -301,6 +272,10 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
           &QPushButton::clicked, this, &SheetWindow::AddSecondary);
   connect(remove_, &QPushButton::clicked, this, &SheetWindow::RemoveSecondary);
   connect(use_, &QPushButton::clicked, this, &SheetWindow::UseRecommended);
+  connect(refresh_results, &QPushButton::clicked, this, [this] {
+    if (store_.isNull() || choices_.isNull()) return;
+    PressDesignButton(*store_, *choices_, DesignButton::kRefresh);
+  });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
   // The sheet and the cores tried for it wait for a pause in typing.
@@ -472,9 +447,15 @@ void SheetWindow::Refresh() {
     SetStyle(status_, verdict_palette::TextStyle(verdict_palette::kBad));
     model_->SetWindings({});
     ShowSheetParts(false);
+    stale_->hide();
     return;
   }
   const WindingSheet& sheet = std::get<WindingSheet>(outcome);
+  // Set only while shown: a hidden label keeps no width to wrap in.
+  const bool stale = ResultsAreStale(texts);
+  stale_->findChild<QLabel*>(QStringLiteral("SheetStaleText"))
+      ->setText(stale ? ToQString(StaleResultsText(translate)) : QString());
+  stale_->setVisible(stale);
   status_->setText(ToQString(SheetTitle(sheet, translate)));
   SetStyle(status_, QString());
   model_->SetWindings(sheet.windings);

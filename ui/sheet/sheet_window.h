@@ -59,6 +59,7 @@ class SheetWindow : public SelectionWindowBase {
   QTableWidget* extras() const { return extras_; }
   QLabel* status() const { return status_; }
   QLabel* recommended() const { return recommended_; }
+  QWidget* stale_warning() const { return stale_; }
   QLineEdit* stack() const { return stack_; }
   CoreRatingBox* rating() const { return rating_; }
 
@@ -89,6 +90,7 @@ class SheetWindow : public SelectionWindowBase {
   QTableWidget* extras_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLabel* status_ = nullptr;
+  QWidget* stale_ = nullptr;  // the warning that the results are old
   SheetTableModel* model_ = nullptr;
   QTableView* windings_ = nullptr;
   QLabel* verdict_ = nullptr;

@@ -26,6 +26,7 @@
 #include "design/memory_store.h"
 #include "design/parts/core_selection.h"
 #include "design/sheet/core_rating.h"
+#include "design/sheet/stale_results.h"
 #include "ui/main_window/main_window.h"
 #include "ui/output/design_file_commands.h"
 #include "ui/selection/selection_windows.h"
@@ -207,6 +208,29 @@ class SheetWindowTest : public QObject {
     // Clear forgets the stack with the rest of the design.
     main_->findChild<QAction*>(QStringLiteral("QK"))->trigger();
     QTRY_VERIFY(window->stack()->text().isEmpty());
+  }
+
+  // Results older than their inputs are said, and 刷新 there recalculates.
+  void saysWhenTheResultsAreOlderThanTheInputs() {
+    Type(Field::kInputVoltage, "220");
+    Type(Field::kOutputVoltage, "52");
+    Type(Field::kWindowHeight, "48");
+    Type(Field::kWindowWidth, "16");
+    Type(Field::kTongueWidth, "32");
+    Type(Field::kOutputPower, "80");
+    SheetWindow* window = OpenSheet();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QTRY_COMPARE(window->model()->rowCount(), 2);
+    QVERIFY(!window->stale_warning()->isVisible());
+    QLineEdit* u2 = main_->field(Field::kOutputVoltage);
+    u2->selectAll();
+    QTest::keyClicks(u2, QStringLiteral("24"));
+    QTRY_VERIFY(window->stale_warning()->isVisible());
+    QTest::mouseClick(
+        window->findChild<QPushButton*>(QStringLiteral("RefreshResults")),
+        Qt::LeftButton);
+    QTRY_VERIFY(!window->stale_warning()->isVisible());
+    QVERIFY(!ResultsAreStale(CopyTexts(main_->store())));
   }
 
   void screenshot() {
