@@ -698,6 +698,22 @@
         <source>由 Spulix 生成。绕制单按标准漆包线的最大外径与整层绕制计算；铁损、温升为估算，不改变第一页的数值。</source>
         <translation>Made by Spulix. The sheet winds the wires&apos; largest overall diameters in whole layers. Core loss and temperature rise are estimates; page one is unchanged.</translation>
     </message>
+    <message>
+        <source>以上按传统算法（裸线，层数取整）。</source>
+        <translation>The above follows the traditional rule (bare wire, layers rounded).</translation>
+    </message>
+    <message>
+        <source>按绕制单（标准漆包线整层绕制）：绕得下，线包 %1 毫米</source>
+        <translation>By the winding sheet (standard enamelled wire in whole layers): fits, coil %1 mm</translation>
+    </message>
+    <message>
+        <source>按绕制单（标准漆包线整层绕制）：绕不下，线包 %1 毫米</source>
+        <translation>By the winding sheet (standard enamelled wire in whole layers): does not fit, coil %1 mm</translation>
+    </message>
+    <message>
+        <source>按绕制单：无法计算（%1）</source>
+        <translation>By the winding sheet: cannot be computed (%1)</translation>
+    </message>
 </context>
 <context>
     <name>EfficiencyTable</name>
@@ -1555,7 +1571,7 @@
     </message>
     <message>
         <source>主窗口的计算结果比输入旧（改过的输入还没有重新计算）：绕制单按这些旧结果绕制，请先刷新</source>
-        <translation>The main window's results are older than its inputs (an input changed without a new calculation): the sheet winds these old results; refresh first</translation>
+        <translation>The main window&apos;s results are older than its inputs (an input changed without a new calculation): the sheet winds these old results; refresh first</translation>
     </message>
     <message>
         <source>无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用一级漆膜、更薄的绝缘）</source>
@@ -1934,6 +1950,10 @@
     <message>
         <source>刷新</source>
         <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>主窗口的“铁心是否可用”按传统算法（裸线，层数取整），这里按标准漆包线的外径整层绕制，两者可能不同。</source>
+        <translation>The main window's core fit check follows the traditional rule (bare wire, layers rounded); this sheet winds standard enamelled wire by its overall diameter in whole layers, so the two may differ.</translation>
     </message>
 </context>
 <context>

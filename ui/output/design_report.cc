@@ -27,7 +27,7 @@ bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
   writer.setCreator(QStringLiteral("Spulix"));
   QPainter painter;
   if (!painter.begin(&writer)) return false;
-  report::PaintDesignPage(painter, store, content);
+  report::PaintDesignPage(painter, store, sheet, content);
   if (!writer.newPage()) return false;
   report::PaintSheetPage(writer, painter, sheet, content);
   return painter.end();

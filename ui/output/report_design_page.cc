@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <span>
+#include <variant>
 #include <vector>
 
 #include "design/core_fit_check.h"
@@ -105,8 +106,10 @@ QColor VerdictColour(const char* verdict) {
   return Qt::black;
 }
 
-double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
-               double w) {
+// The traditional rule's verdict, named as such, with the sheet's beside
+// it: the two may differ, the sheet winding real enamelled wire.
+double Verdict(ReportPainter& r, const FieldStore& store,
+               const SheetOutcome& sheet, double x, double y, double w) {
   y = Heading(r, x, y, w, Report::tr("铁心是否可用"));
   const char* verdict = FitVerdict(store);
   y += r.Paragraph(x, y, w, Translated("DesignMessage", verdict),
@@ -122,6 +125,26 @@ double Verdict(ReportPainter& r, const FieldStore& store, double x, double y,
              .arg(ToQString(store.Text(Field::kWindowWidth))),
          font);
   y += 10;
+  y += r.Paragraph(x, y, w, Report::tr("以上按传统算法（裸线，层数取整）。"),
+                   ReportFont(Face::kHei, 8.5), kSubtitleColour);
+  y += 1;
+  QString by_sheet;
+  QColor colour = kSubtitleColour;
+  if (const auto* built = std::get_if<WindingSheet>(&sheet)) {
+    by_sheet =
+        (built->fits ? Report::tr("按绕制单（标准漆包线整层绕制）：绕得下，"
+                                  "线包 %1 毫米")
+                     : Report::tr("按绕制单（标准漆包线整层绕制）：绕不下，"
+                                  "线包 %1 毫米"))
+            .arg(QLocale::c().toString(built->coil_mm, 'f', 2));
+    colour =
+        QColor(built->fits ? verdict_palette::kGood : verdict_palette::kBad);
+  } else {
+    by_sheet = Report::tr("按绕制单：无法计算（%1）")
+                   .arg(Composed(std::get<UserText>(sheet)));
+  }
+  y +=
+      r.Paragraph(x, y, w, by_sheet, ReportFont(Face::kHei, 9.5, true), colour);
   return y + 5;
 }
 
@@ -209,7 +232,7 @@ double Parts(ReportPainter& r, const StandardParts& parts, double x, double y,
 }  // namespace
 
 void PaintDesignPage(QPainter& painter, const FieldStore& store,
-                     const ReportContent& content) {
+                     const SheetOutcome& sheet, const ReportContent& content) {
   ReportPainter r(painter);
   const double x = kMarginMm;
   const double full = kPageWidthMm - 2 * kMarginMm;
@@ -244,7 +267,7 @@ void PaintDesignPage(QPainter& painter, const FieldStore& store,
 
   const double right_x = x + kLeftColumnMm + kGapMm;
   const double right_w = full - kLeftColumnMm - kGapMm;
-  double right_y = Verdict(r, store, right_x, y, right_w);
+  double right_y = Verdict(r, store, sheet, right_x, y, right_w);
   right_y = Diagram(r, store, right_x, right_y, right_w);
   if (content.parts) Parts(r, *content.parts, right_x, right_y, right_w);
 

@@ -8,12 +8,15 @@
 #include <QPainter>
 
 #include "design/field_store.h"
+#include "design/sheet/winding_sheet.h"
 #include "ui/output/design_report.h"
 
 namespace spulix::report {
 
+// `sheet` is the design's winding sheet, whose verdict stands beside the
+// traditional one.
 void PaintDesignPage(QPainter& painter, const FieldStore& store,
-                     const ReportContent& content);
+                     const SheetOutcome& sheet, const ReportContent& content);
 
 }  // namespace spulix::report
 

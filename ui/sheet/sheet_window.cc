@@ -195,6 +195,15 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   windings_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   verdict_ = AddLabel("SheetVerdict", this);
   verdict_->setWordWrap(true);
+  // The main window's fit check and this verdict follow different rules.
+  auto* two_verdicts = Captioned<QLabel>(
+      "SheetTwoVerdicts",
+      QT_TRANSLATE_NOOP("spulix::SheetWindow",
+                        "主窗口的“铁心是否可用”按传统算法（裸线，层数取整），"
+                        "这里按标准漆包线的外径整层绕制，两者可能不同。"),
+      this);
+  two_verdicts->setWordWrap(true);
+  SetStyle(two_verdicts, verdict_palette::TextStyle(verdict_palette::kNote));
   figures_ = AddLabel("SheetFigures", this);
   figures_->setTextFormat(Qt::RichText);
   wires_ = AddLabel("SheetWires", this);
@@ -237,6 +246,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   sheet_layout->setContentsMargins(0, 0, 0, 0);
   sheet_layout->addWidget(windings_, 1);
   sheet_layout->addWidget(verdict_);
+  sheet_layout->addWidget(two_verdicts);
   sheet_layout->addLayout(figures_row);
   sheet_layout->addWidget(notes_);
 

@@ -523,7 +523,11 @@ class DesignFileCommandsTest : public QObject {
         CopyTexts(store), form.window().sheet_choices().choices());
     QVERIFY(std::holds_alternative<WindingSheet>(outcome));
     const WindingSheet& expected = std::get<WindingSheet>(outcome);
-    QVERIFY(!text.contains(QStringLiteral("绕制单")));
+    // Page one names its verdict as the traditional one and gives the
+    // sheet's beside it, but none of the sheet's tables.
+    QVERIFY(!text.contains(QStringLiteral("要买的漆包线")));
+    QVERIFY(text.contains(QStringLiteral("传统算法")));
+    QVERIFY(text.contains(QString::number(expected.coil_mm, 'f', 2)));
     for (QString wanted :
          {QStringLiteral("绕制单"), QStringLiteral("初级"),
           QStringLiteral("次级1"), QStringLiteral("50W800"),
