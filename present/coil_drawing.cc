@@ -55,18 +55,18 @@ CoilLabels CoilLabelsOf(const CoilSection& section,
   CoilLabels labels;
   for (const SectionWinding& w : section.windings) {
     labels.windings.push_back(Compose(
-        kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "%1  %2 层  %3 毫米"),
-                              {WindingName(w.index),
-                               Verbatim(std::to_string(w.layers.size())),
-                               Millimetres(w.thickness_mm, 3)}),
+        kCoilDrawingTexts.Say(
+            SPULIX_TEXT("CoilDrawing", "%1  %2 层  %3 毫米"),
+            {WindingName(w.index), Verbatim(std::to_string(w.layers.size())),
+             Millimetres(w.thickness_mm, 3)}),
         translate));
   }
-  labels.window = Compose(
-      kCoilDrawingTexts.Say(
-          SPULIX_TEXT("CoilDrawing", "窗口 c × h = %1 × %2 毫米"),
-          {Verbatim(FormatGeneral(section.window.width)),
-           Verbatim(FormatGeneral(section.window.height))}),
-      translate);
+  labels.window =
+      Compose(kCoilDrawingTexts.Say(
+                  SPULIX_TEXT("CoilDrawing", "窗口 c × h = %1 × %2 毫米"),
+                  {Verbatim(FormatGeneral(section.window.width)),
+                   Verbatim(FormatGeneral(section.window.height))}),
+              translate);
   labels.coil = Compose(
       kCoilDrawingTexts.Say(
           SPULIX_TEXT("CoilDrawing", "线包 %1 毫米（含 1.1 倍鼓胀，虚线）"),
@@ -83,14 +83,13 @@ CoilLabels CoilLabelsOf(const CoilSection& section,
       kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "骨架 %1 毫米"),
                             {Verbatim(FormatGeneral(section.bobbin.width))}),
       translate);
-  labels.insulation =
-      Compose(kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "绝缘")),
-              translate);
+  labels.insulation = Compose(
+      kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "绝缘")), translate);
   labels.scale_mm = ScaleBarMm(std::max(section.window.width, section.coil_mm));
-  labels.scale = Compose(
-      kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "%1 毫米"),
-                            {Verbatim(FormatGeneral(labels.scale_mm))}),
-      translate);
+  labels.scale =
+      Compose(kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "%1 毫米"),
+                                    {Verbatim(FormatGeneral(labels.scale_mm))}),
+              translate);
   return labels;
 }
 

@@ -40,12 +40,12 @@ inline constexpr DrawingColour kTextColour{0, 0, 0};
 struct CoilLabels {
   std::vector<std::string> windings;  // "初级  3 层  2.046 毫米"
   std::string window;                 // "窗口 c × h = 22 × 61.5 毫米"
-  std::string coil;                   // "线包 22.625 毫米（含 1.1 倍鼓胀）"
-  std::string margin;                 // "余 0.375 毫米" or "超出 0.625 毫米"
-  std::string bobbin;                 // "骨架 1.2 毫米"
-  std::string insulation;             // "绝缘"
-  std::string scale;                  // "10 毫米"
-  double scale_mm = 0;                // the scale bar's length
+  std::string coil;        // "线包 22.625 毫米（含 1.1 倍鼓胀）"
+  std::string margin;      // "余 0.375 毫米" or "超出 0.625 毫米"
+  std::string bobbin;      // "骨架 1.2 毫米"
+  std::string insulation;  // "绝缘"
+  std::string scale;       // "10 毫米"
+  double scale_mm = 0;     // the scale bar's length
 };
 
 CoilLabels CoilLabelsOf(const CoilSection& section,

@@ -35,11 +35,20 @@ std::string Escaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -64,16 +73,17 @@ class SvgWriter {
  public:
   void Rect(std::string_view attributes, const SectionRect& r,
             std::string_view style) {
-    out_ += "<rect " + std::string(attributes) + (attributes.empty() ? "" : " ") +
-            "x=\"" + Mm(r.x) + "\" y=\"" + Mm(r.y) + "\" width=\"" +
-            Mm(r.width) + "\" height=\"" + Mm(r.height) + "\" " +
-            std::string(style) + "/>\n";
+    out_ += "<rect " + std::string(attributes) +
+            (attributes.empty() ? "" : " ") + "x=\"" + Mm(r.x) + "\" y=\"" +
+            Mm(r.y) + "\" width=\"" + Mm(r.width) + "\" height=\"" +
+            Mm(r.height) + "\" " + std::string(style) + "/>\n";
   }
   void Line(std::string_view attributes, double x1, double y1, double x2,
             double y2, std::string_view style) {
-    out_ += "<line " + std::string(attributes) + (attributes.empty() ? "" : " ") +
-            "x1=\"" + Mm(x1) + "\" y1=\"" + Mm(y1) + "\" x2=\"" + Mm(x2) +
-            "\" y2=\"" + Mm(y2) + "\" " + std::string(style) + "/>\n";
+    out_ += "<line " + std::string(attributes) +
+            (attributes.empty() ? "" : " ") + "x1=\"" + Mm(x1) + "\" y1=\"" +
+            Mm(y1) + "\" x2=\"" + Mm(x2) + "\" y2=\"" + Mm(y2) + "\" " +
+            std::string(style) + "/>\n";
   }
   void Text(double x, double y, double size, std::string_view text,
             std::string_view extra = {}) {
@@ -127,18 +137,18 @@ std::string CoilSvg(const CoilSection& section, const Translate& translate) {
   const double height = bottom - top;
 
   SvgWriter svg;
-  svg.Raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-          Mm(width) + "mm\" height=\"" + Mm(height) + "mm\" viewBox=\"" +
-          Mm(left) + " " + Mm(top) + " " + Mm(width) + " " + Mm(height) +
-          "\" font-family=\"sans-serif\">\n");
+  svg.Raw(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      Mm(width) + "mm\" height=\"" + Mm(height) + "mm\" viewBox=\"" + Mm(left) +
+      " " + Mm(top) + " " + Mm(width) + " " + Mm(height) +
+      "\" font-family=\"sans-serif\">\n");
   svg.Raw("<title>" + Escaped(labels.window) + "</title>\n");
   svg.Rect("", {left, top, width, height}, "fill=\"#ffffff\"");
   svg.Text(0, -font * 0.6, font, labels.window);
   svg.Rect("data-part=\"window\"", section.window,
            Fill(kWindowFill) + " " + Stroke(kOutline, kOutlineMm));
-  const DrawingColour& verdict =
-      section.fits ? kMarginColour : kExcessColour;
+  const DrawingColour& verdict = section.fits ? kMarginColour : kExcessColour;
   svg.Rect(section.fits ? "data-part=\"margin\"" : "data-part=\"excess\"",
            section.margin, Fill(verdict) + " fill-opacity=\"0.45\"");
   svg.Rect("data-part=\"bobbin\"", section.bobbin,
@@ -160,8 +170,7 @@ std::string CoilSvg(const CoilSection& section, const Translate& translate) {
     svg.Raw("</g>\n");
   }
   svg.Line("data-part=\"coil\"", section.coil_mm, 0, section.coil_mm, h,
-           Stroke(verdict, kOutlineMm * 1.5) +
-               " stroke-dasharray=\"1 0.6\"");
+           Stroke(verdict, kOutlineMm * 1.5) + " stroke-dasharray=\"1 0.6\"");
 
   // The scale bar under the window, its text beside it.
   const double bar_y = h + kPadMm + font * 0.5;

@@ -52,7 +52,7 @@ struct CoilSection {
   SectionRect window;  // (0, 0, c, h)
   SectionRect bobbin;  // the wall of the tube around the tongue
   std::vector<SectionWinding> windings;
-  double top_mm = 0;   // where the layers start: (h - h') / 2
+  double top_mm = 0;    // where the layers start: (h - h') / 2
   double build_mm = 0;  // the right edge of the last winding
   double coil_mm = 0;   // the build with the bulge allowance
   bool fits = false;

@@ -158,10 +158,11 @@ TEST_P(CoilSvgReadBack, EachWindingsLayersAndInsulation) {
       EXPECT_NEAR(layers[i]->Number("y"), top, kMm);
       const int turns =
           i + 1 == layers.size() ? w.last_layer_turns : w.turns_per_layer;
-      EXPECT_NEAR(layers[i]->Number("height"),
-                  turns * w.strands * w.overall_mm, kMm);
+      EXPECT_NEAR(layers[i]->Number("height"), turns * w.strands * w.overall_mm,
+                  kMm);
       width += layers[i]->Number("width");
-      right = std::max(right, layers[i]->Number("x") + layers[i]->Number("width"));
+      right =
+          std::max(right, layers[i]->Number("x") + layers[i]->Number("width"));
     }
     for (const Element* gap : Parts("insulation", w.name)) {
       width += gap->Number("width");

@@ -161,7 +161,8 @@ TEST(CoilSectionInsulation, GapsAreWhereTheDesignPutsThem) {
     EXPECT_TRUE(gaps.back().outer);
     EXPECT_EQ(gaps.back().rect.width, w.outer_mm);
   }
-  for (const SectionWinding& drawn : CoilSectionOf(SheetDesign("bare")).windings) {
+  for (const SectionWinding& drawn :
+       CoilSectionOf(SheetDesign("bare")).windings) {
     EXPECT_TRUE(drawn.insulation.empty()) << drawn.name;
   }
 }

@@ -31,8 +31,8 @@ inline WindingSheet SheetDesign(const std::string& name) {
   const Texts bare = {{"U1", "220"}, {"U2", "24"}, {"h", "48"},
                       {"c", "16"},   {"a", "32"},  {"P2", "100"}};
   // A secondary too thick for one wire; its coil fits.
-  const Texts stranded = {{"U1", "220"},  {"U2", "12"},  {"h", "66.6"},
-                          {"c", "22.2"},  {"a", "44.4"}, {"P2", "300"}};
+  const Texts stranded = {{"U1", "220"}, {"U2", "12"},  {"h", "66.6"},
+                          {"c", "22.2"}, {"a", "44.4"}, {"P2", "300"}};
   Texts texts = sample;
   SheetChoices choices;
   if (name == "centre_tapped") {
