@@ -83,8 +83,13 @@ CoilLabels CoilLabelsOf(const CoilSection& section,
       kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "骨架 %1 毫米"),
                             {Verbatim(FormatGeneral(section.bobbin.width))}),
       translate);
-  labels.insulation = Compose(
-      kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "绝缘")), translate);
+  // Named only where some insulation is drawn.
+  if (std::ranges::any_of(section.windings, [](const SectionWinding& w) {
+        return !w.insulation.empty();
+      })) {
+    labels.insulation = Compose(
+        kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "绝缘")), translate);
+  }
   labels.scale_mm = ScaleBarMm(std::max(section.window.width, section.coil_mm));
   labels.scale =
       Compose(kCoilDrawingTexts.Say(SPULIX_TEXT("CoilDrawing", "%1 毫米"),

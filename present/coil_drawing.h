@@ -43,7 +43,7 @@ struct CoilLabels {
   std::string coil;        // "线包 22.625 毫米（含 1.1 倍鼓胀）"
   std::string margin;      // "余 0.375 毫米" or "超出 0.625 毫米"
   std::string bobbin;      // "骨架 1.2 毫米"
-  std::string insulation;  // "绝缘"
+  std::string insulation;  // "绝缘"; empty where none is drawn
   std::string scale;       // "10 毫米"
   double scale_mm = 0;     // the scale bar's length
 };

@@ -194,9 +194,11 @@ std::string CoilSvg(const CoilSection& section, const Translate& translate) {
     svg.Text(legend_x + 1.5 * font, y + font * 0.85, font, labels.windings[k]);
     y += row;
   }
-  swatch(Fill(kInsulationFill) + " " + Stroke(kOutline, kWireOutlineMm));
-  svg.Text(legend_x + 1.5 * font, y + font * 0.85, font, labels.insulation);
-  y += row;
+  if (!labels.insulation.empty()) {
+    swatch(Fill(kInsulationFill) + " " + Stroke(kOutline, kWireOutlineMm));
+    svg.Text(legend_x + 1.5 * font, y + font * 0.85, font, labels.insulation);
+    y += row;
+  }
   swatch(Fill(kBobbinFill) + " " + Stroke(kOutline, kWireOutlineMm));
   svg.Text(legend_x + 1.5 * font, y + font * 0.85, font, labels.bobbin);
   y += row;

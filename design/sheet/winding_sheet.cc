@@ -448,8 +448,8 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
     w.interlayer_mm = insulation_[ControlNumber(plan.interlayer)];
     w.outer_mm = insulation_[ControlNumber(plan.outer)];
-    w.thickness_mm = w.layers * w.overall_mm +
-                     (w.layers - 1) * w.interlayer_mm + w.outer_mm;
+    w.thickness_mm =
+        w.layers * w.overall_mm + (w.layers - 1) * w.interlayer_mm + w.outer_mm;
     // The tube around the tongue has square corners; each winding rounds
     // them at the height of its middle.
     const double middle = wound + w.thickness_mm / 2;

@@ -199,6 +199,16 @@ TEST_P(CoilSvgReadBack, NamesAreTextInTheChosenLanguage) {
 INSTANTIATE_TEST_SUITE_P(Designs, CoilSvgReadBack,
                          testing::ValuesIn(SheetDesignNames()));
 
+// The legend names insulation only where the drawing has some.
+TEST(CoilSvg, InsulationIsNamedWhereDrawn) {
+  for (const char* name : {"single", "bare"}) {
+    const std::string svg = CoilSvg(CoilSectionOf(SheetDesign(name)));
+    const bool drawn = svg.find("data-part=\"insulation\"") != svg.npos;
+    EXPECT_EQ(drawn, std::string(name) == "single");
+    EXPECT_EQ(svg.find(">绝缘<") != svg.npos, drawn) << name;
+  }
+}
+
 TEST(CoilSvg, TextIsEscaped) {
   CoilSection section = CoilSectionOf(SheetDesign("single"));
   section.windings[0].name = "a<b&\"c\"";

@@ -40,7 +40,9 @@ std::vector<LegendRow> Legend(const CoilSection& section,
                     ToQColor(WindingColour(section.windings[k].index))});
   }
   const QColor verdict = ToQColor(section.fits ? kMarginColour : kExcessColour);
-  rows.push_back({ToQ(labels.insulation), ToQColor(kInsulationFill)});
+  if (!labels.insulation.empty()) {
+    rows.push_back({ToQ(labels.insulation), ToQColor(kInsulationFill)});
+  }
   rows.push_back({ToQ(labels.bobbin), ToQColor(kBobbinFill)});
   rows.push_back({ToQ(labels.coil), verdict, true});
   rows.push_back({ToQ(labels.margin), verdict});
