@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Engine speed: a full calculation of the sample design on the in-memory
 // store, the build-up recalculation, the winding sheet and the cores it
-// recommends, one steady state of a rectifier on a winding, and each field
-// text operation.
+// recommends, the coil's drawing, one steady state of a rectifier on a winding,
+// and each field text operation.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -13,11 +13,13 @@
 #include "design/memory_store.h"
 #include "design/parts/core_selection.h"
 #include "design/rectifier/rectifier_simulation.h"
+#include "design/sheet/coil_section.h"
 #include "design/sheet/core_rating.h"
 #include "design/sheet/core_search.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
+#include "present/coil_svg.h"
 
 namespace spulix {
 namespace {
@@ -102,6 +104,23 @@ void BM_WindingSheetWithExtras(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WindingSheetWithExtras)->Unit(benchmark::kMicrosecond);
+
+// The coil's cross-section of a sheet with five windings, drawn as the SVG
+// export draws it: the geometry and the text together.
+void BM_CoilDrawingFiveWindings(benchmark::State& state) {
+  const FieldTexts design = CopyTexts(SampleStore());
+  SheetChoices choices;
+  choices.secondaries.main().center_tap = true;
+  choices.secondaries.SetExtras(
+      {{"6.3", "2", false}, {"12", "1", true}, {"5", "0.5", false}});
+  const WindingSheet sheet =
+      std::get<WindingSheet>(ComputeWindingSheet(design, choices));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CoilSvg(CoilSectionOf(sheet)));
+  }
+  state.counters["windings"] = static_cast<double>(sheet.windings.size());
+}
+BENCHMARK(BM_CoilDrawingFiveWindings)->Unit(benchmark::kMicrosecond);
 
 // The core in hand: every whole watt of EI-96 on a 50 mm stack tried by
 // the sheet, as the 绕制单 window does after each change.

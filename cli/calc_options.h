@@ -48,8 +48,9 @@ struct Options {
   bool english = false;  // --lang en: the text output, never the JSON
   ChoiceOptions choices;
   std::optional<std::string> script;
-  std::optional<std::string> design;  // start from this design file
-  std::optional<std::string> save;    // write the resulting design here
+  std::optional<std::string> design;   // start from this design file
+  std::optional<std::string> save;     // write the resulting design here
+  std::optional<std::string> drawing;  // write the coil's SVG here
   std::vector<std::string> core_files;
   std::vector<Assignment> assignments;
   // --rate MM: the largest P2 of the design's core on this stack, and the

@@ -15,11 +15,15 @@
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
+#include "design/sheet/coil_section.h"
 #include "design/sheet/core_rating.h"
+#include "design/sheet/winding_sheet.h"
 #include "design/utf8.h"
 #include "document/bounded_file.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "present/coil_svg.h"
+#include "present/english_text.h"
 
 namespace spulix {
 namespace {
@@ -113,6 +117,29 @@ std::optional<ToolOutput> LoadCores(const Options& options, std::istream& input,
   return std::nullopt;
 }
 
+// The coil's cross-section of the design's winding sheet, written as
+// --save writes a design.
+std::optional<ToolOutput> WriteDrawing(const MemoryStore& store,
+                                       const std::string& path,
+                                       const Options& options) {
+  const SheetOutcome sheet =
+      ComputeWindingSheet(store.texts(), store.choices());
+  if (const auto* reason = std::get_if<UserText>(&sheet)) {
+    return ToolOutput{2, "",
+                      "spulix-calc: no drawing written to '" + path +
+                          "': no winding sheet (" + Compose(*reason, English) +
+                          ")\n"};
+  }
+  const std::string svg = CoilSvg(CoilSectionOf(std::get<WindingSheet>(sheet)),
+                                  OutputLanguage(options));
+  if (auto error = SaveDesignText(path, svg)) {
+    return ToolOutput{2, "",
+                      "spulix-calc: cannot write drawing '" + path + "': " +
+                          Compose(ProblemSentence(*error), English) + "\n"};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 ToolOutput RunCalcTool(const std::vector<std::string>& args,
@@ -198,6 +225,11 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   if (options.save) {
     if (auto error = WriteDesignFile(*options.save, store.design())) {
       return FileError(*error, *options.save, FileAction::kSave);
+    }
+  }
+  if (options.drawing) {
+    if (auto error = WriteDrawing(store, *options.drawing, options)) {
+      return *error;
     }
   }
   return {0, RenderOutput(store, options, catalogue, rating), warnings};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "present/sheet_json.h"
 
+#include "design/sheet/load_curve.h"
 #include "design/user_text.h"
 #include "present/json_number.h"
 #include "present/winding_members.h"
@@ -8,6 +9,25 @@
 namespace spulix {
 
 using Json = nlohmann::ordered_json;
+
+namespace {
+
+// Every secondary at the same fraction of its rated current, no load to
+// 125 %.
+Json LoadCurveJson(const WindingSheet& sheet) {
+  Json curve = Json::array();
+  for (const LoadPoint& point : LoadCurve(sheet)) {
+    Json volts = Json::array();
+    for (double v : point.secondary_v) volts.push_back(JsonNumber(v));
+    curve.push_back({{"load", point.load},
+                     {"efficiency", JsonNumber(point.efficiency)},
+                     {"rise_k", JsonNumber(point.rise_k)},
+                     {"secondary_v", std::move(volts)}});
+  }
+  return curve;
+}
+
+}  // namespace
 
 Json SheetJson(const SheetOutcome& outcome,
                const std::optional<std::string>& recommended_core,
@@ -46,6 +66,7 @@ Json SheetJson(const SheetOutcome& outcome,
   }
   j["notes"] = Json::array();
   for (const UserText& note : s.notes) j["notes"].push_back(Compose(note));
+  j["load_curve"] = LoadCurveJson(s);
   if (stale) j["stale"] = *stale;
   j["recommended_core"] = recommended;
   return j;

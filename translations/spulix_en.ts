@@ -179,6 +179,41 @@
     </message>
 </context>
 <context>
+    <name>CoilDrawing</name>
+    <message>
+        <source>%1  %2 层  %3 毫米</source>
+        <translation>%1  %2 layers  %3 mm</translation>
+    </message>
+    <message>
+        <source>窗口 c × h = %1 × %2 毫米</source>
+        <translation>Window c × h = %1 × %2 mm</translation>
+    </message>
+    <message>
+        <source>线包 %1 毫米（含 1.1 倍鼓胀，虚线）</source>
+        <translation>Coil %1 mm (with the 1.1 bulge, dashed)</translation>
+    </message>
+    <message>
+        <source>余 %1 毫米</source>
+        <translation>%1 mm to spare</translation>
+    </message>
+    <message>
+        <source>超出 %1 毫米</source>
+        <translation>%1 mm too thick</translation>
+    </message>
+    <message>
+        <source>骨架 %1 毫米</source>
+        <translation>Bobbin %1 mm</translation>
+    </message>
+    <message>
+        <source>绝缘</source>
+        <translation>Insulation</translation>
+    </message>
+    <message>
+        <source>%1 毫米</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>CoreCatalogue</name>
     <message>
         <source>%1 为空</source>
@@ -1843,6 +1878,25 @@
     <message>
         <source>无法导出报告“%1”：%2。</source>
         <translation>Cannot export the report &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::LoadCurveView</name>
+    <message>
+        <source>效率（%）</source>
+        <translation>Efficiency (%)</translation>
+    </message>
+    <message>
+        <source>温升（开，自然冷却估算）</source>
+        <translation>Temperature rise (K, natural cooling, estimate)</translation>
+    </message>
+    <message>
+        <source>次级电压（额定电压的 %）</source>
+        <translation>Secondary voltage (% of rated)</translation>
+    </message>
+    <message>
+        <source>负载（各次级额定电流的 %）</source>
+        <translation>Load (% of each secondary&apos;s rated current)</translation>
     </message>
 </context>
 <context>

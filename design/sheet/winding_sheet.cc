@@ -13,6 +13,7 @@
 #include "design/memory_store.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/running_figures.h"
 #include "design/sheet/sheet_numbers.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
@@ -48,10 +49,6 @@ constexpr double kEmfFactor = 4.44;  // 2π/√2 as the handbooks round it
 constexpr double kCm2PerM2 = 1e4;
 // The grade's guaranteed loss is stated at this flux density.
 constexpr double kGradeFluxT = 1.5;
-// Surface-loading fit for naturally cooled transformers: rise in kelvin from
-// the losses per cm² of outer surface.
-constexpr double kRiseFactor = 450;
-constexpr double kRiseExponent = 0.826;
 // Parallel strands up to this many; beyond, no standard wire will do.
 constexpr int kMaxStrands = 16;
 // Each lead of a winding, in metres of its wire.
@@ -436,10 +433,10 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     }
     w.layers = (w.turns + w.turns_per_layer - 1) / w.turns_per_layer;
     w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
+    w.interlayer_mm = insulation_[ControlNumber(plan.interlayer)];
+    w.outer_mm = insulation_[ControlNumber(plan.outer)];
     w.thickness_mm =
-        w.layers * w.overall_mm +
-        (w.layers - 1) * insulation_[ControlNumber(plan.interlayer)] +
-        insulation_[ControlNumber(plan.outer)];
+        w.layers * w.overall_mm + (w.layers - 1) * w.interlayer_mm + w.outer_mm;
     // The tube around the tongue has square corners; each winding rounds
     // them at the height of its middle.
     const double middle = wound + w.thickness_mm / 2;
@@ -453,7 +450,7 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     w.mass_g = kCopperDensityGPerCm3 * w.length_m * copper_mm2;
     w.r20_ohm = kCopperResistivityOhmMm2PerM * w.length_m / copper_mm2;
     w.r75_ohm = w.r20_ohm * (1 + kCopperTemperatureCoefficient * kHotRiseK);
-    w.loss_w = w.current_a * w.current_a * w.r75_ohm;
+    w.loss_w = CopperLoss(w.current_a, w.r75_ohm);
     sheet_.windings.push_back(std::move(w));
   }
   for (auto& [wire, note] : bound_notes) sheet_.notes.push_back(note);
@@ -478,14 +475,14 @@ void SheetBuilder::RunTransformer(const FieldTexts& design) {
   s.iron_loss_w = s.iron_mass_g / 1000 * loss_factor_ * relative * relative;
   for (const SheetWinding& w : s.windings) s.copper_loss_w += w.loss_w;
   s.output_w = CalculatedNumber(design, F::kOutputPower);
-  s.efficiency = s.output_w / (s.output_w + s.copper_loss_w + s.iron_loss_w);
+  s.efficiency = Efficiency(s.output_w, s.copper_loss_w, s.iron_loss_w);
 
-  const double u1_after_drop = u1_ - primary.current_a * primary.r75_ohm;
   for (std::size_t k = 1; k < s.windings.size(); ++k) {
     SheetWinding& w = s.windings[k];
     const double ratio = static_cast<double>(w.turns) / primary.turns;
     w.no_load_v = u1_ * ratio;
-    w.full_load_v = u1_after_drop * ratio - w.current_a * w.r75_ohm;
+    w.full_load_v = LoadedVoltage(u1_, primary.current_a, primary.r75_ohm,
+                                  ratio, w.current_a, w.r75_ohm);
   }
 
   const double width = 2 * s.a_mm + 2 * s.c_mm;
@@ -494,8 +491,7 @@ void SheetBuilder::RunTransformer(const FieldTexts& design) {
   s.surface_cm2 =  // of the box around core and coil, mm² to cm²
       2 * (width * height + width * depth + height * depth) / 100;
   s.temperature_rise_k =
-      kRiseFactor * std::pow((s.copper_loss_w + s.iron_loss_w) / s.surface_cm2,
-                             kRiseExponent);
+      TemperatureRise(s.copper_loss_w + s.iron_loss_w, s.surface_cm2);
 
   const double fuse_needed = kFuseFactor * primary.current_a - kSlack;
   for (double rating : kFuseRatingsA) {

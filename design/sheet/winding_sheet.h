@@ -41,6 +41,8 @@ struct SheetWinding {
   int turns_per_layer = 0;
   int layers = 0;  // whole layers; the last may be part-filled
   int last_layer_turns = 0;
+  double interlayer_mm = 0;           // insulation between two layers
+  double outer_mm = 0;                // insulation over the last layer
   double thickness_mm = 0;            // wire, interlayer and outer insulation
   double mlt_mm = 0;                  // mean turn length
   double length_m = 0;                // one strand, leads included
