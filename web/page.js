@@ -322,7 +322,15 @@
   }
 
   function wire() {
-    $('[data-role="message"]').addEventListener('close', showNextMessage);
+    const dialog = $('[data-role="message"]');
+    // The next message follows at once, as the desktop's next message box
+    // does; Escape closes a message too, and the next follows its close.
+    dialog.addEventListener('close', showNextMessage);
+    $('button', dialog).addEventListener('click', (event) => {
+      event.preventDefault();
+      dialog.close();
+      showNextMessage();
+    });
     for (const button of $$('button[data-control]')) {
       button.addEventListener('click', () => {
         act(() => design.press(button.dataset.control));

@@ -1,0 +1,355 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in headless Chromium against spulix-calc: for each script of
+// the table, the 29 fields and the messages the page shows equal what
+// spulix-calc gives for the same script; the recommended core, its use,
+// files and English follow the same law.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, readdirSync, existsSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+
+import {
+  calc, calcEnglishMessages, calcJson, dismissMessages, fieldSelector,
+  launch, openPage, pageFields, runScript, scratchFile, sheetReady,
+} from './browser.mjs';
+
+const scripts = [
+  { name: 'the test button', script: ['click Command9'] },
+  {
+    name: 'typed numbers',
+    script: ['type U1 220', 'type U2 24', 'type h 48', 'type c 16',
+      'type a 32', 'type r1 0.17', 'type f1 0.05', 'type r2 0.05',
+      'type f2 0.12', 'type P2 100'],
+  },
+  {
+    name: 'junk in P2, then a number',
+    script: ['click Command9', 'set P2 ', 'type P2 1x', 'type P2 80'],
+  },
+  {
+    name: 'junk in U1 runs no calculation until P2 changes',
+    script: ['click Command9', 'set U1 abc', 'type P2 0'],
+  },
+  {
+    name: 'a double-click on d1 and d2',
+    script: ['click Command9', 'set d1 0.9', 'dblclick d1', 'set d2 2.1',
+      'dblclick d2'],
+  },
+  {
+    name: 'keystrokes deleted',
+    script: ['click Command9', 'erase P2 1', 'erase P2 2', 'type P2 6'],
+  },
+  { name: 'the core fit button', script: ['click Command9', 'click Command5'] },
+  {
+    name: 'the core fit button on a core too small',
+    script: ['click Command9', 'set c 12', 'click Command5'],
+  },
+  { name: 'refresh with nothing typed', script: ['click Command2'] },
+  { name: 'clear', script: ['click Command9', 'click Command3'] },
+  { name: 'P2 beyond the tables', script: ['click Command9', 'set P2 2000'] },
+  {
+    name: 'a core typed in by hand',
+    script: ['type U1 220', 'type U2 12', 'type h 66.6', 'type c 22.2',
+      'type a 44.4', 'type P2 300', 'click Command5'],
+  },
+];
+
+let browser;
+before(async () => {
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+});
+
+// Runs a script on a fresh page; the page must have asked for nothing.
+async function pageRun(script, query = '') {
+  const opened = await openPage(browser, query);
+  const messages = await runScript(opened.page, script);
+  const fields = await pageFields(opened.page);
+  return { ...opened, messages, fields };
+}
+
+for (const { name, script } of scripts) {
+  test(`the page equals spulix-calc: ${name}`, async () => {
+    const expected = calcJson([], script);
+    const { page, fields, messages, requests, errors } =
+      await pageRun(script);
+    assert.deepEqual(fields, expected.fields);
+    assert.deepEqual(messages, expected.messages);
+    assert.deepEqual(requests, []);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+}
+
+test('a message is a modal dialog with one 确定 button', async () => {
+  const { page } = await openPage(browser);
+  await page.click('button[data-control="Command2"]');
+  const dialog = await page.evaluate(() => {
+    const shown = document.querySelector('dialog[data-role="message"]');
+    return {
+      open: shown.open,
+      modal: shown.matches(':modal'),
+      buttons: Array.from(shown.querySelectorAll('button'))
+        .map((button) => button.textContent),
+    };
+  });
+  assert.deepEqual(dialog, { open: true, modal: true, buttons: ['确定'] });
+  const shown = [];
+  await dismissMessages(page, shown);
+  assert.deepEqual(shown, calcJson([], ['click Command2']).messages);
+  await page.close();
+});
+
+test('the fields carry their captions, symbols and units', async () => {
+  const { page } = await openPage(browser);
+  const rows = await page.evaluate(() => Array.from(
+    document.querySelectorAll('input[data-control^="Text"]'),
+    (input) => {
+      const label = document.querySelector(`label[for="${input.id}"]`);
+      return [input.dataset.control, label.querySelector('.symbol').textContent,
+        input.nextElementSibling.textContent];
+    }));
+  assert.equal(rows.length, 29);
+  const table = calc([]);
+  for (const [control, symbol, unit] of rows) {
+    const line = table.split('\n').find((row) => row.startsWith(control + ' '));
+    assert.ok(line, `spulix-calc shows ${control}`);
+    const cells = line.split(/\s{2,}/);
+    assert.equal(cells[1], symbol, control);
+    assert.equal(cells.at(-1).trim(), unit, control);
+  }
+  await page.close();
+});
+
+test('the recommended core and its use equal spulix-calc', async () => {
+  const script = ['click Command9'];
+  const expected = calcJson(['--sheet', '--cores'], script);
+  const core = expected.sheet.recommended_core;
+  assert.ok(core, 'the sample design has a recommended core');
+  const { page } = await pageRun(script);
+  await sheetReady(page);
+  const shown = await page.$eval('[data-role="recommended-core"]',
+    (node) => node.textContent);
+  assert.ok(shown.includes(core), `${shown} names ${core}`);
+  assert.equal(shown, `推荐铁心：${core}`);
+
+  await page.click('[data-role="use-recommended"]');
+  const messages = [];
+  await dismissMessages(page, messages);
+  const { h, c, a } = expected.cores.find((entry) => entry.name === core);
+  const used = calcJson([], [...script, `set h ${h}`, `set c ${c}`,
+    `set a ${a}`, 'click Command2']);
+  assert.deepEqual(await pageFields(page), used.fields);
+  assert.deepEqual(messages, used.messages);
+  await page.close();
+});
+
+test('the winding sheet equals spulix-calc\'s, choices included', async () => {
+  const { page } = await pageRun(['click Command9']);
+  await page.select('[data-role="enamel"]', '1');
+  await page.select('[data-role="steel"]', '50W470');
+  await page.click('[data-role="center-tap"]');
+  await page.click('[data-role="add-secondary"]');
+  await page.type('[data-role="extra-u"]', '6.3');
+  await page.type('[data-role="extra-i"]', '2');
+  await sheetReady(page);
+  const title = await page.$eval('[data-role="sheet-title"]',
+    (node) => node.textContent);
+  const windings = await page.$$eval('[data-role="windings"] tr',
+    (rows) => rows.map((row) => row.cells[0].textContent));
+  const expected = calcJson(['--sheet', '--grade', '1', '--steel', '50W470',
+    '--ct', '--secondary', '6.3,2'], ['click Command9']).sheet;
+  assert.equal(expected.enamel_grade, 1);
+  assert.ok(title.includes('50W470') && title.includes('一级'), title);
+  const turns = await page.$$eval('[data-role="windings"] tr', (rows) =>
+    rows.find((row) => row.cells[0].textContent === '匝数')
+      .querySelectorAll('td').length);
+  assert.equal(turns, expected.windings.length);
+  assert.ok(windings.includes('匝数'));
+  const text = calc(['--sheet', '--grade', '1', '--steel', '50W470', '--ct',
+    '--secondary', '6.3,2'], ['click Command9']);
+  const recommended = await page.$eval('[data-role="recommended-core"]',
+    (node) => node.textContent);
+  assert.ok(text.includes(recommended), `spulix-calc says ${recommended}`);
+  await page.close();
+});
+
+test('English by ?lang=en: captions, buttons and messages', async () => {
+  const script = ['click Command9', 'set P2 ', 'type P2 x'];
+  const { page, messages } = await pageRun(script, '?lang=en');
+  assert.deepEqual(messages, calcEnglishMessages(script));
+  assert.equal(await page.$eval('html', (html) => html.lang), 'en');
+  const test9 = await page.$eval('button[data-control="Command9"]',
+    (button) => button.textContent);
+  assert.equal(test9, 'Test');
+  const captions = await page.$$eval('label .caption',
+    (nodes) => nodes.map((node) => node.textContent));
+  assert.equal(captions.length, 29);
+  for (const caption of captions) {
+    assert.doesNotMatch(caption, /[\u4e00-\u9fff]/, caption);
+  }
+  await page.close();
+});
+
+test('the language switch is remembered; ?lang= wins', async () => {
+  const first = await openPage(browser);
+  await first.page.evaluate(() => localStorage.clear());
+  await first.page.reload();
+  await first.page.waitForSelector('body[data-ready="true"]');
+  const button = (page) => page.$eval('button[data-control="Command9"]',
+    (node) => node.textContent);
+  assert.equal(await button(first.page), '测试');
+  await first.page.click('[data-role="language"]');
+  assert.equal(await button(first.page), 'Test');
+  await first.page.close();
+
+  const again = await openPage(browser);
+  assert.equal(await button(again.page), 'Test');
+  await again.page.click('[data-role="language"]');
+  assert.equal(await button(again.page), '测试');
+  await again.page.close();
+
+  const asked = await openPage(browser, '?lang=en');
+  assert.equal(await button(asked.page), 'Test');
+  await asked.page.close();
+});
+
+// ---- Files -----------------------------------------------------------------
+
+async function openThroughPicker(page, path) {
+  const [chooser] = await Promise.all([
+    page.waitForFileChooser(),
+    page.click('[data-role="open"]'),
+  ]);
+  await chooser.accept([path]);
+}
+
+test('a design saved by spulix-calc opens with the same fields', async () => {
+  const saved = scratchFile('ei96.spulix');
+  calc(['--save', saved, 'U1=220', 'U2=24', 'h=48', 'c=16', 'a=32', 'P2=100']);
+  const expected = calcJson(['--design', saved]);
+  const { page } = await openPage(browser);
+  await openThroughPicker(page, saved);
+  await page.waitForFunction((p2) =>
+    document.querySelector('[data-control="Text1"]').value === p2, {},
+  expected.fields.Text1);
+  assert.deepEqual(await pageFields(page), expected.fields);
+  await page.close();
+});
+
+test('a dropped design opens too', async () => {
+  const saved = scratchFile('dropped.spulix');
+  calc(['--save', saved, 'U1=220', 'U2=12', 'P2=300', 'h=66.6', 'c=22.2',
+    'a=44.4']);
+  const expected = calcJson(['--design', saved]);
+  const { page } = await openPage(browser);
+  await page.evaluate((text) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([text], 'dropped.spulix'));
+    document.querySelector('main').dispatchEvent(
+      new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+  }, readFileSync(saved, 'utf8'));
+  await page.waitForFunction(() =>
+    document.querySelector('[data-control="Text1"]').value === '300');
+  assert.deepEqual(await pageFields(page), expected.fields);
+  await page.close();
+});
+
+const badFiles = [
+  { name: 'junk.spulix', content: 'not json', says: '文件内容不是有效的 JSON' },
+  { name: 'empty.spulix', content: '', says: '文件是空的' },
+  {
+    name: 'other.spulix', content: '{"format": "something else"}',
+    says: '这不是 Spulix 设计文件',
+  },
+  {
+    name: 'big.spulix', content: ' '.repeat((1 << 20) + 1),
+    says: '设计文件不能超过 1 MB',
+  },
+  {
+    name: 'bad-utf8.spulix',
+    content: Buffer.concat([Buffer.from('{"fields": "'), Buffer.from([0xff]),
+      Buffer.from('"}')]),
+    says: '无效的 UTF-8',
+  },
+];
+
+for (const bad of badFiles) {
+  test(`a bad file is refused and loses nothing: ${bad.name}`, async () => {
+    const path = scratchFile(bad.name, bad.content);
+    const { page } = await pageRun(['click Command9']);
+    const before = await pageFields(page);
+    await openThroughPicker(page, path);
+    await page.waitForSelector('dialog[data-role="message"][open]');
+    const messages = [];
+    await dismissMessages(page, messages);
+    assert.equal(messages.length, 1);
+    assert.ok(messages[0].startsWith(`无法打开设计文件“${bad.name}”：`),
+      messages[0]);
+    assert.ok(messages[0].includes(bad.says), messages[0]);
+    assert.deepEqual(await pageFields(page), before);
+    await page.close();
+  });
+}
+
+test('save downloads the design, which spulix-calc reads back', async () => {
+  const folder = scratchFile('downloads');
+  const { page } = await pageRun(['click Command9', 'set d1 0.9']);
+  const session = await page.createCDPSession();
+  await session.send('Page.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: folder });
+  await page.click('[data-role="save"]');
+  const name = '220V-36V-250W.spulix';
+  const path = `${folder}/${name}`;
+  for (let i = 0; i < 100 && !existsSync(path); ++i) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  assert.deepEqual(readdirSync(folder), [name]);
+  const reread = calcJson(['--design', path]);
+  assert.deepEqual(reread.fields, await pageFields(page));
+  const status = await page.$eval('[data-role="status"]',
+    (node) => node.textContent);
+  assert.equal(status, `已保存 ${name}`);
+  await page.close();
+});
+
+test('print keeps the design and the sheet, on two pages', async () => {
+  const { page } = await pageRun(['click Command9']);
+  await sheetReady(page);
+  await page.emulateMediaType('print');
+  const shown = await page.evaluate(() => ({
+    tools: getComputedStyle(document.querySelector('.tools')).display,
+    fields: document.querySelector('.design').checkVisibility(),
+    sheetBreak: getComputedStyle(document.querySelector('.sheet')).breakBefore,
+  }));
+  assert.deepEqual(shown, { tools: 'none', fields: true,
+    sheetBreak: 'page' });
+  const pdf = await page.pdf({ format: 'A4', preferCSSPageSize: true });
+  const info = execFileSync('pdfinfo', ['-'], { input: pdf, encoding: 'utf8' });
+  assert.match(info, /^Pages:\s+2$/m);
+  assert.match(info, /^Page size:\s+595(\.\d+)? x 841(\.\d+)? pts \(A4\)/m);
+  await page.close();
+});
+
+test('a phone\'s width puts everything in one column', async () => {
+  const { page } = await openPage(browser, '', { width: 390, height: 844 });
+  const layout = await page.evaluate(() => ({
+    scrolls: document.documentElement.scrollWidth > window.innerWidth,
+    columns: getComputedStyle(document.querySelector('main'))
+      .gridTemplateColumns.split(' ').length,
+  }));
+  assert.deepEqual(layout, { scrolls: false, columns: 1 });
+  await page.close();
+});
+
+test('the page finds the fields and buttons by their control names', async () => {
+  const { page } = await openPage(browser);
+  for (const control of ['Command9', 'Command5', 'Command2', 'Command3']) {
+    assert.ok(await page.$(`button[data-control="${control}"]`), control);
+  }
+  for (let n = 1; n <= 29; ++n) {
+    assert.ok(await page.$(`input${fieldSelector(`Text${n}`)}`), `Text${n}`);
+  }
+  await page.close();
+});
