@@ -4,7 +4,6 @@
 // WebDesign and shows what comes back, the messages one after the other in
 // a modal dialog. The winding sheet is recalculated just after the fields,
 // so that typing never waits for the core search behind the recommendation.
-/* global createSpulixEngine */
 'use strict';
 
 (() => {
@@ -393,6 +392,7 @@
     wire();
     act(() => design.state());
     page.fieldsReadyMs = performance.now();
+    page.refreshSheet = showSheet;
     document.body.dataset.ready = 'true';
   });
 })();

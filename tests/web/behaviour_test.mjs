@@ -279,7 +279,7 @@ for (const bad of badFiles) {
   test(`a bad file is refused and loses nothing: ${bad.name}`, async () => {
     const path = scratchFile(bad.name, bad.content);
     const { page } = await pageRun(['click Command9']);
-    const before = await pageFields(page);
+    const fieldsBefore = await pageFields(page);
     await openThroughPicker(page, path);
     await page.waitForSelector('dialog[data-role="message"][open]');
     const messages = [];
@@ -288,7 +288,7 @@ for (const bad of badFiles) {
     assert.ok(messages[0].startsWith(`无法打开设计文件“${bad.name}”：`),
       messages[0]);
     assert.ok(messages[0].includes(bad.says), messages[0]);
-    assert.deepEqual(await pageFields(page), before);
+    assert.deepEqual(await pageFields(page), fieldsBefore);
     await page.close();
   });
 }
@@ -343,7 +343,7 @@ test('a phone\'s width puts everything in one column', async () => {
   await page.close();
 });
 
-test('the page finds the fields and buttons by their control names', async () => {
+test('the fields and buttons carry their control names', async () => {
   const { page } = await openPage(browser);
   for (const control of ['Command9', 'Command5', 'Command2', 'Command3']) {
     assert.ok(await page.$(`button[data-control="${control}"]`), control);
