@@ -328,7 +328,7 @@ test('print keeps the design and the sheet, on two pages', async () => {
   const pdf = await page.pdf({ format: 'A4', preferCSSPageSize: true });
   const info = execFileSync('pdfinfo', ['-'], { input: pdf, encoding: 'utf8' });
   assert.match(info, /^Pages:\s+2$/m);
-  assert.match(info, /^Page size:\s+595(\.\d+)? x 841(\.\d+)? pts \(A4\)/m);
+  assert.match(info, /^Page size:.*\(A4\)$/m);
   await page.close();
 });
 
