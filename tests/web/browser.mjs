@@ -27,12 +27,15 @@ export function skipUnless(condition, why) {
 
 const chromiumPaths = ['/usr/bin/chromium', '/usr/bin/chromium-browser'];
 
-export async function launch() {
+const firefoxPaths = ['/usr/bin/firefox-esr', '/usr/bin/firefox'];
+
+// Chromium, or Firefox for browser = 'firefox' (through WebDriver BiDi).
+export async function launch(browser = 'chrome') {
   skipUnless(pagePath && existsSync(pagePath),
     `no page at "${pagePath}" (scripts/build-web builds it)`);
-  const chromium = process.env.SPULIX_CHROMIUM ??
-    chromiumPaths.find((path) => existsSync(path));
-  skipUnless(chromium, 'no Chromium (apt-get install chromium)');
+  const paths = browser === 'firefox' ? firefoxPaths : chromiumPaths;
+  const executable = paths.find((path) => existsSync(path));
+  skipUnless(executable, `no ${browser} (scripts/install-deps web)`);
   let puppeteer;
   try {
     puppeteer = (await import('puppeteer-core')).default;
@@ -42,9 +45,11 @@ export async function launch() {
   // No flags that change what a page may do; --no-sandbox only because the
   // tests may run as root, where Chromium's sandbox refuses to start.
   return puppeteer.launch({
-    executablePath: chromium,
+    browser,
+    executablePath: executable,
     headless: true,
-    args: process.getuid?.() === 0 ? ['--no-sandbox'] : [],
+    args: browser === 'chrome' && process.getuid?.() === 0 ?
+      ['--no-sandbox'] : [],
   });
 }
 
@@ -116,6 +121,22 @@ async function focusAtEnd(page, selector) {
   });
 }
 
+// Puts the text over the selection at once, as pasting it does. Chromium
+// inserts it as typed text; Firefox's WebDriver sends one character at a
+// time, so there the page gets the paste's one input event from here.
+async function paste(page, selector, text) {
+  try {
+    await page.keyboard.sendCharacter(text);
+  } catch {
+    await page.$eval(selector, (input, pasted) => {
+      input.setRangeText(pasted, input.selectionStart, input.selectionEnd,
+        'end');
+      input.dispatchEvent(new InputEvent('input',
+        { inputType: 'insertFromPaste', data: pasted, bubbles: true }));
+    }, text);
+  }
+}
+
 // Does one script line in the page: set (a paste over the whole text), type
 // (one keystroke per character), erase (Backspace), dblclick, click.
 export async function runLine(page, line, messages) {
@@ -129,7 +150,7 @@ export async function runLine(page, line, messages) {
       if (text === '') {
         await page.keyboard.press('Backspace');
       } else {
-        await page.keyboard.sendCharacter(text);
+        await paste(page, selector, text);
       }
       break;
     }
