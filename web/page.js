@@ -2,14 +2,13 @@
 // The page around the engine: it builds the 29 fields from the engine's
 // catalogue, hands every keystroke, double-click and button to the engine's
 // WebDesign and shows what comes back, the messages one after the other in
-// a modal dialog. The winding sheet is recalculated just after the fields,
-// so that typing never waits for the core search behind the recommendation.
+// a modal dialog. After a button the winding sheet is recalculated at once;
+// after a keystroke just after the fields are shown, so that typing never
+// waits for the core search behind the recommended core.
 'use strict';
 
 (() => {
   const LANGUAGE_KEY = 'spulix-language';
-  // Long enough for a typist's next keystroke to come first.
-  const SHEET_DELAY_MS = 60;
 
   const $ = (selector, root = document) => root.querySelector(selector);
   const $$ = (selector, root = document) =>
@@ -103,6 +102,11 @@
     input.addEventListener('compositionend', () => {
       act(() => design.type(number, input.value), true);
     });
+    // A text set from outside (a script, autofill) announces itself with a
+    // change event alone; the engine ignores a text it already has.
+    input.addEventListener('change', () => {
+      act(() => design.type(number, input.value));
+    });
     input.addEventListener('dblclick', () => {
       act(() => design.doubleClick(number));
     });
@@ -185,12 +189,18 @@
     say(state.messages);
   }
 
-  // Runs one engine call and shows its outcome; the sheet follows shortly.
-  function act(call, timed = false) {
+  // Runs one engine call and shows its outcome, then the sheet: at once
+  // after a button, in the next task after a keystroke.
+  function act(call, keystroke = false) {
     const start = performance.now();
     show(JSON.parse(call()));
-    if (timed) page.actionMs.push(performance.now() - start);
-    scheduleSheet();
+    if (keystroke) {
+      page.actionMs.push(performance.now() - start);
+      scheduleSheet();
+    } else {
+      window.clearTimeout(sheetTimer);
+      showSheet();
+    }
   }
 
   // ---- The winding sheet -------------------------------------------------
@@ -198,7 +208,7 @@
   function scheduleSheet() {
     $('[data-role="sheet"]').dataset.state = 'pending';
     window.clearTimeout(sheetTimer);
-    sheetTimer = window.setTimeout(showSheet, SHEET_DELAY_MS);
+    sheetTimer = window.setTimeout(showSheet, 0);
   }
 
   function fillTable(table, rows, headed) {
@@ -358,6 +368,7 @@
     });
     $('[data-role="add-secondary"]').addEventListener('click', () => {
       addExtraRow({ U: '', I: '', center_tap: false });
+      sendExtras();
       $('[data-role="extras"] tbody tr:last-child input').focus();
     });
     const picker = $('[data-role="file"]');

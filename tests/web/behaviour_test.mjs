@@ -315,3 +315,49 @@ test('the fields and buttons carry their control names', async () => {
   }
   await page.close();
 });
+
+test('the sheet follows a button at once, a keystroke in the next task',
+  async () => {
+    const { page } = await openPage(browser);
+    await page.click('button[data-control="Command9"]');
+    const core = calcJson(['--sheet'], ['click Command9'])
+      .sheet.recommended_core;
+    const now = await page.evaluate(() => [
+      document.querySelector('[data-role="sheet"]').dataset.state,
+      document.querySelector('[data-role="recommended-core"]').textContent,
+    ]);
+    assert.deepEqual(now, ['ready', `推荐铁心：${core}`]);
+    const afterKeystroke = await page.evaluate(() => new Promise((resolve) => {
+      const p2 = document.querySelector('[data-control="Text1"]');
+      p2.value = '100';
+      p2.dispatchEvent(new InputEvent('input', { bubbles: true }));
+      const sheet = document.querySelector('[data-role="sheet"]');
+      const during = sheet.dataset.state;
+      setTimeout(() => resolve([during, sheet.dataset.state]), 0);
+    }));
+    assert.deepEqual(afterKeystroke, ['pending', 'ready']);
+    await page.close();
+  });
+
+test('an extra secondary being typed survives other actions', async () => {
+  const { page } = await pageRun(['click Command9']);
+  await page.click('[data-role="add-secondary"]');
+  await runScript(page, ['erase P2 1', 'click Command5']);
+  const rows = await page.$$eval('[data-role="extras"] tbody tr',
+    (found) => found.length);
+  assert.equal(rows, 1);
+  await page.close();
+});
+
+test('a text set from outside counts once it announces a change',
+  async () => {
+    const { page } = await openPage(browser);
+    await page.click('button[data-control="Command9"]');
+    await page.$eval('[data-control="Text1"]', (input) => {
+      input.value = '100';
+      input.dispatchEvent(new Event('change', { bubbles: true }));
+    });
+    const expected = calcJson([], ['click Command9', 'set P2 100']);
+    assert.deepEqual(await pageFields(page), expected.fields);
+    await page.close();
+  });
