@@ -128,7 +128,7 @@ std::string SafeFileName(std::string name) {
 
 }  // namespace
 
-WebDesign::WebDesign() : store_([](std::string_view) {}), catalogue_() {}
+WebDesign::WebDesign() = default;
 
 void WebDesign::SetLanguage(const std::string& language) {
   english_ = language == "en";

@@ -53,8 +53,10 @@ class WebDesign {
   // desktop's 使用推荐铁心 does; says so where there is none.
   std::string UseRecommended();
   // The sheet's choices: {"enamel_grade": 1|2, "steel", "center_tap",
-  // "extras": [{"U", "I", "center_tap"}]}; members left out stay as they
-  // are. A choice the sheet cannot take is refused with a message.
+  // "extras": [{"U", "I", "center_tap"}]}; members left out, and a grade
+  // or steel the sheet does not know, stay as they are (the page offers
+  // only those it knows). The extras' texts are kept as typed: the sheet
+  // says what it cannot use.
   std::string SetChoices(const std::string& json);
 
   // Opens a design file's bytes (the page reads no file over MaxFileBytes
