@@ -9,8 +9,9 @@ import { readFileSync, readdirSync, existsSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 
 import {
-  calc, calcEnglishMessages, calcJson, dismissMessages, fieldSelector,
-  launch, openPage, pageFields, runScript, scratchFile, sheetReady,
+  allForeignRequests, calc, calcEnglishMessages, calcJson, dismissMessages,
+  fieldSelector, launch, openPage, pageFields, runScript, scratchFile,
+  sheetReady,
 } from './browser.mjs';
 import { scripts } from './scripts.mjs';
 
@@ -23,12 +24,30 @@ after(async () => {
   await browser?.close();
 });
 
-// Runs a script on a fresh page; the page must have asked for nothing.
+after(() => {
+  console.log('requests beyond the page\'s own file, in all the tests: ' +
+    `${allForeignRequests.length} ${allForeignRequests.join(' ')}`);
+  assert.deepEqual(allForeignRequests, []);
+});
+
+// Runs a script on a fresh page.
 async function pageRun(script, query = '') {
   const opened = await openPage(browser, query);
   const messages = await runScript(opened.page, script);
   const fields = await pageFields(opened.page);
   return { ...opened, messages, fields };
+}
+
+// The status line and the core diagram's figures, by spulix-calc's names.
+function pageLabels(page) {
+  return page.evaluate(() => {
+    const text = (role) =>
+      document.querySelector(`[data-role="${role}"]`).textContent;
+    return {
+      Label33: text('status'), Label66: text('figure-c'),
+      Label67: text('figure-a'), Label68: text('figure-h'),
+    };
+  });
 }
 
 for (const { name, script } of scripts) {
@@ -38,6 +57,7 @@ for (const { name, script } of scripts) {
       await pageRun(script);
     assert.deepEqual(fields, expected.fields);
     assert.deepEqual(messages, expected.messages);
+    assert.deepEqual(await pageLabels(page), expected.labels);
     assert.deepEqual(requests, []);
     assert.deepEqual(errors, []);
     await page.close();

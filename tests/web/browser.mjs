@@ -53,14 +53,18 @@ export async function launch(browser = 'chrome') {
   });
 }
 
-// Every request a page makes other than its own file; the page must make
-// none.
+// Every request any page opened here made beyond its own file and its
+// inlined data; the page must make none.
+export const allForeignRequests = [];
+
+// The same, for one page.
 export function watchRequests(page) {
   const foreign = [];
   page.on('request', (request) => {
     const url = request.url();
     if (!url.startsWith('file:') && !url.startsWith('data:')) {
       foreign.push(url);
+      allForeignRequests.push(url);
     }
   });
   return foreign;
