@@ -83,26 +83,33 @@ test('a message is a modal dialog with one 确定 button', async () => {
   await page.close();
 });
 
-test('the fields carry their captions, symbols and units', async () => {
-  const { page } = await openPage(browser);
-  const rows = await page.evaluate(() => Array.from(
-    document.querySelectorAll('input[data-control^="Text"]'),
-    (input) => {
-      const label = document.querySelector(`label[for="${input.id}"]`);
-      return [input.dataset.control, label.querySelector('.symbol').textContent,
-        input.nextElementSibling.textContent];
-    }));
-  assert.equal(rows.length, 29);
-  const table = calc([]);
-  for (const [control, symbol, unit] of rows) {
-    const line = table.split('\n').find((row) => row.startsWith(control + ' '));
-    assert.ok(line, `spulix-calc shows ${control}`);
-    const cells = line.split(/\s{2,}/);
-    assert.equal(cells[1], symbol, control);
-    assert.equal(cells.at(-1).trim(), unit, control);
-  }
-  await page.close();
-});
+for (const language of ['zh', 'en']) {
+  test(`captions, symbols and units are spulix-calc's (${language})`,
+    async () => {
+      const { page } = await openPage(browser, `?lang=${language}`);
+      const rows = await page.evaluate(() => Array.from(
+        document.querySelectorAll('input[data-control^="Text"]'),
+        (input) => {
+          const label = document.querySelector(`label[for="${input.id}"]`);
+          return [input.dataset.control,
+            label.querySelector('.symbol').textContent,
+            label.querySelector('.caption').textContent,
+            input.nextElementSibling.textContent];
+        }));
+      assert.equal(rows.length, 29);
+      // spulix-calc's table: control, symbol, name, the text if any, unit.
+      const table = calc(['--lang', language]).split('\n');
+      for (const [control, symbol, caption, unit] of rows) {
+        const line = table.find((row) => row.startsWith(control + ' '));
+        assert.ok(line, `spulix-calc shows ${control}`);
+        const cells = line.trim().split(/\s{2,}/);
+        assert.ok(cells.length === 4 || cells.length === 5, line);
+        assert.deepEqual([...cells.slice(0, 3), cells.at(-1)],
+          [control, symbol, caption, unit]);
+      }
+      await page.close();
+    });
+}
 
 test('the recommended core and its use equal spulix-calc', async () => {
   const script = ['click Command9'];
