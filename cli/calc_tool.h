@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// spulix-calc: runs a design without a window and prints every message and
-// every field text the program would show.
+// spulix-calc: runs a design without a window (fields set, a script, a
+// design file, cores put in) and prints every message and field text the
+// program would show, with the cores, wires and winding sheet asked for.
 #ifndef SPULIX_CLI_CALC_TOOL_H_
 #define SPULIX_CLI_CALC_TOOL_H_
 

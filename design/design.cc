@@ -21,6 +21,7 @@ void Secondaries::SetExtras(std::vector<Secondary> extras) {
 
 void ClearSheetChoices(SheetChoices& choices) {
   choices.secondaries = Secondaries();
+  choices.stack_mm.clear();
 }
 
 Design CaptureDesign(const FieldStore& store, const SheetChoices& choices) {

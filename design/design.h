@@ -72,12 +72,18 @@ struct SheetChoices {
   int enamel_grade = 2;  // 1 thin film, 2 thick film (the safe guess)
   std::string steel = kDefaultSteelGrade;
   Secondaries secondaries;
+  // The stack as built (实际迭厚, mm) as typed; empty: the calculated b.
+  std::string stack_mm;
+  // Each secondary gets the fewest turns whose full-load voltage reaches
+  // its U (按满载电压定匝数), instead of the calculation's 5 % more turns.
+  bool full_load_turns = false;
   friend bool operator==(const SheetChoices&, const SheetChoices&) = default;
 };
 
 // What Clear leaves of the choices: 次级1 alone, without its centre tap,
-// feeding an AC load; the enamel and steel grades stay, being the user's
-// habits rather than the design's.
+// feeding an AC load, on the calculated stack; the enamel and steel grades
+// and the way turns are counted stay, being the user's habits rather than
+// the design's.
 void ClearSheetChoices(SheetChoices& choices);
 
 // The diagram figures a design keeps, in the order they are written.

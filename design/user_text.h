@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A text a user reads: SPULIX_TEXT("Field", "窗口高度").
@@ -33,6 +34,15 @@ struct UserText {
 // A marked text, with the values for its placeholders.
 UserText Marked(const char* context, const char* pattern,
                 std::vector<UserText> args = {});
+// The marked texts of one translation context, composed where a module
+// speaks: constexpr TextContext kSheetTexts{"WindingSheet"}; then
+// kSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 瓦"), {watts}).
+struct TextContext {
+  const char* context;
+  UserText Say(const char* pattern, std::vector<UserText> args = {}) const {
+    return Marked(context, pattern, std::move(args));
+  }
+};
 // A value shown as it is: never translated, its % signs left alone.
 UserText Verbatim(std::string text);
 // The texts one after the other with the separator between them.

@@ -129,6 +129,13 @@ std::optional<DesignError> ReadSheet(const ReadJson& root,
                               sheet.secondaries.main().center_tap)) {
     return error;
   }
+  if (auto error = ReadMember(*found, "stack_mm", path, sheet.stack_mm)) {
+    return error;
+  }
+  if (auto error =
+          ReadMember(*found, "full_load_turns", path, sheet.full_load_turns)) {
+    return error;
+  }
   const auto extras = found->find("extra_secondaries");
   if (extras == found->end()) return std::nullopt;
   const std::string list = Member(path, "extra_secondaries");
@@ -162,6 +169,9 @@ Json SheetJson(const SheetChoices& sheet) {
     extras.push_back(std::move(entry));
   }
   out["extra_secondaries"] = std::move(extras);
+  // Written only when chosen, so a file without them reads as before.
+  if (!sheet.stack_mm.empty()) out["stack_mm"] = sheet.stack_mm;
+  if (sheet.full_load_turns) out["full_load_turns"] = true;
   return out;
 }
 

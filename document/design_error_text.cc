@@ -14,80 +14,92 @@ std::string Megabytes(std::uint64_t bytes) {
   return Number((bytes + (1u << 20) - 1) >> 20);
 }
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("DesignFile", pattern, std::move(args));
-}
+constexpr TextContext kDesignFileTexts{"DesignFile"};
 
 // The system's reason where there is one.
-UserText Reason(const DesignError& e) {
-  return e.error_number != 0 ? SystemErrorSentence(e.error_number)
-                             : Verbatim(e.detail);
+UserText Reason(const DesignError& error) {
+  return error.error_number != 0 ? SystemErrorSentence(error.error_number)
+                                 : Verbatim(error.detail);
 }
 
 }  // namespace
 
-UserText ProblemSentence(const DesignError& e) {
+UserText ProblemSentence(const DesignError& error) {
   const UserText where =
-      e.line > 0 ? Say(SPULIX_TEXT("DesignFile", "（第 %1 行第 %2 列）"),
-                       {Verbatim(Number(e.line)), Verbatim(Number(e.column))})
-                 : Verbatim("");
-  switch (e.kind) {
+      error.line > 0
+          ? kDesignFileTexts.Say(
+                SPULIX_TEXT("DesignFile", "（第 %1 行第 %2 列）"),
+                {Verbatim(Number(error.line)), Verbatim(Number(error.column))})
+          : Verbatim("");
+  switch (error.kind) {
     case Kind::kCannotOpen:
-      return Say(SPULIX_TEXT("DesignFile", "无法打开（%1）"), {Reason(e)});
+      return kDesignFileTexts.Say(SPULIX_TEXT("DesignFile", "无法打开（%1）"),
+                                  {Reason(error)});
     case Kind::kNotAFile:
-      return Say(
+      return kDesignFileTexts.Say(
           SPULIX_TEXT("DesignFile", "这不是一个普通文件（可能是文件夹）"));
     case Kind::kTooLarge:
-      return Say(SPULIX_TEXT("DesignFile",
-                             "文件太大（约 %1 MB），设计文件不能超过 %2 MB"),
-                 {Verbatim(Megabytes(e.position)),
-                  Verbatim(Megabytes(kMaxDesignFileBytes))});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile",
+                      "文件太大（约 %1 MB），设计文件不能超过 %2 MB"),
+          {Verbatim(Megabytes(error.position)),
+           Verbatim(Megabytes(kMaxDesignFileBytes))});
     case Kind::kReadFailed:
-      return Say(SPULIX_TEXT("DesignFile", "读取失败（%1）"), {Reason(e)});
+      return kDesignFileTexts.Say(SPULIX_TEXT("DesignFile", "读取失败（%1）"),
+                                  {Reason(error)});
     case Kind::kEmpty:
-      return Say(SPULIX_TEXT("DesignFile", "文件是空的"));
+      return kDesignFileTexts.Say(SPULIX_TEXT("DesignFile", "文件是空的"));
     case Kind::kInvalidUtf8:
-      return Say(SPULIX_TEXT("DesignFile", "文件含有无效的 UTF-8 字符%1"),
-                 {where});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件含有无效的 UTF-8 字符%1"), {where});
     case Kind::kNotJson:
-      return Say(SPULIX_TEXT("DesignFile", "文件内容不是有效的 JSON%1"),
-                 {where});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件内容不是有效的 JSON%1"), {where});
     case Kind::kTruncated:
-      return Say(SPULIX_TEXT("DesignFile", "文件不完整，内容在结尾处中断"));
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件不完整，内容在结尾处中断"));
     case Kind::kNotADesign:
-      return Say(SPULIX_TEXT("DesignFile", "这不是 Spulix 设计文件"));
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "这不是 Spulix 设计文件"));
     case Kind::kNewerVersion:
-      return Say(SPULIX_TEXT("DesignFile",
-                             "文件由较新版本的 Spulix 保存（格式版本 %1），"
-                             "本程序只能打开版本 %2 的设计文件，请升级 Spulix"),
-                 {Verbatim(e.detail), Verbatim(Number(kDesignVersion))});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile",
+                      "文件由较新版本的 Spulix 保存（格式版本 %1），"
+                      "本程序只能打开版本 %2 的设计文件，请升级 Spulix"),
+          {Verbatim(error.detail), Verbatim(Number(kDesignVersion))});
     case Kind::kBadVersion:
-      return Say(SPULIX_TEXT("DesignFile", "文件的格式版本无效"));
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件的格式版本无效"));
     case Kind::kMissingKey:
-      return Say(SPULIX_TEXT("DesignFile", "文件缺少“%1”"),
-                 {Verbatim(e.detail)});
+      return kDesignFileTexts.Say(SPULIX_TEXT("DesignFile", "文件缺少“%1”"),
+                                  {Verbatim(error.detail)});
     case Kind::kWrongType:
-      return Say(SPULIX_TEXT("DesignFile", "文件中“%1”的类型不对"),
-                 {Verbatim(e.detail)});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件中“%1”的类型不对"),
+          {Verbatim(error.detail)});
     case Kind::kWriteFailed:
-      return Say(SPULIX_TEXT("DesignFile", "写入失败（%1），原有文件保持不变"),
-                 {Reason(e)});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "写入失败（%1），原有文件保持不变"),
+          {Reason(error)});
     case Kind::kDesignTooLarge:
-      return Say(SPULIX_TEXT("DesignFile",
-                             "设计太大（文本太长或附加次级太多），文件会超过 "
-                             "%1 MB 或 %2 个值的上限"),
-                 {Verbatim(Megabytes(kMaxDesignFileBytes)),
-                  Verbatim(Number(kMaxDesignValues))});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile",
+                      "设计太大（文本太长或附加次级太多），文件会超过 "
+                      "%1 MB 或 %2 个值的上限"),
+          {Verbatim(Megabytes(kMaxDesignFileBytes)),
+           Verbatim(Number(kMaxDesignValues))});
     case Kind::kReadOnly:
-      return Say(SPULIX_TEXT("DesignFile", "文件是只读的，没有改动它"));
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile", "文件是只读的，没有改动它"));
     case Kind::kTooComplex:
-      return Say(SPULIX_TEXT("DesignFile",
-                             "文件的结构太复杂（嵌套超过 %1 层或多于 %2 "
-                             "个值），不是 Spulix 设计文件%3"),
-                 {Verbatim(Number(kMaxDesignDepth)),
-                  Verbatim(Number(kMaxDesignValues)), where});
+      return kDesignFileTexts.Say(
+          SPULIX_TEXT("DesignFile",
+                      "文件的结构太复杂（嵌套超过 %1 层或多于 %2 "
+                      "个值），不是 Spulix 设计文件%3"),
+          {Verbatim(Number(kMaxDesignDepth)),
+           Verbatim(Number(kMaxDesignValues)), where});
   }
-  return Say(SPULIX_TEXT("DesignFile", "未知错误"));
+  return kDesignFileTexts.Say(SPULIX_TEXT("DesignFile", "未知错误"));
 }
 
 std::string ChineseProblem(const DesignError& error) {
@@ -96,20 +108,21 @@ std::string ChineseProblem(const DesignError& error) {
 
 namespace {
 
-std::string EnglishProblem(const DesignError& e) {
-  const std::string where =
-      e.line > 0 ? " at line " + Number(e.line) + ", column " + Number(e.column)
-                 : "";
-  switch (e.kind) {
+std::string EnglishProblem(const DesignError& error) {
+  const std::string where = error.line > 0
+                                ? " at line " + Number(error.line) +
+                                      ", column " + Number(error.column)
+                                : "";
+  switch (error.kind) {
     case Kind::kCannotOpen:
-      return "cannot open: " + e.detail;
+      return "cannot open: " + error.detail;
     case Kind::kNotAFile:
       return "not a regular file";
     case Kind::kTooLarge:
-      return "too large (" + Number(e.position) + " bytes, at most " +
+      return "too large (" + Number(error.position) + " bytes, at most " +
              Number(kMaxDesignFileBytes) + ")";
     case Kind::kReadFailed:
-      return "cannot read: " + e.detail;
+      return "cannot read: " + error.detail;
     case Kind::kEmpty:
       return "empty file";
     case Kind::kInvalidUtf8:
@@ -121,16 +134,17 @@ std::string EnglishProblem(const DesignError& e) {
     case Kind::kNotADesign:
       return "not a Spulix design (no \"format\": \"spulix-design\")";
     case Kind::kNewerVersion:
-      return "format version " + e.detail + " is newer than this program (" +
-             Number(kDesignVersion) + ")";
+      return "format version " + error.detail +
+             " is newer than this program (" + Number(kDesignVersion) + ")";
     case Kind::kBadVersion:
       return "invalid format version";
     case Kind::kMissingKey:
-      return "\"" + e.detail + "\" is missing";
+      return "\"" + error.detail + "\" is missing";
     case Kind::kWrongType:
-      return "\"" + e.detail + "\" has the wrong type";
+      return "\"" + error.detail + "\" has the wrong type";
     case Kind::kWriteFailed:
-      return "cannot write: " + e.detail + " (any earlier file is unchanged)";
+      return "cannot write: " + error.detail +
+             " (any earlier file is unchanged)";
     case Kind::kDesignTooLarge:
       return "the design is too large for a design file (texts too long or "
              "too many extra secondaries)";
@@ -148,10 +162,11 @@ std::string EnglishProblem(const DesignError& e) {
 
 UserText ErrorSentence(const DesignError& error, const std::string& file_name,
                        FileAction action) {
-  return Say(action == FileAction::kOpen
-                 ? SPULIX_TEXT("DesignFile", "无法打开设计文件“%1”：%2。")
-                 : SPULIX_TEXT("DesignFile", "无法保存设计文件“%1”：%2。"),
-             {Verbatim(file_name), ProblemSentence(error)});
+  return kDesignFileTexts.Say(
+      action == FileAction::kOpen
+          ? SPULIX_TEXT("DesignFile", "无法打开设计文件“%1”：%2。")
+          : SPULIX_TEXT("DesignFile", "无法保存设计文件“%1”：%2。"),
+      {Verbatim(file_name), ProblemSentence(error)});
 }
 
 std::string ChineseErrorText(const DesignError& error,

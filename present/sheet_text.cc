@@ -6,61 +6,12 @@
 
 #include "design/parts/wire_table.h"
 #include "design/transformer_design.h"
+#include "present/winding_members.h"
 
 namespace spulix {
 namespace {
 
-std::string WireText(const SheetWinding& w) {
-  const std::string& nominal = StandardWires()[w.wire].nominal_text;
-  return w.strands > 1 ? std::to_string(w.strands) + "×" + nominal : nominal;
-}
-
-std::string OverallText(const SheetWinding& w) {
-  return (w.overall_is_bound ? "≤" : "") + FixedText(w.overall_mm, 3);
-}
-
-constexpr SheetQuantity kQuantities[] = {
-    {SPULIX_TEXT("WindingSheet", "电压（伏）"),
-     [](auto& w) { return FormatGeneral(w.voltage_v); }},
-    {SPULIX_TEXT("WindingSheet", "负载电流（安）"),
-     [](auto& w) { return FixedText(w.current_a, 3); }},
-    {SPULIX_TEXT("WindingSheet", "匝数"),
-     [](auto& w) { return std::to_string(w.turns); }},
-    {SPULIX_TEXT("WindingSheet", "抽头（匝）"),
-     [](auto& w) { return w.tap ? std::to_string(*w.tap) : std::string("—"); }},
-    {SPULIX_TEXT("WindingSheet", "计算线径（毫米）"),
-     [](auto& w) { return w.d; }},
-    {SPULIX_TEXT("WindingSheet", "标准漆包线（毫米）"), WireText},
-    {SPULIX_TEXT("WindingSheet", "最大外径（毫米）"), OverallText},
-    {SPULIX_TEXT("WindingSheet", "每层匝数"),
-     [](auto& w) { return std::to_string(w.turns_per_layer); }},
-    {SPULIX_TEXT("WindingSheet", "层数"),
-     [](auto& w) { return std::to_string(w.layers); }},
-    {SPULIX_TEXT("WindingSheet", "末层匝数"),
-     [](auto& w) { return std::to_string(w.last_layer_turns); }},
-    {SPULIX_TEXT("WindingSheet", "厚度（毫米）"),
-     [](auto& w) { return FixedText(w.thickness_mm, 3); }},
-    {SPULIX_TEXT("WindingSheet", "平均匝长（毫米）"),
-     [](auto& w) { return FixedText(w.mlt_mm, 2); }},
-    {SPULIX_TEXT("WindingSheet", "线长（米，每股）"),
-     [](auto& w) { return FixedText(w.length_m, 3); }},
-    {SPULIX_TEXT("WindingSheet", "铜重（克）"),
-     [](auto& w) { return FixedText(w.mass_g, 1); }},
-    {SPULIX_TEXT("WindingSheet", "R20（欧）"),
-     [](auto& w) { return FixedText(w.r20_ohm, 4); }},
-    {SPULIX_TEXT("WindingSheet", "R75（欧）"),
-     [](auto& w) { return FixedText(w.r75_ohm, 4); }},
-    {SPULIX_TEXT("WindingSheet", "铜损（瓦）"),
-     [](auto& w) { return FixedText(w.loss_w, 3); }},
-    {SPULIX_TEXT("WindingSheet", "空载电压（伏）"),
-     [](auto& w) { return FixedText(w.no_load_v, 3); }},
-    {SPULIX_TEXT("WindingSheet", "满载电压（伏）"),
-     [](auto& w) { return FixedText(w.full_load_v, 3); }},
-};
-
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("WindingSheet", pattern, std::move(args));
-}
+constexpr TextContext kWindingSheetTexts{"WindingSheet"};
 
 UserText Fixed(double value, int decimals) {
   return Verbatim(FixedText(value, decimals));
@@ -80,8 +31,6 @@ std::string FixedText(const std::optional<double>& value, int decimals) {
   return value ? FixedText(*value, decimals) : "—";
 }
 
-std::span<const SheetQuantity> SheetQuantities() { return kQuantities; }
-
 TextRows SheetWindingRows(const WindingSheet& sheet,
                           const Translate& translate) {
   TextRows rows;
@@ -90,7 +39,7 @@ TextRows SheetWindingRows(const WindingSheet& sheet,
   for (std::size_t i = 0; i < sheet.windings.size(); ++i) {
     rows[0].push_back(Compose(WindingName(i), translate));
   }
-  for (const SheetQuantity& quantity : kQuantities) {
+  for (const WindingMember& quantity : SheetQuantities()) {
     rows.push_back({Translated(translate, "WindingSheet", quantity.caption)});
     for (const SheetWinding& w : sheet.windings) {
       rows.back().push_back(quantity.text(w));
@@ -106,16 +55,20 @@ std::string SheetTitle(const WindingSheet& sheet, const Translate& translate) {
                         "绕制单（一级漆膜，硅钢片 %1，标准漆包线整层绕制）")
           : SPULIX_TEXT("WindingSheet",
                         "绕制单（二级漆膜，硅钢片 %1，标准漆包线整层绕制）");
-  return Compose(Say(title, {Verbatim(sheet.steel)}), translate);
+  return Compose(kWindingSheetTexts.Say(title, {Verbatim(sheet.steel)}),
+                 translate);
 }
 
 std::string CoilVerdictText(const WindingSheet& s, const Translate& translate) {
   const UserText verdict =
-      s.fits ? Say(SPULIX_TEXT("WindingSheet", "绕得下，余 %1 毫米"),
+      s.fits ? kWindingSheetTexts.Say(
+                   SPULIX_TEXT("WindingSheet", "绕得下，余 %1 毫米"),
                    {Fixed(s.margin_mm, 3)})
-             : Say(SPULIX_TEXT("WindingSheet", "绕不下，超出 %1 毫米"),
+             : kWindingSheetTexts.Say(
+                   SPULIX_TEXT("WindingSheet", "绕不下，超出 %1 毫米"),
                    {Fixed(-s.margin_mm, 3)});
-  return Compose(Say(SPULIX_TEXT("WindingSheet",
+  return Compose(kWindingSheetTexts.Say(
+                     SPULIX_TEXT("WindingSheet",
                                  "线包厚度 %1 毫米（骨架与绕组 %2 毫米 × "
                                  "1.1），窗口宽度 c %3 毫米：%4"),
                      {Fixed(s.coil_mm, 3), Fixed(s.build_mm, 3),
@@ -126,34 +79,40 @@ std::string CoilVerdictText(const WindingSheet& s, const Translate& translate) {
 std::vector<std::pair<std::string, std::string>> SheetFigures(
     const WindingSheet& s, const Translate& translate) {
   // Marked as on the fuse's cap: T for time-lag, mA below one ampere.
-  UserText fuse = Say(SPULIX_TEXT("WindingSheet", "超过 20 安，无标准规格"));
+  UserText fuse = kWindingSheetTexts.Say(
+      SPULIX_TEXT("WindingSheet", "超过 20 安，无标准规格"));
   if (s.fuse_a) {
     const std::string rating =
         *s.fuse_a < 1 ? std::to_string(std::lround(*s.fuse_a * 1000)) + "mA"
                       : FormatGeneral(*s.fuse_a) + "A";
-    fuse = Say(SPULIX_TEXT("WindingSheet", "T%1（慢熔，%2 安）"),
-               {Verbatim(rating), Verbatim(FormatGeneral(*s.fuse_a))});
+    fuse = kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "T%1（慢熔，%2 安）"),
+        {Verbatim(rating), Verbatim(FormatGeneral(*s.fuse_a))});
   }
   const std::pair<const char*, UserText> figures[] = {
       {SPULIX_TEXT("WindingSheet", "总输出功率"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 瓦"),
-           {Verbatim(FormatGeneral(s.output_w))})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 瓦"),
+                              {Verbatim(FormatGeneral(s.output_w))})},
       {SPULIX_TEXT("WindingSheet", "铁心重量"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 克"), {Fixed(s.iron_mass_g, 1)})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 克"),
+                              {Fixed(s.iron_mass_g, 1)})},
       {SPULIX_TEXT("WindingSheet", "磁通密度"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 特"), {Fixed(s.flux_t, 4)})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 特"),
+                              {Fixed(s.flux_t, 4)})},
       {SPULIX_TEXT("WindingSheet", "铁损"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 瓦（估算）"),
-           {Fixed(s.iron_loss_w, 3)})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 瓦（估算）"),
+                              {Fixed(s.iron_loss_w, 3)})},
       {SPULIX_TEXT("WindingSheet", "铜损"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 瓦"), {Fixed(s.copper_loss_w, 3)})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 瓦"),
+                              {Fixed(s.copper_loss_w, 3)})},
       {SPULIX_TEXT("WindingSheet", "效率"),
        Verbatim(FixedText(s.efficiency * 100, 2) + "%")},
       {SPULIX_TEXT("WindingSheet", "散热面积"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 平方厘米"),
-           {Fixed(s.surface_cm2, 1)})},
+       kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 平方厘米"),
+                              {Fixed(s.surface_cm2, 1)})},
       {SPULIX_TEXT("WindingSheet", "温升"),
-       Say(SPULIX_TEXT("WindingSheet", "%1 开（自然冷却的估算）"),
+       kWindingSheetTexts.Say(
+           SPULIX_TEXT("WindingSheet", "%1 开（自然冷却的估算）"),
            {Fixed(s.temperature_rise_k, 1)})},
       {SPULIX_TEXT("WindingSheet", "初级保险丝"), fuse},
   };
@@ -170,15 +129,16 @@ std::vector<std::array<std::string, 3>> WiresToBuyTexts(
   std::vector<std::array<std::string, 3>> rows;
   for (const WireToBuy& wire : sheet.wires_to_buy) {
     rows.push_back(
-        {Compose(Say(SPULIX_TEXT("WindingSheet", "%1 毫米"),
+        {Compose(kWindingSheetTexts.Say(
+                     SPULIX_TEXT("WindingSheet", "%1 毫米"),
                      {Verbatim(StandardWires()[wire.wire].nominal_text)}),
                  translate),
-         Compose(Say(SPULIX_TEXT("WindingSheet", "%1 米"),
-                     {Fixed(wire.length_m, 3)}),
+         Compose(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 米"),
+                                        {Fixed(wire.length_m, 3)}),
                  translate),
-         Compose(
-             Say(SPULIX_TEXT("WindingSheet", "%1 克"), {Fixed(wire.mass_g, 1)}),
-             translate)});
+         Compose(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 克"),
+                                        {Fixed(wire.mass_g, 1)}),
+                 translate)});
   }
   return rows;
 }
@@ -186,8 +146,10 @@ std::vector<std::array<std::string, 3>> WiresToBuyTexts(
 std::string RecommendedCoreText(const std::optional<std::string>& core,
                                 const Translate& translate) {
   const UserText name =
-      core ? Verbatim(*core) : Say(SPULIX_TEXT("WindingSheet", "无"));
-  return Compose(Say(SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name}),
+      core ? Verbatim(*core)
+           : kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "无"));
+  return Compose(kWindingSheetTexts.Say(
+                     SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name}),
                  translate);
 }
 

@@ -22,16 +22,9 @@ namespace spulix {
 std::string FixedText(double value, int decimals);
 std::string FixedText(const std::optional<double>& value, int decimals);
 
-// One quantity of a winding: its caption, unit in brackets, and its text.
-struct SheetQuantity {
-  const char* caption;  // "电压（伏）", marked
-  std::string (*text)(const SheetWinding& winding);
-};
-// A winding's quantities in the sheet's order, voltage to full-load voltage.
-std::span<const SheetQuantity> SheetQuantities();
-
 using TextRows = std::vector<std::vector<std::string>>;
-// The same as a table: one row per quantity, one column per winding; the
+// The windings as a table of their SheetQuantities (winding_members.h):
+// one row per quantity, one column per winding; the
 // first row names the windings, the first column the quantities.
 TextRows SheetWindingRows(const WindingSheet& sheet,
                           const Translate& translate = {});

@@ -154,6 +154,22 @@
         <source>说明：</source>
         <translation>Notes:</translation>
     </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>最大输出功率 %1 瓦</source>
+        <translation>largest output power %1 W</translation>
+    </message>
+    <message>
+        <source>没有能绕得下的功率（%1）</source>
+        <translation>no power whose coil fits (%1)</translation>
+    </message>
+    <message>
+        <source>这个铁心能做多大（实际迭厚 %1 毫米）：%2</source>
+        <translation>What this core can give (stack as built %1 mm): %2</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientTable</name>
@@ -337,6 +353,10 @@
     <message>
         <source>慎用</source>
         <translation>with care</translation>
+    </message>
+    <message>
+        <source>迭厚超过舌宽的 2 倍</source>
+        <translation>stack over 2 × the tongue</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1049,69 @@
     </message>
 </context>
 <context>
+    <name>Rectifier</name>
+    <message>
+        <source>整流计算：%1必须大于 0</source>
+        <translation>Rectifier: %1 must be above 0</translation>
+    </message>
+    <message>
+        <source>直流电压</source>
+        <translation>DC voltage</translation>
+    </message>
+    <message>
+        <source>按直流负载求绕组电压、电流：%1 轮内未收敛</source>
+        <translation>Winding voltage and current for the DC load: no convergence within %1 rounds</translation>
+    </message>
+    <message>
+        <source>整流计算：%1不能小于 0</source>
+        <translation>Rectifier: %1 cannot be below 0</translation>
+    </message>
+    <message>
+        <source>整流计算：数值超出范围</source>
+        <translation>Rectifier: a value is out of range</translation>
+    </message>
+    <message>
+        <source>直流电流</source>
+        <translation>DC current</translation>
+    </message>
+    <message>
+        <source>滤波电容</source>
+        <translation>reservoir capacitor</translation>
+    </message>
+    <message>
+        <source>二极管压降</source>
+        <translation>diode drop</translation>
+    </message>
+    <message>
+        <source>绕组空载电压</source>
+        <translation>winding no-load voltage</translation>
+    </message>
+    <message>
+        <source>绕组电阻</source>
+        <translation>winding resistance</translation>
+    </message>
+    <message>
+        <source>初级电阻</source>
+        <translation>primary resistance</translation>
+    </message>
+    <message>
+        <source>绕组匝数</source>
+        <translation>winding turns</translation>
+    </message>
+    <message>
+        <source>初级匝数</source>
+        <translation>primary turns</translation>
+    </message>
+    <message>
+        <source>绕组带不动 %1 安的直流负载：电容电压降到 0</source>
+        <translation>The winding cannot carry a DC load of %1 A: the capacitor voltage falls to 0</translation>
+    </message>
+    <message>
+        <source>整流电路在 %1 个半周内未达到稳态</source>
+        <translation>The rectifier does not settle within %1 half-cycles</translation>
+    </message>
+</context>
+<context>
     <name>SelectionTables</name>
     <message>
         <source>型号</source>
@@ -1089,6 +1172,10 @@
     <message>
         <source>用于</source>
         <translation>For</translation>
+    </message>
+    <message>
+        <source>迭厚/舌宽</source>
+        <translation>b/a</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1533,30 @@
         <source>次级%1</source>
         <translation>Secondary %1</translation>
     </message>
+    <message>
+        <source>实际迭厚</source>
+        <translation>the stack as built</translation>
+    </message>
+    <message>
+        <source>匝数按实际迭厚 %1 毫米（截面积 %2 平方厘米）计算，与主窗口按计算迭厚 %3 毫米得出的匝数不同</source>
+        <translation>The turns follow the stack as built, %1 mm (section %2 cm²), and differ from the main window's, which follow the calculated stack of %3 mm</translation>
+    </message>
+    <message>
+        <source>迭厚 %1 毫米超过舌宽 %2 毫米的 2 倍，这样高的骨架少见：宜选舌宽更大的铁心</source>
+        <translation>The stack of %1 mm is more than 2 × the tongue of %2 mm; bobbins that tall are rare: choose a core with a wider tongue</translation>
+    </message>
+    <message>
+        <source>线包放得下，但算出的迭厚都超过舌宽的 2 倍：请填写实际迭厚</source>
+        <translation>the coil fits, but every calculated stack is more than 2 × the tongue: enter the stack as built</translation>
+    </message>
+    <message>
+        <source>任何功率下线包都放不进窗口 c %1 毫米：对 U1、U2 和这些绝缘来说窗口太窄</source>
+        <translation>at no power does the coil fit the window c of %1 mm: the window is too narrow for U1, U2 and this insulation</translation>
+    </message>
+    <message>
+        <source>请先输入 U1 和 U2</source>
+        <translation>enter U1 and U2 first</translation>
+    </message>
 </context>
 <context>
     <name>spulix::CoreEditDialog</name>
@@ -1475,6 +1586,45 @@
     </message>
 </context>
 <context>
+    <name>spulix::CoreRatingBox</name>
+    <message>
+        <source>这个铁心能做多大</source>
+        <translation>What this core can give</translation>
+    </message>
+    <message>
+        <source>按此功率设计</source>
+        <translation>Design at this power</translation>
+    </message>
+    <message>
+        <source>把这只铁心填入主窗口，输出功率 P2 设为最大值，绕制单按实际迭厚绕制</source>
+        <translation>Put this core into the main window and set the output power P2 to the largest; the sheet winds on the stack as built</translation>
+    </message>
+    <message>
+        <source>主窗口的铁心</source>
+        <translation>The main window's core</translation>
+    </message>
+    <message>
+        <source>主窗口还没有铁心：请输入 h、c、a，或在左边选一只铁心</source>
+        <translation>The main window has no core yet: enter h, c and a, or choose a core on the left</translation>
+    </message>
+    <message>
+        <source>按计算迭厚</source>
+        <translation>on the calculated stack</translation>
+    </message>
+    <message>
+        <source>实际迭厚 %1 毫米</source>
+        <translation>stack as built %1 mm</translation>
+    </message>
+    <message>
+        <source>最大输出功率 %1 瓦（%2）</source>
+        <translation>Largest output power %1 W (%2)</translation>
+    </message>
+    <message>
+        <source>没有能绕得下的功率：%1</source>
+        <translation>No power whose coil fits: %1</translation>
+    </message>
+</context>
+<context>
     <name>spulix::CoreTableModel</name>
     <message>
         <source>标准</source>
@@ -1495,6 +1645,10 @@
     <message>
         <source>不可用</source>
         <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>不可用（%1）</source>
+        <translation>does not fit (%1)</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1914,18 @@
     <message>
         <source>无法计算绕制单：%1</source>
         <translation>No winding sheet: %1</translation>
+    </message>
+    <message>
+        <source>铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数</source>
+        <translation>The thickness of the core's stack as built (mm); the sheet then counts its turns on it</translation>
+    </message>
+    <message>
+        <source>实际迭厚（毫米）：</source>
+        <translation>Stack as built (mm):</translation>
+    </message>
+    <message>
+        <source>按计算值</source>
+        <translation>as calculated</translation>
     </message>
 </context>
 <context>

@@ -44,16 +44,15 @@ int PrintableLength(std::string_view text) {
   return count;
 }
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("CoreCatalogue", pattern, std::move(args));
-}
+constexpr TextContext kCoreCatalogueTexts{"CoreCatalogue"};
 
 // A dimension cell: a positive number of millimetres, or why not.
 std::variant<double, UserText> ReadDimension(const char* symbol,
                                              std::string_view text) {
   const UserText name = Verbatim(symbol);
   if (text.empty()) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "%1 为空"), {name});
+    return kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue", "%1 为空"),
+                                   {name});
   }
   double value = 0;
   try {
@@ -62,18 +61,22 @@ std::variant<double, UserText> ReadDimension(const char* symbol,
     // into the field and that MatchCore then looks for.
     value = ReadStrict(DimensionText(ReadStrict(text)));
   } catch (const TypeMismatch&) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "%1“%2”不是数字"),
-               {name, Verbatim(std::string(text))});
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "%1“%2”不是数字"),
+        {name, Verbatim(std::string(text))});
   } catch (const ArithmeticFault&) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "%1“%2”超出范围"),
-               {name, Verbatim(std::string(text))});
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "%1“%2”超出范围"),
+        {name, Verbatim(std::string(text))});
   }
   if (!(value > 0)) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "%1 必须大于 0"), {name});
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "%1 必须大于 0"), {name});
   }
   if (value > kMaxCoreDimensionMm) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "%1 不能超过 %2 毫米"),
-               {name, Verbatim(DimensionText(kMaxCoreDimensionMm))});
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "%1 不能超过 %2 毫米"),
+        {name, Verbatim(DimensionText(kMaxCoreDimensionMm))});
   }
   return value;
 }
@@ -106,7 +109,8 @@ std::string DimensionText(double mm) { return FormatGeneral(mm); }
 
 std::string DescribeIssue(const CatalogueIssue& issue,
                           const Translate& translate) {
-  return Compose(Say(SPULIX_TEXT("CoreCatalogue", "第 %1 行：%2"),
+  return Compose(kCoreCatalogueTexts.Say(
+                     SPULIX_TEXT("CoreCatalogue", "第 %1 行：%2"),
                      {Verbatim(std::to_string(issue.line)), issue.reason}),
                  translate);
 }
@@ -114,14 +118,17 @@ std::string DescribeIssue(const CatalogueIssue& issue,
 std::variant<CoreEntry, UserText> ReadCoreInput(const CoreInput& input) {
   CoreEntry entry;
   const std::string_view name = TrimBlanks(input.name);
-  if (name.empty()) return Say(SPULIX_TEXT("CoreCatalogue", "型号为空"));
+  if (name.empty())
+    return kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue", "型号为空"));
   const int length = PrintableLength(name);
   if (length < 0) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "型号含有无效或不可见的字符"));
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "型号含有无效或不可见的字符"));
   }
   if (length > kMaxCoreNameLength) {
-    return Say(SPULIX_TEXT("CoreCatalogue", "型号超过 %1 个字符"),
-               {Verbatim(std::to_string(kMaxCoreNameLength))});
+    return kCoreCatalogueTexts.Say(
+        SPULIX_TEXT("CoreCatalogue", "型号超过 %1 个字符"),
+        {Verbatim(std::to_string(kMaxCoreNameLength))});
   }
   entry.name.assign(name);
   const std::pair<const char*, const std::string*> cells[] = {
@@ -150,10 +157,11 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
     } else {
       // A header that names too few columns: the rows are read by position.
       parse.issues.push_back(
-          {records.front().line, Say(SPULIX_TEXT("CoreCatalogue",
-                                                 "表头缺少 tongue_a_mm、"
-                                                 "window_width_c_mm 或 "
-                                                 "window_height_h_mm"))});
+          {records.front().line,
+           kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue",
+                                               "表头缺少 tongue_a_mm、"
+                                               "window_width_c_mm 或 "
+                                               "window_height_h_mm"))});
       first = 1;
     }
   }
@@ -168,7 +176,8 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
     if (record.cells.size() < needed) {
       parse.issues.push_back(
           {record.line,
-           Say(SPULIX_TEXT("CoreCatalogue", "只有 %1 列，需要 %2 列"),
+           kCoreCatalogueTexts.Say(
+               SPULIX_TEXT("CoreCatalogue", "只有 %1 列，需要 %2 列"),
                {Verbatim(std::to_string(record.cells.size())),
                 Verbatim(std::to_string(needed))})});
       continue;
@@ -187,8 +196,9 @@ CoreCsvParse ParseCoreCsv(std::string_view text, bool built_in,
     if (std::ranges::any_of(taken, same) ||
         std::ranges::any_of(parse.cores, same)) {
       parse.issues.push_back(
-          {record.line, Say(SPULIX_TEXT("CoreCatalogue", "型号“%1”重复"),
-                            {Verbatim(entry.name)})});
+          {record.line,
+           kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue", "型号“%1”重复"),
+                                   {Verbatim(entry.name)})});
       continue;
     }
     entry.built_in = built_in;
@@ -242,7 +252,8 @@ std::optional<std::string> CoreCatalogue::NameTaken(
     const Translate& translate) const {
   for (std::size_t i = 0; i < cores_.size(); ++i) {
     if (i != except && SameName(cores_[i].name, name)) {
-      return Compose(Say(SPULIX_TEXT("CoreCatalogue", "型号“%1”已经存在"),
+      return Compose(kCoreCatalogueTexts.Say(
+                         SPULIX_TEXT("CoreCatalogue", "型号“%1”已经存在"),
                          {Verbatim(std::string(name))}),
                      translate);
     }
@@ -265,11 +276,13 @@ std::optional<std::string> CoreCatalogue::AddUserCore(
 std::optional<std::string> CoreCatalogue::ReplaceUserCore(
     std::size_t index, const CoreInput& input, const Translate& translate) {
   if (index >= cores_.size()) {
-    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
-                   translate);
+    return Compose(
+        kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
+        translate);
   }
   if (IsBuiltIn(index)) {
-    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "标准铁心不能修改")),
+    return Compose(kCoreCatalogueTexts.Say(
+                       SPULIX_TEXT("CoreCatalogue", "标准铁心不能修改")),
                    translate);
   }
   auto read = ReadCoreInput(input);
@@ -285,11 +298,13 @@ std::optional<std::string> CoreCatalogue::ReplaceUserCore(
 std::optional<std::string> CoreCatalogue::RemoveUserCore(
     std::size_t index, const Translate& translate) {
   if (index >= cores_.size()) {
-    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
-                   translate);
+    return Compose(
+        kCoreCatalogueTexts.Say(SPULIX_TEXT("CoreCatalogue", "没有这个铁心")),
+        translate);
   }
   if (IsBuiltIn(index)) {
-    return Compose(Say(SPULIX_TEXT("CoreCatalogue", "标准铁心不能删除")),
+    return Compose(kCoreCatalogueTexts.Say(
+                       SPULIX_TEXT("CoreCatalogue", "标准铁心不能删除")),
                    translate);
   }
   cores_.erase(cores_.begin() + static_cast<std::ptrdiff_t>(index));

@@ -14,12 +14,12 @@ namespace spulix {
 namespace {
 
 // The inputs a core's coil depends on, named for the user.
-struct Input {
+struct CoilInput {
   Field field;
   const char* name;
   bool required;  // must be given and above zero
 };
-constexpr Input kInputs[] = {
+constexpr CoilInput kCoilInputs[] = {
     {Field::kOutputPower, SPULIX_TEXT("CoreSelection", "输出功率 P2"), true},
     {Field::kInputVoltage, SPULIX_TEXT("CoreSelection", "输入电压 U1"), true},
     {Field::kOutputVoltage, SPULIX_TEXT("CoreSelection", "输出电压 U2"), true},
@@ -33,9 +33,7 @@ constexpr Input kInputs[] = {
      SPULIX_TEXT("CoreSelection", "次级层间绝缘 f2"), false},
 };
 
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("CoreSelection", pattern, std::move(args));
-}
+constexpr TextContext kCoreSelectionTexts{"CoreSelection"};
 
 // The rated power the calculation derives from a positive P2, read as it
 // reads it: P1 from the lenient reading, P from the whole P1 and strict P2.
@@ -54,12 +52,13 @@ double RatedPower(const FieldTexts& design) {
 // calculating.
 std::vector<UserText> MissingInputs(const FieldTexts& design) {
   std::vector<UserText> problems;
-  for (const Input& input : kInputs) {
+  for (const CoilInput& input : kCoilInputs) {
     const std::string& text = design[input.field];
-    const UserText name = Say(input.name);
+    const UserText name = kCoreSelectionTexts.Say(input.name);
     if (IsEmptyText(text)) {
       if (input.required) {
-        problems.push_back(Say(SPULIX_TEXT("CoreSelection", "缺少%1"), {name}));
+        problems.push_back(kCoreSelectionTexts.Say(
+            SPULIX_TEXT("CoreSelection", "缺少%1"), {name}));
       }
       continue;
     }
@@ -67,21 +66,23 @@ std::vector<UserText> MissingInputs(const FieldTexts& design) {
     try {
       value = ReadStrict(text);
     } catch (const TypeMismatch&) {
-      problems.push_back(Say(SPULIX_TEXT("CoreSelection", "%1“%2”不是数字"),
-                             {name, Verbatim(text)}));
+      problems.push_back(kCoreSelectionTexts.Say(
+          SPULIX_TEXT("CoreSelection", "%1“%2”不是数字"),
+          {name, Verbatim(text)}));
       continue;
     } catch (const ArithmeticFault&) {
-      problems.push_back(Say(SPULIX_TEXT("CoreSelection", "%1“%2”超出范围"),
-                             {name, Verbatim(text)}));
+      problems.push_back(kCoreSelectionTexts.Say(
+          SPULIX_TEXT("CoreSelection", "%1“%2”超出范围"),
+          {name, Verbatim(text)}));
       continue;
     }
     if (input.required && !(value > 0)) {
-      problems.push_back(
-          Say(SPULIX_TEXT("CoreSelection", "%1 必须大于 0"), {name}));
+      problems.push_back(kCoreSelectionTexts.Say(
+          SPULIX_TEXT("CoreSelection", "%1 必须大于 0"), {name}));
     }
   }
   if (problems.empty() && !CoefficientFor(RatedPower(design))) {
-    problems.push_back(Say(SPULIX_TEXT(
+    problems.push_back(kCoreSelectionTexts.Say(SPULIX_TEXT(
         "CoreSelection", "额定功率 P 超过 1000 瓦，无法确定铁心截面积")));
   }
   return problems;
@@ -118,13 +119,14 @@ std::optional<UserText> TryCore(MemoryStore& store, const FieldTexts& design,
     return CalculationNotice(store.messages());
   }
   if (store.Text(Field::kOutputPower) != design[Field::kOutputPower]) {
-    return Say(SPULIX_TEXT("CoreSelection", "计算清空了输出功率 P2"));
+    return kCoreSelectionTexts.Say(
+        SPULIX_TEXT("CoreSelection", "计算清空了输出功率 P2"));
   }
   try {
     ReadField(store, Field::kCoilThickness);
   } catch (const FieldFailure&) {
-    return Say(SPULIX_TEXT("CoreSelection",
-                           "计算中途停止（数值超出范围），没有得出线包厚度 H"));
+    return kCoreSelectionTexts.Say(SPULIX_TEXT(
+        "CoreSelection", "计算中途停止（数值超出范围），没有得出线包厚度 H"));
   }
   return std::nullopt;
 }

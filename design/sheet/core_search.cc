@@ -22,14 +22,18 @@ SheetCoreSelection SearchCores(const FieldTexts& design,
                                SearchExtent extent) {
   SheetCoreSelection selection;
   selection.results.resize(cores.size());
+  SheetChoices calculated_stack = choices;
+  calculated_stack.stack_mm.clear();
   MemoryStore store;
   for (std::size_t i : SmallestFitOrder(cores)) {
     if (TryCore(store, design, cores[i])) continue;
-    const SheetOutcome outcome = ComputeWindingSheet(store.texts(), choices);
+    const SheetOutcome outcome =
+        ComputeWindingSheet(store.texts(), calculated_stack);
     const auto* sheet = std::get_if<WindingSheet>(&outcome);
     if (sheet == nullptr) continue;
-    selection.results[i] = {sheet->coil_mm, sheet->fits};
-    if (sheet->fits && !selection.smallest_buildable) {
+    selection.results[i] = {sheet->coil_mm, sheet->StackRatio(), sheet->fits,
+                            sheet->Builds()};
+    if (sheet->Builds() && !selection.smallest_buildable) {
       selection.smallest_buildable = i;
       if (extent == SearchExtent::kFirstBuildable) break;
     }

@@ -25,8 +25,10 @@ SheetOutcome WindingSheetWithCore(const FieldTexts& design,
 
 // One core as the sheet winds it.
 struct SheetCoreResult {
-  std::optional<double> coil_mm;  // none where the sheet gives none
-  bool builds = false;            // the coil fits the window
+  std::optional<double> coil_mm;      // none where the sheet gives none
+  std::optional<double> stack_ratio;  // b / a of its calculated stack
+  bool coil_fits = false;             // the coil fits the window
+  bool builds = false;  // and on a stack a bobbin takes (kMaxStackToTongue)
 };
 struct SheetCoreSelection {
   std::vector<SheetCoreResult> results;  // in catalogue order
@@ -39,7 +41,9 @@ struct SheetCoreSelection {
 enum class SearchExtent { kEveryCore, kFirstBuildable };
 
 // The one search: the cores in the smallest-fit order, each judged by the
-// sheet. Needs only U1, U2 and P2 of the design.
+// sheet on its own calculated stack (a stack as built belongs to the
+// design's own core, not to the others). Needs only U1, U2 and P2 of the
+// design.
 SheetCoreSelection SearchCores(const FieldTexts& design,
                                const SheetChoices& choices,
                                const std::vector<CoreEntry>& cores,

@@ -13,6 +13,7 @@
 #include "design/memory_store.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/sheet_numbers.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
 
@@ -20,6 +21,20 @@ namespace spulix {
 namespace {
 
 using F = Field;
+
+using sheet::CalculatedNumber;
+using sheet::CannotCompute;
+using sheet::Count;
+using sheet::Figure;
+using sheet::Input;
+using sheet::kWindingSheetTexts;
+using sheet::Named;
+using sheet::Need;
+using sheet::Number;
+using sheet::OutOfRange;
+using sheet::Source;
+using sheet::Stop;
+using sheet::Turns;
 
 // Copper (IEC 60028, annealed): resistivity at 20 °C, temperature
 // coefficient, density; windings are rated at 75 °C.
@@ -50,93 +65,7 @@ constexpr double kFuseFactor = 1.5;
 constexpr double kFuseRatingsA[] = {
     0.1, 0.125, 0.16, 0.2,  0.25, 0.315, 0.4, 0.5, 0.63, 0.8,  1,  1.25,
     1.6, 2,     2.5,  3.15, 4,    5,     6.3, 8,   10,   12.5, 16, 20};
-// Counts beyond this are a design out of any sensible range.
-constexpr double kMaxCount = 1e7;
 
-// Why the sheet stops: the one line it shows instead of numbers.
-struct CannotCompute {
-  UserText reason;
-};
-
-[[noreturn]] void Stop(UserText reason) {
-  throw CannotCompute{std::move(reason)};
-}
-
-UserText Say(const char* pattern, std::vector<UserText> args = {}) {
-  return Marked("WindingSheet", pattern, std::move(args));
-}
-
-UserText OutOfRange() {
-  return Say(SPULIX_TEXT("WindingSheet", "数值超出范围，无法计算绕制单"));
-}
-
-UserText Figure(int value) { return Verbatim(std::to_string(value)); }
-
-// "U1（输入电压）"
-UserText Named(Field field) {
-  const FieldInfo& info = InfoOf(field);
-  return Say(SPULIX_TEXT("WindingSheet", "%1（%2）"),
-             {Verbatim(info.symbol), FullCaptionText(info)});
-}
-
-enum class Need { kPositive, kNotNegative, kAnyNumber };
-enum class Source { kTyped, kCalculated };
-
-// A number the sheet needs from a text, or the reason it cannot have it.
-// `name` gives the text's name for the reason, built only when needed.
-template <typename NameFn>
-double Number(const std::string& text, NameFn name, Source source, Need need) {
-  if (IsEmptyText(text)) {
-    Stop(source == Source::kTyped
-             ? Say(SPULIX_TEXT("WindingSheet", "请先输入 %1"), {name()})
-             : Say(SPULIX_TEXT("WindingSheet", "缺少%1，请先计算（刷新）"),
-                   {name()}));
-  }
-  const std::optional<double> value = ReadStrictOrNone(text);
-  if (!value) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "%1“%2”不是数字"),
-             {name(), Verbatim(text)}));
-  }
-  if (need == Need::kPositive && !(*value > 0)) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 必须大于 0"), {name()}));
-  }
-  if (need == Need::kNotNegative && *value < 0) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 不能小于 0"), {name()}));
-  }
-  return *value;
-}
-
-// A field the user types.
-double Input(const FieldTexts& design, Field field,
-             Need need = Need::kPositive) {
-  return Number(
-      design[field], [field] { return Named(field); }, Source::kTyped, need);
-}
-
-// A field the calculation writes.
-double Result(const FieldTexts& design, Field field,
-              Need need = Need::kPositive) {
-  return Number(
-      design[field], [field] { return Named(field); }, Source::kCalculated,
-      need);
-}
-
-// A count within the range the sheet works in.
-int Count(double value) {
-  if (!(std::fabs(value) <= kMaxCount)) Stop(OutOfRange());
-  return static_cast<int>(value);
-}
-
-// Zero turns pass here: the winding then names itself.
-int Turns(const FieldTexts& design, Field field) {
-  const double turns = Result(design, field, Need::kNotNegative);
-  if (turns != std::floor(turns)) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "%1 不是整数"), {Named(field)}));
-  }
-  return Count(turns);
-}
-
-// The windings as the design and the choices ask for them, before any wire
 // is chosen.
 struct WindingPlan {
   std::size_t index = 0;  // in the sheet, primary 0
@@ -160,7 +89,9 @@ std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
   for (std::size_t k = 0; k < list.size(); ++k) {
     const Secondary& extra = list[k];
     const auto named = [k](const char* pattern) {
-      return [k, pattern] { return Say(pattern, {WindingName(k + 2)}); };
+      return [k, pattern] {
+        return kWindingSheetTexts.Say(pattern, {WindingName(k + 2)});
+      };
     };
     const double u =
         Number(extra.voltage, named(SPULIX_TEXT("WindingSheet", "%1 的电压")),
@@ -194,8 +125,8 @@ FieldTexts Electrical(const FieldTexts& design,
     Stop(CalculationNotice(copy.messages()));
   }
   if (IsEmptyField(copy, F::kCoilThickness)) {
-    Stop(Say(SPULIX_TEXT("WindingSheet",
-                         "计算中途停止（数值超出范围），没有得出线包厚度 H")));
+    Stop(kWindingSheetTexts.Say(SPULIX_TEXT(
+        "WindingSheet", "计算中途停止（数值超出范围），没有得出线包厚度 H")));
   }
   return CopyTexts(copy);
 }
@@ -221,8 +152,9 @@ std::string WireDiameterForLoad(double current_a) {
 }
 
 UserText GradeName(int grade) {
-  return grade == 1 ? Say(SPULIX_TEXT("WindingSheet", "一级"))
-                    : Say(SPULIX_TEXT("WindingSheet", "二级"));
+  return grade == 1
+             ? kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "一级"))
+             : kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "二级"));
 }
 
 // The standard wire for a calculated diameter: one strand where a size is
@@ -235,8 +167,9 @@ struct WireChoice {
 WireChoice ChooseWire(const UserText& name, const std::string& d_text) {
   const std::optional<double> d = ReadStrictOrNone(d_text);
   if (!d || !(*d > 0)) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "%1：线径“%2”不是大于 0 的数字"),
-             {name, Verbatim(d_text)}));
+    Stop(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "%1：线径“%2”不是大于 0 的数字"),
+        {name, Verbatim(d_text)}));
   }
   if (auto wire = NextStandardWire(*d)) return {*wire, 1};
   const double largest = StandardWires().back().nominal_mm;
@@ -244,10 +177,10 @@ WireChoice ChooseWire(const UserText& name, const std::string& d_text) {
     const double each = *d / std::sqrt(static_cast<double>(strands));
     if (each <= largest) return {*NextStandardWire(each), strands};
   }
-  Stop(
-      Say(SPULIX_TEXT("WindingSheet",
-                      "%1：线径 %2 毫米没有合适的标准漆包线（并绕超过 %3 股）"),
-          {name, Verbatim(d_text), Figure(kMaxStrands)}));
+  Stop(kWindingSheetTexts.Say(
+      SPULIX_TEXT("WindingSheet",
+                  "%1：线径 %2 毫米没有合适的标准漆包线（并绕超过 %3 股）"),
+      {name, Verbatim(d_text), Figure(kMaxStrands)}));
 }
 
 class SheetBuilder {
@@ -259,9 +192,13 @@ class SheetBuilder {
 
  private:
   void ReadDesign();
-  std::vector<WindingPlan> PlanWindings(const FieldTexts& e);
+  std::vector<WindingPlan> PlanWindings(const FieldTexts& design);
   void WindAll(const std::vector<WindingPlan>& plans);
-  void RunTransformer(const FieldTexts& e);
+  void RunTransformer(const FieldTexts& design);
+  // Replaces the calculated stack by the one built, with the section and
+  // turns that follow from it, as the calculation would count them.
+  void WindOnStackAsBuilt(FieldTexts& electrical);
+  void NoteTheStack();
 
   const FieldTexts& design_;
   const SheetChoices& choices_;
@@ -276,17 +213,21 @@ class SheetBuilder {
 WindingSheet SheetBuilder::Build() {
   ReadDesign();
   const std::vector<ExtraValues> extras = ReadExtras(choices_);
-  const FieldTexts e = Electrical(design_, extras);
-  const double p = Result(e, F::kRatedPower);
+  // The design recalculated for the total output power of every winding.
+  FieldTexts electrical = Electrical(design_, extras);
+  const double p = CalculatedNumber(electrical, F::kRatedPower);
   if (!CoefficientFor(p)) {
-    Stop(Say(SPULIX_TEXT("WindingSheet",
-                         "额定功率 P 超过 1000 瓦，无法确定铁心截面积")));
+    Stop(kWindingSheetTexts.Say(SPULIX_TEXT(
+        "WindingSheet", "额定功率 P 超过 1000 瓦，无法确定铁心截面积")));
   }
-  sheet_.section_cm2 = Result(e, F::kCoreSection);
-  sheet_.b_mm = Result(e, F::kStackThickness);
+  sheet_.section_cm2 = CalculatedNumber(electrical, F::kCoreSection);
+  sheet_.b_mm = CalculatedNumber(electrical, F::kStackThickness);
+  sheet_.calculated_b_mm = sheet_.b_mm;
+  if (!IsEmptyText(choices_.stack_mm)) WindOnStackAsBuilt(electrical);
   // A window too low for one turn is named with the winding below.
-  sheet_.effective_height_mm = Result(e, F::kEffectiveHeight, Need::kAnyNumber);
-  std::vector<WindingPlan> plans = PlanWindings(e);
+  sheet_.effective_height_mm =
+      CalculatedNumber(electrical, F::kEffectiveHeight, Need::kAnyNumber);
+  std::vector<WindingPlan> plans = PlanWindings(electrical);
   for (std::size_t k = 0; k < extras.size(); ++k) {
     const Secondary& extra = choices_.secondaries.extras()[k];
     WindingPlan plan;
@@ -294,20 +235,74 @@ WindingSheet SheetBuilder::Build() {
     plan.voltage_v = extras[k].voltage_v;
     plan.current_a = extras[k].current_a;
     plan.center_tapped = extra.center_tap;
-    plan.turns = SecondaryTurns(Result(e, F::kTurnsPerVolt), plan.voltage_v,
-                                plan.center_tapped);
+    plan.turns = SecondaryTurns(CalculatedNumber(electrical, F::kTurnsPerVolt),
+                                plan.voltage_v, plan.center_tapped);
     plan.d = WireDiameterForLoad(plan.current_a);
     plans.push_back(std::move(plan));
   }
   for (const WindingPlan& plan : plans) {
     if (plan.turns < 1) {
-      Stop(Say(SPULIX_TEXT("WindingSheet", "%1：匝数为 0，电压太低"),
-               {WindingName(plan.index)}));
+      Stop(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet", "%1：匝数为 0，电压太低"),
+          {WindingName(plan.index)}));
     }
   }
   WindAll(plans);
-  RunTransformer(e);
+  RunTransformer(electrical);
+  NoteTheStack();
   return std::move(sheet_);
+}
+
+void SheetBuilder::WindOnStackAsBuilt(FieldTexts& electrical) {
+  const double built = Number(
+      choices_.stack_mm,
+      [] {
+        return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "实际迭厚"));
+      },
+      Source::kTyped, Need::kPositive);
+  sheet_.b_mm = built;
+  sheet_.stack_as_built = true;
+  sheet_.section_cm2 =
+      constants::kStackingCoefficient * sheet_.a_mm * built / 100;
+  try {
+    // N0 as the field would hold it, then read back, as the main window
+    // counts its turns.
+    const std::string n0_text = FormatPattern(
+        Div(constants::kTurnsPerVoltNumerator,
+            Mul(sheet_.section_cm2, constants::kFluxDensityGauss)),
+        Pattern::kTwoDecimals);
+    const double n0 = ReadStrict(n0_text);
+    const int primary =
+        RoundToInt16(Mul(n0, u1_)) + constants::kExtraPrimaryTurns;
+    if (primary > 32767) Stop(OutOfRange());
+    electrical[F::kTurnsPerVolt] = n0_text;
+    electrical[F::kPrimaryTurns] = std::to_string(primary);
+    electrical[F::kSecondaryTurns] =
+        std::to_string(SecondaryTurnsFor(n0, u2_, false));
+  } catch (const FieldFailure&) {
+    Stop(OutOfRange());
+  }
+}
+
+void SheetBuilder::NoteTheStack() {
+  if (sheet_.stack_as_built) {
+    sheet_.notes.push_back(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet",
+                    "匝数按实际迭厚 %1 毫米（截面积 %2 平方厘米）计算，与主窗口"
+                    "按计算迭厚 %3 毫米得出的匝数不同"),
+        {Verbatim(FormatGeneral(sheet_.b_mm)),
+         Verbatim(FormatPattern(sheet_.section_cm2, Pattern::kTwoDecimals)),
+         Verbatim(FormatGeneral(sheet_.calculated_b_mm))}));
+  }
+  if (!sheet_.StackFitsBobbin()) {
+    sheet_.notes.push_back(kWindingSheetTexts.Say(
+        SPULIX_TEXT(
+            "WindingSheet",
+            "迭厚 %1 毫米超过舌宽 %2 毫米的 2 倍，这样高的骨架少见：宜选"
+            "舌宽更大的铁心"),
+        {Verbatim(FormatPattern(sheet_.b_mm, Pattern::kTwoDecimals)),
+         Verbatim(FormatGeneral(sheet_.a_mm))}));
+  }
 }
 
 void SheetBuilder::ReadDesign() {
@@ -317,7 +312,7 @@ void SheetBuilder::ReadDesign() {
   const Field core[] = {F::kWindowHeight, F::kWindowWidth, F::kTongueWidth};
   if (std::ranges::all_of(
           core, [this](Field field) { return IsEmptyText(design_[field]); })) {
-    Stop(Say(
+    Stop(kWindingSheetTexts.Say(
         SPULIX_TEXT("WindingSheet", "还没有铁心：请先选用铁心或输入 h、c、a")));
   }
   sheet_.h_mm = Input(design_, F::kWindowHeight);
@@ -338,30 +333,33 @@ void SheetBuilder::ReadDesign() {
     }
   }
   if (!empty.empty()) {
-    sheet_.notes.push_back(
-        Say(SPULIX_TEXT("WindingSheet", "未填的绝缘按 0 计：%1"),
-            {Joined(empty, Say(SPULIX_TEXT("WindingSheet", "、")))}));
+    sheet_.notes.push_back(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "未填的绝缘按 0 计：%1"),
+        {Joined(empty,
+                kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "、")))}));
   }
 
   if (choices_.enamel_grade != 1 && choices_.enamel_grade != 2) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "漆膜等级只能是一级或二级")));
+    Stop(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "漆膜等级只能是一级或二级")));
   }
   const std::optional<std::size_t> steel = FindSteelGrade(choices_.steel);
   if (!steel) {
-    Stop(Say(SPULIX_TEXT("WindingSheet", "没有硅钢片牌号“%1”"),
-             {Verbatim(choices_.steel)}));
+    Stop(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "没有硅钢片牌号“%1”"),
+        {Verbatim(choices_.steel)}));
   }
   sheet_.enamel_grade = choices_.enamel_grade;
   sheet_.steel = SteelGrades()[*steel].name;
   loss_factor_ = SteelGrades()[*steel].loss_w_per_kg;
 }
 
-std::vector<WindingPlan> SheetBuilder::PlanWindings(const FieldTexts& e) {
+std::vector<WindingPlan> SheetBuilder::PlanWindings(const FieldTexts& design) {
   WindingPlan primary;
   primary.voltage_v = u1_;
-  primary.current_a = Result(e, F::kInputPower) / u1_;
-  primary.turns = Turns(e, F::kPrimaryTurns);
-  primary.d = e[F::kPrimaryWireDiameter];
+  primary.current_a = CalculatedNumber(design, F::kInputPower) / u1_;
+  primary.turns = Turns(design, F::kPrimaryTurns);
+  primary.d = design[F::kPrimaryWireDiameter];
   primary.outer = F::kPrimaryOuterInsulation;
   primary.interlayer = F::kPrimaryInterlayerInsulation;
 
@@ -370,9 +368,11 @@ std::vector<WindingPlan> SheetBuilder::PlanWindings(const FieldTexts& e) {
   secondary.voltage_v = u2_;
   secondary.current_a = p2_ / u2_;
   secondary.center_tapped = choices_.secondaries.main().center_tap;
-  secondary.turns = secondary.center_tapped
-                        ? SecondaryTurns(Result(e, F::kTurnsPerVolt), u2_, true)
-                        : Turns(e, F::kSecondaryTurns);
+  secondary.turns =
+      secondary.center_tapped
+          ? SecondaryTurns(CalculatedNumber(design, F::kTurnsPerVolt), u2_,
+                           true)
+          : Turns(design, F::kSecondaryTurns);
   // The main secondary keeps a diameter the user typed.
   secondary.d = design_[F::kSecondaryWireDiameter];
   return {std::move(primary), std::move(secondary)};
@@ -398,15 +398,17 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     const std::optional<OverallDiameter> overall =
         OverallDiameterOf(w.wire, choices_.enamel_grade);
     if (!overall) {
-      Stop(Say(SPULIX_TEXT("WindingSheet", "%1：漆包线 %2 没有外径数据"),
-               {name, Verbatim(wires[w.wire].nominal_text)}));
+      Stop(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet", "%1：漆包线 %2 没有外径数据"),
+          {name, Verbatim(wires[w.wire].nominal_text)}));
     }
     w.overall_mm = overall->mm;
     w.overall_is_bound = overall->is_bound;
     if (overall->is_bound) {
       bound_notes.emplace(
           w.wire,
-          Say(SPULIX_TEXT("WindingSheet",
+          kWindingSheetTexts.Say(
+              SPULIX_TEXT("WindingSheet",
                           "漆包线 %1 没有外径数据，按下一规格 %2 "
                           "的%3漆膜最大外径 %4 计（上限）"),
               {Verbatim(wires[w.wire].nominal_text),
@@ -414,19 +416,20 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
                GradeName(choices_.enamel_grade), Verbatim(overall->text)}));
     }
     if (w.strands > 1) {
-      sheet_.notes.push_back(
-          Say(SPULIX_TEXT("WindingSheet",
-                          "%1：线径 %2 超过最大规格 %3，用 %4 股 %5 并绕"),
-              {name, Verbatim(plan.d), Verbatim(wires.back().nominal_text),
-               Figure(w.strands), Verbatim(wires[w.wire].nominal_text)}));
+      sheet_.notes.push_back(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet",
+                      "%1：线径 %2 超过最大规格 %3，用 %4 股 %5 并绕"),
+          {name, Verbatim(plan.d), Verbatim(wires.back().nominal_text),
+           Figure(w.strands), Verbatim(wires[w.wire].nominal_text)}));
     }
 
     w.turns_per_layer = Count(std::floor(
         sheet_.effective_height_mm / (w.strands * w.overall_mm) + kSlack));
     if (w.turns_per_layer < 1) {
-      Stop(Say(SPULIX_TEXT("WindingSheet",
-                           "%1：窗口有效高度 h' 太低，一层绕不下一匝"),
-               {name}));
+      Stop(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet",
+                      "%1：窗口有效高度 h' 太低，一层绕不下一匝"),
+          {name}));
     }
     w.layers = (w.turns + w.turns_per_layer - 1) / w.turns_per_layer;
     w.last_layer_turns = w.turns - (w.layers - 1) * w.turns_per_layer;
@@ -454,7 +457,7 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
   sheet_.build_mm = constants::kBobbinWallMm + wound;
 }
 
-void SheetBuilder::RunTransformer(const FieldTexts& e) {
+void SheetBuilder::RunTransformer(const FieldTexts& design) {
   WindingSheet& s = sheet_;
   s.coil_mm = constants::kCoilAllowance * s.build_mm;
   s.fits = s.coil_mm < s.c_mm;
@@ -471,7 +474,7 @@ void SheetBuilder::RunTransformer(const FieldTexts& e) {
   const double relative = s.flux_t / kGradeFluxT;
   s.iron_loss_w = s.iron_mass_g / 1000 * loss_factor_ * relative * relative;
   for (const SheetWinding& w : s.windings) s.copper_loss_w += w.loss_w;
-  s.output_w = Result(e, F::kOutputPower);
+  s.output_w = CalculatedNumber(design, F::kOutputPower);
   s.efficiency = s.output_w / (s.output_w + s.copper_loss_w + s.iron_loss_w);
 
   const double u1_after_drop = u1_ - primary.current_a * primary.r75_ohm;
@@ -526,9 +529,10 @@ void SheetBuilder::RunTransformer(const FieldTexts& e) {
 }  // namespace
 
 UserText WindingName(std::size_t index) {
-  if (index == 0) return Say(SPULIX_TEXT("WindingSheet", "初级"));
-  return Say(SPULIX_TEXT("WindingSheet", "次级%1"),
-             {Verbatim(std::to_string(index))});
+  if (index == 0)
+    return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "初级"));
+  return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "次级%1"),
+                                {Verbatim(std::to_string(index))});
 }
 
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,

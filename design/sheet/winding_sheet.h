@@ -20,6 +20,11 @@
 
 namespace spulix {
 
+// Bobbins are sold for stacks of about one to 1.7 tongue widths and are
+// rare above two: a core builds only where its stack b is at most this
+// many tongue widths a. A taller stack also winds long, narrow turns.
+inline constexpr double kMaxStackToTongue = 2.0;
+
 // One winding as it is wound, primary first.
 struct SheetWinding {
   std::string name;        // "初级", "次级1", "次级2", ...
@@ -61,11 +66,15 @@ struct WindingSheet {
 
   // The core as the sheet used it.
   double a_mm = 0;
-  double b_mm = 0;
+  double b_mm = 0;  // the stack wound on: as built where given
   double c_mm = 0;
   double h_mm = 0;
   double effective_height_mm = 0;  // h'
-  double section_cm2 = 0;          // S
+  double section_cm2 = 0;          // S, of the stack wound on
+  // The stack as built replaced the calculated one (calculated_b_mm): the
+  // turns follow it and differ from the main window's.
+  bool stack_as_built = false;
+  double calculated_b_mm = 0;
 
   double output_w = 0;  // P2 of all secondaries together
 
@@ -87,6 +96,12 @@ struct WindingSheet {
 
   std::vector<WireToBuy> wires_to_buy;  // by size, smallest first
   std::vector<UserText> notes;          // short remarks
+
+  // b / a, and whether a bobbin for that stack can be had.
+  double StackRatio() const { return b_mm / a_mm; }
+  bool StackFitsBobbin() const { return StackRatio() <= kMaxStackToTongue; }
+  // The coil fits the window on a stack a bobbin takes.
+  bool Builds() const { return fits && StackFitsBobbin(); }
 };
 
 // The sheet, or one line that names what is missing.

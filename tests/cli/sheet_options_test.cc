@@ -159,6 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                     BadValue{"one number", {"--sheet", "--secondary", "6.3"}},
                     BadValue{"no number", {"--sheet", "--secondary", "6.3,x"}},
                     BadValue{"zero", {"--sheet", "--secondary", "0,1"}},
+                    BadValue{"stack zero", {"--sheet", "--stack", "0"}},
+                    BadValue{"stack no number", {"--sheet", "--stack", "4o"}},
+                    BadValue{"stack missing", {"--sheet", "--stack"}},
+                    BadValue{"rate negative", {"--rate", "-40"}},
                     BadValue{"not ct", {"--sheet", "--secondary", "6,1,tap"}},
                     BadValue{"choice alone", {"--ct", "U1=220"}}),
     testing_support::ReadableName());
@@ -191,6 +195,56 @@ TEST(WiresOption, AddsTheBoundWhereTheEnamelIsUnknown) {
   const Json known = RunJson({"--wires", "U1=220", "U2=36", "P2=20"})["wires"];
   EXPECT_TRUE(known["d1"]["grade2_max_mm"].is_number());
   EXPECT_TRUE(known["d1"]["grade2_bound_mm"].is_null());
+}
+
+}  // namespace
+}  // namespace spulix
+
+namespace spulix {
+namespace {
+
+// --rate answers what the engine's own rating finds, and the fields then
+// hold the design at that power.
+TEST(RateOption, GivesTheLargestPowerAndTheDesignAtIt) {
+  const Json json =
+      RunJson({"--json", "U1=220", "U2=24", "core=EI-96", "--rate", "50"});
+  ASSERT_TRUE(json.contains("rating"));
+  const Json& rating = json["rating"];
+  EXPECT_EQ(rating["stack_mm"], 50);
+  ASSERT_TRUE(rating["p2_w"].is_number_integer());
+  const int watts = rating["p2_w"];
+  EXPECT_EQ(json["fields"]["Text1"], std::to_string(watts));
+  EXPECT_TRUE(json["sheet"]["fits"].get<bool>());
+  // One watt more, on the same stack, does not fit.
+  const Json above =
+      RunJson({"--json", "--sheet", "U1=220", "U2=24", "core=EI-96", "--stack",
+               "50", "P2=" + std::to_string(watts + 1)});
+  EXPECT_FALSE(above["sheet"].value("fits", false));
+}
+
+TEST(RateOption, WithoutACoreIsAUsageError) {
+  const ToolOutput output = Invoke({"U1=220", "U2=24", "--rate", "40"});
+  EXPECT_EQ(output.exit_code, 2);
+  EXPECT_NE(output.err.find("--rate needs the design's core"),
+            std::string::npos);
+}
+
+TEST(StackOption, ReachesTheSheetAndTheCoresCarryTheirStackRatio) {
+  const Json json = RunJson({"--json", "--sheet", "--cores", "U1=220", "U2=24",
+                             "core=EI-96", "--stack", "40", "P2=80"});
+  EXPECT_EQ(json["sheet"]["windings"].size(), 2u);
+  bool noted = false;
+  for (const Json& note : json["sheet"]["notes"]) {
+    noted |= note.get<std::string>().find("实际迭厚 40") != std::string::npos;
+  }
+  EXPECT_TRUE(noted);
+  for (const Json& core : json["cores"]) {
+    if (core["coil"].is_null()) continue;
+    ASSERT_TRUE(core["stack_ratio"].is_number()) << core.dump();
+    if (core["builds"].get<bool>()) {
+      EXPECT_LE(core["stack_ratio"].get<double>(), 2.0);
+    }
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "design/design_commands.h"
 #include "design/field_reactions.h"
 #include "design/memory_store.h"
 #include "document/design_error_text.h"
@@ -286,6 +287,39 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"extra_secondaries": [{"center_tap": 1}]})",
                  "sheet.extra_secondaries[0].center_tap"}),
     testing_support::ReadableName());
+
+}  // namespace
+}  // namespace spulix
+
+namespace spulix {
+namespace {
+
+// The stack as built is the design's: saved as typed, written only when
+// given (older files stay as they were), and gone after Clear.
+TEST(StackAsBuiltKey, IsSavedOnlyWhenGivenAndClearedWithTheDesign) {
+  Design design = SampleDesign();
+  EXPECT_EQ(SerializeDesign(design).find("stack_mm"), std::string::npos);
+  design.sheet.stack_mm = "40.5";
+  const std::string text = SerializeDesign(design);
+  EXPECT_NE(text.find("\"stack_mm\": \"40.5\""), std::string::npos) << text;
+  EXPECT_EQ(Parsed(text).sheet.stack_mm, "40.5");
+
+  MemoryStore store;
+  RestoreDesign(store, design);
+  SheetChoices choices = design.sheet;
+  ClearDesign(store, choices);
+  EXPECT_TRUE(choices.stack_mm.empty());
+  EXPECT_EQ(choices.enamel_grade, design.sheet.enamel_grade);
+}
+
+TEST(StackAsBuiltKey, ThatIsNoTextRefusesTheFile) {
+  std::string text = SerializeDesign(SampleDesign());
+  text.replace(text.rfind('}'), 1, ", \"sheet\": {\"stack_mm\": 40}}");
+  DesignParse parse = ParseDesign(text);
+  ASSERT_TRUE(std::holds_alternative<DesignError>(parse));
+  EXPECT_NE(std::get<DesignError>(parse).detail.find("stack_mm"),
+            std::string::npos);
+}
 
 }  // namespace
 }  // namespace spulix

@@ -134,10 +134,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
                                   design_files_->save_as_action()});
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
-    return ChosenStandardParts(*store_, selection_->LoadCatalogue().cores());
+    return ChosenStandardParts(*store_, selection_->catalogue().cores());
   });
   design_files_->SetCoresSource(
-      [this] { return selection_->LoadCatalogue().cores(); });
+      [this] { return selection_->catalogue().cores(); });
   ConnectCommands(commands_,
                   CommandTargets{this,
                                  store_.get(),

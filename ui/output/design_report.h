@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The design report: two A4 pages of PDF. The first has the inputs, the
-// results, the core fit verdict, the core diagram with its figures and,
-// where the user chose them, the standard core and wires; the second the
-// winding sheet (绕制单) with the design's sheet choices: what to wind, how
-// the coil fits, how the transformer will run and what wire to buy. Text
-// stays text (searchable), in the program's Chinese faces.
+// The design report, A4 pages of PDF: the design on the first page
+// (report_design_page.h), its winding sheet on the second
+// (report_sheet_page.h), whose notes may run onto a third. Text stays text
+// (searchable), in the program's Chinese faces.
 #ifndef SPULIX_UI_OUTPUT_DESIGN_REPORT_H_
 #define SPULIX_UI_OUTPUT_DESIGN_REPORT_H_
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 
@@ -31,7 +32,7 @@ CoreEditDialog::CoreEditDialog(const QString& title, const CoreInput& initial,
   }
   error_ = new QLabel(this);
   error_->setObjectName(QStringLiteral("CoreEditError"));
-  error_->setStyleSheet(QStringLiteral("color: #C00000"));
+  error_->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kBad));
   error_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* ok =

@@ -6,9 +6,11 @@
 #include <QFont>
 
 #include "design/transformer_design.h"
+#include "present/core_rows.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 #include "ui/widgets/tool_window.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -23,10 +25,11 @@ constexpr const char* kHeaders[CoreTableModel::kCount] = {
     QT_TRANSLATE_NOOP("SelectionTables", "c−H 余量"),
     QT_TRANSLATE_NOOP("SelectionTables", "结论"),
     QT_TRANSLATE_NOOP("SelectionTables", "实绕线包厚"),
+    QT_TRANSLATE_NOOP("SelectionTables", "迭厚/舌宽"),
     QT_TRANSLATE_NOOP("SelectionTables", "实绕")};
 
-const QColor kGood(0x00, 0x70, 0x00);
-const QColor kBad(0xC0, 0x00, 0x00);
+const QColor kGood(verdict_palette::kGood);
+const QColor kBad(verdict_palette::kBad);
 
 }  // namespace
 
@@ -35,16 +38,9 @@ QString VerdictText(CoreVerdict verdict) {
 }
 
 CoreTableModel::CoreTableModel(const CoreCatalogue& catalogue, QObject* parent)
-    : QAbstractTableModel(parent), catalogue_(catalogue) {
+    : ToolTableModel(kCount, parent), catalogue_(catalogue) {
   selection_.results.resize(catalogue_.cores().size());
   by_sheet_.results.resize(catalogue_.cores().size());
-}
-
-void CoreTableModel::Retranslate() {
-  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
-  if (rowCount() > 0) {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-  }
 }
 
 void CoreTableModel::CatalogueChanged() {
@@ -64,54 +60,45 @@ void CoreTableModel::SetSelection(CoreSelection selection,
   }
   selection_ = std::move(selection);
   by_sheet_ = std::move(by_sheet);
-  if (rowCount() > 0) {
-    emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-  }
+  EveryCellChanged();
 }
 
 int CoreTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(catalogue_.cores().size());
 }
 
-int CoreTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kCount;
-}
-
 QString CoreTableModel::Text(int row, int column) const {
-  const auto r = static_cast<std::size_t>(row);
-  const CoreEntry& core = catalogue_.cores()[r];
-  const CoreResult& result = selection_.results[r];
-  const SheetCoreResult& built = by_sheet_.results[r];
+  const CoreRow cells = CoreRowOf(catalogue_, selection_, by_sheet_,
+                                  static_cast<std::size_t>(row));
   switch (column) {
     case kName:
-      return ToQString(core.name);
+      return ToQString(cells.core->name);
     case kKind:
-      return core.built_in ? tr("标准") : tr("自定义");
+      return cells.core->built_in ? tr("标准") : tr("自定义");
     case kA:
-      return ToQString(DimensionText(core.a_mm));
+      return ToQString(cells.a);
     case kC:
-      return ToQString(DimensionText(core.c_mm));
+      return ToQString(cells.c);
     case kH:
-      return ToQString(DimensionText(core.h_mm));
+      return ToQString(cells.h);
     case kCoil:
-      return result.margin_mm ? ToQString(result.coil_thickness)
-                              : QStringLiteral("—");
+      return ToQString(cells.coil);
     case kMargin:
-      return result.margin_mm ? ToQString(FormatPattern(*result.margin_mm,
-                                                        Pattern::kTwoDecimals))
-                              : QStringLiteral("—");
+      return ToQString(cells.margin);
     case kVerdict:
-      return VerdictText(result.verdict);
+      return VerdictText(cells.verdict);
     case kSheetCoil:
-      return built.coil_mm ? ToQString(FormatPattern(*built.coil_mm,
-                                                     Pattern::kTwoDecimals))
-                           : QStringLiteral("—");
+      return ToQString(cells.sheet_coil);
+    case kStackRatio:
+      return ToQString(cells.stack_ratio);
     case kSheetVerdict:
-      if (!built.coil_mm) return QStringLiteral("—");
-      if (by_sheet_.smallest_buildable == r) {
-        return tr("可用 ★最小");
+      if (!cells.builds) return ToQString(kNoValue);
+      if (cells.smallest_buildable) return tr("可用 ★最小");
+      if (cells.stack_too_tall) {
+        return tr("不可用（%1）")
+            .arg(Translated("CoreSelection", kStackTooTallText));
       }
-      return built.builds ? tr("可用") : tr("不可用");
+      return *cells.builds ? tr("可用") : tr("不可用");
   }
   return QString();
 }
@@ -125,7 +112,8 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
       return Text(index.row(), index.column());
     case Qt::TextAlignmentRole:
       return (index.column() >= kA && index.column() <= kMargin) ||
-                     index.column() == kSheetCoil
+                     index.column() == kSheetCoil ||
+                     index.column() == kStackRatio
                  ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                  : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::FontRole:
@@ -150,7 +138,7 @@ QVariant CoreTableModel::data(const QModelIndex& index, int role) const {
         case CoreVerdict::kTooThick:
           return QBrush(kBad);
         case CoreVerdict::kExact:
-          return QBrush(QColor(0xA0, 0x60, 0x00));
+          return QBrush(QColor(verdict_palette::kCaution));
         case CoreVerdict::kUnknown:
           return QVariant();
       }

@@ -6,15 +6,14 @@
 #ifndef SPULIX_UI_SELECTION_CORE_TABLE_MODEL_H_
 #define SPULIX_UI_SELECTION_CORE_TABLE_MODEL_H_
 
-#include <QAbstractTableModel>
-
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
 #include "design/sheet/core_search.h"
+#include "ui/widgets/tool_table_model.h"
 
 namespace spulix {
 
-class CoreTableModel : public QAbstractTableModel {
+class CoreTableModel : public ToolTableModel {
   Q_OBJECT
 
  public:
@@ -28,6 +27,7 @@ class CoreTableModel : public QAbstractTableModel {
     kMargin,
     kVerdict,
     kSheetCoil,
+    kStackRatio,
     kSheetVerdict,
     kCount
   };
@@ -37,14 +37,11 @@ class CoreTableModel : public QAbstractTableModel {
 
   // After entries were added, changed or removed.
   void CatalogueChanged();
-  // Headers and cells again, in the current language.
-  void Retranslate();
   void SetSelection(CoreSelection selection, SheetCoreSelection by_sheet);
   const CoreSelection& selection() const { return selection_; }
   const SheetCoreSelection& by_sheet() const { return by_sheet_; }
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role) const override;

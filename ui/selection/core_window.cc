@@ -21,6 +21,10 @@
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
+#include "ui/store/user_cores.h"
+#include "ui/widgets/follow_design.h"
+#include "ui/widgets/tool_button.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -31,11 +35,7 @@ constexpr const char* kContext = "spulix::CoreWindow";
 
 QPushButton* AddButton(QHBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(QString::fromLatin1(name));
-  SetTranslatedText(button, kContext, text);
-  row->addWidget(button);
-  return button;
+  return AddToolButton(row, kContext, name, text, parent);
 }
 
 CoreInput InputOf(const CoreEntry& core) {
@@ -46,12 +46,12 @@ CoreInput InputOf(const CoreEntry& core) {
 }  // namespace
 
 CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
-                       const QString& user_file)
+                       UserCores& cores)
     : SelectionWindowBase("CoreWindow",
                           QT_TRANSLATE_NOOP("SelectionWindows", "标准铁心")),
       store_(&store),
       choices_(&choices),
-      file_(user_file) {
+      cores_(&cores) {
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("CoreSummary"));
   summary_->setWordWrap(true);
@@ -60,14 +60,14 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // does not lay out the whole window again.
   summary_->setFixedHeight(3 * summary_->fontMetrics().lineSpacing() + 2);
 
-  model_ = new CoreTableModel(catalogue_, this);
+  model_ = new CoreTableModel(cores_->catalogue(), this);
   table_ = MakeSelectionTable(model_, "CoreTable", this);
 
   notice_ = new QLabel(this);
   notice_->setObjectName(QStringLiteral("CoreFileNotice"));
   notice_->setWordWrap(true);
   notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  notice_->setStyleSheet(QStringLiteral("color: #A00000"));
+  notice_->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kBad));
   notice_->hide();
 
   auto* source = new QLabel(this);
@@ -79,7 +79,7 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
           "尺寸取自公开的冲片表，可信度中等，请以所购冲片为准。"));
   source->setObjectName(QStringLiteral("CoreSource"));
   source->setWordWrap(true);
-  source->setStyleSheet(QStringLiteral("color: #505050"));
+  source->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kNote));
 
   auto* buttons = new QHBoxLayout;
   use_ = AddButton(buttons, "UseCore",
@@ -120,32 +120,21 @@ CoreWindow::CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged,
           this, &CoreWindow::UpdateButtons);
 
-  // Every change of the design (a keystroke, a calculation writing its
-  // results, Clear) asks for one new judgement once the user pauses:
-  // judging and repainting the whole table costs a few milliseconds, which
-  // a keystroke in the main window should not wait for.
-  refresh_.setSingleShot(true);
-  refresh_.setInterval(kFollowDelayMs);
-  connect(&refresh_, &QTimer::timeout, this, &CoreWindow::Refresh);
+  // Judging and repainting the whole table costs a few milliseconds.
+  FollowAfterPause(refresh_, this, [this] { Refresh(); });
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
   connect(&choices, &DesignSheetChoices::Changed, &refresh_,
           qOverload<>(&QTimer::start));
 
-  // Another Spulix may change the file: a save replaces it, so its folder
-  // is watched too.
-  reload_.setSingleShot(true);
-  reload_.setInterval(kFileSettleMs);
-  connect(&reload_, &QTimer::timeout, this, &CoreWindow::ReloadFile);
-  connect(&watcher_, &QFileSystemWatcher::fileChanged, &reload_,
-          qOverload<>(&QTimer::start));
-  connect(&watcher_, &QFileSystemWatcher::directoryChanged, &reload_,
-          qOverload<>(&QTimer::start));
-  Watch();
+  // The file may change under the window: another Spulix saved it.
+  connect(cores_, &UserCores::Changed, this, [this] {
+    ShowFileState(cores_->last_load());
+    ShowCatalogue(CurrentName());
+  });
 
-  const UserCoreFile::LoadResult load = file_.Load(catalogue_);
   model_->CatalogueChanged();
-  ShowFileState(load);
+  ShowFileState(cores_->last_load());
   Refresh();
   SelectRow(model_->by_sheet().smallest_buildable.value_or(
       model_->selection().smallest_fit.value_or(0)));
@@ -183,9 +172,9 @@ void CoreWindow::Refresh() {
   refresh_.stop();
   if (store_.isNull() || choices_.isNull()) return;
   const FieldTexts design = CopyTexts(*store_);
-  model_->SetSelection(
-      SelectCore(design, catalogue_.cores()),
-      JudgeCoresBySheet(design, choices_->choices(), catalogue_.cores()));
+  model_->SetSelection(SelectCore(design, cores_->catalogue().cores()),
+                       JudgeCoresBySheet(design, choices_->choices(),
+                                         cores_->catalogue().cores()));
   const CoreSelection& selection = model_->selection();
   const std::optional<std::size_t> buildable =
       model_->by_sheet().smallest_buildable;
@@ -200,18 +189,19 @@ void CoreWindow::Refresh() {
     const auto fitting =
         std::count_if(selection.results.begin(), selection.results.end(),
                       [](const CoreResult& result) { return result.fits(); });
-    text =
-        tr("当前设计的线包能放进 %1 种铁心，最小的是 %2"
-           "（舌宽最窄，其次窗口最小）。")
-            .arg(fitting)
-            .arg(ToQString(catalogue_.cores()[*selection.smallest_fit].name));
+    text = tr("当前设计的线包能放进 %1 种铁心，最小的是 %2"
+              "（舌宽最窄，其次窗口最小）。")
+               .arg(fitting)
+               .arg(ToQString(
+                   cores_->catalogue().cores()[*selection.smallest_fit].name));
   } else {
     text = tr("当前设计的线包放不进任何一种铁心。");
   }
   // The star follows the sheet: the wires a winder buys, with their enamel,
   // in whole layers, may need a larger core than the traditional rule.
   if (buildable && buildable != selection.smallest_fit) {
-    const QString name = ToQString(catalogue_.cores()[*buildable].name);
+    const QString name =
+        ToQString(cores_->catalogue().cores()[*buildable].name);
     text += selection.smallest_fit
                 ? tr("按实绕（标准漆包线带漆膜、整层绕制）最小可用的是 %1"
                      "（★），与上面不同。")
@@ -234,7 +224,7 @@ std::optional<std::size_t> CoreWindow::CurrentRow() const {
 }
 
 void CoreWindow::SelectRow(std::size_t row) {
-  if (row >= catalogue_.cores().size()) return;
+  if (row >= cores_->catalogue().cores().size()) return;
   table_->setCurrentIndex(model_->index(static_cast<int>(row), 0));
   table_->scrollTo(table_->currentIndex());
   UpdateButtons();
@@ -242,7 +232,7 @@ void CoreWindow::SelectRow(std::size_t row) {
 
 void CoreWindow::UpdateButtons() {
   const std::optional<std::size_t> row = CurrentRow();
-  const bool own = row && !catalogue_.IsBuiltIn(*row);
+  const bool own = row && !cores_->catalogue().IsBuiltIn(*row);
   use_->setEnabled(row.has_value());
   add_->setEnabled(file_readable_);
   edit_->setEnabled(own && file_readable_);
@@ -262,15 +252,14 @@ void CoreWindow::Retranslate() {
 void CoreWindow::ShowFileState(const UserCoreFile::LoadResult& load) {
   last_load_ = load;
   file_readable_ = load.readable;
-  file_issues_ = load.issues.size();
   QString text;
   if (!load.readable) {
     text = tr("无法读取自定义铁心文件 %1：%2。为免丢失其中的数据，"
               "这次不能添加、修改或删除自定义铁心。")
-               .arg(file_.path(), load.error);
+               .arg(cores_->file().path(), load.error);
   } else if (!load.issues.empty()) {
     text = tr("自定义铁心文件 %1 有 %2 行没有读入，其余各行已读入：")
-               .arg(file_.path())
+               .arg(cores_->file().path())
                .arg(load.issues.size());
     for (const CatalogueIssue& issue : load.issues) {
       text += QStringLiteral("\n") +
@@ -290,31 +279,28 @@ void CoreWindow::UseSelected() {
   if (!row || store_.isNull()) return;
   // A copy: the calculation's messages may run the event loop, in which the
   // catalogue could change.
-  const CoreEntry core = catalogue_.cores()[*row];
+  const CoreEntry core = cores_->catalogue().cores()[*row];
   UseCore(*store_, core);
 }
 
 std::optional<std::string> CoreWindow::Change(const CoreChange& change,
                                               const std::string& keep_name) {
   const std::string shown = CurrentName();
-  const QString backup_before = file_.backup_path();
-  const CoreFileChange done = ChangeCoreFile(file_, catalogue_, change);
+  const QString backup_before = cores_->file().backup_path();
+  const CoreFileChange done = cores_->Change(change);
   if (done.read) ShowFileState(done.load);
   const bool made = done.error.isEmpty() && !done.refused;
   if (done.read && !done.load.readable) {
     Message(tr("无法读取自定义铁心文件 %1：%2。这次更改没有生效。")
-                .arg(file_.path(), done.error));
+                .arg(cores_->file().path(), done.error));
   } else if (!done.error.isEmpty()) {
     Message(tr("无法保存自定义铁心到 %1：%2。这次更改没有生效。")
-                .arg(file_.path(), done.error));
-  } else if (made && file_.backup_path() != backup_before) {
-    notice_->setText(
-        tr("原来有错误的自定义铁心文件已另存为 %1。").arg(file_.backup_path()));
+                .arg(cores_->file().path(), done.error));
+  } else if (made && cores_->file().backup_path() != backup_before) {
+    notice_->setText(tr("原来有错误的自定义铁心文件已另存为 %1。")
+                         .arg(cores_->file().backup_path()));
   }
-  // The file now holds no bad rows; the watcher need not show it again.
-  if (made) file_issues_ = 0;
   ShowCatalogue(made ? keep_name : shown);
-  Watch();
   return done.refused;
 }
 
@@ -322,41 +308,16 @@ void CoreWindow::ShowCatalogue(const std::string& keep_name) {
   const std::size_t row = CurrentRow().value_or(0);
   model_->CatalogueChanged();
   Refresh();
-  const std::size_t last = catalogue_.cores().size() - 1;
-  SelectRow(catalogue_.FindByName(keep_name).value_or(std::min(row, last)));
+  const std::size_t last = cores_->catalogue().cores().size() - 1;
+  SelectRow(
+      cores_->catalogue().FindByName(keep_name).value_or(std::min(row, last)));
 }
 
 std::string CoreWindow::CurrentName() const {
   const std::optional<std::size_t> row = CurrentRow();
-  return row && *row < catalogue_.cores().size() ? catalogue_.cores()[*row].name
-                                                 : std::string();
-}
-
-void CoreWindow::Watch() {
-  const QString path = file_.path();
-  const QString folder = QFileInfo(path).absolutePath();
-  for (const QString& watched : {folder, path}) {
-    if (!watcher_.files().contains(watched) &&
-        !watcher_.directories().contains(watched) &&
-        QFileInfo::exists(watched)) {
-      watcher_.addPath(watched);
-    }
-  }
-}
-
-void CoreWindow::ReloadFile() {
-  reload_.stop();
-  Watch();
-  CoreCatalogue fresh;
-  const UserCoreFile::LoadResult load = file_.Load(fresh);
-  if (load.readable == file_readable_ && load.issues.size() == file_issues_ &&
-      fresh.UserCsv() == catalogue_.UserCsv()) {
-    return;
-  }
-  const std::string name = CurrentName();
-  catalogue_ = std::move(fresh);
-  ShowFileState(load);
-  ShowCatalogue(name);
+  return row && *row < cores_->catalogue().cores().size()
+             ? cores_->catalogue().cores()[*row].name
+             : std::string();
 }
 
 void CoreWindow::AddCore() {
@@ -374,9 +335,9 @@ void CoreWindow::AddCore() {
 
 void CoreWindow::EditSelected() {
   const std::optional<std::size_t> row = CurrentRow();
-  if (!row || catalogue_.IsBuiltIn(*row) || !file_readable_) return;
+  if (!row || cores_->catalogue().IsBuiltIn(*row) || !file_readable_) return;
   // By name: the rows may move while the dialog is open.
-  const CoreEntry& core = catalogue_.cores()[*row];
+  const CoreEntry& core = cores_->catalogue().cores()[*row];
   auto* dialog = new CoreEditDialog(
       tr("修改自定义铁心"), InputOf(core),
       [this, name = core.name](const CoreInput& input) {
@@ -391,15 +352,15 @@ void CoreWindow::RemoveSelected() {
   const std::optional<std::size_t> row = CurrentRow();
   if (!row || !file_readable_) return;
   const std::size_t index = *row;
-  if (catalogue_.IsBuiltIn(index)) {
+  if (cores_->catalogue().IsBuiltIn(index)) {
     Message(tr("标准铁心不能删除。"));
     return;
   }
   // By name: the rows may move while the question is open.
-  const std::string name = catalogue_.cores()[index].name;
-  const std::string next = index + 1 < catalogue_.cores().size()
-                               ? catalogue_.cores()[index + 1].name
-                               : catalogue_.cores()[index - 1].name;
+  const std::string name = cores_->catalogue().cores()[index].name;
+  const std::string next = index + 1 < cores_->catalogue().cores().size()
+                               ? cores_->catalogue().cores()[index + 1].name
+                               : cores_->catalogue().cores()[index - 1].name;
   const QString question = tr("删除自定义铁心“%1”？").arg(ToQString(name));
   bool yes = false;
   if (confirm_) {

@@ -4,13 +4,12 @@
 // and by the winding sheet with the design's sheet choices, the smallest
 // core the sheet can wind marked and selected. 使用 puts a core into
 // the main window; the user's own cores are added, changed and removed here
-// and kept in a file of their own, which other running Spulix windows may
-// change too: each change is made on the file as it is, and the window
-// follows the file when it changes on disk.
+// and kept in a file of their own (UserCores), which other running Spulix
+// windows may change too: each change is made on the file as it is, and
+// the window follows the file when it changes on disk.
 #ifndef SPULIX_UI_SELECTION_CORE_WINDOW_H_
 #define SPULIX_UI_SELECTION_CORE_WINDOW_H_
 
-#include <QFileSystemWatcher>
 #include <QPointer>
 #include <QTimer>
 #include <functional>
@@ -18,7 +17,7 @@
 
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_change.h"
-#include "ui/store/user_core_file.h"
+#include "ui/store/user_cores.h"
 #include "ui/widgets/tool_window.h"
 
 class QLabel;
@@ -36,8 +35,9 @@ class CoreWindow : public SelectionWindowBase {
 
  public:
   // A top-level window without owner that deletes itself when closed.
+  // The catalogue is `cores`', which must outlive the window.
   CoreWindow(QtFieldStore& store, DesignSheetChoices& choices,
-             const QString& user_file = UserCoreFile::DefaultPath());
+             UserCores& cores);
 
   // Messages and the question before removing a core; by default a message
   // box (tests answer them themselves).
@@ -52,21 +52,14 @@ class CoreWindow : public SelectionWindowBase {
   void EditSelected();  // the same for the current user core
   void RemoveSelected();
   // Judges the cores for the main window's design now. Changes of the
-  // design are followed this long after the last one.
+  // design are followed after a pause (follow_design.h).
   void Refresh();
-  static constexpr int kFollowDelayMs = 100;
-  // Reads the user's cores again if the file has changed since, keeping
-  // the selected core. Runs this long after the file or its folder last
-  // changed on disk (a save is several changes).
-  void ReloadFile();
-  static constexpr int kFileSettleMs = 50;
-
-  const CoreCatalogue& catalogue() const { return catalogue_; }
+  const CoreCatalogue& catalogue() const { return cores_->catalogue(); }
   CoreTableModel* model() const { return model_; }
   QTableView* table() const { return table_; }
   QLabel* summary() const { return summary_; }
   QLabel* notice() const { return notice_; }
-  const UserCoreFile& file() const { return file_; }
+  const UserCoreFile& file() const { return cores_->file(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,19 +80,13 @@ class CoreWindow : public SelectionWindowBase {
   // the row it had.
   void ShowCatalogue(const std::string& keep_name);
   std::string CurrentName() const;
-  // Watches the file and its folder; a replaced file must be added again.
-  void Watch();
   void Message(const QString& text);
 
   QPointer<QtFieldStore> store_;
   QPointer<DesignSheetChoices> choices_;
-  CoreCatalogue catalogue_;
-  UserCoreFile file_;
+  UserCores* cores_;
   bool file_readable_ = true;
-  std::size_t file_issues_ = 0;         // rows of the file not read
   UserCoreFile::LoadResult last_load_;  // shown again in another language
-  QFileSystemWatcher watcher_;
-  QTimer reload_;
   CoreTableModel* model_ = nullptr;
   QTableView* table_ = nullptr;
   QLabel* summary_ = nullptr;

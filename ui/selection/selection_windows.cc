@@ -5,6 +5,7 @@
 #include "ui/selection/wire_window.h"
 #include "ui/sheet/sheet_window.h"
 #include "ui/store/user_core_file.h"
+#include "ui/store/user_cores.h"
 
 namespace spulix {
 namespace {
@@ -27,10 +28,18 @@ QString SelectionWindows::UserCoreFilePath() const {
                                    : user_core_file_;
 }
 
-CoreCatalogue SelectionWindows::LoadCatalogue() const {
-  CoreCatalogue catalogue;
-  UserCoreFile(UserCoreFilePath()).Load(catalogue);
-  return catalogue;
+void SelectionWindows::SetUserCoreFile(const QString& path) {
+  user_core_file_ = path;
+  if (user_cores_) user_cores_->SetPath(UserCoreFilePath());
+}
+
+const CoreCatalogue& SelectionWindows::catalogue() {
+  return user_cores().catalogue();
+}
+
+UserCores& SelectionWindows::user_cores() {
+  if (!user_cores_) user_cores_ = new UserCores(UserCoreFilePath(), this);
+  return *user_cores_;
 }
 
 // The windows still open go first, while everything they use is still here.
@@ -38,7 +47,7 @@ SelectionWindows::~SelectionWindows() { delete windows_; }
 
 CoreWindow* SelectionWindows::OpenCores() {
   return static_cast<CoreWindow*>(windows_->Open(kCores, [this] {
-    return new CoreWindow(store_, choices_, UserCoreFilePath());
+    return new CoreWindow(store_, choices_, user_cores());
   }));
 }
 
@@ -49,11 +58,7 @@ WireWindow* SelectionWindows::OpenWires() {
 
 SheetWindow* SelectionWindows::OpenSheet() {
   return static_cast<SheetWindow*>(windows_->Open(kSheet, [this] {
-    // The catalogue as the core window reads it, again at each refresh, so
-    // that a core the user adds there can be recommended here.
-    return new SheetWindow(
-        store_, choices_, [this] { return LoadCatalogue(); },
-        design_shortcuts_);
+    return new SheetWindow(store_, choices_, user_cores(), design_shortcuts_);
   }));
 }
 

@@ -23,6 +23,7 @@ class CoreWindow;
 class DesignSheetChoices;
 class QtFieldStore;
 class SheetWindow;
+class UserCores;
 class WireWindow;
 
 class SelectionWindows : public QObject {
@@ -41,12 +42,15 @@ class SelectionWindows : public QObject {
   CoreWindow* OpenCores();
   WireWindow* OpenWires();
   SheetWindow* OpenSheet();
-  // Where the core window opened next keeps the user's cores.
-  void SetUserCoreFile(const QString& path) { user_core_file_ = path; }
+  // Where the user's cores are kept from now on.
+  void SetUserCoreFile(const QString& path);
   // That file's path (the default one where none was set).
   QString UserCoreFilePath() const;
-  // The catalogue the core window shows: the shipped cores and the user's.
-  CoreCatalogue LoadCatalogue() const;
+  // The one owner of that file, read when first asked for; the core and
+  // sheet windows follow it.
+  UserCores& user_cores();
+  // Its catalogue: the shipped cores and the user's.
+  const CoreCatalogue& catalogue();
   // The design's file commands, whose keys the sheet window opened next
   // keeps.
   void SetDesignShortcuts(QList<QAction*> actions) {
@@ -61,6 +65,7 @@ class SelectionWindows : public QObject {
   QtFieldStore& store_;
   DesignSheetChoices& choices_;
   QString user_core_file_;
+  UserCores* user_cores_ = nullptr;
   QList<QAction*> design_shortcuts_;
   WindowRegistry* windows_;
 };

@@ -6,7 +6,9 @@
 #include <QFont>
 
 #include "design/parts/wire_table.h"
+#include "present/wire_text.h"
 #include "ui/widgets/tool_window.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -21,35 +23,26 @@ constexpr const char* kHeaders[WireTableModel::kCount] = {
 // The table's value, or where it has none the bound the winding sheet
 // winds with: the next larger size's value, "≤0.989".
 QString Overall(std::size_t row, int grade) {
-  const std::optional<OverallDiameter> overall = OverallDiameterOf(row, grade);
+  const std::optional<std::string> overall = OverallDiameterText(row, grade);
   if (!overall) return WireTableModel::tr("未知");
-  return (overall->is_bound ? QStringLiteral("≤") : QString()) +
-         QString::fromStdString(overall->text);
+  return QString::fromStdString(*overall);
 }
 
 }  // namespace
 
-WireTableModel::WireTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+WireTableModel::WireTableModel(QObject* parent)
+    : ToolTableModel(kCount, parent) {}
 
 void WireTableModel::SetMarks(std::optional<std::size_t> d1,
                               std::optional<std::size_t> d2) {
   if (d1 == d1_ && d2 == d2_) return;
   d1_ = d1;
   d2_ = d2;
-  emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
-}
-
-void WireTableModel::Retranslate() {
-  emit headerDataChanged(Qt::Horizontal, 0, kCount - 1);
-  emit dataChanged(index(0, 0), index(rowCount() - 1, kCount - 1));
+  EveryCellChanged();
 }
 
 int WireTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(StandardWires().size());
-}
-
-int WireTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : kCount;
 }
 
 QVariant WireTableModel::data(const QModelIndex& index, int role) const {
@@ -92,7 +85,7 @@ QVariant WireTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
       if ((index.column() == kGrade1 && wire.grade1_text.empty()) ||
           (index.column() == kGrade2 && wire.grade2_text.empty())) {
-        return QBrush(QColor(0x80, 0x80, 0x80));
+        return QBrush(QColor(verdict_palette::kMuted));
       }
       return QVariant();
     default:

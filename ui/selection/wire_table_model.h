@@ -4,13 +4,14 @@
 #ifndef SPULIX_UI_SELECTION_WIRE_TABLE_MODEL_H_
 #define SPULIX_UI_SELECTION_WIRE_TABLE_MODEL_H_
 
-#include <QAbstractTableModel>
 #include <cstddef>
 #include <optional>
 
+#include "ui/widgets/tool_table_model.h"
+
 namespace spulix {
 
-class WireTableModel : public QAbstractTableModel {
+class WireTableModel : public ToolTableModel {
   Q_OBJECT
 
  public:
@@ -23,10 +24,7 @@ class WireTableModel : public QAbstractTableModel {
   std::optional<std::size_t> mark_d1() const { return d1_; }
   std::optional<std::size_t> mark_d2() const { return d2_; }
 
-  // Headers and cells again, in the current language.
-  void Retranslate();
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role) const override;

@@ -14,6 +14,8 @@
 #include "ui/language/translated_text.h"
 #include "ui/selection/wire_table_model.h"
 #include "ui/store/qt_field_store.h"
+#include "ui/widgets/tool_button.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -57,25 +59,19 @@ WireWindow::WireWindow(QtFieldStore& store)
           "以灰色“≤”给出上限（取下一个规格的外径），绕制单也按它计算。"));
   source->setObjectName(QStringLiteral("WireSource"));
   source->setWordWrap(true);
-  source->setStyleSheet(QStringLiteral("color: #505050"));
+  source->setStyleSheet(verdict_palette::TextStyle(verdict_palette::kNote));
 
   auto* buttons = new QHBoxLayout;
-  for_d1_ = new QPushButton(this);
-  SetTranslatedText(for_d1_, kContext,
-                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d1"));
-  for_d1_->setObjectName(QStringLiteral("UseForD1"));
-  for_d2_ = new QPushButton(this);
-  SetTranslatedText(for_d2_, kContext,
-                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d2"));
-  for_d2_->setObjectName(QStringLiteral("UseForD2"));
-  auto* close = new QPushButton(this);
-  SetTranslatedText(close, kContext,
-                    QT_TRANSLATE_NOOP("spulix::WireWindow", "关闭"));
-  close->setObjectName(QStringLiteral("CloseWires"));
-  buttons->addWidget(for_d1_);
-  buttons->addWidget(for_d2_);
+  for_d1_ =
+      AddToolButton(buttons, kContext, "UseForD1",
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d1"), this);
+  for_d2_ =
+      AddToolButton(buttons, kContext, "UseForD2",
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "用于 d2"), this);
   buttons->addStretch();
-  buttons->addWidget(close);
+  QPushButton* close =
+      AddToolButton(buttons, kContext, "CloseWires",
+                    QT_TRANSLATE_NOOP("spulix::WireWindow", "关闭"), this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);

@@ -2,6 +2,7 @@
 #include "ui/sheet/sheet_table_model.h"
 
 #include "present/sheet_text.h"
+#include "present/winding_members.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/qt_text.h"
 
@@ -59,7 +60,7 @@ QVariant SheetTableModel::data(const QModelIndex& index, int role) const {
   if (index.column() == kNameColumn) {
     return Composed(WindingName(static_cast<std::size_t>(index.row())));
   }
-  const SheetQuantity& quantity =
+  const WindingMember& quantity =
       SheetQuantities()[static_cast<std::size_t>(index.column() - 1)];
   return ToQString(quantity.text(winding));
 }

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -27,10 +28,15 @@
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
+#include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
+#include "ui/store/user_cores.h"
+#include "ui/widgets/follow_design.h"
+#include "ui/widgets/tool_button.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 namespace {
@@ -43,13 +49,7 @@ constexpr const char* kContext = "spulix::SheetWindow";
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
-  auto* button = new QPushButton(parent);
-  SetTranslatedText(button, kContext, text);
-  button->setObjectName(QString::fromLatin1(name));
-  // Enter on a button with the focus presses that button, as in a dialog.
-  button->setAutoDefault(true);
-  row->addWidget(button);
-  return button;
+  return AddToolButton(row, kContext, name, text, parent);
 }
 
 // A caption that follows the language.
@@ -145,13 +145,12 @@ QString NotesText(const WindingSheet& sheet) {
 }  // namespace
 
 SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
-                         CatalogueSource catalogue,
-                         const QList<QAction*>& shortcuts)
+                         UserCores& cores, const QList<QAction*>& shortcuts)
     : SelectionWindowBase("SheetWindow",
                           QT_TRANSLATE_NOOP("SelectionWindows", "绕制单")),
       store_(&store),
       choices_(&choices),
-      catalogue_source_(std::move(catalogue)) {
+      cores_(&cores) {
   // The choices.
   enamel_ = new QComboBox(this);
   enamel_->setObjectName(QStringLiteral("EnamelGrade"));
@@ -179,6 +178,17 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
           QT_TRANSLATE_NOOP("spulix::SheetWindow", "漆包线漆膜："), enamel_);
   add_row("SteelCaption",
           QT_TRANSLATE_NOOP("spulix::SheetWindow", "硅钢片牌号："), steel_);
+  stack_ = new QLineEdit(this);
+  stack_->setObjectName(QStringLiteral("StackAsBuilt"));
+  stack_->setMaximumWidth(90);
+  SetTranslatedText(
+      stack_, kContext,
+      QT_TRANSLATE_NOOP("spulix::SheetWindow",
+                        "铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数"),
+      TextRole::kToolTip);
+  add_row("StackCaption",
+          QT_TRANSLATE_NOOP("spulix::SheetWindow", "实际迭厚（毫米）："),
+          stack_);
   choice_form->addRow(center_tap_);
 
   // The extra secondaries, edited in place.
@@ -258,7 +268,9 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                         "把推荐铁心的 h、c、a 填入主窗口并重新计算，"
                         "与标准铁心窗口的“使用”相同"),
       TextRole::kToolTip);
-  buttons->addStretch();
+  buttons->addSpacing(24);
+  rating_ = new CoreRatingBox(store, choices, cores, this);
+  buttons->addWidget(rating_, 1);
   QPushButton* close =
       AddButton(buttons, "CloseSheet",
                 QT_TRANSLATE_NOOP("spulix::SheetWindow", "关闭"), this);
@@ -283,6 +295,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(steel_, &QComboBox::currentIndexChanged, this,
           &SheetWindow::TakeChoices);
   connect(center_tap_, &QCheckBox::toggled, this, &SheetWindow::TakeChoices);
+  connect(stack_, &QLineEdit::textEdited, this, &SheetWindow::TakeChoices);
   connect(extras_, &QTableWidget::itemChanged, this, &SheetWindow::TakeChoices);
   connect(findChild<QPushButton*>(QStringLiteral("AddSecondary")),
           &QPushButton::clicked, this, &SheetWindow::AddSecondary);
@@ -290,14 +303,12 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   connect(use_, &QPushButton::clicked, this, &SheetWindow::UseRecommended);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-  // Each change of the design or its choices asks for one new sheet once
-  // the user pauses, as the core window does: a keystroke in the main
-  // window should not wait for the sheet and the cores tried for it.
-  refresh_.setSingleShot(true);
-  refresh_.setInterval(kFollowDelayMs);
-  connect(&refresh_, &QTimer::timeout, this, &SheetWindow::Refresh);
+  // The sheet and the cores tried for it wait for a pause in typing.
+  FollowAfterPause(refresh_, this, [this] { Refresh(); });
   connect(&store, &QtFieldStore::FieldChanged, &refresh_,
           qOverload<>(&QTimer::start));
+  // A core the user adds in the core window can be recommended here.
+  connect(&cores, &UserCores::Changed, &refresh_, qOverload<>(&QTimer::start));
   connect(&choices, &DesignSheetChoices::Changed, this, [this] {
     ShowChoices();
     refresh_.start();
@@ -350,6 +361,10 @@ void SheetWindow::ShowChoices() {
     const QSignalBlocker block(center_tap_);
     center_tap_->setChecked(choices.secondaries.main().center_tap);
   }
+  // Typing keeps its text (and cursor) while it is the design's.
+  if (stack_->text().toStdString() != choices.stack_mm) {
+    stack_->setText(ToQString(choices.stack_mm));
+  }
   // The table is rebuilt only when the design's secondaries differ from it,
   // so an edit made here keeps its cell.
   if (!std::ranges::equal(ExtrasOf(*extras_), choices.secondaries.extras())) {
@@ -380,6 +395,7 @@ void SheetWindow::ShowExtraNames() {
 void SheetWindow::ShowFixedTexts() {
   enamel_->setItemText(0, tr("一级（薄漆膜）"));
   enamel_->setItemText(1, tr("二级（厚漆膜）"));
+  stack_->setPlaceholderText(tr("按计算值"));
   extras_->setHorizontalHeaderLabels(
       {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头")});
 }
@@ -387,6 +403,7 @@ void SheetWindow::ShowFixedTexts() {
 void SheetWindow::Retranslate() {
   ShowFixedTexts();
   ShowExtraNames();
+  rating_->Retranslate();
   model_->Retranslate();
   Refresh();
 }
@@ -397,6 +414,7 @@ void SheetWindow::TakeChoices() {
   choices.enamel_grade = enamel_->currentIndex() == 0 ? 1 : 2;
   choices.steel = steel_->currentText().toStdString();
   choices.secondaries.main().center_tap = center_tap_->isChecked();
+  choices.stack_mm = stack_->text().trimmed().toStdString();
   choices.secondaries.SetExtras(ExtrasOf(*extras_));
   choices_->Set(choices);
 }
@@ -438,8 +456,7 @@ void SheetWindow::Refresh() {
   if (store_.isNull() || choices_.isNull()) return;
   const FieldTexts texts = CopyTexts(*store_);
   const SheetChoices& choices = choices_->choices();
-  // The user's cores may have changed in the core window since.
-  catalogue_ = catalogue_source_();
+  catalogue_ = cores_.isNull() ? CoreCatalogue() : cores_->catalogue();
   recommended_core_ = RecommendCore(texts, choices, catalogue_.cores());
   std::optional<std::string> core_name;
   if (recommended_core_) {
@@ -452,7 +469,7 @@ void SheetWindow::Refresh() {
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
     status_->setText(tr("无法计算绕制单：%1").arg(Composed(*reason)));
-    SetStyle(status_, QStringLiteral("color: #A00000"));
+    SetStyle(status_, verdict_palette::TextStyle(verdict_palette::kBad));
     model_->SetWindings({});
     ShowSheetParts(false);
     return;
@@ -463,8 +480,9 @@ void SheetWindow::Refresh() {
   model_->SetWindings(sheet.windings);
   windings_->resizeColumnsToContents();
   verdict_->setText(ToQString(CoilVerdictText(sheet, translate)));
-  SetStyle(verdict_, sheet.fits ? QStringLiteral("color: #006000")
-                                : QStringLiteral("color: #A00000"));
+  SetStyle(verdict_, sheet.fits
+                         ? verdict_palette::TextStyle(verdict_palette::kGood)
+                         : verdict_palette::TextStyle(verdict_palette::kBad));
   figures_->setText(FiguresHtml(sheet));
   wires_->setText(WiresHtml(sheet));
   notes_->setText(NotesText(sheet));

@@ -20,6 +20,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTableWidget;
@@ -28,26 +29,24 @@ namespace spulix {
 
 class DesignSheetChoices;
 class QtFieldStore;
+class UserCores;
+class CoreRatingBox;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
   Q_OBJECT
 
  public:
-  // The cores to recommend from, read again at each refresh.
-  using CatalogueSource = std::function<CoreCatalogue()>;
-
   // A top-level window without owner that deletes itself when closed.
-  // `shortcuts` are the design's commands (save, open) whose keys work here
-  // too.
+  // It recommends from `cores`' catalogue; `shortcuts` are the design's
+  // commands (save, open) whose keys work here too.
   SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
-              CatalogueSource catalogue, const QList<QAction*>& shortcuts);
+              UserCores& cores, const QList<QAction*>& shortcuts);
   ~SheetWindow() override;
 
   // Computes the sheet and the recommended core for the design now.
-  // Changes of the design are followed this long after the last one.
+  // Changes of the design are followed after a pause (follow_design.h).
   void Refresh();
-  static constexpr int kFollowDelayMs = 100;
   // Puts the recommended core into the main window as 使用 does.
   void UseRecommended();
   // A new extra secondary, its voltage cell open for typing; and removing
@@ -60,6 +59,8 @@ class SheetWindow : public SelectionWindowBase {
   QTableWidget* extras() const { return extras_; }
   QLabel* status() const { return status_; }
   QLabel* recommended() const { return recommended_; }
+  QLineEdit* stack() const { return stack_; }
+  CoreRatingBox* rating() const { return rating_; }
 
  protected:
   void Retranslate() override;
@@ -77,12 +78,14 @@ class SheetWindow : public SelectionWindowBase {
 
   QPointer<QtFieldStore> store_;
   QPointer<DesignSheetChoices> choices_;
-  CatalogueSource catalogue_source_;
-  CoreCatalogue catalogue_;
+  QPointer<UserCores> cores_;
+  CoreCatalogue catalogue_;  // as it was at the last refresh
   std::optional<std::size_t> recommended_core_;
   QComboBox* enamel_ = nullptr;
   QComboBox* steel_ = nullptr;
   QCheckBox* center_tap_ = nullptr;
+  QLineEdit* stack_ = nullptr;
+  CoreRatingBox* rating_ = nullptr;
   QTableWidget* extras_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLabel* status_ = nullptr;

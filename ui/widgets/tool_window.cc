@@ -9,6 +9,7 @@
 
 #include "ui/language/translated_text.h"
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/verdict_palette.h"
 
 namespace spulix {
 
@@ -67,6 +68,6 @@ QVariant ColumnHeader(std::span<const char* const> headers, int section,
                     headers[static_cast<std::size_t>(section)]);
 }
 
-QBrush MarkedRowBrush() { return QBrush(QColor(0xD8, 0xF0, 0xD0)); }
+QBrush MarkedRowBrush() { return QBrush(QColor(verdict_palette::kMarkedRow)); }
 
 }  // namespace spulix

@@ -15,6 +15,7 @@
 #include "ui/selection/core_table_model.h"
 #include "ui/selection/core_window.h"
 #include "ui/store/core_file_change.h"
+#include "ui/store/user_cores.h"
 
 namespace spulix {
 
@@ -33,8 +34,12 @@ class CoreFileSharingTest : public QObject {
   }
 
   CoreWindow* Open() {
+    // Each window with an owner of the file of its own, as two running
+    // programs have.
+    auto* cores = new UserCores(CoreFile());
     auto* window =
-        new CoreWindow(main_->store(), main_->sheet_choices(), CoreFile());
+        new CoreWindow(main_->store(), main_->sheet_choices(), *cores);
+    cores->setParent(window);
     window->SetMessageSink([this](const QString& text) { messages_ << text; });
     window->SetConfirmation([](const QString&) { return true; });
     window->show();

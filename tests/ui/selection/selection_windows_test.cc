@@ -211,7 +211,7 @@ class SelectionWindowsTest : public QObject {
     QTest::newRow("defaults") << 2 << QString() << "EI-114";
     QTest::newRow("grade 1") << 1 << QString() << "EI-105";
     QTest::newRow("12 V 2 A more") << 2 << "12,2"
-                                   << "EI-133";
+                                   << "EI-120";
   }
   void sheetColumnsAndStarFollowTheChoices() {
     QFETCH(int, grade);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,9 +25,11 @@
 #include "design/design_calculation.h"
 #include "design/memory_store.h"
 #include "design/parts/core_selection.h"
+#include "design/sheet/core_rating.h"
 #include "ui/main_window/main_window.h"
 #include "ui/output/design_file_commands.h"
 #include "ui/selection/selection_windows.h"
+#include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -101,7 +104,7 @@ class SheetWindowTest : public QObject {
 
     MemoryStore expected;
     expected.LoadTexts(CopyTexts(main_->store()));
-    const CoreCatalogue catalogue = main_->selection_windows().LoadCatalogue();
+    const CoreCatalogue catalogue = main_->selection_windows().catalogue();
     UseCore(expected, catalogue.cores()[*catalogue.FindByName("EI-114")]);
 
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -168,6 +171,42 @@ class SheetWindowTest : public QObject {
     QPointer<SheetWindow> gone = window;
     main_.reset();
     QVERIFY(gone.isNull());
+  }
+
+  // The core in hand: typed stack and a catalogue core give the engine's
+  // rating, and its button makes that the design, whose sheet then fits.
+  void ratesTheCoreInHandAndDesignsAtThatPower() {
+    Type(Field::kInputVoltage, "220");
+    Type(Field::kOutputVoltage, "24");
+    SheetWindow* window = OpenSheet();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->stack()->setFocus();
+    QTest::keyClicks(window->stack(), QStringLiteral("50"));
+    QCOMPARE(main_->sheet_choices().choices().stack_mm, std::string("50"));
+    QComboBox* core = window->rating()->core_choice();
+    core->setCurrentIndex(core->findText(QStringLiteral("EI-96")));
+    const CoreCatalogue& catalogue = main_->selection_windows().catalogue();
+    const CoreEntry ei96 = catalogue.cores()[*catalogue.FindByName("EI-96")];
+    const CoreRating expected = RateCore(
+        CopyTexts(main_->store()), main_->sheet_choices().choices(), ei96);
+    QVERIFY(expected.p2_w.has_value());
+    QTRY_VERIFY(window->rating()->answer()->text().contains(
+        QString::number(*expected.p2_w)));
+    QVERIFY(window->rating()->use()->isEnabled());
+
+    QTest::mouseClick(window->rating()->use(), Qt::LeftButton);
+    QCOMPARE(main_->field(Field::kOutputPower)->text(),
+             QString::number(*expected.p2_w));
+    QCOMPARE(main_->field(Field::kTongueWidth)->text(), QStringLiteral("32"));
+    const SheetOutcome sheet = ComputeWindingSheet(
+        CopyTexts(main_->store()), main_->sheet_choices().choices());
+    QVERIFY(std::holds_alternative<WindingSheet>(sheet));
+    QVERIFY(std::get<WindingSheet>(sheet).fits);
+    QVERIFY(std::get<WindingSheet>(sheet).stack_as_built);
+
+    // Clear forgets the stack with the rest of the design.
+    main_->findChild<QAction*>(QStringLiteral("QK"))->trigger();
+    QTRY_VERIFY(window->stack()->text().isEmpty());
   }
 
   void screenshot() {

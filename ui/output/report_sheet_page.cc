@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/output/report_sheet_page.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <variant>
+#include <vector>
+
+#include "design/parts/steel_grades.h"
+#include "present/sheet_text.h"
+#include "ui/language/language.h"
+#include "ui/language/translated_text.h"
+#include "ui/output/report_painter.h"
+#include "ui/store/qt_text.h"
+
+namespace spulix::report {
+namespace {
+
+QString ChoicesText(const SheetChoices& choices) {
+  QString steel = ToQString(choices.steel);
+  if (const auto grade = FindSteelGrade(choices.steel)) {
+    const SteelGrade& found = SteelGrades()[*grade];
+    steel += Report::tr("（%1 毫米，1.5 特时不超过 %2 瓦/千克）")
+                 .arg(QLocale::c().toString(found.thickness_mm, 'g', 4),
+                      QLocale::c().toString(found.loss_w_per_kg, 'f', 2));
+  }
+  return Report::tr(
+             "漆膜：%1级　硅钢片：%2　次级1 中心抽头：%3　"
+             "附加次级：%4")
+      .arg(choices.enamel_grade == 1 ? Report::tr("一") : Report::tr("二"),
+           steel,
+           choices.secondaries.main().center_tap ? Report::tr("有")
+                                                 : Report::tr("无"),
+           choices.secondaries.extras().empty()
+               ? Report::tr("无")
+               : Report::tr("%1 组").arg(choices.secondaries.extras().size()));
+}
+
+QString RecommendedText(const std::optional<std::string>& core) {
+  return Report::tr("推荐铁心（按实绕，最小可用）：%1")
+      .arg(core ? ToQString(*core) : Report::tr("无"));
+}
+
+}  // namespace
+
+void PaintSheetPage(QPdfWriter& writer, QPainter& painter,
+                    const SheetOutcome& outcome, const ReportContent& content) {
+  ReportPainter r(painter);
+  const double x = kMarginMm;
+  const double full = kPageWidthMm - 2 * kMarginMm;
+  double y = kMarginMm;
+
+  r.Text(QRectF(x, y, full, 10), Report::tr("绕制单"),
+         ReportFont(Face::kHei, 18, true));
+  r.Text(QRectF(x, y, full, 10), Report::tr("标准漆包线（带漆膜）整层绕制"),
+         ReportFont(Face::kHei, 10), Qt::AlignRight | Qt::AlignVCenter,
+         kSubtitleColour);
+  y += 12;
+  const QString choices = ChoicesText(content.sheet_choices);
+  r.Text(QRectF(x, y, full, 6), choices, FittingFont(r, choices, 10, 8, full));
+  y += 7;
+  r.Rule(x, y, x + full, 0.5);
+  y += 5;
+
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    y = Heading(r, x, y, full, Report::tr("无法计算绕制单"));
+    y += r.Paragraph(x, y, full, Composed(*reason),
+                     ReportFont(Face::kHei, 11, true),
+                     QColor(verdict_palette::kBad));
+    y += 3;
+    r.Text(QRectF(x, y, full, 6), RecommendedText(content.recommended_core),
+           ReportFont(Face::kHei, 11, true));
+    return;
+  }
+  const WindingSheet& sheet = std::get<WindingSheet>(outcome);
+
+  // The windings side by side, one row per quantity.
+  y = Heading(r, x, y, full, Report::tr("绕组（由内向外绕制）"));
+  const TextRows windings = SheetWindingRows(sheet, CurrentTranslation());
+  // The captions' column is as wide as its longest caption needs, and no
+  // narrower than it has always been.
+  double caption_mm = 42;
+  for (std::size_t i = 1; i < windings.size(); ++i) {
+    caption_mm = std::max(
+        caption_mm,
+        r.WidthMm(ToQString(windings[i][0]), ReportFont(Face::kHei, 9)) + 4);
+  }
+  std::vector<double> widths = {caption_mm};
+  const double column =
+      (full - caption_mm) / static_cast<double>(sheet.windings.size());
+  widths.insert(widths.end(), sheet.windings.size(), column);
+  y = TextTable(r, x, y, widths, windings, true, Qt::AlignHCenter);
+  y += 5;
+
+  // The coil against the window.
+  y = Heading(r, x, y, full, Report::tr("线包"));
+  r.Text(QRectF(x, y, full, 7),
+         sheet.fits ? Report::tr("绕得下") : Report::tr("绕不下"),
+         ReportFont(Face::kHei, 12, true), Qt::AlignLeft | Qt::AlignVCenter,
+         sheet.fits ? QColor(verdict_palette::kGood)
+                    : QColor(verdict_palette::kBad));
+  y += 7;
+  y += r.Paragraph(x, y, full,
+                   ToQString(CoilVerdictText(sheet, CurrentTranslation())),
+                   ReportFont(Face::kHei, 9.5));
+  y += 5;
+
+  // How it will run on the left; what to buy and the core on the right.
+  const double left_w = 100;
+  const double right_x = x + left_w + kGapMm;
+  const double right_w = full - left_w - kGapMm;
+  double left_y = Heading(r, x, y, left_w, Report::tr("运行估算"));
+  TextRows figures;
+  for (const auto& [caption, value] :
+       SheetFigures(sheet, CurrentTranslation())) {
+    figures.push_back({caption, value});
+  }
+  left_y =
+      TextTable(r, x, left_y, {32, left_w - 32}, figures, false, Qt::AlignLeft);
+  double right_y = Heading(r, right_x, y, right_w, Report::tr("要买的漆包线"));
+  TextRows buy = {{Report::tr("规格").toStdString(),
+                   Report::tr("长度").toStdString(),
+                   Report::tr("重量").toStdString()}};
+  for (const auto& row : WiresToBuyTexts(sheet, CurrentTranslation())) {
+    buy.push_back({row.begin(), row.end()});
+  }
+  right_y = TextTable(r, right_x, right_y, {24, 21, right_w - 45}, buy, true,
+                      Qt::AlignRight);
+  right_y += 5;
+  right_y += r.Paragraph(right_x, right_y, right_w,
+                         RecommendedText(content.recommended_core),
+                         ReportFont(Face::kHei, 9.5, true));
+  y = std::max(left_y, right_y) + 5;
+
+  if (!sheet.notes.empty()) {
+    y = Heading(r, x, y, full, Report::tr("说明"));
+    const QFont font = ReportFont(Face::kHei, 9);
+    for (const UserText& note : sheet.notes) {
+      if (y > kPageHeightMm - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
+      r.Text(QRectF(x, y, 4, 4.6), QStringLiteral("•"), font);
+      y += r.Paragraph(x + 4, y + 0.3, full - 4, Composed(note), font) + 1;
+    }
+  }
+
+  const QString footer = Report::tr(
+      "由 Spulix 生成。绕制单按标准漆包线的最大外径与整层"
+      "绕制计算；铁损、温升为估算，不改变第一页的数值。");
+  r.Text(QRectF(x, kPageHeightMm - kMarginMm, full, 5), footer,
+         FittingFont(r, footer, 8, 7, full), Qt::AlignLeft | Qt::AlignVCenter,
+         kFooterColour);
+}
+
+}  // namespace spulix::report
