@@ -17,6 +17,8 @@ EMSCRIPTEN_BINDINGS(spulix_web) {
       .function("press", &WebDesign::Press)
       .function("sheet", &WebDesign::Sheet)
       .function("useRecommended", &WebDesign::UseRecommended)
+      .function("rateCore", &WebDesign::RateCore)
+      .function("useRating", &WebDesign::UseRating)
       .function("setChoices", &WebDesign::SetChoices)
       .function("open", &WebDesign::Open)
       .function("save", &WebDesign::Save)

@@ -9,6 +9,9 @@
 
 (() => {
   const LANGUAGE_KEY = 'spulix-language';
+  // The core in hand tries every whole watt: it waits for a pause in the
+  // typing, as the desktop's does.
+  const RATING_PAUSE_MS = 400;
 
   const $ = (selector, root = document) => root.querySelector(selector);
   const $$ = (selector, root = document) =>
@@ -18,6 +21,7 @@
   const page = {
     actionMs: [],
     sheetMs: [],
+    ratingMs: [],
     engineReadyMs: null,
     fieldsReadyMs: null,
   };
@@ -30,6 +34,7 @@
   const inputs = new Map(); // control number -> <input>
   const messages = [];
   let sheetTimer = 0;
+  let ratingTimer = 0;
 
   function chosenLanguage() {
     const asked = new URLSearchParams(window.location.search).get('lang');
@@ -149,6 +154,16 @@
       node.textContent = texts.texts[node.dataset.text] ?? '';
     }
     $('[data-role="add-secondary"]').title = texts.texts.add_tip;
+    $('[data-role="use-rating"]').title = texts.texts.use_rating_tip;
+    $('[data-role="stack"]').title = texts.texts.stack_tip;
+    const rated = $('[data-role="rated-core"]');
+    if (rated.options.length === 0) {
+      rated.append(element('option', { value: '-1' }));
+      texts.cores.forEach((name, index) => {
+        rated.append(element('option', { value: String(index) }, name));
+      });
+    }
+    rated.options[0].textContent = texts.texts.fields_core;
     $('[data-role="use-recommended"]').title = texts.texts.use_recommended_tip;
     document.title = texts.texts.title;
     const other = $('[data-role="language"]');
@@ -168,6 +183,8 @@
     $('[data-role="enamel"]').value = String(choices.enamel_grade);
     $('[data-role="steel"]').value = choices.steel;
     $('[data-role="center-tap"]').checked = choices.center_tap;
+    const stack = $('[data-role="stack"]');
+    if (stack.value !== choices.stack_mm) stack.value = choices.stack_mm;
     if (JSON.stringify(typedExtras()) !== JSON.stringify(choices.extras)) {
       const body = $('[data-role="extras"] tbody');
       body.replaceChildren();
@@ -250,6 +267,32 @@
     }
     page.sheetMs.push(performance.now() - start);
     $('[data-role="sheet"]').dataset.state = 'ready';
+    scheduleRating();
+  }
+
+  // ---- The core in hand --------------------------------------------------
+
+  function ratedCore() {
+    return Number($('[data-role="rated-core"]').value);
+  }
+
+  function scheduleRating() {
+    $('[data-role="rating"]').dataset.state = 'pending';
+    window.clearTimeout(ratingTimer);
+    ratingTimer = window.setTimeout(showRating, RATING_PAUSE_MS);
+  }
+
+  function showRating() {
+    window.clearTimeout(ratingTimer);
+    const start = performance.now();
+    const rating = JSON.parse(design.rateCore(ratedCore()));
+    const answer = $('[data-role="core-in-hand"]');
+    answer.textContent = rating.answer;
+    answer.dataset.fits = String(rating.fits);
+    answer.dataset.p2 = rating.p2 ?? '';
+    $('[data-role="use-rating"]').disabled = !rating.fits;
+    page.ratingMs.push(performance.now() - start);
+    $('[data-role="rating"]').dataset.state = 'ready';
   }
 
   // ---- The sheet's choices -----------------------------------------------
@@ -354,6 +397,14 @@
       showTexts();
       act(() => design.state());
     });
+    $('[data-role="rated-core"]').addEventListener('change', showRating);
+    $('[data-role="use-rating"]').addEventListener('click', () => {
+      act(() => design.useRating(ratedCore()));
+    });
+    $('[data-role="stack"]').addEventListener('input', (event) => {
+      act(() => design.setChoices(JSON.stringify(
+        { stack_mm: event.target.value })));
+    });
     $('[data-role="enamel"]').addEventListener('change', (event) => {
       act(() => design.setChoices(JSON.stringify(
         { enamel_grade: Number(event.target.value) })));
@@ -404,6 +455,7 @@
     act(() => design.state());
     page.fieldsReadyMs = performance.now();
     page.refreshSheet = showSheet;
+    page.refreshRating = showRating;
     document.body.dataset.ready = 'true';
   });
 })();

@@ -14,6 +14,7 @@
 #include "design/field_reactions.h"
 #include "design/parts/core_selection.h"
 #include "design/parts/steel_grades.h"
+#include "design/sheet/core_rating.h"
 #include "design/sheet/core_search.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
@@ -27,6 +28,8 @@ namespace spulix {
 namespace {
 
 using Json = nlohmann::ordered_json;
+
+constexpr const char* kRatingContext = "spulix::CoreRatingBox";
 
 // The page's own texts by the key the page knows them by: each is a text
 // the desktop shows in the same place, so it is translated once, there.
@@ -95,6 +98,21 @@ constexpr PageText kPageTexts[] = {
     {"notes", "spulix::SheetWindow",
      SPULIX_TEXT("spulix::SheetWindow", "说明：")},
     {"wire_size", "CalcTool", SPULIX_TEXT("CalcTool", "标准线径")},
+    {"rating", "spulix::CoreRatingBox",
+     SPULIX_TEXT("spulix::CoreRatingBox", "这个铁心能做多大：")},
+    {"fields_core", "spulix::CoreRatingBox",
+     SPULIX_TEXT("spulix::CoreRatingBox", "主窗口的铁心")},
+    {"use_rating", "spulix::CoreRatingBox",
+     SPULIX_TEXT("spulix::CoreRatingBox", "按此功率设计")},
+    {"use_rating_tip", "spulix::CoreRatingBox",
+     SPULIX_TEXT("spulix::CoreRatingBox",
+                 "把这只铁心填入主窗口，输出功率 P2 设为最大值，"
+                 "绕制单按实际迭厚绕制")},
+    {"stack", "spulix::SheetWindow",
+     SPULIX_TEXT("spulix::SheetWindow", "实际迭厚（毫米）：")},
+    {"stack_tip", "spulix::SheetWindow",
+     SPULIX_TEXT("spulix::SheetWindow",
+                 "铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数")},
     {"saved", "spulix::DesignFileCommands",
      SPULIX_TEXT("spulix::DesignFileCommands", "已保存 %1")},
     {"file_filter", "spulix::DesignFileCommands",
@@ -161,6 +179,8 @@ std::string WebDesign::PageTexts() const {
   }
   Json steels = Json::array();
   for (const SteelGrade& grade : SteelGrades()) steels.push_back(grade.name);
+  Json cores = Json::array();
+  for (const CoreEntry& core : catalogue_.cores()) cores.push_back(core.name);
   Json order = Json::array();
   for (Field field : ReadingOrder()) order.push_back(ControlNumber(field));
   return Json{{"language", language()},
@@ -168,7 +188,8 @@ std::string WebDesign::PageTexts() const {
               {"reading_order", std::move(order)},
               {"inputs", kInputCount},
               {"texts", std::move(texts)},
-              {"steels", std::move(steels)}}
+              {"steels", std::move(steels)},
+              {"cores", std::move(cores)}}
       .dump();
 }
 
@@ -201,6 +222,7 @@ std::string WebDesign::State() {
                {{"enamel_grade", choices.enamel_grade},
                 {"steel", choices.steel},
                 {"center_tap", choices.secondaries.main().center_tap},
+                {"stack_mm", choices.stack_mm},
                 {"extras", std::move(extras)}}},
               {"messages", std::move(messages)}}
       .dump();
@@ -278,6 +300,75 @@ std::string WebDesign::UseRecommended() {
   return State();
 }
 
+std::optional<CoreEntry> WebDesign::CoreToRate(int core) const {
+  if (core >= 0) {
+    const auto index = static_cast<std::size_t>(core);
+    if (index >= catalogue_.cores().size()) return std::nullopt;
+    return catalogue_.cores()[index];
+  }
+  CoreEntry fields_core;
+  fields_core.name =
+      Tr(kRatingContext, SPULIX_TEXT("spulix::CoreRatingBox", "主窗口的铁心"));
+  for (auto [field, mm] : {std::pair{Field::kWindowHeight, &fields_core.h_mm},
+                           std::pair{Field::kWindowWidth, &fields_core.c_mm},
+                           std::pair{Field::kTongueWidth, &fields_core.a_mm}}) {
+    const std::optional<double> value = ReadStrictOrNone(store_.Text(field));
+    if (!value || !(*value > 0)) return std::nullopt;
+    *mm = *value;
+  }
+  return fields_core;
+}
+
+std::string WebDesign::RateCore(int core) const {
+  const std::optional<CoreEntry> rated = CoreToRate(core);
+  if (!rated) {
+    return Json{
+        {"answer", Tr(kRatingContext, SPULIX_TEXT("spulix::CoreRatingBox",
+                                                  "主窗口还没有铁心"))},
+        {"p2", nullptr},
+        {"fits", false}}
+        .dump();
+  }
+  const SheetChoices& choices = store_.choices();
+  const CoreRating rating = spulix::RateCore(store_.texts(), choices, *rated);
+  if (!rating.p2_w) {
+    return Json{{"answer", Say(Marked(kRatingContext,
+                                      SPULIX_TEXT("spulix::CoreRatingBox",
+                                                  "没有能绕得下的功率：%1"),
+                                      {rating.why_none}))},
+                {"p2", nullptr},
+                {"fits", false}}
+        .dump();
+  }
+  const UserText stack =
+      IsEmptyText(choices.stack_mm)
+          ? Marked(kRatingContext,
+                   SPULIX_TEXT("spulix::CoreRatingBox", "按计算迭厚"))
+          : Marked(kRatingContext,
+                   SPULIX_TEXT("spulix::CoreRatingBox", "实际迭厚 %1 毫米"),
+                   {Verbatim(choices.stack_mm)});
+  const UserText answer =
+      Marked(kRatingContext,
+             SPULIX_TEXT("spulix::CoreRatingBox", "最大输出功率 %1 瓦（%2）"),
+             {Verbatim(std::to_string(*rating.p2_w)), stack});
+  return Json{{"answer", Say(answer)}, {"p2", *rating.p2_w}, {"fits", true}}
+      .dump();
+}
+
+std::string WebDesign::UseRating(int core) {
+  const std::optional<CoreEntry> rated = CoreToRate(core);
+  if (rated) {
+    const CoreRating rating =
+        spulix::RateCore(store_.texts(), store_.choices(), *rated);
+    if (rating.p2_w) {
+      if (core >= 0) FillCore(store_, *rated);
+      // Typing P2 runs the calculation, as in the main window.
+      store_.SetText(Field::kOutputPower, std::to_string(*rating.p2_w));
+    }
+  }
+  return State();
+}
+
 std::string WebDesign::SetChoices(const std::string& json) {
   const Json j = Json::parse(json, nullptr, /*allow_exceptions=*/false);
   if (!j.is_object()) return State();
@@ -294,6 +385,9 @@ std::string WebDesign::SetChoices(const std::string& json) {
   }
   if (const auto it = j.find("center_tap"); it != j.end() && it->is_boolean()) {
     choices.secondaries.main().center_tap = it->get<bool>();
+  }
+  if (const auto it = j.find("stack_mm"); it != j.end() && it->is_string()) {
+    choices.stack_mm = it->get<std::string>();
   }
   if (const auto it = j.find("extras"); it != j.end() && it->is_array()) {
     std::vector<Secondary> extras;

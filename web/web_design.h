@@ -52,8 +52,18 @@ class WebDesign {
   // Puts the recommended core's h, c and a in and calculates again, as the
   // desktop's 使用推荐铁心 does; says so where there is none.
   std::string UseRecommended();
+  // The core in hand (这个铁心能做多大): the largest whole P2 the core
+  // gives with this design's voltages, insulation and choices, as
+  // {"answer", "p2" (none where no power builds), "fits"}. `core` is a
+  // catalogue index, or -1 for the core in the fields (h, c and a).
+  std::string RateCore(int core) const;
+  // Designs for that power, as the desktop's 按此功率设计 does: a catalogue
+  // core is put in as 使用 does, then P2 typed.
+  std::string UseRating(int core);
+
   // The sheet's choices: {"enamel_grade": 1|2, "steel", "center_tap",
-  // "extras": [{"U", "I", "center_tap"}]}; members left out, and a grade
+  // "stack_mm", "extras": [{"U", "I", "center_tap"}]}; members left out,
+  // and a grade
   // or steel the sheet does not know, stay as they are (the page offers
   // only those it knows). The extras' texts are kept as typed: the sheet
   // says what it cannot use.
@@ -75,6 +85,7 @@ class WebDesign {
   std::string Say(const UserText& text) const;
   std::string SaveName() const;
   std::optional<std::size_t> Recommended() const;
+  std::optional<CoreEntry> CoreToRate(int core) const;
 
   bool english_ = false;
   Translate translate_;

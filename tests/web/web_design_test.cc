@@ -18,6 +18,7 @@
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/parts/core_selection.h"
+#include "design/sheet/core_rating.h"
 #include "design/sheet/core_search.h"
 #include "design/transformer_design.h"
 #include "document/design_document.h"
@@ -206,6 +207,61 @@ TEST(WebDesignTest, TheRecommendedCoreIsTheSearchesAndUsingItIsUseCore) {
   const Json state = Json::parse(web.UseRecommended());
   UseCore(store, catalogue.cores()[*core]);
   EXPECT_EQ(Fields(state), Texts(store));
+}
+
+TEST(WebDesignTest, TheCoreInHandIsRateCoresAnswer) {
+  WebDesign web;
+  web.Press("Command9");
+  MemoryStore store;
+  PressDesignButton(store, store.choices(), DesignButton::kTest);
+  const CoreCatalogue catalogue;
+  struct Rated {
+    int core;  // -1: the fields' core
+    CoreEntry entry;
+  };
+  CoreEntry fields_core;
+  fields_core.h_mm = 61.5;
+  fields_core.c_mm = 22;
+  fields_core.a_mm = 35;
+  for (const Rated& rated :
+       {Rated{-1, fields_core}, Rated{0, catalogue.cores()[0]},
+        Rated{3, catalogue.cores()[3]}}) {
+    const CoreRating expected =
+        RateCore(store.texts(), store.choices(), rated.entry);
+    const Json answer = Json::parse(web.RateCore(rated.core));
+    ASSERT_TRUE(expected.p2_w.has_value()) << rated.core;
+    EXPECT_EQ(answer.at("p2"), *expected.p2_w) << rated.core;
+    EXPECT_EQ(
+        answer.at("answer"),
+        "最大输出功率 " + std::to_string(*expected.p2_w) + " 瓦（按计算迭厚）");
+  }
+  web.SetChoices(R"({"stack_mm": "40"})");
+  store.choices().stack_mm = "40";
+  const CoreRating on_stack =
+      RateCore(store.texts(), store.choices(), fields_core);
+  ASSERT_TRUE(on_stack.p2_w.has_value());
+  EXPECT_EQ(Json::parse(web.RateCore(-1)).at("answer"),
+            "最大输出功率 " + std::to_string(*on_stack.p2_w) +
+                " 瓦（实际迭厚 40 毫米）");
+
+  // Designing for it types that P2, the catalogue core put in first.
+  const Json state = Json::parse(web.UseRating(3));
+  const CoreRating chosen =
+      RateCore(store.texts(), store.choices(), catalogue.cores()[3]);
+  FillCore(store, catalogue.cores()[3]);
+  store.SetText(Field::kOutputPower, std::to_string(*chosen.p2_w));
+  EXPECT_EQ(Fields(state), Texts(store));
+}
+
+TEST(WebDesignTest, NoCoreInHandWithoutACore) {
+  WebDesign web;
+  for (int core : {-1, 100000}) {
+    const Json answer = Json::parse(web.RateCore(core));
+    EXPECT_EQ(answer.at("answer"), "主窗口还没有铁心");
+    EXPECT_TRUE(answer.at("p2").is_null());
+    EXPECT_EQ(Fields(Json::parse(web.UseRating(core))),
+              std::vector<std::string>(kFieldCount, ""));
+  }
 }
 
 TEST(WebDesignTest, AnEmptyDesignHasNoSheetAndNoCore) {
