@@ -388,3 +388,21 @@ test('a text set from outside counts once it announces a change',
     assert.deepEqual(await pageFields(page), expected.fields);
     await page.close();
   });
+
+test('the core in hand on a stack as built equals spulix-calc --rate',
+  async () => {
+    const script = ['click Command9'];
+    const expected = calcJson(['--rate', '40'], script);
+    assert.ok(expected.rating.p2_w, 'the sample core builds on 40 mm');
+    const { page } = await pageRun(script);
+    await page.type('[data-role="stack"]', '40');
+    await page.waitForSelector('[data-role="rating"][data-state="ready"]');
+    const answer = await page.$eval('[data-role="core-in-hand"]',
+      (node) => [node.dataset.p2, node.textContent]);
+    assert.deepEqual(answer, [String(expected.rating.p2_w),
+      `最大输出功率 ${expected.rating.p2_w} 瓦（实际迭厚 40 毫米）`]);
+    await page.click('[data-role="use-rating"]');
+    await dismissMessages(page, []);
+    assert.deepEqual(await pageFields(page), expected.fields);
+    await page.close();
+  });
