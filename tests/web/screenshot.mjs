@@ -27,6 +27,7 @@ for (const shot of shots) {
     shot.viewport);
   await page.click('button[data-control="Command9"]');
   await sheetReady(page);
+  await page.waitForSelector('[data-role="rating"][data-state="ready"]');
   await page.screenshot({ path: shot.path, fullPage: shot.fullPage });
   console.log(shot.path);
   await page.close();
