@@ -31,6 +31,10 @@ printf 'set(A 1)\n' >sub/rules.cmake
 printf '#!/bin/sh\necho hi\n' >sub/tool && chmod 755 sub/tool
 printf 'echo hi\n' >helper.sh
 printf '.TH X 1\n' >x.1.in
+printf 'let x;\n' >page.js
+printf 'export {};\n' >test.mjs
+printf 'body {}\n' >page.css
+printf '<p>hi</p>\n' >page.html
 printf '\x89PNG\r\n\x1a\n\0\0' >icon.png
 printf 'set P2 1\n' >corpus
 printf '# Notes\n' >notes.md
@@ -39,7 +43,7 @@ printf 'untracked\n' >untracked.cc
 # Quotes the line in a comment, which is not the line itself.
 printf '// Adds "SPDX-License-Identifier: GPL-3.0-or-later".\n' >quotes.h
 git add main.cc done.h sub CMakeLists.txt helper.sh x.1.in icon.png corpus \
-        notes.md app.desktop quotes.h
+        notes.md app.desktop quotes.h page.js test.mjs page.css page.html
 
 failed=0
 fail() {
@@ -51,7 +55,7 @@ snapshot() { find . -path ./.git -prune -o -type f -exec md5sum {} + | sort; }
 "$script" --check "$repo" >"$scratch/lacking" 2>/dev/null && fail "--check passed with files lacking the line"
 sort "$scratch/lacking" | tr '\n' ' ' >"$scratch/lacking.line"
 [ "$(cat "$scratch/lacking.line")" = \
-  "CMakeLists.txt helper.sh main.cc quotes.h sub/rules.cmake sub/tool sub/version.h.in x.1.in " ] ||
+  "CMakeLists.txt helper.sh main.cc page.css page.html page.js quotes.h sub/rules.cmake sub/tool sub/version.h.in test.mjs x.1.in " ] ||
   fail "--check listed: $(cat "$scratch/lacking.line")"
 
 before=$(snapshot)
@@ -69,6 +73,10 @@ sub/rules.cmake|# $line|set(A 1)|
 sub/tool|#!/bin/sh|# $line|echo hi|
 helper.sh|# $line|echo hi|
 x.1.in|.\\" $line|.TH X 1|
+page.js|// $line|let x;|
+test.mjs|// $line|export {};|
+page.css|/* $line */|body {}|
+page.html|<!-- $line -->|<p>hi</p>|
 TABLE
 [ -x sub/tool ] || fail "sub/tool lost its execute bit"
 after=$(snapshot)
