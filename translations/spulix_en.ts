@@ -2007,7 +2007,7 @@
     </message>
     <message>
         <source>主窗口的“铁心是否可用”按传统算法（裸线，层数取整），这里按标准漆包线的外径整层绕制，两者可能不同。</source>
-        <translation>The main window's core fit check follows the traditional rule (bare wire, layers rounded); this sheet winds standard enamelled wire by its overall diameter in whole layers, so the two may differ.</translation>
+        <translation>The main window&apos;s core fit check follows the traditional rule (bare wire, layers rounded); this sheet winds standard enamelled wire by its overall diameter in whole layers, so the two may differ.</translation>
     </message>
 </context>
 <context>

@@ -99,7 +99,7 @@ constexpr PageText kPageTexts[] = {
      SPULIX_TEXT("spulix::SheetWindow", "说明：")},
     {"wire_size", "CalcTool", SPULIX_TEXT("CalcTool", "标准线径")},
     {"rating", "spulix::CoreRatingBox",
-     SPULIX_TEXT("spulix::CoreRatingBox", "这个铁心能做多大")},
+     SPULIX_TEXT("spulix::CoreRatingBox", "这个铁心能做多大：")},
     {"fields_core", "spulix::CoreRatingBox",
      SPULIX_TEXT("spulix::CoreRatingBox", "主窗口的铁心")},
     {"use_rating", "spulix::CoreRatingBox",

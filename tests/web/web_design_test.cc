@@ -23,6 +23,7 @@
 #include "design/transformer_design.h"
 #include "document/design_document.h"
 #include "present/english_text.h"
+#include "present/sheet_text.h"
 
 namespace spulix {
 namespace {
@@ -268,11 +269,12 @@ TEST(WebDesignTest, AnEmptyDesignHasNoSheetAndNoCore) {
   WebDesign web;
   const Json sheet = Json::parse(web.Sheet());
   EXPECT_TRUE(sheet.at("recommended").at("name").is_null());
-  EXPECT_EQ(sheet.at("recommended").at("text"), "推荐铁心：无");
+  EXPECT_EQ(sheet.at("recommended").at("text"),
+            RecommendedCoreText(std::nullopt));
   EXPECT_EQ(sheet.at("error").get<std::string>().rfind("无法计算绕制单：", 0),
             0u);
   const Json state = Json::parse(web.UseRecommended());
-  EXPECT_EQ(state.at("messages"), Json({"推荐铁心：无"}));
+  EXPECT_EQ(state.at("messages"), Json({RecommendedCoreText(std::nullopt)}));
   EXPECT_EQ(Fields(state), std::vector<std::string>(kFieldCount, ""));
 }
 
