@@ -209,10 +209,14 @@ std::string WiresText(const MemoryStore& store, const Translate& translate) {
     }
     rows.push_back(std::move(row));
   }
-  return "\n" +
-         Tr(translate,
-            SPULIX_TEXT("CalcTool", "标准漆包线（毫米，截面积为平方毫米）")) +
-         "\n" + Aligned(rows);
+  // Appended piece by piece: GCC 12 at -O3 warns, falsely (-Wrestrict),
+  // about a literal plus a temporary string.
+  std::string out = "\n";
+  out += Tr(translate,
+            SPULIX_TEXT("CalcTool", "标准漆包线（毫米，截面积为平方毫米）"));
+  out += "\n";
+  out += Aligned(rows);
+  return out;
 }
 
 nlohmann::ordered_json RatingJson(const std::string& stack_mm,
@@ -236,13 +240,14 @@ std::string RatingText(const std::string& stack_mm, const CoreRating& rating,
           : kCalcToolTexts.Say(
                 SPULIX_TEXT("CalcTool", "没有能绕得下的功率（%1）"),
                 {rating.why_none});
-  return "\n" +
-         Compose(kCalcToolTexts.Say(
-                     SPULIX_TEXT("CalcTool",
-                                 "这个铁心能做多大（实际迭厚 %1 毫米）：%2"),
-                     {Verbatim(stack_mm), answer}),
-                 translate) +
-         "\n";
+  std::string out = "\n";
+  out += Compose(
+      kCalcToolTexts.Say(
+          SPULIX_TEXT("CalcTool", "这个铁心能做多大（实际迭厚 %1 毫米）：%2"),
+          {Verbatim(stack_mm), answer}),
+      translate);
+  out += "\n";
+  return out;
 }
 
 }  // namespace
