@@ -749,6 +749,22 @@
         <source>按绕制单：无法计算（%1）</source>
         <translation>By the winding sheet: cannot be computed (%1)</translation>
     </message>
+    <message>
+        <source>绕制图与负载曲线</source>
+        <translation>Coil drawing and load curves</translation>
+    </message>
+    <message>
+        <source>窗口截面（按比例）</source>
+        <translation>The window in section (to scale)</translation>
+    </message>
+    <message>
+        <source>从空载到 125% 负载（估算）</source>
+        <translation>From no load to 125 % load (estimates)</translation>
+    </message>
+    <message>
+        <source>效率、温升与满载电压按绕制单的公式逐点计算：铁损不随负载变化，铜损与电流的平方成正比；温升为自然冷却的估算。</source>
+        <translation>Efficiency, temperature rise and voltage on load follow the winding sheet's formulas point by point: the iron loss stays, the copper loss goes with the square of the current; the rise is an estimate for natural cooling.</translation>
+    </message>
 </context>
 <context>
     <name>EfficiencyTable</name>
@@ -1097,6 +1113,10 @@
     <message>
         <source>绕制单…</source>
         <translation>Winding sheet…</translation>
+    </message>
+    <message>
+        <source>导出绕制图 (SVG)…</source>
+        <translation>Export coil drawing (SVG)…</translation>
     </message>
 </context>
 <context>
@@ -1879,6 +1899,30 @@
         <source>无法导出报告“%1”：%2。</source>
         <translation>Cannot export the report &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>导出绕制图</source>
+        <translation>Export coil drawing</translation>
+    </message>
+    <message>
+        <source>SVG 图 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>绕制图.svg</source>
+        <translation>coil-drawing.svg</translation>
+    </message>
+    <message>
+        <source>无法导出绕制图：没有绕制单（%1）。</source>
+        <translation>Cannot export the coil drawing: there is no winding sheet (%1).</translation>
+    </message>
+    <message>
+        <source>无法导出绕制图“%1”：%2。</source>
+        <translation>Cannot export the coil drawing "%1": %2.</translation>
+    </message>
+    <message>
+        <source>绕制图已导出 %1</source>
+        <translation>Coil drawing exported: %1</translation>
+    </message>
 </context>
 <context>
     <name>spulix::LoadCurveView</name>
@@ -2008,6 +2052,18 @@
     <message>
         <source>主窗口的“铁心是否可用”按传统算法（裸线，层数取整），这里按标准漆包线的外径整层绕制，两者可能不同。</source>
         <translation>The main window&apos;s core fit check follows the traditional rule (bare wire, layers rounded); this sheet winds standard enamelled wire by its overall diameter in whole layers, so the two may differ.</translation>
+    </message>
+    <message>
+        <source>绕组</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>绕制图（按比例）</source>
+        <translation>Coil drawing (to scale)</translation>
+    </message>
+    <message>
+        <source>负载曲线</source>
+        <translation>Load curves</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   design_files_ = new DesignFileCommands(
       this, *store_, *sheet_choices_,
       {commands_.open_design, commands_.save_design, commands_.save_design_as,
-       commands_.export_report});
+       commands_.export_report, commands_.export_drawing});
   // Saving right after choosing a core in the sheet window.
   selection_->SetDesignShortcuts({design_files_->open_action(),
                                   design_files_->save_action(),
@@ -190,7 +190,7 @@ void MainWindow::BuildMenus() {
   const MainWindowCommands& c = commands_;
   add_menu("WJ", QT_TRANSLATE_NOOP("MainWindow", "文件"),
            {c.open_design, c.save_design, c.save_design_as, c.export_report,
-            c.print, c.exit});
+            c.export_drawing, c.print, c.exit});
   add_menu("CX", QT_TRANSLATE_NOOP("MainWindow", "查询"), {c.clear, c.refresh});
   add_menu("BJ", QT_TRANSLATE_NOOP("MainWindow", "编辑"),
            {c.efficiency_table, c.coefficient_table, c.flux_density_table,

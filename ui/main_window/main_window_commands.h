@@ -29,6 +29,7 @@ struct MainWindowCommands {
   QAction* save_design = nullptr;         // Ctrl+S
   QAction* save_design_as = nullptr;      // Ctrl+Shift+S
   QAction* export_report = nullptr;       // the PDF report
+  QAction* export_drawing = nullptr;      // the coil drawn to scale, SVG
   QAction* print = nullptr;               // toolbar Command4, menu DY
   QAction* exit = nullptr;                // Command1, tc
   QAction* clear = nullptr;               // Command3, QK

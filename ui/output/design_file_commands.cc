@@ -18,9 +18,11 @@
 #include <string_view>
 
 #include "design/parts/core_selection.h"
+#include "design/sheet/coil_section.h"
 #include "design/sheet/core_search.h"
 #include "document/design_error_text.h"
 #include "document/design_file.h"
+#include "present/coil_svg.h"
 #include "ui/language/translated_text.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -70,6 +72,7 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
   save_ = actions.save;
   save_as_ = actions.save_as;
   export_ = actions.export_report;
+  export_drawing_ = actions.export_drawing;
   // The item's own caption, to which the file's name and the mark are added.
   save_caption_ = save_->text();
   connect(open_, &QAction::triggered, this, [this] {
@@ -81,6 +84,10 @@ DesignFileCommands::DesignFileCommands(QMainWindow* window, QtFieldStore& store,
   connect(save_, &QAction::triggered, this, [this] { Save(); });
   connect(save_as_, &QAction::triggered, this, [this] { SaveAs(); });
   connect(export_, &QAction::triggered, this, [this] { ExportReport(); });
+  if (export_drawing_) {
+    connect(export_drawing_, &QAction::triggered, this,
+            [this] { ExportDrawing(); });
+  }
 
   // Dropping onto a field would otherwise type the file's path into it.
   window_->setAcceptDrops(true);
@@ -198,6 +205,11 @@ QString DesignFileCommands::AskFileDialog(Dialog dialog,
                             window_, tr("导出报告"), suggested,
                             DesignFileCommands::tr("PDF 文件 (*.pdf)")),
                         QStringLiteral(".pdf"));
+    case Dialog::kExportDrawing:
+      return WithSuffix(QFileDialog::getSaveFileName(
+                            window_, tr("导出绕制图"), suggested,
+                            DesignFileCommands::tr("SVG 图 (*.svg)")),
+                        QStringLiteral(".svg"));
   }
   return {};
 }
@@ -288,6 +300,37 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
            .arg(QString::fromStdString(Shown(path)),
                 Composed(ProblemSentence(*error))));
   return false;
+}
+
+bool DesignFileCommands::ExportDrawing() {
+  const QFileInfo design(current_file_);
+  const QString suggested =
+      current_file_.isEmpty()
+          ? QDir(StartFolder()).filePath(tr("绕制图.svg"))
+          : design.dir().filePath(design.completeBaseName() +
+                                  QStringLiteral(".svg"));
+  const QString path = Choose(Dialog::kExportDrawing, suggested);
+  return !path.isEmpty() && ExportDrawingTo(path);
+}
+
+bool DesignFileCommands::ExportDrawingTo(const QString& path) {
+  const SheetOutcome outcome =
+      ComputeWindingSheet(CopyTexts(store_), choices_.choices());
+  if (const auto* reason = std::get_if<UserText>(&outcome)) {
+    Tell(tr("无法导出绕制图：没有绕制单（%1）。").arg(Composed(*reason)));
+    return false;
+  }
+  const std::string svg = CoilSvg(
+      CoilSectionOf(std::get<WindingSheet>(outcome)), CurrentTranslation());
+  if (const std::optional<DesignError> error =
+          SaveBytes(path, QByteArray::fromStdString(svg))) {
+    Tell(tr("无法导出绕制图“%1”：%2。")
+             .arg(QString::fromStdString(Shown(path)),
+                  Composed(ProblemSentence(*error))));
+    return false;
+  }
+  store_.ShowStatus(tr("绕制图已导出 %1").arg(QFileInfo(path).fileName()));
+  return true;
 }
 
 void DesignFileCommands::OpenAtStart(const QString& path) {

@@ -29,7 +29,7 @@ class DesignFileCommands : public QObject {
   Q_OBJECT
 
  public:
-  enum class Dialog { kOpen, kSaveDesign, kExportReport };
+  enum class Dialog { kOpen, kSaveDesign, kExportReport, kExportDrawing };
   // Asks the user for a file; an empty text means cancelled. `suggested`
   // is the path to start from.
   using FileChooser =
@@ -49,6 +49,7 @@ class DesignFileCommands : public QObject {
     QAction* save = nullptr;
     QAction* save_as = nullptr;
     QAction* export_report = nullptr;
+    QAction* export_drawing = nullptr;
   };
 
   // Runs the four actions for the window.
@@ -64,6 +65,9 @@ class DesignFileCommands : public QObject {
   bool SaveTo(const QString& path);
   bool ExportReport();
   bool ExportReportTo(const QString& path);
+  // The coil's cross-section of the design's sheet as SVG, to scale.
+  bool ExportDrawing();
+  bool ExportDrawingTo(const QString& path);
   // Opens the file named at start, once the window shows, so a message has
   // a window to stand on; the window still starts empty if it fails.
   void OpenAtStart(const QString& path);
@@ -128,6 +132,7 @@ class DesignFileCommands : public QObject {
   QAction* save_ = nullptr;
   QAction* save_as_ = nullptr;
   QAction* export_ = nullptr;
+  QAction* export_drawing_ = nullptr;
 };
 
 // A .spulix file among dropped or dragged data, or an empty text.

@@ -9,6 +9,7 @@
 
 #include "design/design.h"
 #include "ui/output/report_design_page.h"
+#include "ui/output/report_drawing_page.h"
 #include "ui/output/report_painter.h"
 #include "ui/output/report_sheet_page.h"
 
@@ -30,6 +31,10 @@ bool WriteDesignReport(const FieldStore& store, const ReportContent& content,
   report::PaintDesignPage(painter, store, sheet, content);
   if (!writer.newPage()) return false;
   report::PaintSheetPage(writer, painter, sheet, content);
+  if (const auto* wound = std::get_if<WindingSheet>(&sheet)) {
+    if (!writer.newPage()) return false;
+    report::PaintDrawingPage(painter, *wound);
+  }
   return painter.end();
 }
 

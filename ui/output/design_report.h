@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design report, A4 pages of PDF: the design on the first page
 // (report_design_page.h), its winding sheet on the second
-// (report_sheet_page.h), whose notes may run onto a third. Text stays text
+// (report_sheet_page.h), whose notes may run onto a third, then the coil
+// drawn to scale with the load curves (report_drawing_page.h). Text stays text
 // (searchable), in the program's Chinese faces.
 #ifndef SPULIX_UI_OUTPUT_DESIGN_REPORT_H_
 #define SPULIX_UI_OUTPUT_DESIGN_REPORT_H_

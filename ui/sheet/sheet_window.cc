@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -36,7 +37,9 @@
 #include "ui/store/qt_field_store.h"
 #include "ui/store/qt_text.h"
 #include "ui/store/user_cores.h"
+#include "ui/widgets/coil_section_view.h"
 #include "ui/widgets/follow_design.h"
+#include "ui/widgets/load_curve_view.h"
 #include "ui/widgets/tool_button.h"
 #include "ui/widgets/verdict_palette.h"
 
@@ -244,7 +247,17 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   auto* sheet_area = new QWidget(this);
   auto* sheet_layout = new QVBoxLayout(sheet_area);
   sheet_layout->setContentsMargins(0, 0, 0, 0);
-  sheet_layout->addWidget(windings_, 1);
+  // The windings as a table, drawn to scale, and run from no load to 125 %.
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("SheetPages"));
+  coil_view_ = new CoilSectionView(this);
+  coil_view_->setObjectName(QStringLiteral("SheetCoilSection"));
+  curve_view_ = new LoadCurveView(this);
+  curve_view_->setObjectName(QStringLiteral("SheetLoadCurve"));
+  pages_->addTab(windings_, QString());
+  pages_->addTab(coil_view_, QString());
+  pages_->addTab(curve_view_, QString());
+  sheet_layout->addWidget(pages_, 1);
   sheet_layout->addWidget(verdict_);
   sheet_layout->addWidget(two_verdicts);
   sheet_layout->addLayout(figures_row);
@@ -381,6 +394,9 @@ void SheetWindow::ShowFixedTexts() {
   enamel_->setItemText(0, tr("一级（薄漆膜）"));
   enamel_->setItemText(1, tr("二级（厚漆膜）"));
   stack_->setPlaceholderText(tr("按计算值"));
+  pages_->setTabText(0, tr("绕组"));
+  pages_->setTabText(1, tr("绕制图（按比例）"));
+  pages_->setTabText(2, tr("负载曲线"));
   extras_->setHorizontalHeaderLabels(
       {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头")});
 }
@@ -431,7 +447,7 @@ void SheetWindow::RemoveSecondary() {
 }
 
 void SheetWindow::ShowSheetParts(bool visible) {
-  const std::initializer_list<QWidget*> parts = {windings_, verdict_, figures_,
+  const std::initializer_list<QWidget*> parts = {pages_, verdict_, figures_,
                                                  wires_, notes_};
   for (QWidget* part : parts) part->setVisible(visible);
 }
@@ -456,6 +472,8 @@ void SheetWindow::Refresh() {
     status_->setText(tr("无法计算绕制单：%1").arg(Composed(*reason)));
     SetStyle(status_, verdict_palette::TextStyle(verdict_palette::kBad));
     model_->SetWindings({});
+    coil_view_->SetSheet(nullptr);
+    curve_view_->SetSheet(nullptr);
     ShowSheetParts(false);
     stale_->hide();
     return;
@@ -469,6 +487,8 @@ void SheetWindow::Refresh() {
   status_->setText(ToQString(SheetTitle(sheet, translate)));
   SetStyle(status_, QString());
   model_->SetWindings(sheet.windings);
+  coil_view_->SetSheet(&sheet);
+  curve_view_->SetSheet(&sheet);
   windings_->resizeColumnsToContents();
   verdict_->setText(ToQString(CoilVerdictText(sheet, translate)));
   SetStyle(verdict_, sheet.fits

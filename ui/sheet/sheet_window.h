@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QTabWidget;
 class QTableWidget;
 
 namespace spulix {
@@ -30,7 +31,9 @@ namespace spulix {
 class DesignSheetChoices;
 class QtFieldStore;
 class UserCores;
+class CoilSectionView;
 class CoreRatingBox;
+class LoadCurveView;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
@@ -56,6 +59,7 @@ class SheetWindow : public SelectionWindowBase {
 
   SheetTableModel* model() const { return model_; }
   QTableView* windings() const { return windings_; }
+  QTabWidget* pages() const { return pages_; }
   QTableWidget* extras() const { return extras_; }
   QLabel* status() const { return status_; }
   QLabel* recommended() const { return recommended_; }
@@ -93,6 +97,9 @@ class SheetWindow : public SelectionWindowBase {
   QWidget* stale_ = nullptr;  // the warning that the results are old
   SheetTableModel* model_ = nullptr;
   QTableView* windings_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  CoilSectionView* coil_view_ = nullptr;
+  LoadCurveView* curve_view_ = nullptr;
   QLabel* verdict_ = nullptr;
   QLabel* figures_ = nullptr;
   QLabel* wires_ = nullptr;

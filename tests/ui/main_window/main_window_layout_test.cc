@@ -382,7 +382,7 @@ class MainWindowLayoutTest : public QObject {
     const std::vector<std::pair<const char*, std::vector<const char*>>>
         expected = {{"WJ",
                      {"OpenDesign", "SaveDesign", "SaveDesignAs",
-                      "ExportReport", "DY", "tc"}},
+                      "ExportReport", "ExportDrawing", "DY", "tc"}},
                     {"CX", {"QK", "SX"}},
                     {"BJ", {"XLB", "XSB", "MDB", "JXXS"}},
                     {"XX", {"BZTX", "BZQBX", "RZD"}},

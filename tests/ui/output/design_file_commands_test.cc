@@ -146,8 +146,9 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY(menu != nullptr);
     QStringList captions;
     for (QAction* action : menu->actions()) captions << action->text();
-    QCOMPARE(captions, QStringList({"打开设计…", "保存设计", "另存为…",
-                                    "导出报告 (PDF)…", "打印", "退出"}));
+    QCOMPARE(captions,
+             QStringList({"打开设计…", "保存设计", "另存为…", "导出报告 (PDF)…",
+                          "导出绕制图 (SVG)…", "打印", "退出"}));
     if (const QString dir = qEnvironmentVariable("SPULIX_SCREENSHOT_DIR");
         !dir.isEmpty()) {
       menu->adjustSize();
@@ -461,7 +462,7 @@ class DesignFileCommandsTest : public QObject {
   }
 
   // Page one has every value of the window; page two the winding sheet.
-  void ReportIsTwoSearchablePagesWithEveryValue() {
+  void ReportIsThreeSearchablePagesWithEveryValue() {
     const QString design = dir_.filePath(QStringLiteral("报告样品.spulix"));
     const QString pdf = dir_.filePath(QStringLiteral("report.pdf"));
     Form1 form;
@@ -488,7 +489,7 @@ class DesignFileCommandsTest : public QObject {
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     if (info.isEmpty()) QSKIP("pdfinfo (poppler-utils) is not installed");
     QVERIFY2(
-        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))),
+        info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))),
         qPrintable(info));
     QVERIFY(info.contains(QStringLiteral("A4")));
     // The CJK faces share glyphs between ideographs and Kangxi radicals, and
@@ -519,6 +520,9 @@ class DesignFileCommandsTest : public QObject {
     // Page two: the sheet with the design's choices, as the command line
     // prints it; the wire to buy by size.
     const QString sheet = page("2");
+    // Page three: the coil to scale and the load curves.
+    QVERIFY(page("3").contains(QStringLiteral("绕制图与负载曲线")
+                                   .normalized(QString::NormalizationForm_KC)));
     const SheetOutcome outcome = ComputeWindingSheet(
         CopyTexts(store), form.window().sheet_choices().choices());
     QVERIFY(std::holds_alternative<WindingSheet>(outcome));

@@ -13,8 +13,8 @@
 #include "present/coil_drawing.h"
 #include "tests/design/sheet/sheet_designs.h"
 #include "ui/language/language.h"
-#include "ui/sheet/coil_section_view.h"
-#include "ui/sheet/load_curve_view.h"
+#include "ui/widgets/coil_section_view.h"
+#include "ui/widgets/load_curve_view.h"
 
 namespace spulix {
 namespace {

@@ -2,8 +2,8 @@
 // The coil's cross-section drawn to scale in a widget: the same rectangles,
 // colours and texts as the SVG export (coil_section.h, coil_drawing.h),
 // scaled to fit whatever size it is given, with the legend to its right.
-#ifndef SPULIX_UI_SHEET_COIL_SECTION_VIEW_H_
-#define SPULIX_UI_SHEET_COIL_SECTION_VIEW_H_
+#ifndef SPULIX_UI_WIDGETS_COIL_SECTION_VIEW_H_
+#define SPULIX_UI_WIDGETS_COIL_SECTION_VIEW_H_
 
 #include <QRectF>
 #include <QTransform>
@@ -48,4 +48,4 @@ class CoilSectionView : public QWidget {
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SHEET_COIL_SECTION_VIEW_H_
+#endif  // SPULIX_UI_WIDGETS_COIL_SECTION_VIEW_H_

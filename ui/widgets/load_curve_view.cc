@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/sheet/load_curve_view.h"
+#include "ui/widgets/load_curve_view.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // The load curves of the wound transformer in a widget: efficiency,
 // temperature rise and each secondary's voltage (against its rated voltage)
 // from no load to 125 %, one panel each over a shared load axis.
-#ifndef SPULIX_UI_SHEET_LOAD_CURVE_VIEW_H_
-#define SPULIX_UI_SHEET_LOAD_CURVE_VIEW_H_
+#ifndef SPULIX_UI_WIDGETS_LOAD_CURVE_VIEW_H_
+#define SPULIX_UI_WIDGETS_LOAD_CURVE_VIEW_H_
 
 #include <QColor>
 #include <QRectF>
@@ -57,4 +57,4 @@ class LoadCurveView : public QWidget {
 
 }  // namespace spulix
 
-#endif  // SPULIX_UI_SHEET_LOAD_CURVE_VIEW_H_
+#endif  // SPULIX_UI_WIDGETS_LOAD_CURVE_VIEW_H_

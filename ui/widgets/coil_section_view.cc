@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/sheet/coil_section_view.h"
+#include "ui/widgets/coil_section_view.h"
 
 #include <QFontMetricsF>
 #include <QPaintEvent>
