@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
@@ -30,6 +32,7 @@
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
 #include "ui/language/translated_text.h"
+#include "ui/placement/beside_window.h"
 #include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/sheet_html.h"
 #include "ui/sheet/sheet_table_model.h"
@@ -47,6 +50,10 @@ namespace spulix {
 namespace {
 
 constexpr const char* kContext = "spulix::SheetWindow";
+
+QSettings SizeSettings() {
+  return QSettings(QStringLiteral("Spulix"), QStringLiteral("Spulix"));
+}
 
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
@@ -236,9 +243,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                         "把推荐铁心的 h、c、a 填入主窗口并重新计算，"
                         "与标准铁心窗口的“使用”相同"),
       TextRole::kToolTip);
-  buttons->addSpacing(24);
+  buttons->addStretch();
   rating_ = new CoreRatingBox(store, choices, cores, this);
-  buttons->addWidget(rating_, 1);
   QPushButton* close =
       AddButton(buttons, "CloseSheet",
                 QT_TRANSLATE_NOOP("spulix::SheetWindow", "关闭"), this);
@@ -254,6 +260,10 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   coil_view_->setObjectName(QStringLiteral("SheetCoilSection"));
   curve_view_ = new LoadCurveView(this);
   curve_view_->setObjectName(QStringLiteral("SheetLoadCurve"));
+  // The table's height, not the drawings', sets how tall the pages are.
+  coil_view_->setMinimumSize(240, 120);
+  curve_view_->setMinimumSize(240, 120);
+  windings_->setMinimumHeight(120);
   pages_->addTab(windings_, QString());
   pages_->addTab(coil_view_, QString());
   pages_->addTab(curve_view_, QString());
@@ -282,6 +292,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   layout->addWidget(status_);
   layout->addWidget(stale_);
   layout->addWidget(sheet_area, 1);
+  layout->addWidget(rating_);
   layout->addLayout(buttons);
 
   connect(enamel_, &QComboBox::currentIndexChanged, this,
@@ -320,7 +331,10 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   Refresh();
   // Enter at once uses the recommended core.
   use_->setFocus();
-  resize(1040, 600);
+  // The size the user last gave it, else one that shows the sheet whole.
+  const QSize remembered =
+      SizeSettings().value(QStringLiteral("SheetWindow/size")).toSize();
+  resize(remembered.isValid() ? remembered : QSize(1040, 740));
 }
 
 SheetWindow::~SheetWindow() {
@@ -328,6 +342,26 @@ SheetWindow::~SheetWindow() {
   // the window, after this class's members are gone: it must not reach
   // TakeChoices then.
   disconnect(extras_, nullptr, this, nullptr);
+}
+
+void SheetWindow::showEvent(QShowEvent* event) {
+  SelectionWindowBase::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  if (QScreen* shown_on = screen()) {
+    // Its height follows the screen (a laptop's is the tight one); its
+    // width, which the sheet's figures need whole, stays.
+    const QRect placed = PlaceBeside(MainWindowFrame(this), size(),
+                                     shown_on->availableGeometry());
+    setGeometry(
+        QRect(placed.topLeft(),
+              QSize(width(), placed.height()).expandedTo(minimumSizeHint())));
+  }
+}
+
+void SheetWindow::hideEvent(QHideEvent* event) {
+  SizeSettings().setValue(QStringLiteral("SheetWindow/size"), size());
+  SelectionWindowBase::hideEvent(event);
 }
 
 void SheetWindow::keyPressEvent(QKeyEvent* event) {

@@ -71,6 +71,10 @@ class SheetWindow : public SelectionWindowBase {
   void Retranslate() override;
   // Enter uses the recommended core, unless a cell editor takes it.
   void keyPressEvent(QKeyEvent* event) override;
+  // Opens wholly on the screen, beside the main window where there is room;
+  // remembers its size.
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   // The design's choices into the controls, and back.
@@ -107,6 +111,7 @@ class SheetWindow : public SelectionWindowBase {
   QLabel* recommended_ = nullptr;
   QPushButton* use_ = nullptr;
   QTimer refresh_;
+  bool placed_ = false;
 };
 
 }  // namespace spulix

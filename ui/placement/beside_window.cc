@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/placement/beside_window.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QWidget>
+#include <algorithm>
+
+namespace spulix {
+
+QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen) {
+  size =
+      size.boundedTo(screen.size() - QSize(kFrameAllowance, kFrameAllowance));
+  const int gap = kFrameAllowance / 4;
+  const int top =
+      std::clamp(beside.isNull() ? screen.top() : beside.top(),
+                 screen.top() + kFrameAllowance / 2,
+                 screen.bottom() - size.height() - kFrameAllowance / 2);
+  if (!beside.isNull()) {
+    if (beside.right() + gap + size.width() + kFrameAllowance / 2 <=
+        screen.right()) {
+      return QRect(QPoint(beside.right() + gap + kFrameAllowance / 4, top),
+                   size);
+    }
+    if (beside.left() - gap - size.width() - kFrameAllowance / 2 >=
+        screen.left()) {
+      return QRect(
+          QPoint(beside.left() - gap - size.width() - kFrameAllowance / 4, top),
+          size);
+    }
+  }
+  QRect centred(QPoint(), size);
+  centred.moveCenter(screen.center());
+  return centred;
+}
+
+QRect MainWindowFrame(const QWidget* except) {
+  QRect largest;
+  for (const QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget == except || !widget->isVisible() ||
+        qobject_cast<const QMainWindow*>(widget) == nullptr) {
+      continue;
+    }
+    const QRect frame = widget->frameGeometry();
+    if (frame.width() * frame.height() > largest.width() * largest.height()) {
+      largest = frame;
+    }
+  }
+  return largest;
+}
+
+}  // namespace spulix
