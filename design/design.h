@@ -19,10 +19,18 @@
 namespace spulix {
 
 // What a secondary winding feeds: an AC load of its own voltage and
-// current. New kinds of load (a rectifier and its capacitor) join here.
-enum class LoadKind { kAc };
+// current, or a rectifier and its reservoir capacitor (桥式, 全波, 正负),
+// whose winding voltage and current the sheet finds.
+enum class LoadKind { kAc, kBridge, kFullWave, kSplit };
 struct SecondaryLoad {
   LoadKind kind = LoadKind::kAc;
+  // A DC load's figures as typed (unused for kAc): the mean DC voltage and
+  // current wanted, the reservoir in µF (empty: the E6 rule's) and one
+  // diode's drop in volts (empty: a silicon diode's).
+  std::string udc;
+  std::string idc;
+  std::string c_uf;
+  std::string vf;
   friend bool operator==(const SecondaryLoad&, const SecondaryLoad&) = default;
 };
 
