@@ -170,6 +170,10 @@
         <source>这个铁心能做多大（实际迭厚 %1 毫米）：%2</source>
         <translation>What this core can give (stack as built %1 mm): %2</translation>
     </message>
+    <message>
+        <source>%1 的直流负载</source>
+        <translation>DC load of %1</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientTable</name>
@@ -1555,11 +1559,127 @@
     </message>
     <message>
         <source>主窗口的计算结果比输入旧（改过的输入还没有重新计算）：绕制单按这些旧结果绕制，请先刷新</source>
-        <translation>The main window's results are older than its inputs (an input changed without a new calculation): the sheet winds these old results; refresh first</translation>
+        <translation>The main window&apos;s results are older than its inputs (an input changed without a new calculation): the sheet winds these old results; refresh first</translation>
     </message>
     <message>
         <source>无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用一级漆膜、更薄的绝缘）</source>
         <translation>none (no core of the catalogue takes the coil: add a larger core of your own, or use grade 1 enamel or thinner insulation)</translation>
+    </message>
+    <message>
+        <source>%1：不是直流负载</source>
+        <translation>%1: not a DC load</translation>
+    </message>
+    <message>
+        <source>%1 的直流电压</source>
+        <translation>the DC voltage of %1</translation>
+    </message>
+    <message>
+        <source>%1 的直流电流</source>
+        <translation>the DC current of %1</translation>
+    </message>
+    <message>
+        <source>%1 的滤波电容</source>
+        <translation>the reservoir capacitor of %1</translation>
+    </message>
+    <message>
+        <source>%1 的二极管压降</source>
+        <translation>the diode drop of %1</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>按直流负载求 U2、P2：目录中没有铁心绕得下</source>
+        <translation>U2 and P2 for the DC load: no core of the catalogue takes the coil</translation>
+    </message>
+    <message>
+        <source>全波</source>
+        <translation>full-wave</translation>
+    </message>
+    <message>
+        <source>正负</source>
+        <translation>split ±</translation>
+    </message>
+    <message>
+        <source>桥式</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>（默认）</source>
+        <translation> (default)</translation>
+    </message>
+    <message>
+        <source>直流负载</source>
+        <translation>DC load</translation>
+    </message>
+    <message>
+        <source>%1整流，%2 伏 %3 安</source>
+        <translation>%1 rectifier, %2 V %3 A</translation>
+    </message>
+    <message>
+        <source>滤波电容</source>
+        <translation>Reservoir capacitor</translation>
+    </message>
+    <message>
+        <source>%1 微法%2</source>
+        <translation>%1 µF%2</translation>
+    </message>
+    <message>
+        <source>二极管压降</source>
+        <translation>Diode drop</translation>
+    </message>
+    <message>
+        <source>%1 伏%2</source>
+        <translation>%1 V%2</translation>
+    </message>
+    <message>
+        <source>整流结果</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>满载直流电压</source>
+        <translation>DC voltage at full load</translation>
+    </message>
+    <message>
+        <source>%1 伏</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>纹波（峰峰值）</source>
+        <translation>Ripple (peak to peak)</translation>
+    </message>
+    <message>
+        <source>峰值电流</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <source>%1 安</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>导通角</source>
+        <translation>Conduction angle</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>绕组电流有效值</source>
+        <translation>Winding RMS current</translation>
+    </message>
+    <message>
+        <source>有效值倍数 Iw/Idc</source>
+        <translation>RMS factor Iw/Idc</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>未计漏感：实际直流电压略低，充电脉冲略宽</source>
+        <translation>Leakage inductance is not modelled: the real DC voltage is a little lower and the charging pulses a little wider</translation>
     </message>
 </context>
 <context>
