@@ -65,6 +65,8 @@ class Secondaries {
   }
   void SetExtras(std::vector<Secondary> extras);
   void AddExtra(Secondary extra) { list_.push_back(std::move(extra)); }
+  // Removes the extra at `index` (0 for 次级2), if there is one.
+  void RemoveExtra(std::size_t index);
   // Every secondary, 次级1 first.
   std::span<const Secondary> all() const { return list_; }
   std::size_t size() const { return list_.size(); }

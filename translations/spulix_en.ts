@@ -1883,6 +1883,69 @@
     </message>
 </context>
 <context>
+    <name>spulix::DcLoadEditor</name>
+    <message>
+        <source>次级1 的负载：</source>
+        <translation>Load of Secondary 1:</translation>
+    </message>
+    <message>
+        <source>Udc（伏）</source>
+        <translation>Udc (V)</translation>
+    </message>
+    <message>
+        <source>Idc（安）</source>
+        <translation>Idc (A)</translation>
+    </message>
+    <message>
+        <source>C（微法）</source>
+        <translation>C (µF)</translation>
+    </message>
+    <message>
+        <source>Vf（伏）</source>
+        <translation>Vf (V)</translation>
+    </message>
+    <message>
+        <source>按直流负载设定 U2、P2</source>
+        <translation>Set U2 and P2 for the DC load</translation>
+    </message>
+    <message>
+        <source>把求得的 U2 和 P2 填入主窗口并重新计算</source>
+        <translation>Put the U2 and P2 found into the main window and calculate</translation>
+    </message>
+    <message>
+        <source>交流</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>桥式</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>全波</source>
+        <translation>full-wave</translation>
+    </message>
+    <message>
+        <source>正负</source>
+        <translation>split ±</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>0.8</source>
+        <translation>0.8</translation>
+    </message>
+    <message>
+        <source>交流负载：U2 与 P2 按主窗口填写的计算</source>
+        <translation>AC load: U2 and P2 as typed in the main window</translation>
+    </message>
+    <message>
+        <source>求得 U2 = %1 伏，P2 = %2 瓦（铁心 %3，%4 轮）</source>
+        <translation>Found U2 = %1 V, P2 = %2 W (core %3, %4 rounds)</translation>
+    </message>
+</context>
+<context>
     <name>spulix::DesignFileCommands</name>
     <message>
         <source>当前设计还没有保存。要先保存吗？</source>
@@ -1947,6 +2010,21 @@
     <message>
         <source>无法导出报告“%1”：%2。</source>
         <translation>Cannot export the report &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::RectifierPlot</name>
+    <message>
+        <source>整流后的绕组电动势</source>
+        <translation>Winding EMF, rectified</translation>
+    </message>
+    <message>
+        <source>电容电压</source>
+        <translation>Capacitor voltage</translation>
+    </message>
+    <message>
+        <source>充电电流</source>
+        <translation>Charging current</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@ class DesignSheetChoices;
 class QtFieldStore;
 class UserCores;
 class CoreRatingBox;
+class DcLoadEditor;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
@@ -62,6 +63,7 @@ class SheetWindow : public SelectionWindowBase {
   QWidget* stale_warning() const { return stale_; }
   QLineEdit* stack() const { return stack_; }
   CoreRatingBox* rating() const { return rating_; }
+  DcLoadEditor* dc_load() const { return dc_load_; }
 
  protected:
   void Retranslate() override;
@@ -87,6 +89,7 @@ class SheetWindow : public SelectionWindowBase {
   QCheckBox* center_tap_ = nullptr;
   QLineEdit* stack_ = nullptr;
   CoreRatingBox* rating_ = nullptr;
+  DcLoadEditor* dc_load_ = nullptr;  // 次级1's load
   QTableWidget* extras_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLabel* status_ = nullptr;
