@@ -149,7 +149,7 @@ class DcLoadEditorTest : public QObject {
     QTRY_VERIFY(Found(editor) != nullptr);
     QTest::mouseClick(editor->apply(), Qt::LeftButton);
     window->UseRecommended();
-    QTRY_COMPARE(window->model()->rowCount(), 3);
+    QTRY_COMPARE(window->model()->rowCount(), 2);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->resize(1100, 860);
     QTest::qWait(400);
