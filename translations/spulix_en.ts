@@ -702,6 +702,10 @@
         <source>由 Spulix 生成。绕制单按标准漆包线的最大外径与整层绕制计算；铁损、温升为估算，不改变第一页的数值。</source>
         <translation>Made by Spulix. The sheet winds the wires&apos; largest overall diameters in whole layers. Core loss and temperature rise are estimates; page one is unchanged.</translation>
     </message>
+    <message>
+        <source>%1 的直流负载</source>
+        <translation>DC load of %1</translation>
+    </message>
 </context>
 <context>
     <name>EfficiencyTable</name>

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/parts/steel_grades.h"
+#include "present/dc_figures_text.h"
 #include "present/sheet_text.h"
 #include "ui/language/language.h"
 #include "ui/language/translated_text.h"
@@ -131,6 +132,20 @@ void PaintSheetPage(QPdfWriter& writer, QPainter& painter,
                          RecommendedText(content.recommended_core),
                          ReportFont(Face::kHei, 9.5, true));
   y = std::max(left_y, right_y) + 5;
+
+  // Each winding that feeds a rectifier: its load and what it gives.
+  for (const DcWindingTexts& dc : SheetDcTexts(sheet, CurrentTranslation())) {
+    const double needed = 8 + 5.2 * static_cast<double>(dc.figures.size());
+    if (y + needed > kPageHeightMm - kMarginMm - 8 && writer.newPage()) {
+      y = kMarginMm;
+    }
+    y = Heading(r, x, y, full,
+                Report::tr("%1 的直流负载").arg(ToQString(dc.name)));
+    TextRows rows;
+    for (const auto& [caption, value] : dc.figures)
+      rows.push_back({caption, value});
+    y = TextTable(r, x, y, {42, full - 42}, rows, false, Qt::AlignLeft) + 5;
+  }
 
   if (!sheet.notes.empty()) {
     y = Heading(r, x, y, full, Report::tr("说明"));
