@@ -2,7 +2,6 @@
 #include "ui/sheet/dc_load_editor.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,16 +37,17 @@ constexpr const char* kContext = "spulix::DcLoadEditor";
 constexpr LoadKind kKinds[] = {LoadKind::kAc, LoadKind::kBridge,
                                LoadKind::kFullWave, LoadKind::kSplit};
 
-QLineEdit* AddField(QGridLayout* grid, int column, const char* name,
-                    const char* caption, QWidget* parent) {
+QLineEdit* AddField(QHBoxLayout* row, const char* name, const char* caption,
+                    QWidget* parent) {
   auto* label = new QLabel(parent);
   SetTranslatedText(label, kContext, caption);
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
   field->setMaximumWidth(80);
   label->setBuddy(field);
-  grid->addWidget(label, 0, column);
-  grid->addWidget(field, 1, column);
+  row->addSpacing(8);
+  row->addWidget(label);
+  row->addWidget(field);
   return field;
 }
 
@@ -57,7 +57,9 @@ DcLoadEditor::DcLoadEditor(QtFieldStore& store, DesignSheetChoices& choices,
                            UserCores& cores, QWidget* parent)
     : QWidget(parent), store_(&store), choices_(&choices), cores_(&cores) {
   setObjectName(QStringLiteral("DcLoadEditor"));
-  auto* grid = new QGridLayout;
+  // One row of controls; the figures and the plot only for a DC load, so
+  // an AC design keeps the sheet's room.
+  auto* row = new QHBoxLayout;
   auto* kind_caption = new QLabel(this);
   SetTranslatedText(
       kind_caption, kContext,
@@ -66,27 +68,26 @@ DcLoadEditor::DcLoadEditor(QtFieldStore& store, DesignSheetChoices& choices,
   kind_->setObjectName(QStringLiteral("DcLoadKind"));
   kind_->addItems({QString(), QString(), QString(), QString()});
   kind_caption->setBuddy(kind_);
-  grid->addWidget(kind_caption, 0, 0);
-  grid->addWidget(kind_, 1, 0);
-  udc_ = AddField(grid, 1, "DcVoltage",
+  row->addWidget(kind_caption);
+  row->addWidget(kind_);
+  udc_ = AddField(row, "DcVoltage",
                   QT_TRANSLATE_NOOP("spulix::DcLoadEditor", "Udc（伏）"), this);
-  idc_ = AddField(grid, 2, "DcCurrent",
+  idc_ = AddField(row, "DcCurrent",
                   QT_TRANSLATE_NOOP("spulix::DcLoadEditor", "Idc（安）"), this);
   c_uf_ =
-      AddField(grid, 3, "DcCapacitance",
+      AddField(row, "DcCapacitance",
                QT_TRANSLATE_NOOP("spulix::DcLoadEditor", "C（微法）"), this);
-  vf_ = AddField(grid, 4, "DcDiodeDrop",
+  vf_ = AddField(row, "DcDiodeDrop",
                  QT_TRANSLATE_NOOP("spulix::DcLoadEditor", "Vf（伏）"), this);
-  auto* buttons = new QHBoxLayout;
+  row->addSpacing(8);
   apply_ = AddToolButton(
-      buttons, kContext, "ApplyDcLoad",
+      row, kContext, "ApplyDcLoad",
       QT_TRANSLATE_NOOP("spulix::DcLoadEditor", "按直流负载设定 U2、P2"), this);
   SetTranslatedText(apply_, kContext,
                     QT_TRANSLATE_NOOP("spulix::DcLoadEditor",
                                       "把求得的 U2 和 P2 填入主窗口并重新计算"),
                     TextRole::kToolTip);
-  grid->addLayout(buttons, 1, 5);
-  grid->setColumnStretch(6, 1);
+  row->addStretch();
 
   figures_ = new QLabel(this);
   figures_->setObjectName(QStringLiteral("DcFigures"));
@@ -99,7 +100,7 @@ DcLoadEditor::DcLoadEditor(QtFieldStore& store, DesignSheetChoices& choices,
   results->addWidget(plot_, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(grid);
+  layout->addLayout(row);
   layout->addLayout(results);
 
   FollowAfterPause(refresh_, this, [this] { Refresh(); });
@@ -177,6 +178,8 @@ void DcLoadEditor::ShowOutcome() {
       outcome_ ? std::get_if<MainDcSolution>(&*outcome_) : nullptr;
   apply_->setEnabled(found != nullptr);
   setToolTip(QString());
+  figures_->setVisible(outcome_.has_value());
+  plot_->setVisible(found != nullptr);
   if (!outcome_) {
     figures_->setText(tr("交流负载：U2 与 P2 按主窗口填写的计算"));
     figures_->setStyleSheet(QString());

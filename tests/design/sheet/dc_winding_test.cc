@@ -12,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "design/memory_store.h"
@@ -132,6 +133,28 @@ INSTANTIATE_TEST_SUITE_P(
         MainCase{"bridge_5V_1A_vf", Dc(LoadKind::kBridge, "5", "1", "", "0.4"),
                  std::nullopt, std::nullopt, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A capacitor-input bridge with the default reservoir asks the transformer
+// for about 1.4 to 2.2 times the DC power, the band power-supply design
+// rules give.
+TEST(MainDcLoad, BridgeVaStaysInTheRuleOfThumbBand) {
+  const std::pair<const char*, const char*> loads[] = {
+      {"5", "1"},  {"12", "2"}, {"15", "5"},
+      {"24", "3"}, {"48", "1"}, {"30", "0.5"}};
+  for (const auto& [udc, idc] : loads) {
+    SheetChoices choices;
+    choices.secondaries.main().load = Dc(LoadKind::kBridge, udc, idc);
+    const MainDcOutcome outcome =
+        SolveMainDcLoad(U1Only(), choices, BuiltInCores());
+    const auto* found = std::get_if<MainDcSolution>(&outcome);
+    ASSERT_NE(found, nullptr) << udc << " V " << idc
+                              << " A: " << Compose(std::get<UserText>(outcome));
+    const double ratio =
+        std::stod(found->p2_text) / (std::stod(udc) * std::stod(idc));
+    EXPECT_GE(ratio, 1.4) << udc << " V " << idc << " A";
+    EXPECT_LE(ratio, 2.2) << udc << " V " << idc << " A";
+  }
+}
 
 // An extra secondary with a DC load is wound with the voltage and RMS
 // current its rectifier needs, and they count in the output power.
