@@ -19,18 +19,19 @@ using sheet::Need;
 using sheet::Number;
 using sheet::Source;
 
-// The shortest text that reads back as the same double: the sheet then
-// winds exactly the current the rectifier asked for.
-std::string ExactText(double value) {
+// The current as a person would type it, to three significant digits
+// (within 0.5 %, well inside the solve's 1 %), so the sheet's totals read
+// as typed ones do.
+std::string CurrentText(double value) {
   char buffer[64];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::general, 3);
   return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 void PutRequest(Secondary& extra, const WindingRequest& request) {
   extra.voltage = request.voltage_text;
-  extra.current = ExactText(request.current_a);
+  extra.current = CurrentText(request.current_a);
 }
 
 }  // namespace

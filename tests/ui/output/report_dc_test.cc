@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report's sheet page gives each DC winding's load and figures, the
-// same texts the sheet computes for the design.
+// same texts the sheet computes for the design, beside a plot of its
+// half-cycle.
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,6 +49,10 @@ class ReportDcTest : public QObject {
 
     const QString pdf = dir.filePath(QStringLiteral("dc.pdf"));
     QVERIFY(window.design_files().ExportReportTo(pdf));
+    // SPULIX_REPORT_PDF=path keeps the report to look at.
+    if (qEnvironmentVariableIsSet("SPULIX_REPORT_PDF")) {
+      QFile::copy(pdf, qEnvironmentVariable("SPULIX_REPORT_PDF"));
+    }
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     if (!process.waitForFinished(20000) || process.exitCode() != 0) {
