@@ -16,6 +16,7 @@
 #include "design/sheet/coil_section.h"
 #include "design/sheet/core_rating.h"
 #include "design/sheet/core_search.h"
+#include "design/sheet/main_dc_load.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "design/winding_build_up.h"
@@ -216,6 +217,25 @@ void BM_FormatWhole(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(FormatWhole(490));
 }
 BENCHMARK(BM_FormatWhole);
+
+// 次级1's ±35 V 3 A load solved with the sheet in the loop on the core
+// recommended in each round: one DC winding as the 绕制单 window solves it.
+void BM_SolveMainDcLoad(benchmark::State& state) {
+  MemoryStore store;
+  store.SetText(Field::kInputVoltage, "220");
+  SheetChoices choices;
+  SecondaryLoad& load = choices.secondaries.main().load;
+  load.kind = LoadKind::kSplit;
+  load.udc = "35";
+  load.idc = "3";
+  load.c_uf = "10000";
+  for (auto _ : state) {
+    MainDcOutcome outcome =
+        SolveMainDcLoad(store.texts(), choices, BuiltInCores());
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+BENCHMARK(BM_SolveMainDcLoad)->Unit(benchmark::kMillisecond);
 
 void BM_RoundToInt16(benchmark::State& state) {
   double value = 62.5;

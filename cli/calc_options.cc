@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calc_options.h"
 
+#include <algorithm>
+
 #include "cli/script_parser.h"
 #include "design/parts/steel_grades.h"
+#include "design/sheet/dc_winding.h"
 #include "design/utf8.h"
 #include "present/english_text.h"
 #include "spulix/version.h"
@@ -58,6 +61,85 @@ std::optional<std::string> ParseChoice(const std::string& option,
   return std::nullopt;
 }
 
+// KIND,UDC,IDC[,C_UF] of --dc and --secondary-dc; the reason when bad.
+std::optional<std::string> ParseDcLoad(const std::string& option,
+                                       const std::vector<std::string>& parts,
+                                       SecondaryLoad& load) {
+  const std::string usage =
+      option +
+      " takes KIND,UDC,IDC[,C_UF] with KIND bridge, fullwave or "
+      "split and numbers above 0";
+  if (parts.size() != 3 && parts.size() != 4) return usage;
+  const std::optional<LoadKind> kind = LoadKindFromKey(parts[0]);
+  if (!kind || *kind == LoadKind::kAc) {
+    return usage + ", got kind '" + parts[0] + "'";
+  }
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    if (!IsPositiveNumber(parts[i])) {
+      return usage + ", got '" + parts[i] + "'";
+    }
+  }
+  load.kind = *kind;
+  load.udc = parts[1];
+  load.idc = parts[2];
+  if (parts.size() == 4) load.c_uf = parts[3];
+  return std::nullopt;
+}
+
+std::vector<std::string> SplitCommas(const std::string& value) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t comma; (comma = value.find(',', start)) != value.npos;
+       start = comma + 1) {
+    parts.push_back(value.substr(start, comma - start));
+  }
+  parts.push_back(value.substr(start));
+  return parts;
+}
+
+// --dc, --secondary-dc and --vf into the choices; the reason when bad.
+std::optional<std::string> ParseDcOption(const std::string& option,
+                                         const std::string& value,
+                                         ChoiceOptions& choices) {
+  if (option == "--vf") {
+    bool not_negative = false;
+    try {
+      not_negative = ReadStrict(value) >= 0;
+    } catch (const FieldFailure&) {
+    }
+    if (!not_negative) {
+      return "--vf takes one diode's drop in volts, a number of 0 or more, "
+             "got '" +
+             value + "'";
+    }
+    choices.diode_drop_v = value;
+    return std::nullopt;
+  }
+  SecondaryLoad load;
+  if (auto error = ParseDcLoad(option, SplitCommas(value), load)) {
+    return error;
+  }
+  if (option == "--dc") {
+    choices.main_load = load;
+  } else {
+    if (!choices.extra_secondaries) choices.extra_secondaries.emplace();
+    Secondary extra;
+    extra.load = load;
+    choices.extra_secondaries->push_back(std::move(extra));
+  }
+  return std::nullopt;
+}
+
+// The --vf drop on every DC load the command line gives.
+void PutDiodeDrop(const ChoiceOptions& given, SheetChoices& choices) {
+  if (!given.diode_drop_v) return;
+  if (given.main_load) choices.secondaries.main().load.vf = *given.diode_drop_v;
+  if (!given.extra_secondaries) return;
+  for (Secondary& extra : choices.secondaries.extras()) {
+    if (extra.load.kind != LoadKind::kAc) extra.load.vf = *given.diode_drop_v;
+  }
+}
+
 }  // namespace
 
 bool AnyChoiceGiven(const ChoiceOptions& given) {
@@ -74,6 +156,8 @@ SheetChoices WithChoicesOver(SheetChoices choices, const ChoiceOptions& given) {
   if (given.extra_secondaries) {
     choices.secondaries.SetExtras(*given.extra_secondaries);
   }
+  if (given.main_load) choices.secondaries.main().load = *given.main_load;
+  PutDiodeDrop(given, choices);
   return choices;
 }
 
@@ -121,6 +205,13 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
         return UsageError(arg + " needs a value (see --help)");
       }
       if (auto error = ParseChoice(arg, args[++i], options.choices)) {
+        return UsageError(*error);
+      }
+    } else if (arg == "--dc" || arg == "--secondary-dc" || arg == "--vf") {
+      if (i + 1 >= args.size()) {
+        return UsageError(arg + " needs a value (see --help)");
+      }
+      if (auto error = ParseDcOption(arg, args[++i], options.choices)) {
         return UsageError(*error);
       }
     } else if (arg == "--lang") {
@@ -180,6 +271,16 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
   }
   if (options.drawing && !options.sheet) {
     return UsageError("--drawing needs --sheet");
+  }
+  const bool any_dc_load =
+      options.choices.main_load ||
+      (options.choices.extra_secondaries &&
+       std::ranges::any_of(*options.choices.extra_secondaries,
+                           [](const Secondary& extra) {
+                             return extra.load.kind != LoadKind::kAc;
+                           }));
+  if (options.choices.diode_drop_v && !any_dc_load) {
+    return UsageError("--vf needs --dc or --secondary-dc");
   }
   if (options.script && !options.assignments.empty()) {
     return UsageError(
@@ -277,6 +378,20 @@ choice of the --design file, which otherwise stays):
   --stack MM        the stack as built (实际迭厚) of the design's core, in
                     mm: the sheet winds its turns on that stack; a file's
                     stack stays without it
+  --dc KIND,UDC,IDC[,C_UF]  a DC load on the main secondary (次级1): a
+                    rectifier (KIND bridge, fullwave or split, the last
+                    two centre-tapping the winding) and a reservoir of
+                    C_UF µF (default: the E6 value for about 10 % ripple)
+                    giving UDC volts at IDC amperes (each rail for split);
+                    U2 and P2 are found with the winding's own resistance
+                    in the loop, on the design's core or else the
+                    recommended one, and set as if typed (a load that
+                    cannot be solved is said on standard error and leaves
+                    the fields as they are)
+  --secondary-dc KIND,UDC,IDC[,C_UF]  an extra secondary with a DC load,
+                    in order with --secondary; its U and I are found
+  --vf V            one diode's forward drop for the DC loads given here
+                    (default 0.8 V)
   --grade 1|2       enamel grade of the wire (default 2, the thicker film)
   --steel NAME      electrical steel grade, e.g. 50W470 (default 50W800)
 

@@ -31,6 +31,10 @@ struct ChoiceOptions {
   std::optional<std::vector<Secondary>> extra_secondaries;
   std::optional<std::string> stack_mm;  // --stack
   bool full_load_turns = false;
+  // --dc: 次级1's DC load, whose U2 and P2 are then found and set.
+  std::optional<SecondaryLoad> main_load;
+  // --vf: the diode drop of every DC load given on the command line.
+  std::optional<std::string> diode_drop_v;
 };
 
 bool AnyChoiceGiven(const ChoiceOptions& given);

@@ -17,6 +17,7 @@
 #include "design/parts/core_selection.h"
 #include "design/sheet/coil_section.h"
 #include "design/sheet/core_rating.h"
+#include "design/sheet/main_dc_load.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/utf8.h"
 #include "document/bounded_file.h"
@@ -177,6 +178,8 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
   }
   store.choices() =
       WithChoicesOver(std::move(store.choices()), options.choices);
+  std::optional<std::string> p2;
+  bool calculate = false;  // as P2 or 刷新 would, once the fields are typed
   if (options.script) {
     const BoundedRead content = ReadInput(*options.script, input);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
@@ -191,7 +194,6 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
       RunAction(store, action);
     }
   } else {
-    std::optional<std::string> p2;
     auto next_core = chosen.begin();
     for (const auto& [field, text] : options.assignments) {
       if (!field) {
@@ -204,9 +206,25 @@ ToolOutput RunCalcTool(const std::vector<std::string>& args,
     }
     // A design opened as it was saved stays as it was saved.
     const bool untouched = options.design && options.assignments.empty();
-    if (!untouched && (!p2 || !store.SetText(Field::kOutputPower, *p2))) {
-      CalculateDesign(store);
+    calculate = !untouched;
+  }
+  if (options.choices.main_load) {
+    // U2 and P2 found are typed as the user would, and their reactions
+    // calculate; a load that cannot be solved leaves the fields as given.
+    const MainDcOutcome solved =
+        SolveMainDcLoad(store.texts(), store.choices(), catalogue.cores());
+    if (const auto* found = std::get_if<MainDcSolution>(&solved)) {
+      store.SetText(Field::kOutputVoltage, found->u2_text);
+      p2 = found->p2_text;
+      calculate = true;
+    } else {
+      warnings += "spulix-calc: --dc: " +
+                  Compose(std::get<UserText>(solved), OutputLanguage(options)) +
+                  "\n";
     }
+  }
+  if (calculate && (!p2 || !store.SetText(Field::kOutputPower, *p2))) {
+    CalculateDesign(store);
   }
   std::optional<CoreRating> rating;
   if (options.rate_stack_mm) {

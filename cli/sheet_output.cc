@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/text_table.h"
+#include "present/dc_figures_text.h"
 #include "present/sheet_text.h"
 
 namespace spulix {
@@ -43,6 +44,18 @@ std::string SheetText(const SheetOutcome& outcome,
     figures.push_back({caption, value});
   }
   out += Aligned(figures);
+  for (const DcWindingTexts& dc : SheetDcTexts(s, translate)) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& [caption, value] : dc.figures) {
+      rows.push_back({caption, value});
+    }
+    out += "\n";
+    out += Compose(Marked("CalcTool", SPULIX_TEXT("CalcTool", "%1 的直流负载"),
+                          {Verbatim(dc.name)}),
+                   translate);
+    out += "\n";
+    out += Aligned(rows);
+  }
   std::vector<std::vector<std::string>> buy = {
       {text(SPULIX_TEXT("CalcTool", "要买的漆包线")),
        text(SPULIX_TEXT("CalcTool", "长度")),

@@ -19,6 +19,12 @@ void Secondaries::SetExtras(std::vector<Secondary> extras) {
   for (Secondary& extra : extras) list_.push_back(std::move(extra));
 }
 
+void Secondaries::RemoveExtra(std::size_t index) {
+  if (index + 1 < list_.size()) {
+    list_.erase(list_.begin() + static_cast<std::ptrdiff_t>(index + 1));
+  }
+}
+
 void ClearSheetChoices(SheetChoices& choices) {
   choices.secondaries = Secondaries();
   choices.stack_mm.clear();

@@ -19,10 +19,18 @@
 namespace spulix {
 
 // What a secondary winding feeds: an AC load of its own voltage and
-// current. New kinds of load (a rectifier and its capacitor) join here.
-enum class LoadKind { kAc };
+// current, or a rectifier and its reservoir capacitor (桥式, 全波, 正负),
+// whose winding voltage and current the sheet finds.
+enum class LoadKind { kAc, kBridge, kFullWave, kSplit };
 struct SecondaryLoad {
   LoadKind kind = LoadKind::kAc;
+  // A DC load's figures as typed (unused for kAc): the mean DC voltage and
+  // current wanted, the reservoir in µF (empty: the E6 rule's) and one
+  // diode's drop in volts (empty: a silicon diode's).
+  std::string udc;
+  std::string idc;
+  std::string c_uf;
+  std::string vf;
   friend bool operator==(const SecondaryLoad&, const SecondaryLoad&) = default;
 };
 
@@ -57,6 +65,8 @@ class Secondaries {
   }
   void SetExtras(std::vector<Secondary> extras);
   void AddExtra(Secondary extra) { list_.push_back(std::move(extra)); }
+  // Removes the extra at `index` (0 for 次级2), if there is one.
+  void RemoveExtra(std::size_t index);
   // Every secondary, 次级1 first.
   std::span<const Secondary> all() const { return list_; }
   std::size_t size() const { return list_.size(); }

@@ -4,6 +4,9 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <type_traits>
+#include <utility>
+
+#include "design/sheet/dc_winding.h"
 
 namespace spulix {
 namespace {
@@ -103,6 +106,39 @@ std::optional<DesignError> ReadMember(const ReadJson& object, const char* key,
   return std::nullopt;
 }
 
+// A winding's load under `key` when present: an object whose "kind" names
+// one (design/sheet/dc_winding.h) and whose figures are strings, kept as
+// typed. Anything else refuses the file with the member named.
+std::optional<DesignError> ReadLoad(const ReadJson& object, const char* key,
+                                    const std::string& path,
+                                    SecondaryLoad& load) {
+  const auto found = object.find(key);
+  if (found == object.end()) return std::nullopt;
+  const std::string at = Member(path, key);
+  if (!found->is_object()) return Error(DesignError::Kind::kWrongType, at);
+  std::string kind = LoadKindKey(LoadKind::kAc);
+  if (auto error = ReadMember(*found, "kind", at, kind)) return error;
+  const std::optional<LoadKind> known = LoadKindFromKey(kind);
+  if (!known) return Error(DesignError::Kind::kWrongType, Member(at, "kind"));
+  load.kind = *known;
+  for (auto [name, text] :
+       {std::pair{"udc", &load.udc}, std::pair{"idc", &load.idc},
+        std::pair{"c_uf", &load.c_uf}, std::pair{"vf", &load.vf}}) {
+    if (auto error = ReadMember(*found, name, at, *text)) return error;
+  }
+  return std::nullopt;
+}
+
+// Written only for a DC load, so a file of AC windings reads as before.
+void WriteLoad(const SecondaryLoad& load, const char* key, Json& out) {
+  if (load.kind == LoadKind::kAc) return;
+  out[key] = {{"kind", LoadKindKey(load.kind)},
+              {"udc", load.udc},
+              {"idc", load.idc},
+              {"c_uf", load.c_uf},
+              {"vf", load.vf}};
+}
+
 // The optional "sheet": every member may be left out and keeps its default
 // (an extra secondary's U and I: empty); a value of the wrong JSON type, or
 // an enamel grade other than 1 or 2, refuses the file. Texts are kept as
@@ -136,6 +172,10 @@ std::optional<DesignError> ReadSheet(const ReadJson& root,
           ReadMember(*found, "full_load_turns", path, sheet.full_load_turns)) {
     return error;
   }
+  if (auto error =
+          ReadLoad(*found, "main_load", path, sheet.secondaries.main().load)) {
+    return error;
+  }
   const auto extras = found->find("extra_secondaries");
   if (extras == found->end()) return std::nullopt;
   const std::string list = Member(path, "extra_secondaries");
@@ -150,6 +190,7 @@ std::optional<DesignError> ReadSheet(const ReadJson& root,
     if (auto error = ReadMember(entry, "center_tap", at, extra.center_tap)) {
       return error;
     }
+    if (auto error = ReadLoad(entry, "load", at, extra.load)) return error;
     sheet.secondaries.AddExtra(std::move(extra));
   }
   return std::nullopt;
@@ -166,12 +207,14 @@ Json SheetJson(const SheetChoices& sheet) {
     entry["U"] = extra.voltage;
     entry["I"] = extra.current;
     entry["center_tap"] = extra.center_tap;
+    WriteLoad(extra.load, "load", entry);
     extras.push_back(std::move(entry));
   }
   out["extra_secondaries"] = std::move(extras);
   // Written only when chosen, so a file without them reads as before.
   if (!sheet.stack_mm.empty()) out["stack_mm"] = sheet.stack_mm;
   if (sheet.full_load_turns) out["full_load_turns"] = true;
+  WriteLoad(sheet.secondaries.main().load, "main_load", out);
   return out;
 }
 

@@ -5,6 +5,7 @@
 
 #include "design/transformer_design.h"
 #include "design/user_text.h"
+#include "present/dc_figures_text.h"
 #include "present/json_number.h"
 #include "present/sheet_text.h"
 #include "present/wire_text.h"
@@ -105,6 +106,8 @@ Json WindingJson(const SheetWinding& winding) {
   for (const WindingMember& member : kMembers) {
     j[member.key] = member.json(winding);
   }
+  // Only a DC winding has it, so an AC winding's object stays as it was.
+  if (winding.dc) j["dc"] = DcJson(*winding.dc);
   return j;
 }
 

@@ -170,6 +170,10 @@
         <source>这个铁心能做多大（实际迭厚 %1 毫米）：%2</source>
         <translation>What this core can give (stack as built %1 mm): %2</translation>
     </message>
+    <message>
+        <source>%1 的直流负载</source>
+        <translation>DC load of %1</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientTable</name>
@@ -764,6 +768,10 @@
     <message>
         <source>效率、温升与满载电压按绕制单的公式逐点计算：铁损不随负载变化，铜损与电流的平方成正比；温升为自然冷却的估算。</source>
         <translation>Efficiency, temperature rise and voltage on load follow the winding sheet's formulas point by point: the iron loss stays, the copper loss goes with the square of the current; the rise is an estimate for natural cooling.</translation>
+    </message>
+    <message>
+        <source>%1 的直流负载</source>
+        <translation>DC load of %1</translation>
     </message>
 </context>
 <context>
@@ -1632,6 +1640,122 @@
         <source>无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用一级漆膜、更薄的绝缘）</source>
         <translation>none (no core of the catalogue takes the coil: add a larger core of your own, or use grade 1 enamel or thinner insulation)</translation>
     </message>
+    <message>
+        <source>%1：不是直流负载</source>
+        <translation>%1: not a DC load</translation>
+    </message>
+    <message>
+        <source>%1 的直流电压</source>
+        <translation>the DC voltage of %1</translation>
+    </message>
+    <message>
+        <source>%1 的直流电流</source>
+        <translation>the DC current of %1</translation>
+    </message>
+    <message>
+        <source>%1 的滤波电容</source>
+        <translation>the reservoir capacitor of %1</translation>
+    </message>
+    <message>
+        <source>%1 的二极管压降</source>
+        <translation>the diode drop of %1</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>按直流负载求 U2、P2：目录中没有铁心绕得下</source>
+        <translation>U2 and P2 for the DC load: no core of the catalogue takes the coil</translation>
+    </message>
+    <message>
+        <source>全波</source>
+        <translation>full-wave</translation>
+    </message>
+    <message>
+        <source>正负</source>
+        <translation>split ±</translation>
+    </message>
+    <message>
+        <source>桥式</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>（默认）</source>
+        <translation> (default)</translation>
+    </message>
+    <message>
+        <source>直流负载</source>
+        <translation>DC load</translation>
+    </message>
+    <message>
+        <source>%1整流，%2 伏 %3 安</source>
+        <translation>%1 rectifier, %2 V %3 A</translation>
+    </message>
+    <message>
+        <source>滤波电容</source>
+        <translation>Reservoir capacitor</translation>
+    </message>
+    <message>
+        <source>%1 微法%2</source>
+        <translation>%1 µF%2</translation>
+    </message>
+    <message>
+        <source>二极管压降</source>
+        <translation>Diode drop</translation>
+    </message>
+    <message>
+        <source>%1 伏%2</source>
+        <translation>%1 V%2</translation>
+    </message>
+    <message>
+        <source>整流结果</source>
+        <translation>Rectifier</translation>
+    </message>
+    <message>
+        <source>满载直流电压</source>
+        <translation>DC voltage at full load</translation>
+    </message>
+    <message>
+        <source>%1 伏</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>纹波（峰峰值）</source>
+        <translation>Ripple (peak to peak)</translation>
+    </message>
+    <message>
+        <source>峰值电流</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <source>%1 安</source>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>导通角</source>
+        <translation>Conduction angle</translation>
+    </message>
+    <message>
+        <source>%1°</source>
+        <translation>%1°</translation>
+    </message>
+    <message>
+        <source>绕组电流有效值</source>
+        <translation>Winding RMS current</translation>
+    </message>
+    <message>
+        <source>有效值倍数 Iw/Idc</source>
+        <translation>RMS factor Iw/Idc</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>未计漏感：实际直流电压略低，充电脉冲略宽</source>
+        <translation>Leakage inductance is not modelled: the real DC voltage is a little lower and the charging pulses a little wider</translation>
+    </message>
 </context>
 <context>
     <name>spulix::CoreEditDialog</name>
@@ -1834,6 +1958,69 @@
     </message>
 </context>
 <context>
+    <name>spulix::DcLoadEditor</name>
+    <message>
+        <source>次级1 的负载：</source>
+        <translation>Load of Secondary 1:</translation>
+    </message>
+    <message>
+        <source>Udc（伏）</source>
+        <translation>Udc (V)</translation>
+    </message>
+    <message>
+        <source>Idc（安）</source>
+        <translation>Idc (A)</translation>
+    </message>
+    <message>
+        <source>C（微法）</source>
+        <translation>C (µF)</translation>
+    </message>
+    <message>
+        <source>Vf（伏）</source>
+        <translation>Vf (V)</translation>
+    </message>
+    <message>
+        <source>按直流负载设定 U2、P2</source>
+        <translation>Set U2 and P2 for the DC load</translation>
+    </message>
+    <message>
+        <source>把求得的 U2 和 P2 填入主窗口并重新计算</source>
+        <translation>Put the U2 and P2 found into the main window and calculate</translation>
+    </message>
+    <message>
+        <source>交流</source>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>桥式</source>
+        <translation>bridge</translation>
+    </message>
+    <message>
+        <source>全波</source>
+        <translation>full-wave</translation>
+    </message>
+    <message>
+        <source>正负</source>
+        <translation>split ±</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>0.8</source>
+        <translation>0.8</translation>
+    </message>
+    <message>
+        <source>交流负载：U2 与 P2 按主窗口填写的计算</source>
+        <translation>AC load: U2 and P2 as typed in the main window</translation>
+    </message>
+    <message>
+        <source>求得 U2 = %1 伏，P2 = %2 瓦（铁心 %3，%4 轮）</source>
+        <translation>Found U2 = %1 V, P2 = %2 W (core %3, %4 rounds)</translation>
+    </message>
+</context>
+<context>
     <name>spulix::DesignFileCommands</name>
     <message>
         <source>当前设计还没有保存。要先保存吗？</source>
@@ -1941,6 +2128,21 @@
     <message>
         <source>负载（各次级额定电流的 %）</source>
         <translation>Load (% of each secondary&apos;s rated current)</translation>
+    </message>
+</context>
+<context>
+    <name>spulix::RectifierPlot</name>
+    <message>
+        <source>整流后的绕组电动势</source>
+        <translation>Winding EMF, rectified</translation>
+    </message>
+    <message>
+        <source>电容电压</source>
+        <translation>Capacitor voltage</translation>
+    </message>
+    <message>
+        <source>充电电流</source>
+        <translation>Charging current</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "design/memory_store.h"
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
+#include "design/sheet/dc_winding.h"
 #include "design/sheet/running_figures.h"
 #include "design/sheet/sheet_numbers.h"
 #include "design/transformer_design.h"
@@ -534,13 +535,24 @@ UserText WindingName(std::size_t index) {
                                 {Verbatim(std::to_string(index))});
 }
 
-SheetOutcome ComputeWindingSheet(const FieldTexts& design,
-                                 const SheetChoices& choices) {
+namespace {
+
+SheetOutcome SheetOfTexts(const FieldTexts& design,
+                          const SheetChoices& choices) {
   try {
     return SheetBuilder(design, choices).Build();
   } catch (const CannotCompute& stop) {
     return stop.reason;
   }
+}
+
+}  // namespace
+
+SheetOutcome ComputeWindingSheet(const FieldTexts& design,
+                                 const SheetChoices& choices) {
+  if (HasDcLoad(choices))
+    return SheetWithDcLoads(design, choices, SheetOfTexts);
+  return SheetOfTexts(design, choices);
 }
 
 }  // namespace spulix

@@ -16,6 +16,7 @@
 
 #include "design/design.h"
 #include "design/parts/core_catalogue.h"
+#include "design/sheet/dc_figures.h"
 #include "design/user_text.h"
 
 namespace spulix {
@@ -52,6 +53,8 @@ struct SheetWinding {
   double loss_w = 0;                  // copper loss at the load current
   std::optional<double> no_load_v;    // secondaries only
   std::optional<double> full_load_v;  // secondaries only
+  // A winding that feeds a rectifier: the load and what it gives.
+  std::optional<DcWindingFigures> dc;
 };
 
 // The wire of one standard size for the whole transformer.
@@ -114,7 +117,8 @@ UserText WindingName(std::size_t index);
 
 // The sheet of the design with the choices. Without extra secondaries it
 // works on the texts as they stand; with them, on a copy recalculated for
-// the total output power. Never throws.
+// the total output power. A winding with a DC load is wound for the
+// voltage and RMS current its rectifier asks (dc_winding.h). Never throws.
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,
                                  const SheetChoices& choices);
 

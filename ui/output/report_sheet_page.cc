@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "design/parts/steel_grades.h"
+#include "present/dc_figures_text.h"
 #include "present/sheet_text.h"
 #include "ui/language/language.h"
 #include "ui/language/translated_text.h"
 #include "ui/output/report_painter.h"
 #include "ui/store/qt_text.h"
+#include "ui/widgets/half_cycle_plot.h"
 
 namespace spulix::report {
 namespace {
@@ -131,6 +133,45 @@ void PaintSheetPage(QPdfWriter& writer, QPainter& painter,
                          RecommendedText(content.recommended_core),
                          ReportFont(Face::kHei, 9.5, true));
   y = std::max(left_y, right_y) + 5;
+
+  // Each winding that feeds a rectifier: its load and what it gives, and
+  // a picture of its steady half-cycle beside them.
+  for (std::size_t k = 0; k < sheet.windings.size(); ++k) {
+    const SheetWinding& winding = sheet.windings[k];
+    if (!winding.dc) continue;
+    auto figures = DcFigureTexts(*winding.dc, CurrentTranslation());
+    const std::string note = figures.back().second;  // leakage left out
+    figures.pop_back();
+    const double needed = 16 + 5.2 * static_cast<double>(figures.size());
+    if (y + needed > kPageHeightMm - kMarginMm - 8 && writer.newPage()) {
+      y = kMarginMm;
+    }
+    y = Heading(
+        r, x, y, full,
+        Report::tr("%1 的直流负载")
+            .arg(ToQString(Compose(WindingName(k), CurrentTranslation()))));
+    TextRows rows;
+    for (const auto& [caption, value] : figures) {
+      rows.push_back({caption, value});
+    }
+    double table_y =
+        TextTable(r, x, y, {38, left_w - 38}, rows, false, Qt::AlignLeft);
+    double plot_y = y;
+    if (const auto* state =
+            std::get_if<RectifierSteadyState>(&winding.dc->result)) {
+      const double s = r.Scale();
+      painter.setFont(ReportFont(Face::kHei, 7.5));
+      PaintHalfCycleLegend(painter, QPointF(right_x * s, y * s), 3.5 * s,
+                           Qt::black);
+      const double plot_h = std::max(30.0, table_y - y - 6);
+      PaintHalfCycle(painter, r.Mm(right_x, y + 5, right_w, plot_h),
+                     state->half_cycle, 0.35 * s, kRuleColour);
+      plot_y = y + 5 + plot_h;
+    }
+    y = std::max(table_y, plot_y) + 1;
+    y +=
+        r.Paragraph(x, y, full, ToQString(note), ReportFont(Face::kHei, 9)) + 5;
+  }
 
   if (!sheet.notes.empty()) {
     y = Heading(r, x, y, full, Report::tr("说明"));

@@ -34,6 +34,7 @@
 #include "ui/language/translated_text.h"
 #include "ui/placement/beside_window.h"
 #include "ui/sheet/core_rating_box.h"
+#include "ui/sheet/dc_load_editor.h"
 #include "ui/sheet/sheet_html.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
@@ -287,8 +288,10 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                 QT_TRANSLATE_NOOP("spulix::SheetWindow", "刷新"), stale_);
   stale_->hide();
 
+  dc_load_ = new DcLoadEditor(store, choices, cores, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
+  layout->addWidget(dc_load_);
   layout->addWidget(status_);
   layout->addWidget(stale_);
   layout->addWidget(sheet_area, 1);
@@ -439,6 +442,7 @@ void SheetWindow::Retranslate() {
   ShowFixedTexts();
   ShowExtraNames();
   rating_->Retranslate();
+  dc_load_->Retranslate();
   model_->Retranslate();
   Refresh();
 }
@@ -450,7 +454,13 @@ void SheetWindow::TakeChoices() {
   choices.steel = steel_->currentText().toStdString();
   choices.secondaries.main().center_tap = center_tap_->isChecked();
   choices.stack_mm = stack_->text().trimmed().toStdString();
-  choices.secondaries.SetExtras(ExtrasOf(*extras_));
+  // The table edits U, I and the tap; each row keeps its load (row order).
+  std::vector<Secondary> extras = ExtrasOf(*extras_);
+  const auto held = choices.secondaries.extras();
+  for (std::size_t k = 0; k < std::min(extras.size(), held.size()); ++k) {
+    extras[k].load = held[k].load;
+  }
+  choices.secondaries.SetExtras(std::move(extras));
   choices_->Set(choices);
 }
 
@@ -476,6 +486,11 @@ void SheetWindow::RemoveSecondary() {
   {
     const QSignalBlocker block(extras_);
     extras_->removeRow(row);
+  }
+  if (!choices_.isNull()) {  // its load goes with it
+    SheetChoices choices = choices_->choices();
+    choices.secondaries.RemoveExtra(static_cast<std::size_t>(row));
+    choices_->Set(choices);
   }
   TakeChoices();
 }

@@ -33,6 +33,7 @@ class QtFieldStore;
 class UserCores;
 class CoilSectionView;
 class CoreRatingBox;
+class DcLoadEditor;
 class LoadCurveView;
 class SheetTableModel;
 
@@ -66,6 +67,7 @@ class SheetWindow : public SelectionWindowBase {
   QWidget* stale_warning() const { return stale_; }
   QLineEdit* stack() const { return stack_; }
   CoreRatingBox* rating() const { return rating_; }
+  DcLoadEditor* dc_load() const { return dc_load_; }
 
  protected:
   void Retranslate() override;
@@ -95,6 +97,7 @@ class SheetWindow : public SelectionWindowBase {
   QCheckBox* center_tap_ = nullptr;
   QLineEdit* stack_ = nullptr;
   CoreRatingBox* rating_ = nullptr;
+  DcLoadEditor* dc_load_ = nullptr;  // 次级1's load
   QTableWidget* extras_ = nullptr;
   QPushButton* remove_ = nullptr;
   QLabel* status_ = nullptr;
