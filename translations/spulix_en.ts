@@ -767,7 +767,7 @@
     </message>
     <message>
         <source>效率、温升与满载电压按绕制单的公式逐点计算：铁损不随负载变化，铜损与电流的平方成正比；温升为自然冷却的估算。</source>
-        <translation>Efficiency, temperature rise and voltage on load follow the winding sheet's formulas point by point: the iron loss stays, the copper loss goes with the square of the current; the rise is an estimate for natural cooling.</translation>
+        <translation>Efficiency, temperature rise and voltage on load follow the winding sheet&apos;s formulas point by point: the iron loss stays, the copper loss goes with the square of the current; the rise is an estimate for natural cooling.</translation>
     </message>
     <message>
         <source>%1 的直流负载</source>
@@ -2104,7 +2104,7 @@
     </message>
     <message>
         <source>无法导出绕制图“%1”：%2。</source>
-        <translation>Cannot export the coil drawing "%1": %2.</translation>
+        <translation>Cannot export the coil drawing &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>绕制图已导出 %1</source>

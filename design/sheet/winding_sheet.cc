@@ -14,8 +14,10 @@
 #include "design/parts/steel_grades.h"
 #include "design/parts/wire_table.h"
 #include "design/sheet/dc_winding.h"
+#include "design/sheet/extra_secondaries.h"
 #include "design/sheet/running_figures.h"
 #include "design/sheet/sheet_numbers.h"
+#include "design/sheet/sheet_wires.h"
 #include "design/transformer_design.h"
 #include "design/user_text.h"
 
@@ -26,17 +28,25 @@ using F = Field;
 
 using sheet::CalculatedNumber;
 using sheet::CannotCompute;
+using sheet::ChooseWire;
 using sheet::Count;
+using sheet::Electrical;
+using sheet::ExtraValues;
 using sheet::Figure;
+using sheet::GradeName;
 using sheet::Input;
 using sheet::kWindingSheetTexts;
 using sheet::Named;
 using sheet::Need;
 using sheet::Number;
 using sheet::OutOfRange;
+using sheet::ReadExtras;
+using sheet::SecondaryTurns;
 using sheet::Source;
 using sheet::Stop;
 using sheet::Turns;
+using sheet::WireChoice;
+using sheet::WireDiameterForLoad;
 
 // Copper (IEC 60028, annealed): resistivity at 20 °C, temperature
 // coefficient, density; windings are rated at 75 °C.
@@ -50,8 +60,6 @@ constexpr double kEmfFactor = 4.44;  // 2π/√2 as the handbooks round it
 constexpr double kCm2PerM2 = 1e4;
 // The grade's guaranteed loss is stated at this flux density.
 constexpr double kGradeFluxT = 1.5;
-// Parallel strands up to this many; beyond, no standard wire will do.
-constexpr int kMaxStrands = 16;
 // Each lead of a winding, in metres of its wire.
 constexpr double kLeadM = 0.15;
 // Keeps a value that lies exactly on a boundary (a full layer, a fuse
@@ -75,111 +83,6 @@ struct WindingPlan {
   Field outer = F::kSecondaryOuterInsulation;
   Field interlayer = F::kSecondaryInterlayerInsulation;
 };
-
-struct ExtraValues {
-  double voltage_v = 0;
-  double current_a = 0;
-};
-
-std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
-  std::vector<ExtraValues> extras;
-  const std::span<const Secondary> list = choices.secondaries.extras();
-  for (std::size_t k = 0; k < list.size(); ++k) {
-    const Secondary& extra = list[k];
-    const auto named = [k](const char* pattern) {
-      return [k, pattern] {
-        return kWindingSheetTexts.Say(pattern, {WindingName(k + 2)});
-      };
-    };
-    const double u =
-        Number(extra.voltage, named(SPULIX_TEXT("WindingSheet", "%1 的电压")),
-               Source::kTyped, Need::kPositive);
-    const double i =
-        Number(extra.current, named(SPULIX_TEXT("WindingSheet", "%1 的电流")),
-               Source::kTyped, Need::kPositive);
-    extras.push_back({u, i});
-  }
-  return extras;
-}
-
-// E: the design itself, or with extra secondaries a copy calculated for the
-// total output power exactly as the main window would calculate it.
-FieldTexts Electrical(const FieldTexts& design,
-                      const std::vector<ExtraValues>& extras) {
-  if (extras.empty()) return design;
-  double total = Input(design, F::kOutputPower);
-  for (const ExtraValues& extra : extras) {
-    total += extra.voltage_v * extra.current_a;
-  }
-  if (!std::isfinite(total)) Stop(OutOfRange());
-  MemoryStore copy;
-  copy.LoadTexts(design);
-  copy.RestoreText(F::kOutputPower, FormatGeneral(total));
-  // Only the calculation writes H: still empty after the run means it
-  // stopped early.
-  copy.RestoreText(F::kCoilThickness, "");
-  CalculateDesign(copy);
-  if (!copy.messages().empty()) {
-    Stop(CalculationNotice(copy.messages()));
-  }
-  if (IsEmptyField(copy, F::kCoilThickness)) {
-    Stop(kWindingSheetTexts.Say(SPULIX_TEXT(
-        "WindingSheet", "计算中途停止（数值超出范围），没有得出线包厚度 H")));
-  }
-  return CopyTexts(copy);
-}
-
-// Calls the calculation's own turns step; its range failure is the sheet's.
-int SecondaryTurns(double turns_per_volt, double volts, bool center_tapped) {
-  try {
-    return SecondaryTurnsFor(turns_per_volt, volts, center_tapped);
-  } catch (const FieldFailure&) {
-    Stop(OutOfRange());
-  }
-}
-
-// The calculation's own wire step, on the current as a field would hold it
-// (two decimals).
-std::string WireDiameterForLoad(double current_a) {
-  try {
-    return WireDiameterFor(
-        ReadStrict(FormatPattern(current_a, Pattern::kTwoDecimals)));
-  } catch (const FieldFailure&) {
-    Stop(OutOfRange());
-  }
-}
-
-UserText GradeName(int grade) {
-  return grade == 1
-             ? kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "一级"))
-             : kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "二级"));
-}
-
-// The standard wire for a calculated diameter: one strand where a size is
-// large enough, otherwise the fewest strands side by side.
-struct WireChoice {
-  std::size_t wire = 0;
-  int strands = 1;
-};
-
-WireChoice ChooseWire(const UserText& name, const std::string& d_text) {
-  const std::optional<double> d = ReadStrictOrNone(d_text);
-  if (!d || !(*d > 0)) {
-    Stop(kWindingSheetTexts.Say(
-        SPULIX_TEXT("WindingSheet", "%1：线径“%2”不是大于 0 的数字"),
-        {name, Verbatim(d_text)}));
-  }
-  if (auto wire = NextStandardWire(*d)) return {*wire, 1};
-  const double largest = StandardWires().back().nominal_mm;
-  for (int strands = 2; strands <= kMaxStrands; ++strands) {
-    const double each = *d / std::sqrt(static_cast<double>(strands));
-    if (each <= largest) return {*NextStandardWire(each), strands};
-  }
-  Stop(kWindingSheetTexts.Say(
-      SPULIX_TEXT("WindingSheet",
-                  "%1：线径 %2 毫米没有合适的标准漆包线（并绕超过 %3 股）"),
-      {name, Verbatim(d_text), Figure(kMaxStrands)}));
-}
 
 class SheetBuilder {
  public:

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QScreen>
+#include <QSettings>
 #include <QWidget>
 #include <algorithm>
 
@@ -47,6 +49,37 @@ QRect MainWindowFrame(const QWidget* except) {
     }
   }
   return largest;
+}
+
+void PlaceToolWindow(QWidget& window) {
+  QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  const QRect placed = PlaceBeside(MainWindowFrame(&window), window.size(),
+                                   screen->availableGeometry());
+  window.setGeometry(
+      QRect(placed.topLeft(), QSize(window.width(), placed.height())
+                                  .expandedTo(window.minimumSizeHint())));
+}
+
+namespace {
+
+QString SizeKey(const QWidget& window) {
+  return window.objectName() + QStringLiteral("/size");
+}
+
+QSettings SizeSettings() {
+  return QSettings(QStringLiteral("Spulix"), QStringLiteral("Spulix"));
+}
+
+}  // namespace
+
+QSize RememberedSize(const QWidget& window, QSize otherwise) {
+  const QSize remembered = SizeSettings().value(SizeKey(window)).toSize();
+  return remembered.isValid() ? remembered : otherwise;
+}
+
+void RememberSize(const QWidget& window) {
+  SizeSettings().setValue(SizeKey(window), window.size());
 }
 
 }  // namespace spulix

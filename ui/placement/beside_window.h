@@ -23,6 +23,16 @@ QRect PlaceBeside(const QRect& beside, QSize size, const QRect& screen);
 // (an empty rectangle) when there is none.
 QRect MainWindowFrame(const QWidget* except);
 
+// Places a tool window on its first showing: beside the main window, its
+// height bounded by the screen (a laptop's is the tight one), its width,
+// which its contents need whole, kept.
+void PlaceToolWindow(QWidget& window);
+
+// The size the user last gave the window (by its object name), else
+// `otherwise`; and keeping it for the next time.
+QSize RememberedSize(const QWidget& window, QSize otherwise);
+void RememberSize(const QWidget& window);
+
 }  // namespace spulix
 
 #endif  // SPULIX_UI_PLACEMENT_BESIDE_WINDOW_H_

@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
@@ -36,6 +34,7 @@
 #include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/dc_load_editor.h"
 #include "ui/sheet/sheet_html.h"
+#include "ui/sheet/sheet_parts.h"
 #include "ui/sheet/sheet_table_model.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
@@ -52,10 +51,6 @@ namespace {
 
 constexpr const char* kContext = "spulix::SheetWindow";
 
-QSettings SizeSettings() {
-  return QSettings(QStringLiteral("Spulix"), QStringLiteral("Spulix"));
-}
-
 QPushButton* AddButton(QBoxLayout* row, const char* name, const char* text,
                        QWidget* parent) {
   return AddToolButton(row, kContext, name, text, parent);
@@ -70,44 +65,14 @@ Widget* Captioned(const char* name, const char* text, QWidget* parent) {
   return widget;
 }
 
-QLabel* AddLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
-// Set only when it changes: polishing a shown label again draws its text
-// otherwise than its first showing did, and switching the language back
-// must give the very window it left.
-void SetStyle(QWidget* widget, const QString& style) {
-  if (widget->styleSheet() != style) widget->setStyleSheet(style);
-}
-
-// The columns of the extra secondaries' table.
-enum ExtraColumn { kVoltage, kCurrent, kCenterTap, kExtraColumns };
-
-QTableWidgetItem* CenterTapItem(bool checked) {
-  auto* item = new QTableWidgetItem;
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
-                 Qt::ItemIsUserCheckable);
-  item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-  return item;
-}
-
-std::vector<Secondary> ExtrasOf(const QTableWidget& table) {
-  std::vector<Secondary> extras;
-  for (int row = 0; row < table.rowCount(); ++row) {
-    const auto text = [&](int column) {
-      const QTableWidgetItem* item = table.item(row, column);
-      return item ? item->text().toStdString() : std::string();
-    };
-    const QTableWidgetItem* tap = table.item(row, kCenterTap);
-    extras.push_back({text(kVoltage), text(kCurrent),
-                      tap != nullptr && tap->checkState() == Qt::Checked});
-  }
-  return extras;
-}
+using sheet_parts::AddLabel;
+using sheet_parts::CenterTapItem;
+using sheet_parts::ExtrasOf;
+using sheet_parts::kCenterTap;
+using sheet_parts::kCurrent;
+using sheet_parts::kExtraColumns;
+using sheet_parts::kVoltage;
+using sheet_parts::SetStyle;
 
 }  // namespace
 
@@ -275,18 +240,10 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   sheet_layout->addWidget(notes_);
 
   // The main window's results older than its inputs: said, with 刷新.
-  stale_ = new QWidget(this);
-  stale_->setObjectName(QStringLiteral("SheetStale"));
-  auto* stale_row = new QHBoxLayout(stale_);
-  stale_row->setContentsMargins(0, 0, 0, 0);
-  auto* stale_text = AddLabel("SheetStaleText", stale_);
-  stale_text->setWordWrap(true);
-  SetStyle(stale_text, verdict_palette::TextStyle(verdict_palette::kBad));
-  stale_row->addWidget(stale_text, 1);
   QPushButton* refresh_results =
-      AddButton(stale_row, "RefreshResults",
-                QT_TRANSLATE_NOOP("spulix::SheetWindow", "刷新"), stale_);
-  stale_->hide();
+      AddButton(nullptr, "RefreshResults",
+                QT_TRANSLATE_NOOP("spulix::SheetWindow", "刷新"), this);
+  stale_ = sheet_parts::MakeStaleWarning(this, refresh_results);
 
   dc_load_ = new DcLoadEditor(store, choices, cores, this);
   auto* layout = new QVBoxLayout(this);
@@ -335,9 +292,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // Enter at once uses the recommended core.
   use_->setFocus();
   // The size the user last gave it, else one that shows the sheet whole.
-  const QSize remembered =
-      SizeSettings().value(QStringLiteral("SheetWindow/size")).toSize();
-  resize(remembered.isValid() ? remembered : QSize(1040, 740));
+  resize(RememberedSize(*this, QSize(1040, 740)));
 }
 
 SheetWindow::~SheetWindow() {
@@ -351,19 +306,11 @@ void SheetWindow::showEvent(QShowEvent* event) {
   SelectionWindowBase::showEvent(event);
   if (placed_) return;
   placed_ = true;
-  if (QScreen* shown_on = screen()) {
-    // Its height follows the screen (a laptop's is the tight one); its
-    // width, which the sheet's figures need whole, stays.
-    const QRect placed = PlaceBeside(MainWindowFrame(this), size(),
-                                     shown_on->availableGeometry());
-    setGeometry(
-        QRect(placed.topLeft(),
-              QSize(width(), placed.height()).expandedTo(minimumSizeHint())));
-  }
+  PlaceToolWindow(*this);
 }
 
 void SheetWindow::hideEvent(QHideEvent* event) {
-  SizeSettings().setValue(QStringLiteral("SheetWindow/size"), size());
+  RememberSize(*this);
   SelectionWindowBase::hideEvent(event);
 }
 
@@ -400,21 +347,7 @@ void SheetWindow::ShowChoices() {
   if (stack_->text().toStdString() != choices.stack_mm) {
     stack_->setText(ToQString(choices.stack_mm));
   }
-  // The table is rebuilt only when the design's secondaries differ from it,
-  // so an edit made here keeps its cell.
-  if (!std::ranges::equal(ExtrasOf(*extras_), choices.secondaries.extras())) {
-    const QSignalBlocker block(extras_);
-    extras_->setRowCount(0);
-    for (const Secondary& extra : choices.secondaries.extras()) {
-      const int row = extras_->rowCount();
-      extras_->insertRow(row);
-      extras_->setItem(row, kVoltage,
-                       new QTableWidgetItem(ToQString(extra.voltage)));
-      extras_->setItem(row, kCurrent,
-                       new QTableWidgetItem(ToQString(extra.current)));
-      extras_->setItem(row, kCenterTap, CenterTapItem(extra.center_tap));
-    }
-  }
+  sheet_parts::ShowExtras(*extras_, choices.secondaries.extras());
   ShowExtraNames();
   remove_->setEnabled(extras_->rowCount() > 0);
 }

@@ -15,7 +15,7 @@ QPushButton* AddToolButton(QBoxLayout* row, const char* context,
   button->setObjectName(QString::fromLatin1(object_name));
   SetTranslatedText(button, context, text);
   button->setAutoDefault(true);
-  row->addWidget(button);
+  if (row != nullptr) row->addWidget(button);
   return button;
 }
 

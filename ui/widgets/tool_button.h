@@ -11,7 +11,8 @@ class QWidget;
 
 namespace spulix {
 
-// A button at the end of `row`; `text` is its Chinese source in `context`.
+// A button at the end of `row` (none: placed by the caller); `text` is its
+// Chinese source in `context`.
 QPushButton* AddToolButton(QBoxLayout* row, const char* context,
                            const char* object_name, const char* text,
                            QWidget* parent);

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Small pieces of the 绕制单 window: its selectable labels, a style set only
+// when it changes, and the extra secondaries' table read back as the
+// design's secondaries.
+#ifndef SPULIX_UI_SHEET_SHEET_PARTS_H_
+#define SPULIX_UI_SHEET_SHEET_PARTS_H_
+
+#include <QString>
+#include <span>
+#include <vector>
+
+#include "design/design.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+class QWidget;
+
+namespace spulix::sheet_parts {
+
+QLabel* AddLabel(const char* name, QWidget* parent);
+
+// Set only when it changes: polishing a shown label again draws its text
+// otherwise than its first showing did, and switching the language back
+// must give the very window it left.
+void SetStyle(QWidget* widget, const QString& style);
+
+// The columns of the extra secondaries' table.
+enum ExtraColumn { kVoltage, kCurrent, kCenterTap, kExtraColumns };
+
+QTableWidgetItem* CenterTapItem(bool checked);
+
+// The warning that the main window's results are older than its inputs
+// (its label "SheetStaleText", empty until set), with `refresh` beside it;
+// hidden.
+QWidget* MakeStaleWarning(QWidget* parent, QPushButton* refresh);
+
+// The design's extra secondaries into the table, rebuilt only when they
+// differ from it, so an edit made there keeps its cell.
+void ShowExtras(QTableWidget& table, std::span<const Secondary> extras);
+
+// The table's rows as secondaries, texts as typed.
+std::vector<Secondary> ExtrasOf(const QTableWidget& table);
+
+}  // namespace spulix::sheet_parts
+
+#endif  // SPULIX_UI_SHEET_SHEET_PARTS_H_
