@@ -376,55 +376,6 @@ class MainWindowLayoutTest : public QObject {
             height->height());
   }
 
-  // Five menus of plain items, named for tests and accessibility; each item
-  // is its command's action, so its caption is the command's.
-  void menus() {
-    const std::vector<std::pair<const char*, std::vector<const char*>>>
-        expected = {{"WJ",
-                     {"OpenDesign", "SaveDesign", "SaveDesignAs",
-                      "ExportReport", "ExportDrawing", "DY", "tc"}},
-                    {"CX", {"QK", "SX"}},
-                    {"BJ", {"XLB", "XSB", "MDB", "JXXS"}},
-                    {"XX", {"BZTX", "BZQBX", "RZD"}},
-                    {"BZ", {"HELP", "ABORT", "Language"}}};
-    const QList<QAction*> top = window_->menuBar()->actions();
-    QCOMPARE(top.size(), qsizetype(expected.size()));
-    for (std::size_t m = 0; m < expected.size(); ++m) {
-      QMenu* menu = top[m]->menu();
-      QVERIFY(menu);
-      QCOMPARE(menu->objectName(), QString::fromLatin1(expected[m].first));
-      QVERIFY(!menu->title().isEmpty());
-      const QList<QAction*> items = menu->actions();
-      QCOMPARE(items.size(), qsizetype(expected[m].second.size()));
-      for (qsizetype i = 0; i < items.size(); ++i) {
-        QAction* action = items[i];
-        // The language submenu, named in both languages, holds one
-        // checkable item for each.
-        if (QMenu* sub = action->menu()) {
-          QCOMPARE(sub->objectName(),
-                   QString::fromLatin1(expected[m].second[std::size_t(i)]));
-          QCOMPARE(sub->title(), QStringLiteral("语言 / Language"));
-          QCOMPARE(sub->actions().size(), 2);
-          continue;
-        }
-        QCOMPARE(action->objectName(),
-                 QString::fromLatin1(expected[m].second[std::size_t(i)]));
-        QVERIFY(!action->text().isEmpty());
-        // Only opening and saving designs have the usual key shortcuts.
-        if (!action->objectName().contains(QLatin1String("Design"))) {
-          QVERIFY(action->shortcut().isEmpty());
-        }
-        QVERIFY(!action->isSeparator());
-        QVERIFY(!action->isCheckable());
-        QVERIFY(action->isEnabled() && action->isVisible());
-        QVERIFY(!action->text().contains(u'&'));
-        // Menu items show text only, even where the action has an icon.
-        QVERIFY(!action->isIconVisibleInMenu() || action->icon().isNull());
-        QCOMPARE(window_->findChild<QAction*>(action->objectName()), action);
-      }
-    }
-  }
-
   void loadHidesDiagramAndPanel() {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
