@@ -155,11 +155,13 @@ DcChoices ChoicesForDcLoads(const FieldTexts& design,
     extras.emplace_back(k, load);
   }
   for (const auto& [k, load] : extras) {
+    // Lambdas may not name a structured binding (Clang, for the page).
+    const std::size_t extra = k;
     const std::size_t index = k + 2;
     const BuildWinding build =
         [&](const WindingRequest& request) -> WindingBuild {
       SheetChoices trial = wound;
-      PutRequest(trial.secondaries.extras()[k], request);
+      PutRequest(trial.secondaries.extras()[extra], request);
       SheetOutcome outcome = sheet(design, trial);
       if (auto* reason = std::get_if<UserText>(&outcome)) {
         return std::move(*reason);
