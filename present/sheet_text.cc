@@ -153,16 +153,23 @@ std::string StaleResultsText(const Translate& translate) {
 }
 
 std::string RecommendedCoreText(const std::optional<std::string>& core,
-                                const Translate& translate) {
+                                const Translate& translate,
+                                const std::vector<UserText>& left_out) {
   const UserText name =
       core ? Verbatim(*core)
            : kWindingSheetTexts.Say(SPULIX_TEXT(
                  "WindingSheet",
                  "无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用"
                  "一级漆膜、更薄的绝缘）"));
-  return Compose(kWindingSheetTexts.Say(
-                     SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name}),
-                 translate);
+  UserText text = kWindingSheetTexts.Say(
+      SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name});
+  if (!left_out.empty()) {
+    text = kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "%1（未计入读不出的次级：%2）"),
+        {text, Joined(left_out, kWindingSheetTexts.Say(
+                                    SPULIX_TEXT("WindingSheet", "；")))});
+  }
+  return Compose(text, translate);
 }
 
 }  // namespace spulix

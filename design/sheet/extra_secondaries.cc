@@ -2,10 +2,14 @@
 #include "design/sheet/extra_secondaries.h"
 
 #include <cmath>
+#include <optional>
 #include <span>
+#include <utility>
+#include <variant>
 
 #include "design/design_calculation.h"
 #include "design/memory_store.h"
+#include "design/sheet/dc_winding.h"
 #include "design/sheet/sheet_numbers.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
@@ -14,23 +18,26 @@ namespace spulix::sheet {
 
 using F = Field;
 
+ExtraValues ReadExtra(const Secondary& extra, std::size_t index) {
+  const auto named = [index](const char* pattern) {
+    return [index, pattern] {
+      return kWindingSheetTexts.Say(pattern, {WindingName(index + 2)});
+    };
+  };
+  const double u =
+      Number(extra.voltage, named(SPULIX_TEXT("WindingSheet", "%1 的电压")),
+             Source::kTyped, Need::kPositive);
+  const double i =
+      Number(extra.current, named(SPULIX_TEXT("WindingSheet", "%1 的电流")),
+             Source::kTyped, Need::kPositive);
+  return {u, i};
+}
+
 std::vector<ExtraValues> ReadExtras(const SheetChoices& choices) {
   std::vector<ExtraValues> extras;
   const std::span<const Secondary> list = choices.secondaries.extras();
   for (std::size_t k = 0; k < list.size(); ++k) {
-    const Secondary& extra = list[k];
-    const auto named = [k](const char* pattern) {
-      return [k, pattern] {
-        return kWindingSheetTexts.Say(pattern, {WindingName(k + 2)});
-      };
-    };
-    const double u =
-        Number(extra.voltage, named(SPULIX_TEXT("WindingSheet", "%1 的电压")),
-               Source::kTyped, Need::kPositive);
-    const double i =
-        Number(extra.current, named(SPULIX_TEXT("WindingSheet", "%1 的电流")),
-               Source::kTyped, Need::kPositive);
-    extras.push_back({u, i});
+    extras.push_back(ReadExtra(list[k], k));
   }
   return extras;
 }
@@ -42,7 +49,10 @@ FieldTexts Electrical(const FieldTexts& design,
   for (const ExtraValues& extra : extras) {
     total += extra.voltage_v * extra.current_a;
   }
-  if (!std::isfinite(total)) Stop(OutOfRange());
+  if (!std::isfinite(total)) {
+    Stop(OutOfRange(
+        Quantity(SPULIX_TEXT("WindingSheet", "所有次级的总输出功率"))));
+  }
   MemoryStore copy;
   copy.LoadTexts(design);
   copy.RestoreText(F::kOutputPower, FormatGeneral(total));
@@ -61,3 +71,34 @@ FieldTexts Electrical(const FieldTexts& design,
 }
 
 }  // namespace spulix::sheet
+
+namespace spulix {
+
+ReadableChoices WithoutUnreadableExtras(const SheetChoices& choices) {
+  ReadableChoices readable{choices, {}};
+  std::vector<Secondary> kept;
+  const std::span<const Secondary> extras = choices.secondaries.extras();
+  for (std::size_t k = 0; k < extras.size(); ++k) {
+    const UserText name = WindingName(k + 2);
+    std::optional<UserText> reason;
+    if (extras[k].load.kind != LoadKind::kAc) {
+      DcLoadRead read = ReadDcLoad(extras[k].load, name);
+      if (auto* why = std::get_if<UserText>(&read)) reason = std::move(*why);
+    } else {
+      try {
+        sheet::ReadExtra(extras[k], k);
+      } catch (const sheet::CannotCompute& stop) {
+        reason = stop.reason;
+      }
+    }
+    if (reason) {
+      readable.left_out.push_back(std::move(*reason));
+    } else {
+      kept.push_back(extras[k]);
+    }
+  }
+  readable.choices.secondaries.SetExtras(std::move(kept));
+  return readable;
+}
+
+}  // namespace spulix

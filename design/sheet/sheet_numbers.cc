@@ -2,13 +2,19 @@
 #include "design/sheet/sheet_numbers.h"
 
 #include <cmath>
+#include <optional>
+
+#include "design/design_calculation.h"
+#include "design/transformer_design.h"
 
 namespace spulix::sheet {
 
-UserText OutOfRange() {
-  return kWindingSheetTexts.Say(
-      SPULIX_TEXT("WindingSheet", "数值超出范围，无法计算绕制单"));
+UserText OutOfRange(const UserText& what) {
+  return kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1超出范围"),
+                                {what});
 }
+
+UserText Quantity(const char* name) { return kWindingSheetTexts.Say(name); }
 
 UserText Figure(int value) { return Verbatim(std::to_string(value)); }
 
@@ -53,8 +59,12 @@ double CalculatedNumber(const FieldTexts& design, Field field, Need need) {
       need);
 }
 
-int Count(double value) {
-  if (!(std::fabs(value) <= kMaxCount)) Stop(OutOfRange());
+int Count(double value, const UserText& what) {
+  if (!(std::fabs(value) <= kMaxCount)) {
+    Stop(OutOfRange(
+        kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1（%2）"),
+                               {what, Verbatim(FormatGeneral(value))})));
+  }
   return static_cast<int>(value);
 }
 
@@ -64,7 +74,32 @@ int Turns(const FieldTexts& design, Field field) {
     Stop(kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 不是整数"),
                                 {Named(field)}));
   }
-  return Count(turns);
+  return Count(turns, Named(field));
+}
+
+int LargestOutputPower() {
+  static const int largest = [] {
+    for (int watts = 1000; watts > 0; --watts) {
+      const std::optional<double> efficiency = EfficiencyFor(watts);
+      if (!efficiency) continue;
+      const double p1 = InputPowerFor(watts, *efficiency);
+      if (CoefficientFor(RatedPowerFor(p1, watts))) return watts;
+    }
+    return 0;
+  }();
+  return largest;
+}
+
+// Beyond its table of core sections (1000 W of rated power) the
+// calculation empties P2; the rated power it leaves says why.
+void StopAtPowerLimit(const FieldTexts& design) {
+  const std::optional<double> p = ReadStrictOrNone(design[Field::kRatedPower]);
+  if (!p || CoefficientFor(*p)) return;
+  Stop(kWindingSheetTexts.Say(
+      SPULIX_TEXT("WindingSheet",
+                  "额定功率 P = %1 瓦超过 1000 瓦，主窗口因此清空了 P2：P2 "
+                  "最大约 %2 瓦"),
+      {Verbatim(FormatGeneral(*p)), Figure(LargestOutputPower())}));
 }
 
 }  // namespace spulix::sheet

@@ -29,7 +29,11 @@ struct CannotCompute {
   throw CannotCompute{std::move(reason)};
 }
 
-UserText OutOfRange();
+// "%1 超出范围": `what` names the value, with the value where it is a
+// number.
+UserText OutOfRange(const UserText& what);
+// A value the sheet works out, by its name: "磁通密度".
+UserText Quantity(const char* name);
 UserText Figure(int value);
 // "U1（输入电压）"
 UserText Named(Field field);
@@ -61,9 +65,16 @@ double Input(const FieldTexts& design, Field field,
 double CalculatedNumber(const FieldTexts& design, Field field,
                         Need need = Need::kPositive);
 // A count within the range the sheet works in.
-int Count(double value);
+int Count(double value, const UserText& what);
 // Zero turns pass here: the winding then names itself.
 int Turns(const FieldTexts& design, Field field);
+
+// The largest whole P2 whose rated power the calculation has a core
+// section for (its table ends at 1000 W of rated power).
+int LargestOutputPower();
+// Stops with the power limit named where the calculation emptied P2
+// because the rated power left that table.
+void StopAtPowerLimit(const FieldTexts& design);
 
 }  // namespace spulix::sheet
 

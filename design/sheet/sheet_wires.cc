@@ -16,7 +16,9 @@ int SecondaryTurns(double turns_per_volt, double volts, bool center_tapped) {
   try {
     return SecondaryTurnsFor(turns_per_volt, volts, center_tapped);
   } catch (const FieldFailure&) {
-    Stop(OutOfRange());
+    Stop(OutOfRange(
+        kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1 伏绕组的匝数"),
+                               {Verbatim(FormatGeneral(volts))})));
   }
 }
 
@@ -27,7 +29,9 @@ std::string WireDiameterForLoad(double current_a) {
     return WireDiameterFor(
         ReadStrict(FormatPattern(current_a, Pattern::kTwoDecimals)));
   } catch (const FieldFailure&) {
-    Stop(OutOfRange());
+    Stop(OutOfRange(
+        kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "电流 %1 安的线径"),
+                               {Verbatim(FormatGeneral(current_a))})));
   }
 }
 

@@ -15,6 +15,7 @@
 #include "design/parts/wire_table.h"
 #include "design/sheet/dc_winding.h"
 #include "design/sheet/extra_secondaries.h"
+#include "design/sheet/full_load_turns.h"
 #include "design/sheet/running_figures.h"
 #include "design/sheet/sheet_numbers.h"
 #include "design/sheet/sheet_wires.h"
@@ -40,10 +41,12 @@ using sheet::Named;
 using sheet::Need;
 using sheet::Number;
 using sheet::OutOfRange;
+using sheet::Quantity;
 using sheet::ReadExtras;
 using sheet::SecondaryTurns;
 using sheet::Source;
 using sheet::Stop;
+using sheet::StopAtPowerLimit;
 using sheet::Turns;
 using sheet::WireChoice;
 using sheet::WireDiameterForLoad;
@@ -86,8 +89,9 @@ struct WindingPlan {
 
 class SheetBuilder {
  public:
-  SheetBuilder(const FieldTexts& design, const SheetChoices& choices)
-      : design_(design), choices_(choices) {}
+  SheetBuilder(const FieldTexts& design, const SheetChoices& choices,
+               std::span<const int> secondary_turns)
+      : design_(design), choices_(choices), secondary_turns_(secondary_turns) {}
 
   WindingSheet Build();
 
@@ -103,6 +107,7 @@ class SheetBuilder {
 
   const FieldTexts& design_;
   const SheetChoices& choices_;
+  std::span<const int> secondary_turns_;  // by secondary; 0 keeps the count
   WindingSheet sheet_;
   double u1_ = 0;
   double u2_ = 0;
@@ -141,7 +146,12 @@ WindingSheet SheetBuilder::Build() {
     plan.d = WireDiameterForLoad(plan.current_a);
     plans.push_back(std::move(plan));
   }
-  for (const WindingPlan& plan : plans) {
+  for (WindingPlan& plan : plans) {
+    const std::size_t secondary = plan.index - 1;
+    if (plan.index > 0 && secondary < secondary_turns_.size() &&
+        secondary_turns_[secondary] > 0) {
+      plan.turns = secondary_turns_[secondary];
+    }
     if (plan.turns < 1) {
       Stop(kWindingSheetTexts.Say(
           SPULIX_TEXT("WindingSheet", "%1：匝数为 0，电压太低"),
@@ -175,13 +185,18 @@ void SheetBuilder::WindOnStackAsBuilt(FieldTexts& electrical) {
     const double n0 = ReadStrict(n0_text);
     const int primary =
         RoundToInt16(Mul(n0, u1_)) + constants::kExtraPrimaryTurns;
-    if (primary > 32767) Stop(OutOfRange());
+    if (primary > 32767) {
+      Stop(OutOfRange(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet", "初级匝数（%1）"), {Figure(primary)})));
+    }
     electrical[F::kTurnsPerVolt] = n0_text;
     electrical[F::kPrimaryTurns] = std::to_string(primary);
     electrical[F::kSecondaryTurns] =
         std::to_string(SecondaryTurnsFor(n0, u2_, false));
   } catch (const FieldFailure&) {
-    Stop(OutOfRange());
+    Stop(OutOfRange(kWindingSheetTexts.Say(
+        SPULIX_TEXT("WindingSheet", "实际迭厚 %1 毫米的匝数"),
+        {Verbatim(FormatGeneral(built))})));
   }
 }
 
@@ -209,6 +224,7 @@ void SheetBuilder::NoteTheStack() {
 void SheetBuilder::ReadDesign() {
   u1_ = Input(design_, F::kInputVoltage);
   u2_ = Input(design_, F::kOutputVoltage);
+  if (IsEmptyText(design_[F::kOutputPower])) StopAtPowerLimit(design_);
   p2_ = Input(design_, F::kOutputPower);
   const Field core[] = {F::kWindowHeight, F::kWindowWidth, F::kTongueWidth};
   if (std::ranges::all_of(
@@ -327,8 +343,11 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
            Figure(w.strands), Verbatim(wires[w.wire].nominal_text)}));
     }
 
-    w.turns_per_layer = Count(std::floor(
-        sheet_.effective_height_mm / (w.strands * w.overall_mm) + kSlack));
+    w.turns_per_layer = Count(
+        std::floor(sheet_.effective_height_mm / (w.strands * w.overall_mm) +
+                   kSlack),
+        kWindingSheetTexts.Say(SPULIX_TEXT("WindingSheet", "%1每层匝数"),
+                               {name}));
     if (w.turns_per_layer < 1) {
       Stop(kWindingSheetTexts.Say(
           SPULIX_TEXT("WindingSheet",
@@ -415,16 +434,25 @@ void SheetBuilder::RunTransformer(const FieldTexts& design) {
   }
   for (auto& [wire, entry] : buy) s.wires_to_buy.push_back(entry);
 
-  const double checked[] = {s.coil_mm,     s.iron_mass_g,       s.flux_t,
-                            s.iron_loss_w, s.copper_loss_w,     s.efficiency,
-                            s.surface_cm2, s.temperature_rise_k};
-  for (double value : checked) {
-    if (!std::isfinite(value)) Stop(OutOfRange());
+  const std::pair<double, const char*> checked[] = {
+      {s.coil_mm, SPULIX_TEXT("WindingSheet", "线包厚度")},
+      {s.iron_mass_g, SPULIX_TEXT("WindingSheet", "铁心重量")},
+      {s.flux_t, SPULIX_TEXT("WindingSheet", "磁通密度")},
+      {s.iron_loss_w, SPULIX_TEXT("WindingSheet", "铁损")},
+      {s.copper_loss_w, SPULIX_TEXT("WindingSheet", "铜损")},
+      {s.efficiency, SPULIX_TEXT("WindingSheet", "效率")},
+      {s.surface_cm2, SPULIX_TEXT("WindingSheet", "散热面积")},
+      {s.temperature_rise_k, SPULIX_TEXT("WindingSheet", "温升")}};
+  for (const auto& [value, name] : checked) {
+    if (!std::isfinite(value)) Stop(OutOfRange(Quantity(name)));
   }
-  for (const SheetWinding& w : s.windings) {
+  for (std::size_t k = 0; k < s.windings.size(); ++k) {
+    const SheetWinding& w = s.windings[k];
     if (!std::isfinite(w.mlt_mm) || !std::isfinite(w.mass_g) ||
         !std::isfinite(w.loss_w) || !std::isfinite(w.full_load_v.value_or(0))) {
-      Stop(OutOfRange());
+      Stop(OutOfRange(kWindingSheetTexts.Say(
+          SPULIX_TEXT("WindingSheet", "%1的匝长、铜重或电压"),
+          {WindingName(k)})));
     }
   }
 }
@@ -442,14 +470,25 @@ namespace {
 
 SheetOutcome SheetOfTexts(const FieldTexts& design,
                           const SheetChoices& choices) {
+  if (choices.full_load_turns) return SheetWithFullLoadTurns(design, choices);
+  SheetOutcome outcome = ComputeSheetWithTurns(design, choices, {});
+  if (auto* sheet = std::get_if<WindingSheet>(&outcome)) {
+    NoteLowFullLoadVoltage(*sheet, choices);
+  }
+  return outcome;
+}
+
+}  // namespace
+
+SheetOutcome ComputeSheetWithTurns(const FieldTexts& design,
+                                   const SheetChoices& choices,
+                                   std::span<const int> secondary_turns) {
   try {
-    return SheetBuilder(design, choices).Build();
+    return SheetBuilder(design, choices, secondary_turns).Build();
   } catch (const CannotCompute& stop) {
     return stop.reason;
   }
 }
-
-}  // namespace
 
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,
                                  const SheetChoices& choices) {

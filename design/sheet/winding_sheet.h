@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -121,6 +122,14 @@ UserText WindingName(std::size_t index);
 // voltage and RMS current its rectifier asks (dc_winding.h). Never throws.
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,
                                  const SheetChoices& choices);
+
+// The sheet of the texts with secondary k's turns (0 for 次级1) set to
+// secondary_turns[k] where that is above 0, the others as the calculation
+// counts them; no DC loads solved and no turns chosen. For the code that
+// finds turns.
+SheetOutcome ComputeSheetWithTurns(const FieldTexts& design,
+                                   const SheetChoices& choices,
+                                   std::span<const int> secondary_turns);
 
 }  // namespace spulix
 

@@ -21,8 +21,13 @@ inline const std::vector<std::string>& SheetDesignNames() {
   return names;
 }
 
-// The sheet of the named design; throws where it has none.
-inline WindingSheet SheetDesign(const std::string& name) {
+// The fields and choices of a named design.
+struct SheetDesignInput {
+  FieldTexts texts;
+  SheetChoices choices;
+};
+
+inline SheetDesignInput SheetDesignInputOf(const std::string& name) {
   const Texts sample = {{"U1", "220"},  {"U2", "36"},   {"h", "61.5"},
                         {"c", "22"},    {"a", "35"},    {"r1", "0.17"},
                         {"f1", "0.05"}, {"r2", "0.05"}, {"f2", "0.12"},
@@ -51,7 +56,13 @@ inline WindingSheet SheetDesign(const std::string& name) {
   }
   MemoryStore store;
   SetAll(store, texts);
-  SheetOutcome outcome = ComputeWindingSheet(CopyTexts(store), choices);
+  return {CopyTexts(store), choices};
+}
+
+// The sheet of the named design; throws where it has none.
+inline WindingSheet SheetDesign(const std::string& name) {
+  const SheetDesignInput input = SheetDesignInputOf(name);
+  SheetOutcome outcome = ComputeWindingSheet(input.texts, input.choices);
   if (auto* sheet = std::get_if<WindingSheet>(&outcome)) return *sheet;
   throw std::runtime_error("no sheet for " + name + ": " +
                            Compose(std::get<UserText>(outcome)));
