@@ -129,7 +129,9 @@ LoadCurvePlot LoadCurveView::PlotOf(const WindingSheet& sheet) {
   LoadCurvePlot plot;
   plot.curve = LoadCurve(sheet);
   for (std::size_t k = 1; k < sheet.windings.size(); ++k) {
-    plot.rated_v.push_back(sheet.windings[k].voltage_v);
+    const SheetWinding& w = sheet.windings[k];
+    plot.rated_v.push_back(w.dc ? w.dc->load.udc_v : w.voltage_v);
+    plot.dc.push_back(w.dc.has_value());
   }
   return plot;
 }
@@ -208,7 +210,8 @@ void LoadCurveView::Paint(QPainter& painter, const QRectF& area,
   const QFontMetricsF metrics(painter.font());
   double y = panels[2].top() + metrics.ascent() + 2;
   for (std::size_t k = 0; k < volts.size(); ++k) {
-    const QString name = Composed(WindingName(k + 1));
+    QString name = Composed(WindingName(k + 1));
+    if (k < plot.dc.size() && plot.dc[k]) name = tr("%1（直流）").arg(name);
     painter.setPen(volts[k].first.darker(130));
     painter.drawText(
         QPointF(panels[2].right() - metrics.horizontalAdvance(name) - 4, y),

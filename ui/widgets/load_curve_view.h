@@ -22,7 +22,9 @@ namespace spulix {
 // What the plot draws: the curve, and the secondaries' rated voltages.
 struct LoadCurvePlot {
   std::vector<LoadPoint> curve;
-  std::vector<double> rated_v;  // 次级1 first
+  // 次级1 first: the rated voltage, a DC winding's Udc.
+  std::vector<double> rated_v;
+  std::vector<bool> dc;  // the winding feeds a rectifier
 };
 
 class LoadCurveView : public QWidget {

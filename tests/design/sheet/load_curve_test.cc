@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "tests/design/sheet/sheet_designs.h"
@@ -120,9 +122,63 @@ TEST(LoadCurvePeak, LiesWithinTheRangeForTheSample) {
 }
 
 TEST(LoadCurve, NoWindingsGiveNoVoltages) {
-  const LoadPoint point = RunAtLoad(WindingSheet{}, 0.5);
-  EXPECT_TRUE(point.secondary_v.empty());
-  EXPECT_EQ(point.efficiency, 0);
+  const std::optional<LoadPoint> point = RunAtLoad(WindingSheet{}, 0.5);
+  ASSERT_TRUE(point.has_value());
+  EXPECT_TRUE(point->secondary_v.empty());
+  EXPECT_EQ(point->efficiency, 0);
+}
+
+// A winding that feeds a rectifier: simulated again at each load, its DC
+// voltage on the curve; the sample with a 15 V 0.5 A bridge added.
+class DcLoadCurve : public testing::Test {
+ protected:
+  void SetUp() override {
+    testing_support::SheetDesignInput input =
+        testing_support::SheetDesignInputOf("extras");
+    Secondary dc;
+    dc.load.kind = LoadKind::kBridge;
+    dc.load.udc = "15";
+    dc.load.idc = "0.5";
+    input.choices.secondaries.AddExtra(dc);
+    SheetOutcome outcome = ComputeWindingSheet(input.texts, input.choices);
+    ASSERT_TRUE(std::holds_alternative<WindingSheet>(outcome))
+        << Compose(std::get<UserText>(outcome));
+    sheet_ = std::get<WindingSheet>(outcome);
+    dc_ = sheet_.windings.size() - 1;
+    ASSERT_TRUE(sheet_.windings[dc_].dc.has_value());
+    curve_ = LoadCurve(sheet_);
+    ASSERT_EQ(curve_.size(), 26u);
+  }
+  WindingSheet sheet_;
+  std::size_t dc_ = 0;  // the DC winding's place in the sheet
+  std::vector<LoadPoint> curve_;
+};
+
+TEST_F(DcLoadCurve, FullLoadIsTheSheetWithItsDcVoltage) {
+  const LoadPoint& full = curve_[20];
+  ASSERT_EQ(full.load, 1.0);
+  EXPECT_EQ(full.output_w, sheet_.output_w);
+  EXPECT_EQ(full.copper_loss_w, sheet_.copper_loss_w);
+  EXPECT_EQ(full.efficiency, sheet_.efficiency);
+  const auto& state =
+      std::get<RectifierSteadyState>(sheet_.windings[dc_].dc->result);
+  EXPECT_EQ(full.secondary_v[dc_ - 1], state.vdc_v);
+  EXPECT_EQ(full.secondary_v[0], *sheet_.windings[1].full_load_v);
+}
+
+TEST_F(DcLoadCurve, TheDcVoltageFallsFromThePeakAsTheLoadGrows) {
+  const SheetWinding& w = sheet_.windings[dc_];
+  // Unloaded, the capacitor holds the peak less two diodes.
+  EXPECT_NEAR(curve_[0].secondary_v[dc_ - 1],
+              std::sqrt(2.0) * *w.no_load_v - 2 * w.dc->load.diode_drop_v,
+              1e-9);
+  for (std::size_t k = 1; k < curve_.size(); ++k) {
+    EXPECT_LT(curve_[k].secondary_v[dc_ - 1],
+              curve_[k - 1].secondary_v[dc_ - 1])
+        << curve_[k].load;
+    EXPECT_GT(curve_[k].copper_loss_w, curve_[k - 1].copper_loss_w);
+    EXPECT_GT(curve_[k].output_w, curve_[k - 1].output_w);
+  }
 }
 
 }  // namespace
