@@ -654,10 +654,6 @@
         <translation> (%1 mm, ≤ %2 W/kg at 1.5 T)</translation>
     </message>
     <message>
-        <source>漆膜：%1级&#x3000;硅钢片：%2&#x3000;次级1 中心抽头：%3&#x3000;附加次级：%4</source>
-        <translation>Enamel: grade %1   Steel: %2   Secondary 1 tapped: %3   Extra secondaries: %4</translation>
-    </message>
-    <message>
         <source>一</source>
         <translation>1</translation>
     </message>
@@ -666,16 +662,8 @@
         <translation>2</translation>
     </message>
     <message>
-        <source>有</source>
-        <translation>yes</translation>
-    </message>
-    <message>
         <source>无</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>%1 组</source>
-        <translation>%1</translation>
     </message>
     <message>
         <source>推荐铁心（按实绕，最小可用）：%1</source>
@@ -772,6 +760,50 @@
     <message>
         <source>%1 的直流负载</source>
         <translation>DC load of %1</translation>
+    </message>
+    <message>
+        <source>漆膜：%1级</source>
+        <translation>Enamel: grade %1</translation>
+    </message>
+    <message>
+        <source>硅钢片：%1</source>
+        <translation>Steel: %1</translation>
+    </message>
+    <message>
+        <source>次级1 中心抽头：%1</source>
+        <translation>Secondary 1 centre tap: %1</translation>
+    </message>
+    <message>
+        <source>是（整流需要）</source>
+        <translation>yes (the rectifier needs it)</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>附加次级：无</source>
+        <translation>Extra secondaries: none</translation>
+    </message>
+    <message>
+        <source>附加次级：%1 组</source>
+        <translation>Extra secondaries: %1</translation>
+    </message>
+    <message>
+        <source>实际迭厚：%1 毫米</source>
+        <translation>Stack as built: %1 mm</translation>
+    </message>
+    <message>
+        <source>次级匝数按满载电压</source>
+        <translation>Secondary turns for the full-load voltage</translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <translation>   </translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1529,6 @@
         <translation>Recommended core: %1</translation>
     </message>
     <message>
-        <source>数值超出范围，无法计算绕制单</source>
-        <translation>A value is out of range: no winding sheet</translation>
-    </message>
-    <message>
         <source>%1（%2）</source>
         <translation>%1 (%2)</translation>
     </message>
@@ -1755,6 +1783,70 @@
     <message>
         <source>未计漏感：实际直流电压略低，充电脉冲略宽</source>
         <translation>Leakage inductance is not modelled: the real DC voltage is a little lower and the charging pulses a little wider</translation>
+    </message>
+    <message>
+        <source>所有次级的总输出功率</source>
+        <translation>the total output power of all secondaries</translation>
+    </message>
+    <message>
+        <source>%1 %2 匝（主窗口 %3 匝）</source>
+        <translation>%1 %2 turns (main window %3)</translation>
+    </message>
+    <message>
+        <source>按满载电压定匝数：%1，满载时达到所要的电压，与主窗口的匝数不同</source>
+        <translation>Turns for the full-load voltage: %1 reach the voltage asked at full load; they differ from the main window&apos;s</translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 满载电压 %2 伏，比所要的 %3 伏低 %4%：可选“按满载电压定匝数”</source>
+        <translation>%1 gives %2 V at full load, under the %3 V asked by %4%: choose “Turns for the full-load voltage”</translation>
+    </message>
+    <message>
+        <source>%1超出范围</source>
+        <translation>%1 is out of range</translation>
+    </message>
+    <message>
+        <source>额定功率 P = %1 瓦超过 1000 瓦，主窗口因此清空了 P2：P2 最大约 %2 瓦</source>
+        <translation>The rated power P = %1 W is over 1000 W, so the main window emptied P2: P2 can be at most about %2 W</translation>
+    </message>
+    <message>
+        <source>%1 伏绕组的匝数</source>
+        <translation>the turns of a %1 V winding</translation>
+    </message>
+    <message>
+        <source>电流 %1 安的线径</source>
+        <translation>the wire for %1 A</translation>
+    </message>
+    <message>
+        <source>初级匝数（%1）</source>
+        <translation>the primary turns (%1)</translation>
+    </message>
+    <message>
+        <source>实际迭厚 %1 毫米的匝数</source>
+        <translation>the turns for a stack as built of %1 mm</translation>
+    </message>
+    <message>
+        <source>%1每层匝数</source>
+        <translation>the turns per layer of %1</translation>
+    </message>
+    <message>
+        <source>线包厚度</source>
+        <translation>the coil thickness</translation>
+    </message>
+    <message>
+        <source>%1的匝长、铜重或电压</source>
+        <translation>the turn length, copper mass or voltage of %1</translation>
+    </message>
+    <message>
+        <source>%1（未计入读不出的次级：%2）</source>
+        <translation>%1 (without the secondaries that do not read: %2)</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -2129,6 +2221,10 @@
         <source>负载（各次级额定电流的 %）</source>
         <translation>Load (% of each secondary&apos;s rated current)</translation>
     </message>
+    <message>
+        <source>%1（直流）</source>
+        <translation>%1 (DC)</translation>
+    </message>
 </context>
 <context>
     <name>spulix::RectifierPlot</name>
@@ -2266,6 +2362,34 @@
     <message>
         <source>负载曲线</source>
         <translation>Load curves</translation>
+    </message>
+    <message>
+        <source>按满载电压定匝数</source>
+        <translation>Turns for the full-load voltage</translation>
+    </message>
+    <message>
+        <source>每个次级取满载电压达到所要电压的最少匝数，而不是主窗口多绕的 5%</source>
+        <translation>Each secondary gets the fewest turns whose full-load voltage reaches the voltage asked, instead of the main window&apos;s 5 % more turns</translation>
+    </message>
+    <message>
+        <source>全波和正负整流要用中心抽头：绕制单已设定</source>
+        <translation>Full-wave and split rectifiers need a centre tap: the sheet sets it</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Udc（伏）</source>
+        <translation>Udc (V)</translation>
+    </message>
+    <message>
+        <source>Idc（安）</source>
+        <translation>Idc (A)</translation>
+    </message>
+    <message>
+        <source>C（微法）</source>
+        <translation>C (µF)</translation>
     </message>
 </context>
 <context>

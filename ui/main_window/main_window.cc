@@ -380,6 +380,7 @@ void MainWindow::Form_Activate() { field(Field::kInputVoltage)->setFocus(); }
 
 void MainWindow::Retranslate() {
   RetranslateTexts(this);
+  store().RetranslateStatus();
   // Auto-sized labels take the size of their new caption.
   for (const ControlRow& row : ControlRows()) {
     if (row.kind == ControlKind::kAutoLabel ||

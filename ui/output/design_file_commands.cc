@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -24,11 +23,15 @@
 #include "document/design_file.h"
 #include "present/coil_svg.h"
 #include "ui/language/translated_text.h"
+#include "ui/output/file_dialog.h"
 #include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 
 namespace spulix {
 namespace {
+
+// The texts tr() finds here, for those shown later in another language.
+constexpr const char* kContext = "spulix::DesignFileCommands";
 
 std::string Shown(const QString& path) {
   return QDir::toNativeSeparators(path).toStdString();
@@ -192,24 +195,24 @@ QString DesignFileCommands::AskFileDialog(Dialog dialog,
                                           const QString& suggested) const {
   switch (dialog) {
     case Dialog::kOpen:
-      return QFileDialog::getOpenFileName(
-          window_, tr("打开设计"), suggested,
-          DesignFileCommands::tr("Spulix 设计 (*.spulix)"));
+      return AskFileName(window_, FileDialogMode::kOpen, tr("打开设计"),
+                         suggested,
+                         DesignFileCommands::tr("Spulix 设计 (*.spulix)"));
     case Dialog::kSaveDesign:
-      return WithSuffix(QFileDialog::getSaveFileName(
-                            window_, tr("保存设计"), suggested,
-                            DesignFileCommands::tr("Spulix 设计 (*.spulix)")),
-                        QLatin1String(kDesignSuffix));
+      return WithSuffix(
+          AskFileName(window_, FileDialogMode::kSave, tr("保存设计"), suggested,
+                      DesignFileCommands::tr("Spulix 设计 (*.spulix)")),
+          QLatin1String(kDesignSuffix));
     case Dialog::kExportReport:
-      return WithSuffix(QFileDialog::getSaveFileName(
-                            window_, tr("导出报告"), suggested,
-                            DesignFileCommands::tr("PDF 文件 (*.pdf)")),
-                        QStringLiteral(".pdf"));
+      return WithSuffix(
+          AskFileName(window_, FileDialogMode::kSave, tr("导出报告"), suggested,
+                      DesignFileCommands::tr("PDF 文件 (*.pdf)")),
+          QStringLiteral(".pdf"));
     case Dialog::kExportDrawing:
-      return WithSuffix(QFileDialog::getSaveFileName(
-                            window_, tr("导出绕制图"), suggested,
-                            DesignFileCommands::tr("SVG 图 (*.svg)")),
-                        QStringLiteral(".svg"));
+      return WithSuffix(
+          AskFileName(window_, FileDialogMode::kSave, tr("导出绕制图"),
+                      suggested, DesignFileCommands::tr("SVG 图 (*.svg)")),
+          QStringLiteral(".svg"));
   }
   return {};
 }
@@ -253,7 +256,9 @@ bool DesignFileCommands::SaveTo(const QString& path) {
     return false;
   }
   TieTo(path);
-  store_.ShowStatus(tr("已保存 %1").arg(QFileInfo(path).fileName()));
+  store_.ShowStatus(
+      kContext, QT_TRANSLATE_NOOP("spulix::DesignFileCommands", "已保存 %1"),
+      QFileInfo(path).fileName());
   return true;
 }
 
@@ -293,7 +298,10 @@ bool DesignFileCommands::ExportReportTo(const QString& path) {
     error = SaveBytes(path, pdf);
   }
   if (!error) {
-    store_.ShowStatus(tr("报告已导出 %1").arg(QFileInfo(path).fileName()));
+    store_.ShowStatus(
+        kContext,
+        QT_TRANSLATE_NOOP("spulix::DesignFileCommands", "报告已导出 %1"),
+        QFileInfo(path).fileName());
     return true;
   }
   Tell(tr("无法导出报告“%1”：%2。")
@@ -329,7 +337,10 @@ bool DesignFileCommands::ExportDrawingTo(const QString& path) {
                   Composed(ProblemSentence(*error))));
     return false;
   }
-  store_.ShowStatus(tr("绕制图已导出 %1").arg(QFileInfo(path).fileName()));
+  store_.ShowStatus(
+      kContext,
+      QT_TRANSLATE_NOOP("spulix::DesignFileCommands", "绕制图已导出 %1"),
+      QFileInfo(path).fileName());
   return true;
 }
 

@@ -76,6 +76,15 @@ class ReportPainter {
     return QFontMetricsF(font, p_.device()).horizontalAdvance(text) / Scale();
   }
 
+  // The height wrapped text would take, in millimetres.
+  double ParagraphHeight(double w, const QString& text, const QFont& font) {
+    p_.setFont(font);
+    return p_.boundingRect(Mm(0, 0, w, 200),
+                           int(Qt::AlignLeft | Qt::TextWordWrap), text)
+               .height() /
+           Scale();
+  }
+
   // Wrapped text; returns the height used in millimetres.
   double Paragraph(double x, double y, double w, const QString& text,
                    const QFont& font, const QColor& colour = Qt::black) {

@@ -2,11 +2,16 @@
 #include "ui/output/report_sheet_page.h"
 
 #include <QLocale>
+#include <QStringList>
 #include <algorithm>
+#include <optional>
 #include <variant>
 #include <vector>
 
 #include "design/parts/steel_grades.h"
+#include "design/rectifier/dc_load.h"
+#include "design/sheet/dc_winding.h"
+#include "design/transformer_design.h"
 #include "present/dc_figures_text.h"
 #include "present/sheet_text.h"
 #include "ui/language/language.h"
@@ -26,16 +31,26 @@ QString ChoicesText(const SheetChoices& choices) {
                  .arg(QLocale::c().toString(found.thickness_mm, 'g', 4),
                       QLocale::c().toString(found.loss_w_per_kg, 'f', 2));
   }
-  return Report::tr(
-             "漆膜：%1级　硅钢片：%2　次级1 中心抽头：%3　"
-             "附加次级：%4")
-      .arg(choices.enamel_grade == 1 ? Report::tr("一") : Report::tr("二"),
-           steel,
-           choices.secondaries.main().center_tap ? Report::tr("有")
-                                                 : Report::tr("无"),
-           choices.secondaries.extras().empty()
-               ? Report::tr("无")
-               : Report::tr("%1 组").arg(choices.secondaries.extras().size()));
+  const Secondary& main = choices.secondaries.main();
+  const std::optional<RectifierKind> rectifier = RectifierOf(main.load.kind);
+  const bool tap_forced = rectifier && IsCentreTapped(*rectifier);
+  QStringList parts = {
+      Report::tr("漆膜：%1级")
+          .arg(choices.enamel_grade == 1 ? Report::tr("一") : Report::tr("二")),
+      Report::tr("硅钢片：%1").arg(steel),
+      Report::tr("次级1 中心抽头：%1")
+          .arg(tap_forced        ? Report::tr("是（整流需要）")
+               : main.center_tap ? Report::tr("是")
+                                 : Report::tr("否")),
+      choices.secondaries.extras().empty()
+          ? Report::tr("附加次级：无")
+          : Report::tr("附加次级：%1 组")
+                .arg(choices.secondaries.extras().size())};
+  if (!IsEmptyText(choices.stack_mm)) {
+    parts << Report::tr("实际迭厚：%1 毫米").arg(ToQString(choices.stack_mm));
+  }
+  if (choices.full_load_turns) parts << Report::tr("次级匝数按满载电压");
+  return parts.join(Report::tr("　"));
 }
 
 QString RecommendedText(const std::optional<std::string>& core) {
@@ -177,9 +192,14 @@ void PaintSheetPage(QPdfWriter& writer, QPainter& painter,
     y = Heading(r, x, y, full, Report::tr("说明"));
     const QFont font = ReportFont(Face::kHei, 9);
     for (const UserText& note : sheet.notes) {
-      if (y > kPageHeightMm - kMarginMm - 12 && writer.newPage()) y = kMarginMm;
+      // A note goes on where it ends above the footer, else on a new page.
+      const QString text = Composed(note);
+      const double height = r.ParagraphHeight(full - 4, text, font) + 0.3;
+      if (y + height > kPageHeightMm - kMarginMm - 1 && writer.newPage()) {
+        y = kMarginMm;
+      }
       r.Text(QRectF(x, y, 4, 4.6), QStringLiteral("•"), font);
-      y += r.Paragraph(x + 4, y + 0.3, full - 4, Composed(note), font) + 1;
+      y += r.Paragraph(x + 4, y + 0.3, full - 4, text, font) + 1;
     }
   }
 

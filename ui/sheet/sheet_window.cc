@@ -2,9 +2,6 @@
 #include "ui/sheet/sheet_window.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -24,8 +21,8 @@
 #include <vector>
 
 #include "design/parts/core_selection.h"
-#include "design/parts/steel_grades.h"
 #include "design/sheet/core_search.h"
+#include "design/sheet/extra_secondaries.h"
 #include "design/sheet/stale_results.h"
 #include "design/sheet/winding_sheet.h"
 #include "present/sheet_text.h"
@@ -33,6 +30,8 @@
 #include "ui/placement/beside_window.h"
 #include "ui/sheet/core_rating_box.h"
 #include "ui/sheet/dc_load_editor.h"
+#include "ui/sheet/load_kind_delegate.h"
+#include "ui/sheet/sheet_choices_box.h"
 #include "ui/sheet/sheet_html.h"
 #include "ui/sheet/sheet_parts.h"
 #include "ui/sheet/sheet_table_model.h"
@@ -66,10 +65,7 @@ Widget* Captioned(const char* name, const char* text, QWidget* parent) {
 }
 
 using sheet_parts::AddLabel;
-using sheet_parts::CenterTapItem;
 using sheet_parts::ExtrasOf;
-using sheet_parts::kCenterTap;
-using sheet_parts::kCurrent;
 using sheet_parts::kExtraColumns;
 using sheet_parts::kVoltage;
 using sheet_parts::SetStyle;
@@ -84,44 +80,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
       choices_(&choices),
       cores_(&cores) {
   // The choices.
-  enamel_ = new QComboBox(this);
-  enamel_->setObjectName(QStringLiteral("EnamelGrade"));
-  enamel_->addItems({QString(), QString()});
-  // As wide as its items in the language shown.
-  enamel_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  steel_ = new QComboBox(this);
-  steel_->setObjectName(QStringLiteral("SteelGrade"));
-  for (const SteelGrade& grade : SteelGrades()) {
-    steel_->addItem(ToQString(grade.name));
-  }
-  center_tap_ = Captioned<QCheckBox>(
-      "CenterTap", QT_TRANSLATE_NOOP("spulix::SheetWindow", "次级1 带中心抽头"),
-      this);
-  auto* choice_box = Captioned<QGroupBox>(
-      "SheetChoices", QT_TRANSLATE_NOOP("spulix::SheetWindow", "选择"), this);
-  auto* choice_form = new QFormLayout(choice_box);
-  const auto add_row = [&](const char* name, const char* caption,
-                           QWidget* field) {
-    auto* label = Captioned<QLabel>(name, caption, choice_box);
-    label->setBuddy(field);
-    choice_form->addRow(label, field);
-  };
-  add_row("EnamelCaption",
-          QT_TRANSLATE_NOOP("spulix::SheetWindow", "漆包线漆膜："), enamel_);
-  add_row("SteelCaption",
-          QT_TRANSLATE_NOOP("spulix::SheetWindow", "硅钢片牌号："), steel_);
-  stack_ = new QLineEdit(this);
-  stack_->setObjectName(QStringLiteral("StackAsBuilt"));
-  stack_->setMaximumWidth(90);
-  SetTranslatedText(
-      stack_, kContext,
-      QT_TRANSLATE_NOOP("spulix::SheetWindow",
-                        "铁心实际迭的厚度（毫米）；填写后绕制单按它计算匝数"),
-      TextRole::kToolTip);
-  add_row("StackCaption",
-          QT_TRANSLATE_NOOP("spulix::SheetWindow", "实际迭厚（毫米）："),
-          stack_);
-  choice_form->addRow(center_tap_);
+  choices_box_ = new SheetChoicesBox(this);
 
   // The extra secondaries, edited in place.
   extras_ = new QTableWidget(0, kExtraColumns, this);
@@ -132,6 +91,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
                            QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
   extras_->setTabKeyNavigation(false);
+  extras_->setItemDelegateForColumn(sheet_parts::kLoadKind,
+                                    new LoadKindDelegate(extras_));
   extras_->verticalHeader()->setDefaultSectionSize(22);
   extras_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   extras_->setFixedHeight(4 * 22 +
@@ -156,7 +117,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // The row is as high as the extra secondaries' table, never higher.
   extra_box->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   auto* top = new QHBoxLayout;
-  top->addWidget(choice_box);
+  top->addWidget(choices_box_);
   top->addWidget(extra_box, 1);
 
   // The sheet.
@@ -255,12 +216,8 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   layout->addWidget(rating_);
   layout->addLayout(buttons);
 
-  connect(enamel_, &QComboBox::currentIndexChanged, this,
+  connect(choices_box_, &SheetChoicesBox::Edited, this,
           &SheetWindow::TakeChoices);
-  connect(steel_, &QComboBox::currentIndexChanged, this,
-          &SheetWindow::TakeChoices);
-  connect(center_tap_, &QCheckBox::toggled, this, &SheetWindow::TakeChoices);
-  connect(stack_, &QLineEdit::textEdited, this, &SheetWindow::TakeChoices);
   connect(extras_, &QTableWidget::itemChanged, this, &SheetWindow::TakeChoices);
   connect(findChild<QPushButton*>(QStringLiteral("AddSecondary")),
           &QPushButton::clicked, this, &SheetWindow::AddSecondary);
@@ -327,26 +284,7 @@ void SheetWindow::keyPressEvent(QKeyEvent* event) {
 void SheetWindow::ShowChoices() {
   if (choices_.isNull()) return;
   const SheetChoices& choices = choices_->choices();
-  {
-    const QSignalBlocker block(enamel_);
-    enamel_->setCurrentIndex(choices.enamel_grade == 1 ? 0 : 1);
-  }
-  {
-    // A grade this Spulix does not ship (a file from elsewhere) is shown
-    // as it is; the sheet names it.
-    const QSignalBlocker block(steel_);
-    const QString steel = ToQString(choices.steel);
-    if (steel_->findText(steel) < 0) steel_->addItem(steel);
-    steel_->setCurrentIndex(steel_->findText(steel));
-  }
-  {
-    const QSignalBlocker block(center_tap_);
-    center_tap_->setChecked(choices.secondaries.main().center_tap);
-  }
-  // Typing keeps its text (and cursor) while it is the design's.
-  if (stack_->text().toStdString() != choices.stack_mm) {
-    stack_->setText(ToQString(choices.stack_mm));
-  }
+  choices_box_->Show(choices);
   sheet_parts::ShowExtras(*extras_, choices.secondaries.extras());
   ShowExtraNames();
   remove_->setEnabled(extras_->rowCount() > 0);
@@ -361,18 +299,19 @@ void SheetWindow::ShowExtraNames() {
 }
 
 void SheetWindow::ShowFixedTexts() {
-  enamel_->setItemText(0, tr("一级（薄漆膜）"));
-  enamel_->setItemText(1, tr("二级（厚漆膜）"));
-  stack_->setPlaceholderText(tr("按计算值"));
   pages_->setTabText(0, tr("绕组"));
   pages_->setTabText(1, tr("绕制图（按比例）"));
   pages_->setTabText(2, tr("负载曲线"));
   extras_->setHorizontalHeaderLabels(
-      {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头")});
+      {tr("电压（伏）"), tr("电流（安）"), tr("中心抽头"), tr("负载"),
+       tr("Udc（伏）"), tr("Idc（安）"), tr("C（微法）")});
+  // The load cells show the kind in the language now shown.
+  extras_->viewport()->update();
 }
 
 void SheetWindow::Retranslate() {
   ShowFixedTexts();
+  choices_box_->Retranslate();
   ShowExtraNames();
   rating_->Retranslate();
   dc_load_->Retranslate();
@@ -383,28 +322,16 @@ void SheetWindow::Retranslate() {
 void SheetWindow::TakeChoices() {
   if (choices_.isNull()) return;
   SheetChoices choices = choices_->choices();
-  choices.enamel_grade = enamel_->currentIndex() == 0 ? 1 : 2;
-  choices.steel = steel_->currentText().toStdString();
-  choices.secondaries.main().center_tap = center_tap_->isChecked();
-  choices.stack_mm = stack_->text().trimmed().toStdString();
-  // The table edits U, I and the tap; each row keeps its load (row order).
-  std::vector<Secondary> extras = ExtrasOf(*extras_);
-  const auto held = choices.secondaries.extras();
-  for (std::size_t k = 0; k < std::min(extras.size(), held.size()); ++k) {
-    extras[k].load = held[k].load;
-  }
-  choices.secondaries.SetExtras(std::move(extras));
+  choices_box_->TakeInto(choices);
+  choices.secondaries.SetExtras(ExtrasOf(*extras_));
   choices_->Set(choices);
 }
 
 void SheetWindow::AddSecondary() {
-  const int row = extras_->rowCount();
+  int row = 0;
   {
     const QSignalBlocker block(extras_);
-    extras_->insertRow(row);
-    extras_->setItem(row, kVoltage, new QTableWidgetItem);
-    extras_->setItem(row, kCurrent, new QTableWidgetItem);
-    extras_->setItem(row, kCenterTap, CenterTapItem(false));
+    row = sheet_parts::AppendExtraRow(*extras_);
   }
   TakeChoices();
   extras_->setCurrentCell(row, kVoltage);
@@ -440,13 +367,17 @@ void SheetWindow::Refresh() {
   const FieldTexts texts = CopyTexts(*store_);
   const SheetChoices& choices = choices_->choices();
   catalogue_ = cores_.isNull() ? CoreCatalogue() : cores_->catalogue();
-  recommended_core_ = RecommendCore(texts, choices, catalogue_.cores());
+  // A cell not yet readable leaves its winding out rather than the answer.
+  const ReadableChoices readable = WithoutUnreadableExtras(choices);
+  recommended_core_ =
+      RecommendCore(texts, readable.choices, catalogue_.cores());
   std::optional<std::string> core_name;
   if (recommended_core_) {
     core_name = catalogue_.cores()[*recommended_core_].name;
   }
   const Translate translate = CurrentTranslation();
-  recommended_->setText(ToQString(RecommendedCoreText(core_name, translate)));
+  recommended_->setText(
+      ToQString(RecommendedCoreText(core_name, translate, readable.left_out)));
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);

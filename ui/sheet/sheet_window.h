@@ -14,11 +14,10 @@
 #include <optional>
 
 #include "design/parts/core_catalogue.h"
+#include "ui/sheet/sheet_choices_box.h"
 #include "ui/widgets/tool_window.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +34,7 @@ class CoilSectionView;
 class CoreRatingBox;
 class DcLoadEditor;
 class LoadCurveView;
+class SheetChoicesBox;
 class SheetTableModel;
 
 class SheetWindow : public SelectionWindowBase {
@@ -65,7 +65,8 @@ class SheetWindow : public SelectionWindowBase {
   QLabel* status() const { return status_; }
   QLabel* recommended() const { return recommended_; }
   QWidget* stale_warning() const { return stale_; }
-  QLineEdit* stack() const { return stack_; }
+  QLineEdit* stack() const { return choices_box_->stack(); }
+  SheetChoicesBox* choices_box() const { return choices_box_; }
   CoreRatingBox* rating() const { return rating_; }
   DcLoadEditor* dc_load() const { return dc_load_; }
 
@@ -92,10 +93,7 @@ class SheetWindow : public SelectionWindowBase {
   QPointer<UserCores> cores_;
   CoreCatalogue catalogue_;  // as it was at the last refresh
   std::optional<std::size_t> recommended_core_;
-  QComboBox* enamel_ = nullptr;
-  QComboBox* steel_ = nullptr;
-  QCheckBox* center_tap_ = nullptr;
-  QLineEdit* stack_ = nullptr;
+  SheetChoicesBox* choices_box_ = nullptr;
   CoreRatingBox* rating_ = nullptr;
   DcLoadEditor* dc_load_ = nullptr;  // 次级1's load
   QTableWidget* extras_ = nullptr;

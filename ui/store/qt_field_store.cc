@@ -25,6 +25,10 @@ QtFieldStore::QtFieldStore(const Controls& controls, QWidget* message_parent)
     // textChanged comes for typing and for setText alike, and not at all
     // when the text stays the same.
     connect(edit, &QLineEdit::textChanged, this, [this, field] {
+      if (!restoring_ && note_.pattern != nullptr) {
+        note_ = {};
+        controls_.status->clear();
+      }
       if (!restoring_) OnFieldChanged(*this, field);
       emit FieldChanged(field);
     });
@@ -81,6 +85,7 @@ void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
   QLabel* label = Label(caption);
   if (caption == Caption::kStatus) {
     // Shown in the current language, and again after each change of it.
+    note_ = {};
     status_source_ = std::string(text);
     SetTranslatedText(label, kMessageContext, status_source_.c_str());
     return;
@@ -92,10 +97,21 @@ void QtFieldStore::SetCaption(Caption caption, std::string_view text) {
   if (caption != Caption::kStatus) label->adjustSize();
 }
 
-void QtFieldStore::ShowStatus(const QString& text) {
-  QLabel* label = controls_.status;
+void QtFieldStore::ShowStatus(const char* context, const char* pattern,
+                              const QString& name) {
+  note_ = {context, pattern, name};
   status_source_.clear();
-  SetTranslatedText(label, kMessageContext, nullptr);
+  SetTranslatedText(controls_.status, kMessageContext, nullptr);
+  ShowStatusNote();
+}
+
+void QtFieldStore::RetranslateStatus() {
+  if (note_.pattern != nullptr) ShowStatusNote();
+}
+
+void QtFieldStore::ShowStatusNote() {
+  QLabel* label = controls_.status;
+  const QString text = Translated(note_.context, note_.pattern).arg(note_.name);
   const int room = label->contentsRect().width();
   label->setText(
       room > 0 ? label->fontMetrics().elidedText(text, Qt::ElideMiddle, room)

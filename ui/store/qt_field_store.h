@@ -47,9 +47,15 @@ class QtFieldStore : public QObject, public FieldStore {
   // design shows exactly what was saved).
   void RestoreText(Field field, std::string_view text);
 
-  // A short note in the status line (Label33), elided in the middle to fit
-  // its box; it is cleared like every other status text.
-  void ShowStatus(const QString& text);
+  // A short note in the status line (Label33): the source pattern (under
+  // `context`, translated as the language changes) with `name` for its %1,
+  // elided in the middle to fit its box. It is cleared like every other
+  // status text, and by the next edit of the design, which it no longer
+  // describes.
+  void ShowStatus(const char* context, const char* pattern,
+                  const QString& name);
+  // The note again in the current language.
+  void RetranslateStatus();
 
   // An empty sink restores the message box.
   void SetMessageSink(MessageSink sink) { sink_ = std::move(sink); }
@@ -74,6 +80,13 @@ class QtFieldStore : public QObject, public FieldStore {
   MessageSink sink_;
   bool restoring_ = false;
   std::string status_source_;  // the engine's status text, untranslated
+  struct StatusNote {
+    const char* context = nullptr;
+    const char* pattern = nullptr;  // none while no note is shown
+    QString name;
+  };
+  void ShowStatusNote();
+  StatusNote note_;
 };
 
 }  // namespace spulix

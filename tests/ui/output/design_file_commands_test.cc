@@ -364,6 +364,17 @@ class DesignFileCommandsTest : public QObject {
     QVERIFY(form.Status().contains(QChar(0x2026)));
     QVERIFY(status->fontMetrics().horizontalAdvance(form.Status()) <=
             status->contentsRect().width());
+
+    // The note follows the language, and the next edit ends it: it no
+    // longer describes the design.
+    QVERIFY(
+        form.files().ExportReportTo(dir_.filePath(QStringLiteral("r.pdf"))));
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    QCOMPARE(form.Status(), QStringLiteral("Report exported: r.pdf"));
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    QCOMPARE(form.Status(), QStringLiteral("报告已导出 r.pdf"));
+    form.window().field(Field::kOutputVoltage)->setText(QStringLiteral("36"));
+    QVERIFY(form.Status().isEmpty());
   }
 
   void ClearEndsTheTieToTheFile() {

@@ -21,6 +21,7 @@
 
 #include "design/memory_store.h"
 #include "design/rectifier/rectifier_simulation.h"
+#include "tests/ui/sheet/sheet_window_fixture.h"
 #include "ui/main_window/main_window.h"
 #include "ui/selection/selection_windows.h"
 #include "ui/sheet/rectifier_plot.h"
@@ -31,45 +32,19 @@
 
 namespace spulix {
 
-class DcLoadEditorTest : public QObject {
+class DcLoadEditorTest : public QObject, testing_support::SheetWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  std::unique_ptr<MainWindow> main_;
-
-  SheetWindow* OpenSheet() {
-    main_->findChild<QAction*>(QStringLiteral("RZD"))->trigger();
-    return main_->selection_windows().sheet();
-  }
-
-  void Type(QLineEdit* edit, const char* text) {
-    edit->setFocus();
-    QTest::keyClicks(edit, QString::fromUtf8(text));
-  }
-
   const MainDcSolution* Found(DcLoadEditor* editor) {
     if (!editor->outcome()) return nullptr;
     return std::get_if<MainDcSolution>(&*editor->outcome());
   }
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-  void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(home_->isValid());
-    main_ = std::make_unique<MainWindow>();
-    main_->selection_windows().SetUserCoreFile(
-        home_->filePath(QStringLiteral("cores.csv")));
-    main_->store().SetMessageSink([](std::string_view) {});
-    main_->show();
-  }
-
-  void cleanup() {
-    main_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void initTestCase() { SetUpSuite(); }
+  void init() { SetUpWindow(); }
+  void cleanup() { TearDownWindow(); }
 
   void typedLoadIsSolvedAfterAPauseAndAppliedByTheButton() {
     Type(main_->field(Field::kInputVoltage), "220");

@@ -27,6 +27,7 @@
 #include "design/parts/core_selection.h"
 #include "design/sheet/core_rating.h"
 #include "design/sheet/stale_results.h"
+#include "tests/ui/sheet/sheet_window_fixture.h"
 #include "ui/main_window/main_window.h"
 #include "ui/output/design_file_commands.h"
 #include "ui/selection/selection_windows.h"
@@ -48,41 +49,19 @@ bool ShowsReason(SheetWindow* window) {
 
 }  // namespace
 
-class SheetWindowTest : public QObject {
+class SheetWindowTest : public QObject, testing_support::SheetWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<QTemporaryDir> home_;
-  std::unique_ptr<MainWindow> main_;
-
-  SheetWindow* OpenSheet() {
-    main_->findChild<QAction*>(QStringLiteral("RZD"))->trigger();
-    return main_->selection_windows().sheet();
-  }
-
+  using SheetWindowFixture::Type;
   void Type(Field field, const char* text) {
-    QLineEdit* edit = main_->field(field);
-    edit->setFocus();
-    QTest::keyClicks(edit, QString::fromLatin1(text));
+    SheetWindowFixture::Type(main_->field(field), text);
   }
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-  void init() {
-    home_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(home_->isValid());
-    main_ = std::make_unique<MainWindow>();
-    main_->selection_windows().SetUserCoreFile(
-        home_->filePath(QStringLiteral("cores.csv")));
-    main_->store().SetMessageSink([](std::string_view) {});
-    main_->show();
-  }
-
-  void cleanup() {
-    main_.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  void initTestCase() { SetUpSuite(); }
+  void init() { SetUpWindow(); }
+  void cleanup() { TearDownWindow(); }
 
   // From three numbers to a core by Enter, exactly as 使用 puts it in.
   void recommendsAndUsesTheCore() {

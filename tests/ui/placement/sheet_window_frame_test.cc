@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The 绕制单 window under a real window manager on a 1366 × 768 laptop
+// screen (run by with_openbox.sh): its frame, title bar included, lies
+// wholly on the screen, and a size the user gave it comes back.
+#include <QAction>
+#include <QScreen>
+#include <QtTest>
+#include <string_view>
+
+#include "ui/main_window/main_window.h"
+#include "ui/selection/selection_windows.h"
+#include "ui/sheet/sheet_window.h"
+#include "ui/store/qt_field_store.h"
+
+namespace spulix {
+namespace {
+
+// The frame once the window manager has framed and placed it.
+QRect SettledFrame(const QWidget& window) {
+  QRect last;
+  for (int stable = 0, n = 0; stable < 5 && n < 100; ++n) {
+    QTest::qWait(50);
+    const QRect now = window.frameGeometry();
+    stable = now == last ? stable + 1 : 0;
+    last = now;
+  }
+  return last;
+}
+
+}  // namespace
+
+class SheetWindowFrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWhollyOnTheLaptopScreen() {
+    MainWindow main;
+    main.store().SetMessageSink([](std::string_view) {});
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QRect screen = main.screen()->geometry();
+    QCOMPARE(screen.size(), QSize(1366, 768));
+    main.findChild<QAction*>(QStringLiteral("RZD"))->trigger();
+    SheetWindow* sheet = main.selection_windows().sheet();
+    QVERIFY(sheet != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(sheet));
+    // The window manager's frame is there: the title bar above the client.
+    QTRY_VERIFY(sheet->frameGeometry().top() < sheet->geometry().top());
+    const QRect frame = SettledFrame(*sheet);
+    QVERIFY2(screen.contains(frame),
+             qPrintable(QStringLiteral("frame %1,%2 %3×%4 on %5×%6")
+                            .arg(frame.x())
+                            .arg(frame.y())
+                            .arg(frame.width())
+                            .arg(frame.height())
+                            .arg(screen.width())
+                            .arg(screen.height())));
+
+    // Made smaller by the user, it opens at that size next time.
+    const QSize smaller = sheet->size() - QSize(120, 80);
+    sheet->resize(smaller);
+    QTRY_COMPARE(sheet->size(), smaller);
+    sheet->close();
+    QTRY_VERIFY(main.selection_windows().sheet() == nullptr ||
+                !main.selection_windows().sheet()->isVisible());
+    main.findChild<QAction*>(QStringLiteral("RZD"))->trigger();
+    SheetWindow* again = main.selection_windows().sheet();
+    QVERIFY(QTest::qWaitForWindowExposed(again));
+    QTRY_COMPARE(again->size(), smaller);
+    QVERIFY(screen.contains(SettledFrame(*again)));
+  }
+};
+
+}  // namespace spulix
+
+QTEST_MAIN(spulix::SheetWindowFrameTest)
+#include "sheet_window_frame_test.moc"
