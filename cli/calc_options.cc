@@ -22,6 +22,17 @@ bool IsPositiveNumber(const std::string& text) {
   }
 }
 
+std::vector<std::string> SplitCommas(const std::string& value) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t comma; (comma = value.find(',', start)) != value.npos;
+       start = comma + 1) {
+    parts.push_back(value.substr(start, comma - start));
+  }
+  parts.push_back(value.substr(start));
+  return parts;
+}
+
 // --secondary U,I[,ct], --grade 1|2 or --steel NAME into the choices; the
 // reason when the value is bad.
 std::optional<std::string> ParseChoice(const std::string& option,
@@ -42,13 +53,7 @@ std::optional<std::string> ParseChoice(const std::string& option,
     choices.steel = SteelGrades()[*grade].name;
     return std::nullopt;
   }
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t comma; (comma = value.find(',', start)) != value.npos;
-       start = comma + 1) {
-    parts.push_back(value.substr(start, comma - start));
-  }
-  parts.push_back(value.substr(start));
+  const std::vector<std::string> parts = SplitCommas(value);
   const bool ct = parts.size() == 3 && parts[2] == "ct";
   if ((parts.size() != 2 && !ct) || !IsPositiveNumber(parts[0]) ||
       !IsPositiveNumber(parts[1])) {
@@ -84,17 +89,6 @@ std::optional<std::string> ParseDcLoad(const std::string& option,
   load.idc = parts[2];
   if (parts.size() == 4) load.c_uf = parts[3];
   return std::nullopt;
-}
-
-std::vector<std::string> SplitCommas(const std::string& value) {
-  std::vector<std::string> parts;
-  std::size_t start = 0;
-  for (std::size_t comma; (comma = value.find(',', start)) != value.npos;
-       start = comma + 1) {
-    parts.push_back(value.substr(start, comma - start));
-  }
-  parts.push_back(value.substr(start));
-  return parts;
 }
 
 // --dc, --secondary-dc and --vf into the choices; the reason when bad.
@@ -187,6 +181,8 @@ std::optional<ToolOutput> ParseOptions(const std::vector<std::string>& args,
       options.sheet = true;
     } else if (arg == "--ct") {
       options.choices.center_tap = true;
+    } else if (arg == "--full-load-turns") {
+      options.choices.full_load_turns = true;
     } else if (arg == "--stack" || arg == "--rate") {
       if (i + 1 >= args.size()) return UsageError(arg + " needs MM");
       const std::string& mm = args[++i];
@@ -378,6 +374,10 @@ choice of the --design file, which otherwise stays):
   --stack MM        the stack as built (实际迭厚) of the design's core, in
                     mm: the sheet winds its turns on that stack; a file's
                     stack stays without it
+  --full-load-turns  each AC secondary gets the fewest turns whose
+                    full-load voltage on the sheet reaches its U, instead
+                    of the calculation's 5 % more (按满载电压定匝数); a
+                    file's choice stays without it
   --dc KIND,UDC,IDC[,C_UF]  a DC load on the main secondary (次级1): a
                     rectifier (KIND bridge, fullwave or split, the last
                     two centre-tapping the winding) and a reservoir of

@@ -215,5 +215,33 @@ TEST_F(DesignOption, OptionsGivenTwiceOrWithoutFileAreUsageErrors) {
   }
 }
 
+// The full-load choice: every secondary reaches its voltage at full load,
+// the design file keeps the choice, and the fields the calculation's.
+TEST_F(DesignOption, FullLoadTurnsReachTheSheetAndTheFile) {
+  const std::vector<std::string> small = {"U1=220", "U2=12", "h=24",   "c=8",
+                                          "a=16",   "P2=10", "--sheet"};
+  const Json counted = RunJson(small);
+  std::vector<std::string> full_load = small;
+  full_load.push_back("--full-load-turns");
+  const Json found = RunJson(full_load);
+  ASSERT_EQ(found["sheet"]["windings"].size(), 2u);
+  const Json& secondary = found["sheet"]["windings"][1];
+  const Json& before = counted["sheet"]["windings"][1];
+  EXPECT_GE(secondary["full_load_v"].get<double>(),
+            secondary["voltage_v"].get<double>());
+  EXPECT_LT(before["full_load_v"].get<double>(),
+            before["voltage_v"].get<double>());
+  EXPECT_GT(secondary["turns"].get<int>(), before["turns"].get<int>());
+  EXPECT_EQ(found["fields"], counted["fields"]);
+
+  full_load.insert(full_load.end(), {"--save", Path("small.spulix")});
+  ASSERT_EQ(Run(full_load).exit_code, 0);
+  std::ifstream file(Path("small.spulix"));
+  const Json saved = Json::parse(file);
+  EXPECT_EQ(saved["sheet"]["full_load_turns"], true);
+  const Json again = RunJson({"--design", Path("small.spulix"), "--sheet"});
+  EXPECT_EQ(again["sheet"]["windings"][1]["turns"], secondary["turns"]);
+}
+
 }  // namespace
 }  // namespace spulix
