@@ -6,6 +6,7 @@
 
 #include "design/memory_store.h"
 #include "design/parts/core_selection.h"
+#include "design/sheet/sheet_numbers.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 
@@ -13,9 +14,6 @@ namespace spulix {
 namespace {
 
 constexpr TextContext kRatingTexts{"WindingSheet"};
-
-// Far above the table's 1000 W of rated power; the scan ends sooner.
-constexpr int kMostWatts = 2000;
 
 }  // namespace
 
@@ -29,13 +27,18 @@ CoreRating RateCore(const FieldTexts& design, const SheetChoices& choices,
   std::optional<UserText> last_reason;
   bool any_sheet = false;
   bool fits_on_a_tall_stack = false;
-  for (int watts = 1; watts <= kMostWatts; ++watts) {
+  // Beyond the calculation's table the rated power has no core section:
+  // P2 is emptied, or where a section stands from the last power, kept
+  // over a stale one. Either way no sheet there.
+  const int most = sheet::LargestOutputPower();
+  for (int watts = 1; watts <= most; ++watts) {
     const std::string p2 = std::to_string(watts);
-    // Typing P2 runs the calculation; beyond the table it empties P2.
+    // Typing P2 runs the calculation.
     store.SetText(Field::kOutputPower, p2);
     if (store.Text(Field::kOutputPower) != p2) break;
     rating.largest_tried_w = watts;
-    const SheetOutcome outcome = ComputeWindingSheet(store.texts(), choices);
+    const SheetOutcome outcome =
+        ComputeWindingSheet(store.texts(), choices, SheetDetail::kCoil);
     if (const auto* reason = std::get_if<UserText>(&outcome)) {
       last_reason = *reason;
       continue;

@@ -27,8 +27,8 @@ SheetCoreSelection SearchCores(const FieldTexts& design,
   MemoryStore store;
   for (std::size_t i : SmallestFitOrder(cores)) {
     if (TryCore(store, design, cores[i])) continue;
-    const SheetOutcome outcome =
-        ComputeWindingSheet(store.texts(), calculated_stack);
+    const SheetOutcome outcome = ComputeWindingSheet(
+        store.texts(), calculated_stack, SheetDetail::kCoil);
     const auto* sheet = std::get_if<WindingSheet>(&outcome);
     if (sheet == nullptr) continue;
     selection.results[i] = {sheet->coil_mm, sheet->StackRatio(), sheet->fits,

@@ -90,8 +90,11 @@ struct WindingPlan {
 class SheetBuilder {
  public:
   SheetBuilder(const FieldTexts& design, const SheetChoices& choices,
-               std::span<const int> secondary_turns)
-      : design_(design), choices_(choices), secondary_turns_(secondary_turns) {}
+               std::span<const int> secondary_turns, SheetDetail detail)
+      : design_(design),
+        choices_(choices),
+        secondary_turns_(secondary_turns),
+        full_(detail == SheetDetail::kFull) {}
 
   WindingSheet Build();
 
@@ -99,6 +102,7 @@ class SheetBuilder {
   void ReadDesign();
   std::vector<WindingPlan> PlanWindings(const FieldTexts& design);
   void WindAll(const std::vector<WindingPlan>& plans);
+  void FitTheCoil();
   void RunTransformer(const FieldTexts& design);
   // Replaces the calculated stack by the one built, with the section and
   // turns that follow from it, as the calculation would count them.
@@ -108,6 +112,7 @@ class SheetBuilder {
   const FieldTexts& design_;
   const SheetChoices& choices_;
   std::span<const int> secondary_turns_;  // by secondary; 0 keeps the count
+  bool full_ = true;  // else the coil alone: no running figures, no notes
   WindingSheet sheet_;
   double u1_ = 0;
   double u2_ = 0;
@@ -159,6 +164,10 @@ WindingSheet SheetBuilder::Build() {
     }
   }
   WindAll(plans);
+  if (!full_) {
+    FitTheCoil();
+    return std::move(sheet_);
+  }
   RunTransformer(electrical);
   NoteTheStack();
   return std::move(sheet_);
@@ -249,7 +258,7 @@ void SheetBuilder::ReadDesign() {
           Input(design_, field, Need::kNotNegative);
     }
   }
-  if (!empty.empty()) {
+  if (!empty.empty() && full_) {
     sheet_.notes.push_back(kWindingSheetTexts.Say(
         SPULIX_TEXT("WindingSheet",
                     "未填的绝缘按 0 计：%1（常用值：层间约 0.05 毫米聚酯薄膜，"
@@ -324,7 +333,7 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
     }
     w.overall_mm = overall->mm;
     w.overall_is_bound = overall->is_bound;
-    if (overall->is_bound) {
+    if (overall->is_bound && full_) {
       bound_notes.emplace(
           w.wire,
           kWindingSheetTexts.Say(
@@ -335,7 +344,7 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
                Verbatim(wires[overall->source].nominal_text),
                GradeName(choices_.enamel_grade), Verbatim(overall->text)}));
     }
-    if (w.strands > 1) {
+    if (w.strands > 1 && full_) {
       sheet_.notes.push_back(kWindingSheetTexts.Say(
           SPULIX_TEXT("WindingSheet",
                       "%1：线径 %2 超过最大规格 %3，用 %4 股 %5 并绕"),
@@ -380,11 +389,19 @@ void SheetBuilder::WindAll(const std::vector<WindingPlan>& plans) {
   sheet_.build_mm = constants::kBobbinWallMm + wound;
 }
 
-void SheetBuilder::RunTransformer(const FieldTexts& design) {
+void SheetBuilder::FitTheCoil() {
   WindingSheet& s = sheet_;
   s.coil_mm = constants::kCoilAllowance * s.build_mm;
   s.fits = s.coil_mm < s.c_mm;
   s.margin_mm = s.c_mm - s.coil_mm;
+  if (!std::isfinite(s.coil_mm)) {
+    Stop(OutOfRange(Quantity(SPULIX_TEXT("WindingSheet", "线包厚度"))));
+  }
+}
+
+void SheetBuilder::RunTransformer(const FieldTexts& design) {
+  WindingSheet& s = sheet_;
+  FitTheCoil();
 
   // Outer legs and yokes are half the tongue wide.
   const double lamination_mm2 =
@@ -435,7 +452,6 @@ void SheetBuilder::RunTransformer(const FieldTexts& design) {
   for (auto& [wire, entry] : buy) s.wires_to_buy.push_back(entry);
 
   const std::pair<double, const char*> checked[] = {
-      {s.coil_mm, SPULIX_TEXT("WindingSheet", "线包厚度")},
       {s.iron_mass_g, SPULIX_TEXT("WindingSheet", "铁心重量")},
       {s.flux_t, SPULIX_TEXT("WindingSheet", "磁通密度")},
       {s.iron_loss_w, SPULIX_TEXT("WindingSheet", "铁损")},
@@ -482,18 +498,24 @@ SheetOutcome SheetOfTexts(const FieldTexts& design,
 
 SheetOutcome ComputeSheetWithTurns(const FieldTexts& design,
                                    const SheetChoices& choices,
-                                   std::span<const int> secondary_turns) {
+                                   std::span<const int> secondary_turns,
+                                   SheetDetail detail) {
   try {
-    return SheetBuilder(design, choices, secondary_turns).Build();
+    return SheetBuilder(design, choices, secondary_turns, detail).Build();
   } catch (const CannotCompute& stop) {
     return stop.reason;
   }
 }
 
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,
-                                 const SheetChoices& choices) {
+                                 const SheetChoices& choices,
+                                 SheetDetail detail) {
   if (HasDcLoad(choices))
     return SheetWithDcLoads(design, choices, SheetOfTexts);
+  // The turns for full load and the rectifiers need the running figures.
+  if (detail == SheetDetail::kCoil && !choices.full_load_turns) {
+    return ComputeSheetWithTurns(design, choices, {}, SheetDetail::kCoil);
+  }
   return SheetOfTexts(design, choices);
 }
 

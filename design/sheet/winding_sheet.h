@@ -116,12 +116,18 @@ using SheetOutcome = std::variant<WindingSheet, UserText>;
 // The name of the sheet's winding at `index`: 初级 first, then 次级1, ....
 UserText WindingName(std::size_t index);
 
+// How much of the sheet to work out: all of it, or only the windings and
+// the coil against the window (no running figures, no notes), for the
+// searches that try a core or a power after another.
+enum class SheetDetail { kFull, kCoil };
+
 // The sheet of the design with the choices. Without extra secondaries it
 // works on the texts as they stand; with them, on a copy recalculated for
 // the total output power. A winding with a DC load is wound for the
 // voltage and RMS current its rectifier asks (dc_winding.h). Never throws.
 SheetOutcome ComputeWindingSheet(const FieldTexts& design,
-                                 const SheetChoices& choices);
+                                 const SheetChoices& choices,
+                                 SheetDetail detail = SheetDetail::kFull);
 
 // The sheet of the texts with secondary k's turns (0 for 次级1) set to
 // secondary_turns[k] where that is above 0, the others as the calculation
@@ -129,7 +135,8 @@ SheetOutcome ComputeWindingSheet(const FieldTexts& design,
 // finds turns.
 SheetOutcome ComputeSheetWithTurns(const FieldTexts& design,
                                    const SheetChoices& choices,
-                                   std::span<const int> secondary_turns);
+                                   std::span<const int> secondary_turns,
+                                   SheetDetail detail = SheetDetail::kFull);
 
 }  // namespace spulix
 

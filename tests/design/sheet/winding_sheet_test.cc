@@ -18,6 +18,7 @@
 #include "design/parts/core_selection.h"
 #include "design/parts/wire_table.h"
 #include "design/sheet/core_search.h"
+#include "tests/design/sheet/sheet_designs.h"
 #include "tests/design/store_helpers.h"
 #include "tests/readable_params.h"
 
@@ -363,6 +364,36 @@ TEST(WindingSheet, RecommendsTheSmallestCoreThatBuilds) {
   for (std::size_t i : SmallestFitOrder(catalogue.cores())) {
     if (i == *recommended) break;
     EXPECT_FALSE(all.results[i].builds) << catalogue.cores()[i].name;
+  }
+}
+
+// The searches wind the coil alone: the same windings and coil as the
+// whole sheet, only without the running figures and notes.
+TEST(SheetDetail, TheCoilAloneIsTheWholeSheetsCoil) {
+  for (const std::string& name : testing_support::SheetDesignNames()) {
+    SCOPED_TRACE(name);
+    testing_support::SheetDesignInput input =
+        testing_support::SheetDesignInputOf(name);
+    for (const char* stack : {"", "80"}) {
+      input.choices.stack_mm = stack;
+      const SheetOutcome full = ComputeWindingSheet(input.texts, input.choices);
+      const SheetOutcome coil =
+          ComputeWindingSheet(input.texts, input.choices, SheetDetail::kCoil);
+      ASSERT_TRUE(std::holds_alternative<WindingSheet>(full));
+      ASSERT_TRUE(std::holds_alternative<WindingSheet>(coil));
+      const WindingSheet& a = std::get<WindingSheet>(full);
+      const WindingSheet& b = std::get<WindingSheet>(coil);
+      EXPECT_EQ(b.coil_mm, a.coil_mm);
+      EXPECT_EQ(b.fits, a.fits);
+      EXPECT_EQ(b.Builds(), a.Builds());
+      EXPECT_EQ(b.StackRatio(), a.StackRatio());
+      ASSERT_EQ(b.windings.size(), a.windings.size());
+      for (std::size_t k = 0; k < a.windings.size(); ++k) {
+        EXPECT_EQ(b.windings[k].turns, a.windings[k].turns);
+        EXPECT_EQ(b.windings[k].thickness_mm, a.windings[k].thickness_mm);
+      }
+      EXPECT_TRUE(b.notes.empty());
+    }
   }
 }
 
