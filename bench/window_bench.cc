@@ -9,12 +9,18 @@
 //   window_bench keystroke-sheet [COUNT]
 //                                   the same with the 绕制单 window open,
 //                                   and how long one refresh of it takes
+//   window_bench keystroke-dc [COUNT]
+//                                   key events into 次级1's Udc field of
+//                                   the 绕制单 window with a bridge load,
+//                                   the solve waiting for a pause: median
+//                                   and p99, and one solve after a pause
 //   window_bench idle [SECONDS]     CPU time of the open window with its
 //                                   clock running, and how often the clock
 //                                   label repaints for how many new texts
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
@@ -33,6 +39,7 @@
 #include "ui/main_window/main_window.h"
 #include "ui/selection/core_window.h"
 #include "ui/selection/selection_windows.h"
+#include "ui/sheet/dc_load_editor.h"
 #include "ui/sheet/sheet_window.h"
 
 namespace spulix {
@@ -180,6 +187,53 @@ int Keystrokes(MainWindow& window, int count, Beside beside) {
   return unpainted == 0 && messages == 0 ? 0 : 1;
 }
 
+int DcKeystrokes(MainWindow& window, int count) {
+  window.store().SetMessageSink([](std::string_view) {});
+  QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command9")),
+                    Qt::LeftButton);
+  SheetWindow* sheet = window.selection_windows().OpenSheet();
+  if (!QTest::qWaitForWindowExposed(sheet)) return 1;
+  DcLoadEditor* dc = sheet->dc_load();
+  dc->kind()->setCurrentIndex(1);  // 桥式
+  dc->idc()->setText(QStringLiteral("3"));
+  QLineEdit* udc = dc->udc();
+  udc->setText(QStringLiteral("3"));
+  udc->setFocus();
+  udc->end(false);
+  QCoreApplication::processEvents();
+  const int warm_up = 50;
+  std::vector<double> ms;
+  for (int i = 0; i < warm_up + count; ++i) {
+    // 35 V, then alternately 35x V and 35 V.
+    const Qt::Key key = i % 2 == 0 ? static_cast<Qt::Key>(Qt::Key_0 + i % 10)
+                                   : Qt::Key_Backspace;
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(udc, key);
+    QCoreApplication::processEvents();
+    if (i >= warm_up)
+      ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+  }
+  if (!dc->refresh_pending()) {
+    std::fprintf(stderr, "the DC solve did not wait for a pause\n");
+    return 1;
+  }
+  QElapsedTimer solve;
+  solve.start();
+  dc->Refresh();
+  const double solve_ms = static_cast<double>(solve.nsecsElapsed()) / 1e6;
+  const double p99 = Percentile(ms, 0.99);
+  std::printf(
+      "%d keystrokes in Udc: median %.3f ms, p99 %.3f ms; one solve "
+      "after the pause %.3f ms\n",
+      count, Percentile(ms, 0.5), p99, solve_ms);
+  std::printf("summary|Keystroke in a DC field, p99|%.3f ms|< 16 ms|%s\n", p99,
+              p99 < 16 ? "met" : "MISSED");
+  std::printf("summary|DC winding solved after a pause|%.3f ms|< 30 ms|%s\n",
+              solve_ms, solve_ms < 30 ? "met" : "MISSED");
+  return 0;
+}
+
 int Idle(MainWindow& window, int seconds) {
   auto* clock = window.findChild<QLabel*>(QStringLiteral("Label5"));
   PaintCounter paints;
@@ -235,12 +289,15 @@ int main(int argc, char* argv[]) {
       return spulix::Keystrokes(window, amount > 0 ? amount : 1000, beside);
     }
   }
+  if (mode == QLatin1String("keystroke-dc")) {
+    return spulix::DcKeystrokes(window, amount > 0 ? amount : 1000);
+  }
   if (mode == QLatin1String("idle")) {
     return spulix::Idle(window, amount > 0 ? amount : 10);
   }
   std::fprintf(stderr,
-               "usage: %s keystroke|keystroke-cores|keystroke-sheet [COUNT] | "
-               "idle [SECONDS]\n",
+               "usage: %s keystroke|keystroke-cores|keystroke-sheet|"
+               "keystroke-dc [COUNT] | idle [SECONDS]\n",
                argv[0]);
   return 2;
 }

@@ -25,6 +25,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   XDG_DATA_HOME=$(mktemp -d) "$bench/window_bench" keystroke-cores 1000
   echo "== Window: keystrokes with the 绕制单 window open"
   XDG_DATA_HOME=$(mktemp -d) "$bench/window_bench" keystroke-sheet 1000
+  echo "== Window: keystrokes in a DC load's field of the 绕制单 window"
+  XDG_DATA_HOME=$(mktemp -d) "$bench/window_bench" keystroke-dc 1000
   echo "== Window: start-up, memory and idle ($runs runs each, load $(cut -d" " -f1-3 /proc/loadavg))"
   "$bench/startup_bench" --runs "$runs" --idle "$idle" \
     --program "$build/ui/spulix" \
