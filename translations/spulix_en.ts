@@ -186,7 +186,7 @@
     <name>CoilDrawing</name>
     <message>
         <source>%1  %2 层  %3 毫米</source>
-        <translation>%1  %2 layers  %3 mm</translation>
+        <translation>%1  layers: %2  %3 mm</translation>
     </message>
     <message>
         <source>窗口 c × h = %1 × %2 毫米</source>

@@ -16,6 +16,7 @@
 #include "design/parts/steel_grades.h"
 #include "design/sheet/core_rating.h"
 #include "design/sheet/core_search.h"
+#include "design/sheet/extra_secondaries.h"
 #include "design/sheet/winding_sheet.h"
 #include "design/transformer_design.h"
 #include "document/design_document.h"
@@ -252,7 +253,10 @@ std::string WebDesign::Press(const std::string& name) {
 }
 
 std::optional<std::size_t> WebDesign::Recommended() const {
-  return RecommendCore(store_.texts(), store_.choices(), catalogue_.cores());
+  // A cell not yet readable leaves its winding out rather than the answer.
+  return RecommendCore(store_.texts(),
+                       WithoutUnreadableExtras(store_.choices()).choices,
+                       catalogue_.cores());
 }
 
 std::string WebDesign::Sheet() const {
@@ -260,8 +264,11 @@ std::string WebDesign::Sheet() const {
   const std::optional<std::size_t> core = Recommended();
   const std::optional<std::string> name =
       core ? std::optional(catalogue_.cores()[*core].name) : std::nullopt;
-  j["recommended"] = {{"name", name ? Json(*name) : Json()},
-                      {"text", RecommendedCoreText(name, translate_)}};
+  j["recommended"] = {
+      {"name", name ? Json(*name) : Json()},
+      {"text", RecommendedCoreText(
+                   name, translate_,
+                   WithoutUnreadableExtras(store_.choices()).left_out)}};
   const SheetOutcome outcome =
       ComputeWindingSheet(store_.texts(), store_.choices());
   if (const auto* reason = std::get_if<UserText>(&outcome)) {

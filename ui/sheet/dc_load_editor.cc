@@ -43,7 +43,7 @@ QLineEdit* AddField(QHBoxLayout* row, const char* name, const char* caption,
   SetTranslatedText(label, kContext, caption);
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(name));
-  field->setMaximumWidth(80);
+  field->setMaximumWidth(64);
   label->setBuddy(field);
   row->addSpacing(8);
   row->addWidget(label);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet/sheet_table_model.h"
 
+#include <QStringList>
+
 #include "present/sheet_text.h"
 #include "present/winding_members.h"
 #include "ui/language/translated_text.h"
@@ -11,6 +13,25 @@ namespace {
 
 // Column 0 names the winding; the quantities follow.
 constexpr int kNameColumn = 0;
+
+// Header lines longer than this many characters wrap at their spaces, so
+// that a caption of several words (the English ones) is no wider than its
+// numbers need.
+constexpr qsizetype kHeaderLine = 8;
+
+QString WrapWords(const QString& line) {
+  if (line.size() <= kHeaderLine) return line;
+  QStringList lines;
+  for (const QString& word : line.split(QLatin1Char(' '))) {
+    if (!lines.isEmpty() &&
+        lines.back().size() + 1 + word.size() <= kHeaderLine) {
+      lines.back() += QLatin1Char(' ') + word;
+    } else {
+      lines << word;
+    }
+  }
+  return lines.join(QLatin1Char('\n'));
+}
 
 }  // namespace
 
@@ -83,7 +104,9 @@ QVariant SheetTableModel::headerData(int section, Qt::Orientation orientation,
   } else if ((unit = caption.indexOf(QStringLiteral(" ("))) > 0) {
     caption[unit] = QLatin1Char('\n');
   }
-  return caption;
+  QStringList lines = caption.split(QLatin1Char('\n'));
+  for (QString& line : lines) line = WrapWords(line);
+  return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace spulix

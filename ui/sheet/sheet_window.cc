@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableView>
@@ -191,14 +194,37 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   coil_view_->setMinimumSize(240, 120);
   curve_view_->setMinimumSize(240, 120);
   windings_->setMinimumHeight(120);
-  pages_->addTab(windings_, QString());
+  // The figures and notes go with the table, so the drawing and the curves
+  // have the pages' whole height.
+  auto* windings_page = new QWidget(this);
+  auto* page_layout = new QVBoxLayout(windings_page);
+  page_layout->setContentsMargins(4, 4, 4, 4);
+  page_layout->addWidget(windings_, 1);
+  // Under the table, the figures and the notes scroll in what room is left
+  // rather than making the window taller than a laptop's screen.
+  auto* details = new QWidget(this);
+  auto* details_layout = new QVBoxLayout(details);
+  details_layout->setContentsMargins(0, 0, 0, 0);
+  details_layout->addWidget(two_verdicts);
+  details_layout->addLayout(figures_row);
+  details_layout->addWidget(notes_);
+  details_layout->addStretch();
+  pages_->addTab(windings_page, QString());
   pages_->addTab(coil_view_, QString());
   pages_->addTab(curve_view_, QString());
   sheet_layout->addWidget(pages_, 1);
   sheet_layout->addWidget(verdict_);
-  sheet_layout->addWidget(two_verdicts);
-  sheet_layout->addLayout(figures_row);
-  sheet_layout->addWidget(notes_);
+  details_ = new QScrollArea(this);
+  details_->setObjectName(QStringLiteral("SheetDetails"));
+  details_->setWidget(details);
+  details_->setWidgetResizable(true);
+  details_->setFrameShape(QFrame::NoFrame);
+  details_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  details_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  details_->setMinimumHeight(3 * notes_->fontMetrics().lineSpacing());
+  // The table keeps at least as much room as the details below it.
+  details_->setMaximumHeight(8 * notes_->fontMetrics().lineSpacing());
+  page_layout->addWidget(details_);
 
   // The main window's results older than its inputs: said, with 刷新.
   QPushButton* refresh_results =
@@ -249,7 +275,7 @@ SheetWindow::SheetWindow(QtFieldStore& store, DesignSheetChoices& choices,
   // Enter at once uses the recommended core.
   use_->setFocus();
   // The size the user last gave it, else one that shows the sheet whole.
-  resize(RememberedSize(*this, QSize(1040, 740)));
+  resize(RememberedSize(*this, QSize(DefaultWidth(), 740)));
 }
 
 SheetWindow::~SheetWindow() {
@@ -317,6 +343,20 @@ void SheetWindow::Retranslate() {
   dc_load_->Retranslate();
   model_->Retranslate();
   Refresh();
+  // Wider captions widen the window as far as the screen lets them, so the
+  // table keeps every column in view; it never narrows by itself.
+  const int wanted = DefaultWidth();
+  const QRect free =
+      screen() != nullptr ? screen()->availableGeometry() : QRect();
+  const int grow = std::min(wanted, free.width()) - width();
+  if (isVisible() && grow > 0) {
+    // Kept on the screen, frame and all.
+    QRect frame = frameGeometry().adjusted(0, 0, grow, 0);
+    if (frame.right() > free.right()) frame.moveRight(free.right());
+    if (frame.left() < free.left()) frame.moveLeft(free.left());
+    resize(width() + grow, height());
+    move(frame.topLeft());
+  }
 }
 
 void SheetWindow::TakeChoices() {
@@ -355,9 +395,22 @@ void SheetWindow::RemoveSecondary() {
   TakeChoices();
 }
 
+int SheetWindow::DefaultWidth() const {
+  // As wide as the windings' columns need in the language shown (the
+  // English captions take more room), and never under 1040.
+  const int table = windings_->horizontalHeader()->length() +
+                    windings_->verticalHeader()->width() +
+                    2 * windings_->frameWidth() +
+                    windings_->verticalScrollBar()->sizeHint().width();
+  const QMargins margins = layout()->contentsMargins();
+  // The tab page's frame and margins around the table.
+  constexpr int kPageFrame = 16;
+  return std::max(1040, table + margins.left() + margins.right() + kPageFrame);
+}
+
 void SheetWindow::ShowSheetParts(bool visible) {
   const std::initializer_list<QWidget*> parts = {pages_, verdict_, figures_,
-                                                 wires_, notes_};
+                                                 wires_, details_};
   for (QWidget* part : parts) part->setVisible(visible);
 }
 

@@ -21,6 +21,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTableView;
 class QTabWidget;
 class QTableWidget;
@@ -84,6 +85,8 @@ class SheetWindow : public SelectionWindowBase {
   void ShowChoices();
   void TakeChoices();
   void ShowSheetParts(bool visible);
+  // The width that shows every column of the windings' table.
+  int DefaultWidth() const;
   // The texts the window sets itself, in the current language.
   void ShowFixedTexts();
   void ShowExtraNames();
@@ -109,6 +112,7 @@ class SheetWindow : public SelectionWindowBase {
   QLabel* figures_ = nullptr;
   QLabel* wires_ = nullptr;
   QLabel* notes_ = nullptr;
+  QScrollArea* details_ = nullptr;  // the figures and notes, scrolling
   QLabel* recommended_ = nullptr;
   QPushButton* use_ = nullptr;
   QTimer refresh_;

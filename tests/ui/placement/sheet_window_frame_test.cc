@@ -1,19 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The 绕制单 window under a real window manager on a 1366 × 768 laptop
 // screen (run by with_openbox.sh): its frame, title bar included, lies
-// wholly on the screen, and a size the user gave it comes back.
+// wholly on the screen, in either language every column of its table is in
+// view at its default size, and a size the user gave it comes back.
 #include <QAction>
+#include <QHeaderView>
+#include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QtTest>
 #include <string_view>
 
+#include "ui/language/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/selection/selection_windows.h"
 #include "ui/sheet/sheet_window.h"
+#include "ui/store/design_sheet_choices.h"
 #include "ui/store/qt_field_store.h"
 
 namespace spulix {
 namespace {
+
+QString Described(const QRect& frame, const QRect& screen) {
+  return QStringLiteral("frame %1,%2 %3×%4 on %5×%6")
+      .arg(frame.x())
+      .arg(frame.y())
+      .arg(frame.width())
+      .arg(frame.height())
+      .arg(screen.width())
+      .arg(screen.height());
+}
 
 // The frame once the window manager has framed and placed it.
 QRect SettledFrame(const QWidget& window) {
@@ -36,6 +52,12 @@ class SheetWindowFrameTest : public QObject {
   void opensWhollyOnTheLaptopScreen() {
     MainWindow main;
     main.store().SetMessageSink([](std::string_view) {});
+    // The sample design with two extra secondaries: a full table.
+    QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("Command9")),
+                      Qt::LeftButton);
+    SheetChoices choices;
+    choices.secondaries.SetExtras({{"6.3", "2", false}, {"12", "1", true}});
+    main.sheet_choices().Set(choices);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     const QRect screen = main.screen()->geometry();
@@ -47,14 +69,19 @@ class SheetWindowFrameTest : public QObject {
     // The window manager's frame is there: the title bar above the client.
     QTRY_VERIFY(sheet->frameGeometry().top() < sheet->geometry().top());
     const QRect frame = SettledFrame(*sheet);
-    QVERIFY2(screen.contains(frame),
-             qPrintable(QStringLiteral("frame %1,%2 %3×%4 on %5×%6")
-                            .arg(frame.x())
-                            .arg(frame.y())
-                            .arg(frame.width())
-                            .arg(frame.height())
-                            .arg(screen.width())
-                            .arg(screen.height())));
+    // Every column in view: English, whose captions are longer, widens the
+    // window rather than scrolling the table sideways.
+    const auto fits = [sheet] {
+      QTableView* table = sheet->windings();
+      return table->horizontalHeader()->length() <= table->viewport()->width();
+    };
+    QTRY_VERIFY(fits());
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    QTRY_VERIFY(fits());
+    const QRect english = SettledFrame(*sheet);
+    QVERIFY2(screen.contains(english), qPrintable(Described(english, screen)));
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    QVERIFY2(screen.contains(frame), qPrintable(Described(frame, screen)));
 
     // Made smaller by the user, it opens at that size next time.
     const QSize smaller = sheet->size() - QSize(120, 80);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -28,6 +29,7 @@
 #include "design/sheet/core_rating.h"
 #include "design/sheet/stale_results.h"
 #include "tests/ui/sheet/sheet_window_fixture.h"
+#include "ui/language/language.h"
 #include "ui/main_window/main_window.h"
 #include "ui/output/design_file_commands.h"
 #include "ui/selection/selection_windows.h"
@@ -218,6 +220,7 @@ class SheetWindowTest : public QObject, testing_support::SheetWindowFixture {
     QTest::mouseClick(
         main_->findChild<QPushButton*>(QStringLiteral("Command9")),
         Qt::LeftButton);
+    CalculateDesign(main_->store());
     SheetChoices choices;
     choices.secondaries.SetExtras({{"6.3", "2", false}, {"12", "1", true}});
     main_->sheet_choices().Set(choices);
@@ -227,6 +230,19 @@ class SheetWindowTest : public QObject, testing_support::SheetWindowFixture {
     QTest::qWait(300);
     QVERIFY(window->grab().save(
         QDir(dir).filePath(QStringLiteral("sheet-window.png"))));
+    // The same window in English, and the coil drawn to scale in both.
+    QVERIFY(ApplyLanguage(Language::kEnglish));
+    QTest::qWait(300);
+    QVERIFY(window->grab().save(
+        QDir(dir).filePath(QStringLiteral("sheet-window-en.png"))));
+    window->pages()->setCurrentIndex(1);
+    QTest::qWait(200);
+    QVERIFY(window->grab().save(
+        QDir(dir).filePath(QStringLiteral("sheet-window-drawing-en.png"))));
+    QVERIFY(ApplyLanguage(Language::kChinese));
+    QTest::qWait(300);
+    QVERIFY(window->grab().save(
+        QDir(dir).filePath(QStringLiteral("sheet-window-drawing.png"))));
   }
 };
 
