@@ -128,10 +128,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       this, *store_, *sheet_choices_,
       {commands_.open_design, commands_.save_design, commands_.save_design_as,
        commands_.export_report, commands_.export_drawing});
-  // Saving right after choosing a core in the sheet window.
-  selection_->SetDesignShortcuts({design_files_->open_action(),
-                                  design_files_->save_action(),
-                                  design_files_->save_as_action()});
+  // Saving right after choosing a core in the sheet window, and the report.
+  selection_->SetDesignShortcuts(
+      {design_files_->open_action(), design_files_->save_action(),
+       design_files_->save_as_action(), design_files_->export_action()});
   // The report names the standard core and wires the design uses.
   design_files_->SetPartsSource([this] {
     return ChosenStandardParts(*store_, selection_->catalogue().cores());

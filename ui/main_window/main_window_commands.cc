@@ -66,6 +66,7 @@ MainWindowCommands CreateCommands(QObject* owner) {
   c.export_report =
       MakeAction(owner, "ExportReport",
                  QT_TRANSLATE_NOOP("MainWindowCommands", "导出报告 (PDF)…"));
+  c.export_report->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
   c.export_drawing =
       MakeAction(owner, "ExportDrawing",
                  QT_TRANSLATE_NOOP("MainWindowCommands", "导出绕制图 (SVG)…"));

@@ -350,12 +350,16 @@ void SheetWindow::Retranslate() {
       screen() != nullptr ? screen()->availableGeometry() : QRect();
   const int grow = std::min(wanted, free.width()) - width();
   if (isVisible() && grow > 0) {
-    // Kept on the screen, frame and all.
-    QRect frame = frameGeometry().adjusted(0, 0, grow, 0);
+    // Kept on the screen, frame and all. Moved only where the wider frame
+    // would leave the screen: the window manager's placement stands.
+    const QRect before = frameGeometry();
+    QRect frame = before.adjusted(0, 0, grow, 0);
     if (frame.right() > free.right()) frame.moveRight(free.right());
     if (frame.left() < free.left()) frame.moveLeft(free.left());
     resize(width() + grow, height());
-    move(frame.topLeft());
+    if (frame.left() != before.left()) {
+      move(frame.left(), std::max(before.top(), free.top()));
+    }
   }
 }
 

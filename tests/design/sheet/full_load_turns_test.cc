@@ -77,7 +77,9 @@ TEST_P(FullLoadTurnsTest, EachSecondaryReachesItsVoltageWithTheFewestTurns) {
     EXPECT_TRUE(Reaches(w)) << *w.full_load_v << " V for " << w.voltage_v;
     // A tap halves the winding: its turns come in pairs.
     const int step = w.tap ? 2 : 1;
-    if (w.tap) EXPECT_EQ(w.turns % 2, 0);
+    if (w.tap) {
+      EXPECT_EQ(w.turns % 2, 0);
+    }
     std::vector<int> fewer = turns;
     fewer[k - 1] -= step;
     SheetOutcome less =

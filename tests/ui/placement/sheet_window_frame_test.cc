@@ -67,7 +67,8 @@ class SheetWindowFrameTest : public QObject {
     QVERIFY(sheet != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(sheet));
     // The window manager's frame is there: the title bar above the client.
-    QTRY_VERIFY(sheet->frameGeometry().top() < sheet->geometry().top());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        sheet->frameGeometry().top() < sheet->geometry().top(), 15000);
     const QRect frame = SettledFrame(*sheet);
     // Every column in view: English, whose captions are longer, widens the
     // window rather than scrolling the table sideways.
