@@ -265,14 +265,19 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   }
   std::optional<SheetOutcome> sheet;
   std::optional<std::string> recommended;
+  bool design_winds = true;
   bool stale = false;
   if (options.sheet) {
     sheet = ComputeWindingSheet(design, choices);
     stale = ResultsAreStale(design);
-    const std::optional<std::size_t> core =
-        builds ? builds->smallest_buildable
-               : RecommendCore(design, choices, catalogue.cores());
-    if (core) recommended = catalogue.cores()[*core].name;
+    const CoreRecommendation recommendation =
+        builds
+            ? CoreRecommendation{builds->smallest_buildable, builds->some_sheet}
+            : RecommendCoreOrWhy(design, choices, catalogue.cores());
+    if (recommendation.core) {
+      recommended = catalogue.cores()[*recommendation.core].name;
+    }
+    design_winds = recommendation.design_winds;
   }
   const auto core_name = [&catalogue](std::optional<std::size_t> index) {
     return index ? nlohmann::ordered_json(catalogue.cores()[*index].name)
@@ -316,7 +321,9 @@ std::string RenderOutput(const MemoryStore& store, const Options& options,
   if (selection) out += CoresText(catalogue, *selection, *builds, translate);
   if (options.wires) out += WiresText(store, translate);
   if (rating) out += RatingText(*options.rate_stack_mm, *rating, translate);
-  if (sheet) out += SheetText(*sheet, recommended, translate, stale);
+  if (sheet) {
+    out += SheetText(*sheet, recommended, translate, stale, design_winds);
+  }
   return out;
 }
 

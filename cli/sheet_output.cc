@@ -10,12 +10,13 @@
 namespace spulix {
 std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core,
-                      const Translate& translate, bool stale) {
+                      const Translate& translate, bool stale,
+                      bool design_winds) {
   const auto text = [&translate](const char* source) {
     return Translated(translate, "CalcTool", source);
   };
   const std::string recommended =
-      RecommendedCoreText(recommended_core, translate) + "\n";
+      RecommendedCoreText(recommended_core, translate, {}, design_winds) + "\n";
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
     const UserText line =
         Marked("CalcTool", SPULIX_TEXT("CalcTool", "绕制单：无法计算（%1）"),

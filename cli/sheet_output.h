@@ -13,10 +13,13 @@ namespace spulix {
 
 // The sheet after the usual output, starting with an empty line, in the
 // language of `translate` (Chinese without one).
-// `stale`: the fields' results are older than their inputs.
+// `stale`: the fields' results are older than their inputs;
+// `design_winds`: some core gives the design a sheet (else there is nothing
+// to recommend a core for yet).
 std::string SheetText(const SheetOutcome& outcome,
                       const std::optional<std::string>& recommended_core,
-                      const Translate& translate = {}, bool stale = false);
+                      const Translate& translate = {}, bool stale = false,
+                      bool design_winds = true);
 
 }  // namespace spulix
 

@@ -154,13 +154,17 @@ std::string StaleResultsText(const Translate& translate) {
 
 std::string RecommendedCoreText(const std::optional<std::string>& core,
                                 const Translate& translate,
-                                const std::vector<UserText>& left_out) {
+                                const std::vector<UserText>& left_out,
+                                bool design_winds) {
   const UserText name =
       core ? Verbatim(*core)
-           : kWindingSheetTexts.Say(SPULIX_TEXT(
-                 "WindingSheet",
-                 "无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用"
-                 "一级漆膜、更薄的绝缘）"));
+      : design_winds
+          ? kWindingSheetTexts.Say(SPULIX_TEXT(
+                "WindingSheet",
+                "无（目录里没有绕得下的铁心：可添加更大的自定义铁心，或改用"
+                "一级漆膜、更薄的绝缘）"))
+          : kWindingSheetTexts.Say(
+                SPULIX_TEXT("WindingSheet", "无（这个设计还算不出绕制单）"));
   UserText text = kWindingSheetTexts.Say(
       SPULIX_TEXT("WindingSheet", "推荐铁心：%1"), {name});
   if (!left_out.empty()) {

@@ -43,11 +43,13 @@ std::vector<std::array<std::string, 3>> WiresToBuyTexts(
     const WindingSheet& sheet, const Translate& translate = {});
 // The warning that the fields' results are older than their inputs.
 std::string StaleResultsText(const Translate& translate = {});
-// "推荐铁心：EI-105", or "推荐铁心：无" with what would help; naming the
+// "推荐铁心：EI-105", or "推荐铁心：无" with what would help (or, where the
+// design cannot be wound on any core, that it cannot yet); naming the
 // extra secondaries left out of the search, if any.
 std::string RecommendedCoreText(const std::optional<std::string>& core,
                                 const Translate& translate = {},
-                                const std::vector<UserText>& left_out = {});
+                                const std::vector<UserText>& left_out = {},
+                                bool design_winds = true);
 
 }  // namespace spulix
 

@@ -1809,10 +1809,6 @@
         <translation>%1 is out of range</translation>
     </message>
     <message>
-        <source>额定功率 P = %1 瓦超过 1000 瓦，主窗口因此清空了 P2：P2 最大约 %2 瓦</source>
-        <translation>The rated power P = %1 W is over 1000 W, so the main window emptied P2: P2 can be at most about %2 W</translation>
-    </message>
-    <message>
         <source>%1 伏绕组的匝数</source>
         <translation>the turns of a %1 V winding</translation>
     </message>
@@ -1847,6 +1843,14 @@
     <message>
         <source>；</source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>请输入 P2（变压器输出功率）：额定功率超过 1000 瓦时主窗口会清空 P2，P2 最大约 %1 瓦</source>
+        <translation>enter P2 (output power): the main window empties P2 when the rated power is over 1000 W; P2 can be at most about %1 W</translation>
+    </message>
+    <message>
+        <source>无（这个设计还算不出绕制单）</source>
+        <translation>none (this design gives no winding sheet yet)</translation>
     </message>
 </context>
 <context>

@@ -252,23 +252,25 @@ std::string WebDesign::Press(const std::string& name) {
   return State();
 }
 
-std::optional<std::size_t> WebDesign::Recommended() const {
+CoreRecommendation WebDesign::Recommendation() const {
   // A cell not yet readable leaves its winding out rather than the answer.
-  return RecommendCore(store_.texts(),
-                       WithoutUnreadableExtras(store_.choices()).choices,
-                       catalogue_.cores());
+  return RecommendCoreOrWhy(store_.texts(),
+                            WithoutUnreadableExtras(store_.choices()).choices,
+                            catalogue_.cores());
 }
 
 std::string WebDesign::Sheet() const {
   Json j;
-  const std::optional<std::size_t> core = Recommended();
+  const CoreRecommendation recommendation = Recommendation();
+  const std::optional<std::size_t> core = recommendation.core;
   const std::optional<std::string> name =
       core ? std::optional(catalogue_.cores()[*core].name) : std::nullopt;
   j["recommended"] = {
       {"name", name ? Json(*name) : Json()},
-      {"text", RecommendedCoreText(
-                   name, translate_,
-                   WithoutUnreadableExtras(store_.choices()).left_out)}};
+      {"text",
+       RecommendedCoreText(name, translate_,
+                           WithoutUnreadableExtras(store_.choices()).left_out,
+                           recommendation.design_winds)}};
   const SheetOutcome outcome =
       ComputeWindingSheet(store_.texts(), store_.choices());
   if (const auto* reason = std::get_if<UserText>(&outcome)) {
@@ -299,10 +301,12 @@ std::string WebDesign::Sheet() const {
 }
 
 std::string WebDesign::UseRecommended() {
-  if (const std::optional<std::size_t> core = Recommended()) {
-    UseCore(store_, catalogue_.cores()[*core]);
+  const CoreRecommendation recommendation = Recommendation();
+  if (recommendation.core) {
+    UseCore(store_, catalogue_.cores()[*recommendation.core]);
   } else {
-    notices_.push_back(RecommendedCoreText(std::nullopt, translate_));
+    notices_.push_back(RecommendedCoreText(std::nullopt, translate_, {},
+                                           recommendation.design_winds));
   }
   return State();
 }

@@ -14,6 +14,7 @@
 
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
+#include "design/sheet/core_search.h"
 #include "design/user_text.h"
 
 namespace spulix {
@@ -84,7 +85,7 @@ class WebDesign {
   std::string Tr(const char* context, const char* source) const;
   std::string Say(const UserText& text) const;
   std::string SaveName() const;
-  std::optional<std::size_t> Recommended() const;
+  CoreRecommendation Recommendation() const;
   std::optional<CoreEntry> CoreToRate(int core) const;
 
   bool english_ = false;

@@ -31,6 +31,7 @@ SheetCoreSelection SearchCores(const FieldTexts& design,
         store.texts(), calculated_stack, SheetDetail::kCoil);
     const auto* sheet = std::get_if<WindingSheet>(&outcome);
     if (sheet == nullptr) continue;
+    selection.some_sheet = true;
     selection.results[i] = {sheet->coil_mm, sheet->StackRatio(), sheet->fits,
                             sheet->Builds()};
     if (sheet->Builds() && !selection.smallest_buildable) {
@@ -52,6 +53,14 @@ std::optional<std::size_t> RecommendCore(const FieldTexts& design,
                                          const std::vector<CoreEntry>& cores) {
   return SearchCores(design, choices, cores, SearchExtent::kFirstBuildable)
       .smallest_buildable;
+}
+
+CoreRecommendation RecommendCoreOrWhy(const FieldTexts& design,
+                                      const SheetChoices& choices,
+                                      const std::vector<CoreEntry>& cores) {
+  const SheetCoreSelection selection =
+      SearchCores(design, choices, cores, SearchExtent::kFirstBuildable);
+  return {selection.smallest_buildable, selection.some_sheet};
 }
 
 }  // namespace spulix

@@ -34,6 +34,9 @@ struct SheetCoreSelection {
   std::vector<SheetCoreResult> results;  // in catalogue order
   // The first core that builds in the core window's smallest-fit order.
   std::optional<std::size_t> smallest_buildable;
+  // Some core gave a sheet: without one the design itself cannot be wound
+  // yet (a field missing, a power beyond the table), whatever the core.
+  bool some_sheet = false;
 };
 
 // How far a search goes: every core, or only until the first that builds
@@ -60,6 +63,16 @@ SheetCoreSelection JudgeCoresBySheet(const FieldTexts& design,
 std::optional<std::size_t> RecommendCore(const FieldTexts& design,
                                          const SheetChoices& choices,
                                          const std::vector<CoreEntry>& cores);
+
+// The recommendation with whether the design could be wound on any core,
+// which tells "no core is large enough" from "nothing to wind yet".
+struct CoreRecommendation {
+  std::optional<std::size_t> core;
+  bool design_winds = false;
+};
+CoreRecommendation RecommendCoreOrWhy(const FieldTexts& design,
+                                      const SheetChoices& choices,
+                                      const std::vector<CoreEntry>& cores);
 
 }  // namespace spulix
 

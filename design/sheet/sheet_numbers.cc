@@ -91,15 +91,16 @@ int LargestOutputPower() {
 }
 
 // Beyond its table of core sections (1000 W of rated power) the
-// calculation empties P2; the rated power it leaves says why.
+// calculation empties P2 and runs again without it, which leaves a rated
+// power of 0, as a calculation run before P2 was typed does. The fields
+// cannot tell the two apart, so the sheet asks for P2 with the limit.
 void StopAtPowerLimit(const FieldTexts& design) {
-  const std::optional<double> p = ReadStrictOrNone(design[Field::kRatedPower]);
-  if (!p || CoefficientFor(*p)) return;
+  if (!ReadStrictOrNone(design[Field::kRatedPower])) return;
   Stop(kWindingSheetTexts.Say(
       SPULIX_TEXT("WindingSheet",
-                  "额定功率 P = %1 瓦超过 1000 瓦，主窗口因此清空了 P2：P2 "
-                  "最大约 %2 瓦"),
-      {Verbatim(FormatGeneral(*p)), Figure(LargestOutputPower())}));
+                  "请输入 P2（变压器输出功率）：额定功率超过 1000 瓦时主窗口会"
+                  "清空 P2，P2 最大约 %1 瓦"),
+      {Figure(LargestOutputPower())}));
 }
 
 }  // namespace spulix::sheet

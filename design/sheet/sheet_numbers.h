@@ -72,8 +72,8 @@ int Turns(const FieldTexts& design, Field field);
 // The largest whole P2 whose rated power the calculation has a core
 // section for (its table ends at 1000 W of rated power).
 int LargestOutputPower();
-// Stops with the power limit named where the calculation emptied P2
-// because the rated power left that table.
+// Where the calculation ran without P2 (emptied for a rated power beyond
+// that table, or never typed), stops asking for P2 with the limit named.
 void StopAtPowerLimit(const FieldTexts& design);
 
 }  // namespace spulix::sheet

@@ -269,12 +269,16 @@ TEST(WebDesignTest, AnEmptyDesignHasNoSheetAndNoCore) {
   WebDesign web;
   const Json sheet = Json::parse(web.Sheet());
   EXPECT_TRUE(sheet.at("recommended").at("name").is_null());
+  // Nothing to wind yet, rather than no core large enough.
   EXPECT_EQ(sheet.at("recommended").at("text"),
+            RecommendedCoreText(std::nullopt, {}, {}, false));
+  EXPECT_NE(sheet.at("recommended").at("text"),
             RecommendedCoreText(std::nullopt));
   EXPECT_EQ(sheet.at("error").get<std::string>().rfind("无法计算绕制单：", 0),
             0u);
   const Json state = Json::parse(web.UseRecommended());
-  EXPECT_EQ(state.at("messages"), Json({RecommendedCoreText(std::nullopt)}));
+  EXPECT_EQ(state.at("messages"),
+            Json({RecommendedCoreText(std::nullopt, {}, {}, false)}));
   EXPECT_EQ(Fields(state), std::vector<std::string>(kFieldCount, ""));
 }
 

@@ -66,7 +66,8 @@ MainWindowCommands CreateCommands(QObject* owner) {
   c.export_report =
       MakeAction(owner, "ExportReport",
                  QT_TRANSLATE_NOOP("MainWindowCommands", "导出报告 (PDF)…"));
-  c.export_report->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+  // Not Ctrl+E, which a line edit on X11 takes for the end of the line.
+  c.export_report->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
   c.export_drawing =
       MakeAction(owner, "ExportDrawing",
                  QT_TRANSLATE_NOOP("MainWindowCommands", "导出绕制图 (SVG)…"));

@@ -56,9 +56,9 @@ void PlaceToolWindow(QWidget& window) {
   if (screen == nullptr) return;
   const QRect placed = PlaceBeside(MainWindowFrame(&window), window.size(),
                                    screen->availableGeometry());
-  window.setGeometry(
-      QRect(placed.topLeft(), QSize(window.width(), placed.height())
-                                  .expandedTo(window.minimumSizeHint())));
+  // Never wider or taller than the screen lets it be, frame and all.
+  window.setGeometry(QRect(placed.topLeft(),
+                           placed.size().expandedTo(window.minimumSizeHint())));
 }
 
 namespace {

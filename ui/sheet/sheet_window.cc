@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/sheet/sheet_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -344,22 +345,27 @@ void SheetWindow::Retranslate() {
   model_->Retranslate();
   Refresh();
   // Wider captions widen the window as far as the screen lets them, so the
-  // table keeps every column in view; it never narrows by itself.
-  const int wanted = DefaultWidth();
+  // table keeps every column in view; back in a language that needs less,
+  // it returns to the width it had, unless the user resized it meanwhile.
+  if (!isVisible()) return;
+  if (widened_to_ == 0 || width() != widened_to_) own_width_ = width();
   const QRect free =
       screen() != nullptr ? screen()->availableGeometry() : QRect();
-  const int grow = std::min(wanted, free.width()) - width();
-  if (isVisible() && grow > 0) {
-    // Kept on the screen, frame and all. Moved only where the wider frame
-    // would leave the screen: the window manager's placement stands.
-    const QRect before = frameGeometry();
-    QRect frame = before.adjusted(0, 0, grow, 0);
-    if (frame.right() > free.right()) frame.moveRight(free.right());
-    if (frame.left() < free.left()) frame.moveLeft(free.left());
-    resize(width() + grow, height());
-    if (frame.left() != before.left()) {
-      move(frame.left(), std::max(before.top(), free.top()));
-    }
+  // Room for the frame, as where the window was first placed.
+  const int room = free.width() - kFrameAllowance;
+  const int target = std::max(own_width_, std::min(DefaultWidth(), room));
+  widened_to_ = target == own_width_ ? 0 : target;
+  const int grow = target - width();
+  if (grow == 0) return;
+  // Kept on the screen, frame and all. Moved only where the wider frame
+  // would leave the screen: the window manager's placement stands.
+  const QRect before = frameGeometry();
+  QRect frame = before.adjusted(0, 0, grow, 0);
+  if (frame.right() > free.right()) frame.moveRight(free.right());
+  if (frame.left() < free.left()) frame.moveLeft(free.left());
+  resize(target, height());
+  if (frame.left() != before.left()) {
+    move(frame.left(), std::max(before.top(), free.top()));
   }
 }
 
@@ -402,8 +408,17 @@ void SheetWindow::RemoveSecondary() {
 int SheetWindow::DefaultWidth() const {
   // As wide as the windings' columns need in the language shown (the
   // English captions take more room), and never under 1040.
-  const int table = windings_->horizontalHeader()->length() +
-                    windings_->verticalHeader()->width() +
+  // Each column as wide as its caption or its cells need, as the table
+  // sizes them: before there is a sheet the sections have their default
+  // width, which says nothing about what they will show.
+  const QHeaderView* header = windings_->horizontalHeader();
+  const QAbstractItemView* view = windings_;
+  int columns = 0;
+  for (int c = 0; c < header->count(); ++c) {
+    if (header->isSectionHidden(c)) continue;
+    columns += std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
+  }
+  const int table = columns + windings_->verticalHeader()->width() +
                     2 * windings_->frameWidth() +
                     windings_->verticalScrollBar()->sizeHint().width();
   const QMargins margins = layout()->contentsMargins();
@@ -426,15 +441,16 @@ void SheetWindow::Refresh() {
   catalogue_ = cores_.isNull() ? CoreCatalogue() : cores_->catalogue();
   // A cell not yet readable leaves its winding out rather than the answer.
   const ReadableChoices readable = WithoutUnreadableExtras(choices);
-  recommended_core_ =
-      RecommendCore(texts, readable.choices, catalogue_.cores());
+  const CoreRecommendation recommendation =
+      RecommendCoreOrWhy(texts, readable.choices, catalogue_.cores());
+  recommended_core_ = recommendation.core;
   std::optional<std::string> core_name;
   if (recommended_core_) {
     core_name = catalogue_.cores()[*recommended_core_].name;
   }
   const Translate translate = CurrentTranslation();
-  recommended_->setText(
-      ToQString(RecommendedCoreText(core_name, translate, readable.left_out)));
+  recommended_->setText(ToQString(RecommendedCoreText(
+      core_name, translate, readable.left_out, recommendation.design_winds)));
   use_->setEnabled(recommended_core_.has_value());
 
   const SheetOutcome outcome = ComputeWindingSheet(texts, choices);

@@ -117,6 +117,10 @@ class SheetWindow : public SelectionWindowBase {
   QPushButton* use_ = nullptr;
   QTimer refresh_;
   bool placed_ = false;
+  // The width the user or the default gave, and the one a language last
+  // widened it to (0 when it has its own): switching back gives it back.
+  int own_width_ = 0;
+  int widened_to_ = 0;
 };
 
 }  // namespace spulix

@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "design/design_commands.h"
 #include "design/memory_store.h"
 #include "design/parts/core_catalogue.h"
 #include "design/sheet/core_search.h"
@@ -52,6 +53,36 @@ TEST(SheetReasons, AnEmptiedP2NamesThePowerLimit) {
       std::stoi(reason.substr(at + std::string("最大约 ").size()));
   EXPECT_EQ(P2AfterTyping(std::to_string(largest)), std::to_string(largest));
   EXPECT_EQ(P2AfterTyping(std::to_string(largest + 1)), "");
+}
+
+// Without P2 the calculation (as 刷新 runs it) leaves a rated power of 0:
+// the sheet asks for P2 rather than calling 0 W too much, and no core is
+// recommended
+// because there is nothing to wind yet, not because none is large enough.
+TEST(SheetReasons, NoP2AsksForItAndRecommendsNothingYet) {
+  MemoryStore store;
+  SetAll(store, {{"U1", "220"}, {"U2", "24"}});
+  SheetChoices choices;
+  PressDesignButton(store, choices, DesignButton::kRefresh);
+  const FieldTexts design = CopyTexts(store);
+  const std::string reason = ReasonOf(ComputeWindingSheet(design, choices));
+  EXPECT_NE(reason.find("请输入 P2"), std::string::npos) << reason;
+  // No rated power of 0 said to be over the limit.
+  EXPECT_EQ(reason.find("P = 0"), std::string::npos) << reason;
+  const CoreCatalogue catalogue;
+  const CoreRecommendation none =
+      RecommendCoreOrWhy(design, choices, catalogue.cores());
+  EXPECT_FALSE(none.core.has_value());
+  EXPECT_FALSE(none.design_winds);
+
+  // With P2 typed the design winds, and the answer is the recommendation's.
+  SetAll(store, {{"P2", "60"}});
+  const FieldTexts typed = CopyTexts(store);
+  const CoreRecommendation some =
+      RecommendCoreOrWhy(typed, choices, catalogue.cores());
+  EXPECT_TRUE(some.design_winds);
+  EXPECT_EQ(some.core, RecommendCore(typed, choices, catalogue.cores()));
+  EXPECT_TRUE(some.core.has_value());
 }
 
 TEST(SheetReasons, AValueOutOfRangeIsNamedOnceWithItsValue) {

@@ -126,6 +126,25 @@ class UserFlowsTest : public QObject, testing_support::SheetWindowFixture {
     QVERIFY(std::get<WindingSheet>(sheet).fits);
   }
 
+  // The report's key works from a field of the main window too, where the
+  // focus is after a file dialog closes: a line edit on X11 takes Ctrl+E
+  // (to the end of the line), so the key is Ctrl+Shift+E.
+  void theReportKeyWorksFromTheMainWindowsFields() {
+    main_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    QLineEdit* u1 = main_->field(Field::kInputVoltage);
+    u1->setFocus();
+    QTRY_VERIFY(u1->hasFocus());
+    int asked = 0;
+    main_->design_files().SetFileChooser(
+        [&asked](DesignFileCommands::Dialog dialog, const QString&) {
+          if (dialog == DesignFileCommands::Dialog::kExportReport) ++asked;
+          return QString();
+        });
+    Key(main_.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(asked, 1);
+  }
+
   void aDcSupplyToASavedDesignAndItsReport() {
     main_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main_.get()));
@@ -151,7 +170,7 @@ class UserFlowsTest : public QObject, testing_support::SheetWindowFixture {
     ++events_;  // the name typed, then Enter
     const QString report = home_->filePath(QStringLiteral("rails.pdf"));
     AnswerDialogsWith(report);
-    Key(window, Qt::Key_E, Qt::ControlModifier);
+    Key(window, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     ++events_;  // Enter on the name suggested
 
     qInfo("±35 V 3 A: %d clicks and keys past typing", events_);
