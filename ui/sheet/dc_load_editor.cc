@@ -198,10 +198,14 @@ void DcLoadEditor::ShowOutcome() {
                           ToQString(found->core))
                      .arg(found->rounds)
                      .toHtmlEscaped();
+  // Rows centred: a value in Latin type alone ("45°") would otherwise sit
+  // higher than its caption in Chinese type.
   html += QStringLiteral("<table>");
   for (const auto& [caption, value] :
        DcFigureTexts(found->figures, CurrentTranslation())) {
-    html += QStringLiteral("<tr><td>%1</td><td>&nbsp;%2</td></tr>")
+    html += QStringLiteral(
+                "<tr><td valign=middle>%1</td>"
+                "<td valign=middle>&nbsp;%2</td></tr>")
                 .arg(ToQString(caption).toHtmlEscaped(),
                      ToQString(value).toHtmlEscaped());
   }

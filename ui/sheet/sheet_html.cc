@@ -24,12 +24,14 @@ QString Html(const std::string& text) {
 QString FiguresHtml(const WindingSheet& sheet) {
   const auto figures = SheetFigures(sheet, CurrentTranslation());
   constexpr std::size_t kPerLine = 3;
+  // Cells centred, so a value in Latin type alone ("90.68%") stays level
+  // with its caption in Chinese type.
   QString html = QStringLiteral("<table cellspacing=0 cellpadding=2>");
   for (std::size_t i = 0; i < figures.size(); ++i) {
     if (i % kPerLine == 0) html += QStringLiteral("<tr>");
     html += QStringLiteral(
-                "<td>%1</td><td style='padding-right:18px'>"
-                "%2</td>")
+                "<td valign=middle>%1</td>"
+                "<td valign=middle style='padding-right:18px'>%2</td>")
                 .arg(SheetTexts::tr("%1：").arg(Html(figures[i].first)),
                      Html(figures[i].second));
     if (i % kPerLine == kPerLine - 1) html += QStringLiteral("</tr>");
@@ -46,9 +48,9 @@ QString WiresHtml(const WindingSheet& sheet) {
                           SheetTexts::tr("重量").toHtmlEscaped());
   for (const auto& row : WiresToBuyTexts(sheet, CurrentTranslation())) {
     html += QStringLiteral(
-                "<tr><td>%1</td><td align=right style='padding-left:12px'>"
-                "%2</td><td align=right style='padding-left:12px'>%3</td>"
-                "</tr>")
+                "<tr><td valign=middle>%1</td><td valign=middle align=right "
+                "style='padding-left:12px'>%2</td><td valign=middle "
+                "align=right style='padding-left:12px'>%3</td></tr>")
                 .arg(Html(row[0]), Html(row[1]), Html(row[2]));
   }
   return html + QStringLiteral("</table>");
